@@ -1,0 +1,31 @@
+#pragma once
+// Decoding of the devices' encoded data files.
+//
+// The file is a code table of up to 256 characters ended by the first "@", one character that is
+// never read, then a body of unary code words: k characters other than "1" and a "1" stand for
+// table entry k. The last character of the file is never read.
+
+#include "report/failure.h"
+#include "report/progress.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vrd {
+
+struct DecodeResult {
+    // False when the file failed before its table ended: the report text is then left as it was.
+    bool tableRead = false;
+    // The report text, or on a failure after the table the text decoded before the failing word.
+    std::string text;
+    std::optional<Failure> failure;
+};
+
+DecodeResult DecodeEncodedText(std::string_view file, const Progress& progress = {});
+
+// The same decoding as a plain loop over the characters, one at a time; the fast decoder must
+// give exactly its bytes. Kept for tests and fuzzing.
+DecodeResult DecodeEncodedTextPlain(std::string_view file);
+
+} // namespace vrd

@@ -1,0 +1,61 @@
+#include "report/open_report.h"
+
+#include "report/decode.h"
+#include "report/parse_report.h"
+#include "report/read_file.h"
+
+#include <cctype>
+
+namespace vrd {
+
+ReportKind KindForPath(const std::string& path) {
+    constexpr std::string_view kExtension = ".vrd";
+    if (path.size() < kExtension.size())
+        return ReportKind::Plain;
+    const std::string_view tail = std::string_view(path).substr(path.size() - kExtension.size());
+    for (std::size_t i = 0; i < kExtension.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(tail[i])) != kExtension[i])
+            return ReportKind::Plain;
+    return ReportKind::Encoded;
+}
+
+void BeginOpen(Declaration& state, ResultsWindow& window, const std::string& path) {
+    state.OpenedFileName = path;
+    state.BlockResultsWindow = kFalse;
+    for (const ListId list : kAllLists)
+        window.ClearList(list);
+}
+
+OpenOutcome LoadReport(Declaration& state, ReportKind kind, const Progress& progress) {
+    OpenOutcome outcome;
+    FileRead file = ReadWholeFile(state.OpenedFileName);
+    if (file.failure) {
+        outcome.failure = std::move(file.failure);
+        return outcome;
+    }
+    if (kind == ReportKind::Encoded) {
+        DecodeResult decoded = DecodeEncodedText(file.bytes, progress);
+        if (decoded.tableRead)
+            state.DecodedReport = std::move(decoded.text);
+        if (decoded.failure) {
+            outcome.failure = std::move(decoded.failure);
+            return outcome;
+        }
+    } else {
+        state.DecodedReport = std::move(file.bytes);
+    }
+    outcome.reportLoaded = true;
+    return outcome;
+}
+
+OpenOutcome LoadAndParse(Declaration& state, ResultsWindow& window, ReportKind kind,
+                         const Progress& progress) {
+    OpenOutcome outcome = LoadReport(state, kind, progress);
+    if (!outcome.reportLoaded)
+        return outcome;
+    const int trim = kind == ReportKind::Encoded ? kTrimDecoded : kTrimPlain;
+    outcome.failure = ParseReport(state, window, trim, progress);
+    return outcome;
+}
+
+} // namespace vrd

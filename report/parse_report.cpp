@@ -1,0 +1,229 @@
+#include "report/parse_report.h"
+
+#include "report/number_syntax.h"
+#include "report/text_positions.h"
+
+#include <array>
+#include <cstring>
+#include <string>
+
+namespace vrd {
+
+namespace {
+
+constexpr std::size_t kShortLine = 16;
+constexpr std::size_t kLabelScan = 31;
+constexpr std::string_view kHyphens = "---------------------------------------";
+
+struct Header {
+    std::string_view prefix;
+    std::array<bool, kListCount> closes; // indexed like kAllLists
+    ListId opens;
+    bool resetsRunningLevels;
+};
+
+constexpr std::size_t Index(ListId list) { return static_cast<std::size_t>(list); }
+
+// Tested in this order; the first match acts.
+constexpr std::array<Header, 7> kHeaders = {{
+    {"1 minute", {}, ListId::Leq1, true},
+    {"5 minutes", {true, false, false, false, false, false, false}, ListId::Leq5, false},
+    {"10 minutes", {false, true, false, false, false, false, false}, ListId::Leq10, false},
+    {"1 hour", {false, false, true, false, false, false, false}, ListId::Leq1h, false},
+    {"8 hour", {false, false, false, true, false, false, false}, ListId::Leq8h, false},
+    {"16 hour", {false, false, false, false, true, false, false}, ListId::Leq16h, false},
+    {"Events", {false, false, false, true, true, true, false}, ListId::Event, false},
+}};
+
+class Parser {
+  public:
+    Parser(Declaration& state, ResultsWindow& window, int trim, const Progress& progress)
+        : state_(state), window_(window), trim_(static_cast<std::size_t>(trim)),
+          progress_(progress), report_(state.DecodedReport) {}
+
+    std::optional<Failure> Run() {
+        open_.fill(false);
+        window_.BeginReport(report_);
+        state_.MinuteLines.clear();
+        window_.SetLabel(LabelId::Name, "");
+        window_.SetLabel(LabelId::Serial, "");
+        window_.SetCaption(state_.OpenedFileName);
+        ReadSiteAndSerial();
+        if (auto failure = Walk())
+            return failure;
+        return Summary();
+    }
+
+  private:
+    // Both labels act on the first line feed, so the serial label ends up holding the last line
+    // that ends within the first 31 characters.
+    void ReadSiteAndSerial() {
+        const std::string_view head = report_.substr(0, kLabelScan);
+        bool nameTaken = false;
+        std::size_t lineStart = 0;
+        for (std::size_t j = 0; j < head.size(); ++j) {
+            if (head[j] != '\n')
+                continue;
+            const std::string_view line = head.substr(lineStart, j + 1 - lineStart);
+            if (!nameTaken) {
+                window_.SetLabel(LabelId::Name, line);
+                nameTaken = true;
+                window_.SetLabel(LabelId::Serial, "");
+            } else {
+                window_.SetLabel(LabelId::Serial, line);
+            }
+            lineStart = j + 1;
+        }
+    }
+
+    // The report's last character is never examined, so a line whose line feed is the last
+    // character is never handled.
+    std::optional<Failure> Walk() {
+        if (report_.size() < 2)
+            return std::nullopt;
+        const std::size_t end = report_.size() - 1;
+        std::size_t start = 0;
+        std::uint64_t nextReport = kProgressStep;
+        while (start < end) {
+            const void* feed = std::memchr(report_.data() + start, '\n', end - start);
+            if (feed == nullptr)
+                break;
+            const auto lineEnd =
+                static_cast<std::size_t>(static_cast<const char*>(feed) - report_.data()) + 1;
+            ++lineNumber_;
+            if (auto failure = HandleLine(report_.substr(start, lineEnd - start)))
+                return failure;
+            start = lineEnd;
+            if (progress_ && start >= nextReport) {
+                nextReport = start + kProgressStep;
+                if (!progress_(start, report_.size()))
+                    return Failure{Stage::Cancelled, "reading the report was cancelled"};
+            }
+        }
+        return std::nullopt;
+    }
+
+    std::optional<Failure> HandleLine(std::string_view line) {
+        UpdateSections(line);
+        for (const ListId list : kAllLists) {
+            if (!open_[Index(list)])
+                continue;
+            window_.AddItem(list, line.substr(0, line.size() - 1));
+            if (list == ListId::Leq1)
+                return MinuteRecord(line);
+            return std::nullopt;
+        }
+        return std::nullopt;
+    }
+
+    void UpdateSections(std::string_view line) {
+        for (const Header& header : kHeaders) {
+            if (!StartsWith(line, header.prefix))
+                continue;
+            for (std::size_t i = 0; i < kListCount; ++i)
+                if (header.closes[i])
+                    open_[i] = false;
+            open_[Index(header.opens)] = true;
+            if (header.resetsRunningLevels)
+                ResetRunningLeq(state_.Running);
+            return;
+        }
+        if (line.size() < kShortLine)
+            open_.fill(false);
+    }
+
+    std::optional<Failure> MinuteRecord(std::string_view line) {
+        const std::string_view kind = Columns(line, 23, 25);
+        if (kind == "   ") {
+            state_.MinuteLines.append(line);
+            ResetRunningLeq(state_.Running);
+            return std::nullopt;
+        }
+        if (kind != "Leq")
+            return std::nullopt;
+
+        state_.MinuteLines.append(line);
+        const std::string_view field = Columns(line, 29, 31);
+        const std::optional<double> value = ParseLevelNumber(field);
+        if (!value)
+            return LineFailure("the level \"" + std::string(field) + "\" is not a number");
+        const std::optional<std::int16_t> level = RoundToInt16(*value);
+        if (!level)
+            return LineFailure("the level " + std::string(field) + " does not fit 16 bits");
+        const std::string error = FeedMinuteLevel(state_.Running, *level);
+        if (!error.empty())
+            return LineFailure(error);
+
+        if (*value > maxLevel_) {
+            const std::optional<std::int32_t> whole = RoundToInt32(*value);
+            if (!whole)
+                return LineFailure("the level " + std::string(field) + " does not fit 32 bits");
+            maxLevel_ = *whole;
+            maxLevelLine_.assign(line);
+        }
+        RaiseMaximum(line, state_.Running.Leq5, maxLeq5_, maxLeq5Line_);
+        RaiseMaximum(line, state_.Running.Leq10, maxLeq10_, maxLeq10Line_);
+        return std::nullopt;
+    }
+
+    static void RaiseMaximum(std::string_view line, std::int16_t leq, std::int32_t& maximum,
+                             std::string& maximumLine) {
+        if (leq <= maximum)
+            return;
+        maximum = leq;
+        maximumLine.assign(Columns(line, 1, 28));
+        maximumLine.append(std::to_string(leq));
+        maximumLine.append(Columns(line, 33, 36));
+    }
+
+    Failure LineFailure(const std::string& reason) const {
+        return {Stage::Parse, "line " + std::to_string(lineNumber_) + ": " + reason};
+    }
+
+    std::optional<Failure> Summary() {
+        if (!maxLevelLine_.empty()) {
+            if (auto failure = ListMaximum(ListId::Leq1, "1 minute Leq Log Max         ",
+                                           maxLevelLine_))
+                return failure;
+        }
+        if (auto failure =
+                ListMaximum(ListId::Leq5, "5 minutes Leq Log Max         ", maxLeq5Line_))
+            return failure;
+        return ListMaximum(ListId::Leq10, "10 minutes Leq Log Max         ", maxLeq10Line_);
+    }
+
+    std::optional<Failure> ListMaximum(ListId list, std::string_view heading,
+                                       const std::string& line) {
+        window_.AddItem(list, "");
+        window_.AddItem(list, heading);
+        window_.AddItem(list, kHyphens);
+        if (line.size() < trim_)
+            return Failure{Stage::Parse, "the 1 minute section holds no level record, so there "
+                                         "are no running 5- and 10-minute maxima to list"};
+        window_.AddItem(list, std::string_view(line).substr(0, line.size() - trim_));
+        return std::nullopt;
+    }
+
+    Declaration& state_;
+    ResultsWindow& window_;
+    const std::size_t trim_;
+    const Progress& progress_;
+    const std::string_view report_;
+    std::array<bool, kListCount> open_{};
+    std::size_t lineNumber_ = 0;
+    std::int32_t maxLevel_ = 0;
+    std::string maxLevelLine_;
+    std::int32_t maxLeq5_ = 0;
+    std::string maxLeq5Line_;
+    std::int32_t maxLeq10_ = 0;
+    std::string maxLeq10Line_;
+};
+
+} // namespace
+
+std::optional<Failure> ParseReport(Declaration& state, ResultsWindow& window, int maxLineTrim,
+                                   const Progress& progress) {
+    return Parser(state, window, maxLineTrim, progress).Run();
+}
+
+} // namespace vrd

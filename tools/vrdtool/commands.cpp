@@ -1,0 +1,101 @@
+#include "tools/vrdtool/commands.h"
+
+#include "export/csv_export.h"
+#include "export/safe_write.h"
+#include "export/text_export.h"
+#include "tools/vrdtool/show_json.h"
+
+#include <ostream>
+
+namespace vrd {
+
+OpenedReport OpenFromStart(const std::string& path, ReportKind kind, bool parse) {
+    OpenedReport opened;
+    // Start-up blocks both windows; the open command unblocks the results window.
+    opened.state.BlockResultsWindow = kTrue;
+    opened.state.BlockGraphWindow = kTrue;
+    BeginOpen(opened.state, opened.window, path);
+    // Its first list access creates the results window, whose load shows the opened path.
+    opened.window.SetCaption(opened.state.OpenedFileName);
+    opened.outcome = parse ? LoadAndParse(opened.state, opened.window, kind)
+                           : LoadReport(opened.state, kind);
+    return opened;
+}
+
+namespace {
+
+ReportKind KindOf(const ToolInput& input) {
+    return input.plain ? ReportKind::Plain : KindForPath(input.file);
+}
+
+int Fail(std::ostream& err, const std::string& file, const std::string& reason) {
+    err << "vrdtool: " << file << ": " << reason << '\n';
+    return 1;
+}
+
+std::string_view WithoutLineEnd(std::string_view text) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The maximum line of the summary that ends list, when the parse got that far.
+std::string_view MaximumOf(const OpenedReport& opened, ListId list, std::string_view heading) {
+    const std::size_t rows = opened.window.RowCount(list);
+    const std::string_view report = opened.state.DecodedReport;
+    if (rows < 4 || opened.window.Row(report, list, rows - 3) != heading)
+        return "(none)";
+    return opened.window.Row(report, list, rows - 1);
+}
+
+void PrintSummary(const std::string& file, const OpenedReport& opened, std::ostream& out) {
+    out << "file:    " << file << '\n';
+    out << "site:    " << WithoutLineEnd(opened.window.Label(LabelId::Name)) << '\n';
+    out << "serial:  " << WithoutLineEnd(opened.window.Label(LabelId::Serial)) << '\n';
+    for (const ListId list : kAllLists)
+        out << ListName(list) << ": " << opened.window.RowCount(list) << " lines\n";
+    out << "maximum 1 minute:   "
+        << MaximumOf(opened, ListId::Leq1, "1 minute Leq Log Max         ") << '\n';
+    out << "maximum 5 minutes:  "
+        << MaximumOf(opened, ListId::Leq5, "5 minutes Leq Log Max         ") << '\n';
+    out << "maximum 10 minutes: "
+        << MaximumOf(opened, ListId::Leq10, "10 minutes Leq Log Max         ") << '\n';
+}
+
+} // namespace
+
+int RunShow(const ToolInput& input, bool json, std::ostream& out, std::ostream& err) {
+    const OpenedReport opened = OpenFromStart(input.file, KindOf(input), true);
+    if (json)
+        out << ShowJson(input.file, opened).dump() << '\n';
+    else
+        PrintSummary(input.file, opened, out);
+    out.flush();
+    if (!out)
+        return Fail(err, "standard output", "cannot write");
+    if (opened.outcome.failure)
+        return Fail(err, input.file, opened.outcome.failure->reason);
+    return 0;
+}
+
+int RunExport(const ToolInput& input, ExportFormat format, const std::string& output,
+              std::ostream& out, std::ostream& err) {
+    const OpenedReport opened = OpenFromStart(input.file, KindOf(input), false);
+    if (!opened.outcome.reportLoaded)
+        return Fail(err, input.file, opened.outcome.failure->reason);
+    const std::string_view report = opened.state.DecodedReport;
+    const std::string bytes =
+        format == ExportFormat::Text ? TextFileBytes(report) : *CsvFileBytes(report);
+    if (output.empty()) {
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out)
+            return Fail(err, "standard output", "cannot write");
+        return 0;
+    }
+    if (const std::optional<std::string> error = WriteFileSafely(output, bytes))
+        return Fail(err, output, *error);
+    return 0;
+}
+
+} // namespace vrd
