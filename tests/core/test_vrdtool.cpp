@@ -1,0 +1,150 @@
+#include "tests/core/report_builder.h"
+#include "tools/vrdtool/commands.h"
+
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace vrd {
+namespace {
+
+namespace fs = std::filesystem;
+using test::LevelRecord;
+using test::Line;
+
+class Vrdtool : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("vrdtool-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string Put(const std::string& name, const std::string& bytes) const {
+        const fs::path path = folder_ / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+    static std::string Read(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    }
+    nlohmann::ordered_json Show(const std::string& file, int expectedStatus, bool plain = false) {
+        std::ostringstream out, err;
+        EXPECT_EQ(RunShow({file, plain}, true, out, err), expectedStatus) << err.str();
+        return nlohmann::ordered_json::parse(out.str());
+    }
+
+    fs::path folder_;
+};
+
+// "ab" and a line feed as table entries 0, 1 and 2.
+std::string EncodedAbLines() { return std::string("ab\n@x") + "1" "01" "001" "1" "001" "1"; }
+
+const std::string kReport = Line("Chantier Rue des Lilas") + Line("SN1") + Line("1 minute Leq Log") +
+                            LevelRecord("10:00", "80") + LevelRecord("10:01", "59") + Line("") +
+                            "\n";
+
+TEST_F(Vrdtool, ShowJsonHoldsTheWholeStateAfterOpening) {
+    const std::string path = Put("day.txt", kReport);
+    const nlohmann::ordered_json json = Show(path, 0);
+    std::vector<std::string> keys;
+    for (const auto& item : json.items())
+        keys.push_back(item.key());
+    EXPECT_EQ(keys, (std::vector<std::string>{"file", "report", "caption", "site", "serial",
+                                              "lists", "minute_lines", "leq5", "leq10", "chart",
+                                              "error", "error_stage"}));
+    EXPECT_EQ(json["file"], path);
+    EXPECT_EQ(json["caption"], path);
+    EXPECT_EQ(json["report"], kReport);
+    EXPECT_EQ(json["site"], "Chantier Rue des Lilas\n");
+    EXPECT_EQ(json["serial"], "SN1\n");
+    EXPECT_EQ(json["lists"].size(), 7u);
+    EXPECT_EQ(json["lists"]["List_Leq1"].size(), 7u);
+    EXPECT_EQ(json["lists"]["List_Leq1"][6], LevelRecord("10:00", "80").substr(0, 34));
+    EXPECT_EQ(json["lists"]["List_event"].size(), 0u);
+    EXPECT_EQ(json["minute_lines"], LevelRecord("10:00", "80") + LevelRecord("10:01", "59"));
+    EXPECT_EQ(json["leq5"], 74);
+    EXPECT_TRUE(json["error"].is_null());
+    EXPECT_TRUE(json["error_stage"].is_null());
+    EXPECT_EQ(json["chart"], nlohmann::ordered_json::array({{"12/05/2011-10h", " 80"}}));
+}
+
+TEST_F(Vrdtool, FailuresStillPrintTheStateAsItStands) {
+    nlohmann::ordered_json json = Show((folder_ / "missing.vrd").string(), 1);
+    EXPECT_EQ(json["error_stage"], "read");
+    EXPECT_EQ(json["report"], "");
+    EXPECT_EQ(json["site"], "name"); // the labels keep their designed texts
+    EXPECT_EQ(json["serial"], "serial");
+
+    json = Show(Put("bad.vrd", "no table end here"), 1);
+    EXPECT_EQ(json["error_stage"], "decode");
+
+    json = Show(Put("long.vrd", "ab@x" "1" + std::string(256, '0') + "1" "1"), 1);
+    EXPECT_EQ(json["error_stage"], "decode");
+    EXPECT_EQ(json["report"], "a");
+
+    json = Show(Put("nolevels.txt", "S\nN\n\n\n"), 1);
+    EXPECT_EQ(json["error_stage"], "parse");
+    EXPECT_EQ(json["lists"]["List_Leq5"].size(), 3u);
+}
+
+TEST_F(Vrdtool, BytesAboveAsciiSurviveAsTheSameCodePoints) {
+    const nlohmann::ordered_json json = Show(Put("accents.txt", "Caf\xe9 \xff\nS\n\n"), 1);
+    EXPECT_EQ(json["site"], "Caf\u00e9 \u00ff\n");
+}
+
+TEST_F(Vrdtool, EncodedFilesAreRecognisedByTheirNameInAnyCase) {
+    EXPECT_EQ(Show(Put("x.VRD", EncodedAbLines()), 1)["report"], "ab\na\n");
+    EXPECT_EQ(Show(Put("x.vrd", EncodedAbLines()), 1, true)["report"], EncodedAbLines());
+}
+
+TEST_F(Vrdtool, ExportsWriteWhatSaveAsWrites) {
+    const std::string input = Put("day.vrd", EncodedAbLines());
+    std::ostringstream out, err;
+    ASSERT_EQ(RunExport({input, false}, ExportFormat::Text, "", out, err), 0) << err.str();
+    EXPECT_EQ(out.str(), "ab\na\n\r\n");
+
+    const fs::path csv = folder_ / "day decrypt.csv";
+    ASSERT_EQ(RunExport({input, false}, ExportFormat::Csv, csv.string(), out, err), 0);
+    EXPECT_EQ(Read(csv), "ab\n\r\n");
+}
+
+TEST_F(Vrdtool, AFailedExportLeavesTheExistingOutputAlone) {
+    const std::string kept = Put("kept.txt", "precious");
+    std::ostringstream out, err;
+    EXPECT_EQ(RunExport({Put("bad.vrd", "no table"), false}, ExportFormat::Text, kept, out, err),
+              1);
+    EXPECT_EQ(Read(kept), "precious");
+    EXPECT_NE(err.str().find("bad.vrd: no \"@\""), std::string::npos) << err.str();
+    EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(Vrdtool, ExitStatusOfTheProgram) {
+    const std::string tool = VRDTOOL_PATH;
+    const auto run = [&](const std::string& arguments) {
+        const int status = std::system((tool + " " + arguments + " >/dev/null 2>&1").c_str());
+        return WEXITSTATUS(status);
+    };
+    EXPECT_EQ(run("--help"), 0);
+    EXPECT_EQ(run(""), 2);
+    EXPECT_EQ(run("show"), 2);
+    EXPECT_EQ(run("frobnicate x"), 2);
+    EXPECT_EQ(run("show " + Put("ok.txt", kReport)), 0);
+    EXPECT_EQ(run("show /nonexistent.vrd"), 1);
+    EXPECT_EQ(run("txt " + Put("ok.txt", kReport) + " -o /dev/null"), 0);
+}
+
+} // namespace
+} // namespace vrd
