@@ -1,4 +1,5 @@
 #include "tests/core/report_builder.h"
+#include "tools/vrdtool/batch.h"
 #include "tools/vrdtool/commands.h"
 
 #include <nlohmann/json.hpp>
@@ -144,6 +145,40 @@ TEST_F(Vrdtool, ExitStatusOfTheProgram) {
     EXPECT_EQ(run("show " + Put("ok.txt", kReport)), 0);
     EXPECT_EQ(run("show /nonexistent.vrd"), 1);
     EXPECT_EQ(run("txt " + Put("ok.txt", kReport) + " -o /dev/null"), 0);
+}
+
+} // namespace
+} // namespace vrd
+
+namespace vrd {
+namespace {
+
+TEST(VrdtoolBatch, OutputsAreNamedLikeTheirInputs) {
+    EXPECT_EQ(BatchOutputPath("out", "/data/day 1.vrd", ExportFormat::Csv), "out/day 1.csv");
+    EXPECT_EQ(BatchOutputPath("out/", "day.VRD", ExportFormat::Text), "out/day.txt");
+    EXPECT_EQ(BatchOutputPath("out", "noextension", ExportFormat::Csv), "out/noextension.csv");
+    EXPECT_EQ(BatchOutputPath("out", "dir.d/.hidden", ExportFormat::Csv), "out/.hidden.csv");
+}
+
+TEST_F(Vrdtool, BatchConvertsTheRestAfterAFailureAndNeverOverwritesItsInputs) {
+    const std::string good = Put("good.vrd", EncodedAbLines());
+    const std::string sameName = Put("good.txt", "other report\n\n");
+    const std::string bad = Put("bad.vrd", "no table");
+    fs::create_directories(folder_ / "out");
+    std::ostringstream out, err;
+    EXPECT_EQ(RunBatchExport({bad, good, sameName}, false, ExportFormat::Csv,
+                             (folder_ / "out").string(), out, err),
+              1);
+    EXPECT_EQ(Read(folder_ / "out" / "good.csv"), "ab\n\r\n"); // the first of the two names
+    EXPECT_FALSE(fs::exists(folder_ / "out" / "bad.csv"));
+    EXPECT_NE(out.str().find(good + " -> "), std::string::npos) << out.str();
+    EXPECT_NE(err.str().find(sameName + ": an earlier file"), std::string::npos) << err.str();
+
+    // A text export into the reports' own folder would replace good.txt with itself.
+    std::ostringstream out2, err2;
+    EXPECT_EQ(RunBatchExport({sameName}, false, ExportFormat::Text, folder_.string(), out2, err2),
+              1);
+    EXPECT_EQ(Read(sameName), "other report\n\n");
 }
 
 } // namespace
