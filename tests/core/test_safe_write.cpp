@@ -1,4 +1,5 @@
 #include "export/safe_write.h"
+#include "tests/core/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,25 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class SafeWrite : public ::testing::Test {
+class SafeWrite : public test::TempFolderTest {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("vrd-safe-write-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(folder_);
-    }
-    static std::string Read(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
     static void Write(const fs::path& path, const std::string& bytes) {
         std::ofstream(path, std::ios::binary) << bytes;
     }
@@ -41,7 +25,6 @@ class SafeWrite : public ::testing::Test {
                                                          fs::directory_iterator())),
                   files);
     }
-    fs::path folder_;
 };
 
 TEST_F(SafeWrite, CreatesAndReplacesWholeFilesKeepingTheirMode) {

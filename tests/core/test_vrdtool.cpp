@@ -1,4 +1,5 @@
 #include "tests/core/report_builder.h"
+#include "tests/core/temp_folder.h"
 #include "tools/vrdtool/batch.h"
 #include "tools/vrdtool/commands.h"
 
@@ -19,35 +20,13 @@ namespace fs = std::filesystem;
 using test::LevelRecord;
 using test::Line;
 
-class Vrdtool : public ::testing::Test {
+class Vrdtool : public test::TempFolderTest {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("vrdtool-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string Put(const std::string& name, const std::string& bytes) const {
-        const fs::path path = folder_ / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
-    }
-    static std::string Read(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
     nlohmann::ordered_json Show(const std::string& file, int expectedStatus, bool plain = false) {
         std::ostringstream out, err;
         EXPECT_EQ(RunShow({file, plain}, true, out, err), expectedStatus) << err.str();
         return nlohmann::ordered_json::parse(out.str());
     }
-
-    fs::path folder_;
 };
 
 // "ab" and a line feed as table entries 0, 1 and 2.
