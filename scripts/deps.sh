@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-charts-dev libgl-dev
   libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
   clang libclang-rt-14-dev
-  xvfb xauth fonts-dejavu-core desktop-file-utils dpkg-dev
+  xvfb xauth fonts-dejavu-core fonts-liberation2 fonts-comic-neue desktop-file-utils dpkg-dev
 )
 
 missing=()

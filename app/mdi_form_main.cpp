@@ -1,0 +1,321 @@
+#include "app/mdi_form_main.h"
+
+#include "app/export_command.h"
+#include "app/frm_about.h"
+#include "app/frm_start.h"
+#include "app/load_failure_text.h"
+#include "app/load_progress.h"
+#include "app/results_window_on_demand.h"
+#include "views/chart_series.h"
+#include "views/frm_array.h"
+#include "views/frm_graph.h"
+#include "views/twips.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QScreen>
+
+#include <utility>
+
+namespace {
+
+const QString kCaption = QStringLiteral("VELMAR Decryption software ");
+const QString kEncodedFilter = QStringLiteral("encrypted Data (*.vrd)|*.vrd");
+const QString kPlainFilter = QStringLiteral("encrypted Data (*.txt)|*.txt");
+
+// The results window has a fixed dialog border: it can be moved, minimised and closed.
+constexpr Qt::WindowFlags kFixedChildFlags =
+    Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+std::string PathBytes(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// The first local file among the dropped ones; one report is open at a time.
+QString DroppedFile(const QMimeData* data) {
+    if (data == nullptr)
+        return {};
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    return {};
+}
+
+QMdiSubWindow* AddChild(QMdiArea& workspace, QWidget* form, Qt::WindowFlags flags,
+                        const QIcon& icon) {
+    QMdiSubWindow* child = workspace.addSubWindow(form, flags);
+    child->setAttribute(Qt::WA_DeleteOnClose);
+    child->setWindowIcon(icon);
+    child->adjustSize();
+    // A sizable window no larger than the workspace, so that its title bar buttons show.
+    if (form->minimumSize() != form->maximumSize())
+        child->resize(child->size().boundedTo(workspace.viewport()->size()));
+    // Each child window loads at the top left corner of the workspace.
+    child->move(0, 0);
+    return child;
+}
+
+} // namespace
+
+MDIFormMain::MDIFormMain(FileDialogs& dialogs, StartUpOptions options)
+    : CommonDialog1(dialogs), fileToOpen_(std::move(options.fileToOpen)) {
+    setObjectName(QStringLiteral("MDIFormMain"));
+    setWindowTitle(kCaption);
+    setAcceptDrops(true);
+
+    workspace_ = new QMdiArea(this);
+    workspace_->setObjectName(QStringLiteral("workspace"));
+    setCentralWidget(workspace_);
+    menus_ = BuildMainMenus(*menuBar());
+
+    Timer_Wait.setObjectName(QStringLiteral("Timer_Wait"));
+    Timer_Wait.setSingleShot(true);
+    Timer_Wait.setInterval(options.startScreenWait);
+    connect(&Timer_Wait, &QTimer::timeout, this, &MDIFormMain::Timer_Wait_Timer);
+
+    progress_ = new LoadProgress(loader_, *this);
+    ConnectCommands();
+    ConnectLoader();
+    UpdateMenus();
+
+    const QSize client = TwipSize(20115, 10845);
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+    if (const QScreen* screen = this->screen()) {
+        QRect area(QPoint(), size());
+        area.moveCenter(screen->availableGeometry().center());
+        move(area.topLeft());
+    }
+}
+
+MDIFormMain::~MDIFormMain() {
+    loader_.Cancel();
+    loader_.WaitForEnd();
+    delete about_;
+    delete startScreen_;
+}
+
+void MDIFormMain::ConnectCommands() {
+    connect(menus_.mnuvrd, &QAction::triggered, this, &MDIFormMain::mnuvrd_Click);
+    connect(menus_.mnutxt, &QAction::triggered, this, &MDIFormMain::mnutxt_Click);
+    connect(menus_.csvfile, &QAction::triggered, this, &MDIFormMain::csvfile_Click);
+    connect(menus_.txtfile, &QAction::triggered, this, &MDIFormMain::txtfile_Click);
+    connect(menus_.mnuChart, &QAction::triggered, this, &MDIFormMain::ShowGraphWindow);
+    connect(menus_.mnuAbout, &QAction::triggered, this, &MDIFormMain::mnuAbout_Click);
+}
+
+void MDIFormMain::ConnectLoader() {
+    connect(&loader_, &ReportLoader::reportReady, this,
+            [this](const QString&, const LoadedReportPtr& loaded) {
+                TakeOver(loaded);
+                EndLoad();
+            });
+    connect(&loader_, &ReportLoader::loadFailed, this,
+            [this](const QString& path, const QString&, const LoadedReportPtr& partial) {
+                const vrd::Failure failure = *partial->outcome.failure;
+                TakeOver(partial);
+                EndLoad();
+                ShowWarning(LoadFailureText(path, failure));
+            });
+    // A cancelled load keeps nothing of what it read: the lists stay cleared.
+    connect(&loader_, &ReportLoader::loadCancelled, this, &MDIFormMain::EndLoad);
+}
+
+void MDIFormMain::MDIForm_Load() {
+    UpdateMenus();
+    show();
+    state_.BlockResultsWindow = vrd::kTrue;
+    state_.BlockGraphWindow = vrd::kTrue;
+    // The main window takes no input until the start screen has gone.
+    startScreen_ = new frmStart;
+    setEnabled(false);
+    startScreen_->ShowCentredOver(*this);
+    Timer_Wait.start();
+}
+
+void MDIFormMain::Timer_Wait_Timer() {
+    Timer_Wait.stop();
+    setEnabled(true);
+    if (startScreen_)
+        startScreen_->close();
+    emit startUpFinished();
+    if (!fileToOpen_.isEmpty())
+        OpenFile(std::exchange(fileToOpen_, QString()));
+}
+
+void MDIFormMain::mnuAbout_Click() {
+    if (loading_ || about_)
+        return;
+    about_ = new frmAbout(*this);
+    about_->show();
+}
+
+void MDIFormMain::mnuvrd_Click() {
+    OpenWithDialog(kEncodedFilter, vrd::ReportKind::Encoded);
+}
+
+void MDIFormMain::mnutxt_Click() {
+    OpenWithDialog(kPlainFilter, vrd::ReportKind::Plain);
+}
+
+void MDIFormMain::csvfile_Click() {
+    SaveAs(ExportFormat::Csv);
+}
+
+void MDIFormMain::txtfile_Click() {
+    SaveAs(ExportFormat::Text);
+}
+
+void MDIFormMain::OpenFile(const QString& path) {
+    if (loading_ || !isEnabled())
+        return;
+    CommonDialog1.NoteChosen(path);
+    OpenReport(path, vrd::KindForPath(PathBytes(path)));
+}
+
+void MDIFormMain::OpenWithDialog(const QString& filter, vrd::ReportKind kind) {
+    if (loading_)
+        return;
+    // A cancelled dialog changes nothing.
+    if (const std::optional<QString> path = CommonDialog1.ShowOpen(filter))
+        OpenReport(*path, kind);
+}
+
+// The steps before reading run here, in the order the open commands have always taken them; the
+// reading, decoding and parsing run on a copy of the state off the GUI thread.
+void MDIFormMain::OpenReport(const QString& path, vrd::ReportKind kind) {
+    ResultsWindowOnDemand window([this] { return LoadResultsWindow(); });
+    vrd::BeginOpen(state_, window, PathBytes(path));
+
+    LoadRequest request;
+    request.state = state_;
+    if (const frmArray* results = ResultsWindow())
+        request.lists = results->Rows().SeedForLoad();
+    request.kind = kind;
+
+    loading_ = true;
+    UpdateMenus();
+    progress_->Begin(path);
+    loader_.Start(std::move(request));
+}
+
+void MDIFormMain::TakeOver(const LoadedReportPtr& loaded) {
+    // The user may have closed the results window meanwhile; filling its lists loads it again.
+    ReportRows* rows = LoadResultsWindow();
+    if (rows != nullptr)
+        rows->BeginReplace();
+    state_ = std::move(loaded->state);
+    if (rows != nullptr)
+        rows->Replace(state_.DecodedReport, std::move(loaded->lists));
+    if (loaded->outcome.reportLoaded)
+        reportRead_ = true;
+}
+
+void MDIFormMain::EndLoad() {
+    loading_ = false;
+    progress_->End();
+    UpdateMenus();
+    emit loadEnded();
+}
+
+ReportRows* MDIFormMain::LoadResultsWindow() {
+    if (frmArray* loaded = ResultsWindow())
+        return &loaded->Rows();
+    auto* form = new frmArray;
+    windows_.results = AddChild(*workspace_, form, kFixedChildFlags, windowIcon());
+    form->Rows().SetCaption(state_.OpenedFileName);
+    windows_.results->show();
+    GuardWindows(state_, windows_);
+    frmArray* results = ResultsWindow();
+    return results != nullptr ? &results->Rows() : nullptr;
+}
+
+void MDIFormMain::ShowGraphWindow() {
+    if (loading_)
+        return;
+    state_.BlockGraphWindow = vrd::kFalse;
+    if (ChartWindow() == nullptr)
+        windows_.chart = AddChild(*workspace_, new frmGraph, Qt::SubWindow, windowIcon());
+    // Each opening shows the minutes of the report read last.
+    ChartWindow()->ShowSeries(BuildChartSeries(state_.MinuteLines));
+    windows_.chart->show();
+    workspace_->setActiveSubWindow(windows_.chart);
+    GuardWindows(state_, windows_);
+}
+
+frmArray* MDIFormMain::ResultsWindow() const {
+    return windows_.results ? qobject_cast<frmArray*>(windows_.results->widget()) : nullptr;
+}
+
+frmAbout* MDIFormMain::AboutWindow() const {
+    return about_;
+}
+
+frmGraph* MDIFormMain::ChartWindow() const {
+    return windows_.chart ? qobject_cast<frmGraph*>(windows_.chart->widget()) : nullptr;
+}
+
+void MDIFormMain::SaveAs(ExportFormat format) {
+    if (loading_ || !reportRead_)
+        return;
+    const ExportOutcome outcome = SaveReport(CommonDialog1, state_.DecodedReport, format);
+    switch (outcome.result) {
+    case ExportOutcome::Result::Written:
+    case ExportOutcome::Result::Cancelled:
+        return;
+    case ExportOutcome::Result::NoSuggestedName:
+        ShowWarning(outcome.reason);
+        return;
+    case ExportOutcome::Result::Failed:
+        ShowWarning(QStringLiteral("\"") % outcome.path %
+                    QStringLiteral("\" could not be written: ") % outcome.reason %
+                    QStringLiteral(". Nothing was changed on disk."));
+        return;
+    }
+}
+
+// Warnings open without blocking the caller, so that the window and the tests go on.
+void MDIFormMain::ShowWarning(const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Warning, kCaption, text, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("warning"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+// A running load holds back every other command, so that no second command interleaves with it.
+// The menus themselves are disabled, not only their bar entries: a menu follows the enabled state
+// of the main window, and would come back enabled after the start screen or the about window.
+void MDIFormMain::UpdateMenus() {
+    menus_.mnuOpen->setEnabled(!loading_);
+    menus_.mnuSave->setEnabled(reportRead_ && !loading_);
+    menus_.mnuChart->setEnabled(reportRead_ && !loading_);
+    menus_.mnuAbout->setEnabled(!loading_);
+}
+
+void MDIFormMain::closeEvent(QCloseEvent* event) {
+    // Closing asks nothing and saves nothing; a running load is stopped and its result dropped.
+    loader_.Cancel();
+    loader_.WaitForEnd();
+    if (about_)
+        about_->close();
+    QMainWindow::closeEvent(event);
+}
+
+void MDIFormMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (!loading_ && !DroppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MDIFormMain::dropEvent(QDropEvent* event) {
+    const QString path = DroppedFile(event->mimeData());
+    if (loading_ || path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    OpenFile(path);
+}

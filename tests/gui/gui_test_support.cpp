@@ -1,0 +1,136 @@
+#include "gui_test_support.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+
+#include <array>
+#include <cstdio>
+#include <set>
+
+namespace {
+
+const std::string kHyphens(39, '-');
+
+std::string Time(int minuteOfDay) {
+    std::array<char, 8> text{};
+    std::snprintf(text.data(), text.size(), "%02d:%02d", (minuteOfDay / 60) % 24, minuteOfDay % 60);
+    return text.data();
+}
+
+void AppendSection(std::string& report, const char* header, int rows, int step,
+                   const std::function<int(int)>& levelAt) {
+    report += header;
+    report += kHyphens + "\n";
+    for (int row = 0; row < rows; ++row)
+        report += LevelLine(row * step, std::max(levelAt(row * step), 30));
+    report += "\n";
+}
+
+} // namespace
+
+std::string LevelLine(int minuteOfDay, int level) {
+    std::array<char, 64> text{};
+    std::snprintf(text.data(), text.size(), "12/05/2011 - %s    Leq < %3d dBA\n",
+                  Time(minuteOfDay).c_str(), level);
+    return text.data();
+}
+
+std::string GapLine(int minuteOfDay) {
+    return "12/05/2011 - " + Time(minuteOfDay) + "                 \n";
+}
+
+std::string BuildReport(int minutes, const std::function<int(int)>& levelAt, int coveredMinutes) {
+    std::string report = "Site Test\nSN 42\n";
+    report += "1 minute Leq Log\n" + kHyphens + "\n";
+    for (int minute = 0; minute < minutes; ++minute) {
+        const int level = levelAt(minute);
+        report += level < 0 ? GapLine(minute) : LevelLine(minute, level);
+    }
+    report += "\n";
+    const int covered = coveredMinutes < 0 ? minutes : coveredMinutes;
+    AppendSection(report, "5 minutes Leq Log\n", (covered + 4) / 5, 5, levelAt);
+    AppendSection(report, "10 minutes Leq Log\n", (covered + 9) / 10, 10, levelAt);
+    AppendSection(report, "1 hour Leq Log\n", (covered + 59) / 60, 60, levelAt);
+    report += "Events Log\n" + kHyphens + "\n";
+    report += "12/05/2011 - 07:58    Max > 103 dBA  duration 00:01\n\n";
+    return report;
+}
+
+std::string EncodeReport(const std::string& report) {
+    std::string table;
+    std::set<char> seen;
+    for (const char c : report)
+        if (seen.insert(c).second)
+            table.push_back(c);
+    std::string file = table + "@x";
+    for (const char c : report) {
+        file.append(table.find(c), '0');
+        file.push_back('1');
+    }
+    file.push_back('1');
+    return file;
+}
+
+CoreOpen OpenWithCore(const QString& path, vrd::ReportKind kind) {
+    CoreOpen open;
+    vrd::BeginOpen(open.state, open.lists, QFile::encodeName(path).toStdString());
+    open.lists.SetCaption(open.state.OpenedFileName);
+    open.outcome = vrd::LoadAndParse(open.state, open.lists, kind);
+    return open;
+}
+
+QString TestFiles::Write(const QString& name, const std::string& bytes) {
+    const QString path = Path(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+            static_cast<qint64>(bytes.size()))
+        qFatal("cannot write a test file");
+    return path;
+}
+
+QString TestFiles::Path(const QString& name) const {
+    return dir_.filePath(name);
+}
+
+std::string TestFiles::Read(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "(missing)";
+    return file.readAll().toStdString();
+}
+
+std::optional<QString> FakeFileDialogs::ChooseOpenPath(const QString& filter) {
+    openCalls.append({QString(), filter});
+    if (openAnswers.isEmpty())
+        return std::nullopt;
+    return openAnswers.takeFirst();
+}
+
+std::optional<QString> FakeFileDialogs::ChooseSavePath(const QString& presetName,
+                                                       const QString& filter) {
+    saveCalls.append({presetName, filter});
+    if (saveAnswers.isEmpty())
+        return std::nullopt;
+    return saveAnswers.takeFirst();
+}
+
+QString Latin1(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+QString LabelText(const QWidget& window, const char* name) {
+    const auto* label = window.findChild<QLabel*>(QLatin1String(name));
+    return label != nullptr ? label->text()
+                            : QStringLiteral("(no label %1)").arg(QLatin1String(name));
+}
+
+QString TakeWarning(QWidget& window) {
+    auto* box = window.findChild<QMessageBox*>(QStringLiteral("warning"));
+    if (box == nullptr)
+        return {};
+    const QString text = box->text();
+    delete box;
+    return text;
+}
