@@ -8,6 +8,7 @@
 #include "report/failure.h"
 #include "report/progress.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,12 @@ struct DecodeResult {
 };
 
 DecodeResult DecodeEncodedText(std::string_view file, const Progress& progress = {});
+
+// Reads the file at path piece by piece and decodes each piece as it comes, giving what
+// DecodeEncodedText gives for the file's bytes without ever holding them all. A file that cannot
+// be read fails with stage Read and tableRead false, as if its table had not been read.
+// Progress counts the file's bytes.
+DecodeResult DecodeEncodedFile(const std::string& path, const Progress& progress = {});
 
 // The same decoding as a plain loop over the characters, one at a time; the fast decoder must
 // give exactly its bytes. Kept for tests and fuzzing.

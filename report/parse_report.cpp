@@ -1,6 +1,7 @@
 #include "report/parse_report.h"
 
 #include "report/number_syntax.h"
+#include "report/read_file.h"
 #include "report/text_positions.h"
 
 #include <array>
@@ -45,6 +46,9 @@ class Parser {
         open_.fill(false);
         window_.BeginReport(report_);
         state_.MinuteLines.clear();
+        // The minute lines are a part of the report: room for all of it costs address space
+        // only, and saves copying a year of lines each time the text would have grown.
+        ReserveFileBytes(state_.MinuteLines, report_.size());
         window_.SetLabel(LabelId::Name, "");
         window_.SetLabel(LabelId::Serial, "");
         window_.SetCaption(state_.OpenedFileName);

@@ -1,13 +1,46 @@
 #include "tools/vrdtool/commands.h"
 
 #include "export/csv_export.h"
+#include "export/file_end.h"
 #include "export/safe_write.h"
-#include "export/text_export.h"
+#include "report/decode.h"
+#include "report/parse_report.h"
 #include "tools/vrdtool/show_json.h"
 
 #include <ostream>
 
 namespace vrd {
+
+namespace {
+
+// LoadReport, except that an encoded file is decoded piece by piece as it is read, so that the
+// whole file is never held and each piece is decoded while it is still in the cache.
+OpenOutcome LoadInPieces(Declaration& state, ReportKind kind) {
+    if (kind != ReportKind::Encoded)
+        return LoadReport(state, kind);
+    OpenOutcome outcome;
+    DecodeResult decoded = DecodeEncodedFile(state.OpenedFileName);
+    if (decoded.tableRead)
+        state.DecodedReport = std::move(decoded.text);
+    if (decoded.failure) {
+        outcome.failure = std::move(decoded.failure);
+        return outcome;
+    }
+    outcome.reportLoaded = true;
+    return outcome;
+}
+
+// LoadAndParse on top of LoadInPieces.
+OpenOutcome LoadInPiecesAndParse(Declaration& state, ResultsWindow& window, ReportKind kind) {
+    OpenOutcome outcome = LoadInPieces(state, kind);
+    if (!outcome.reportLoaded)
+        return outcome;
+    const int trim = kind == ReportKind::Encoded ? kTrimDecoded : kTrimPlain;
+    outcome.failure = ParseReport(state, window, trim);
+    return outcome;
+}
+
+} // namespace
 
 OpenedReport OpenFromStart(const std::string& path, ReportKind kind, bool parse) {
     OpenedReport opened;
@@ -17,8 +50,8 @@ OpenedReport OpenFromStart(const std::string& path, ReportKind kind, bool parse)
     BeginOpen(opened.state, opened.window, path);
     // Its first list access creates the results window, whose load shows the opened path.
     opened.window.SetCaption(opened.state.OpenedFileName);
-    opened.outcome = parse ? LoadAndParse(opened.state, opened.window, kind)
-                           : LoadReport(opened.state, kind);
+    opened.outcome = parse ? LoadInPiecesAndParse(opened.state, opened.window, kind)
+                           : LoadInPieces(opened.state, kind);
     return opened;
 }
 
@@ -66,10 +99,12 @@ void PrintSummary(const std::string& file, const OpenedReport& opened, std::ostr
 
 int RunShow(const ToolInput& input, bool json, std::ostream& out, std::ostream& err) {
     const OpenedReport opened = OpenFromStart(input.file, KindOf(input), true);
-    if (json)
-        out << ShowJson(input.file, opened).dump() << '\n';
-    else
+    if (json) {
+        WriteShowJson(out, input.file, opened);
+        out << '\n';
+    } else {
         PrintSummary(input.file, opened, out);
+    }
     out.flush();
     if (!out)
         return Fail(err, "standard output", "cannot write");
@@ -80,12 +115,19 @@ int RunShow(const ToolInput& input, bool json, std::ostream& out, std::ostream& 
 
 int RunExport(const ToolInput& input, ExportFormat format, const std::string& output,
               std::ostream& out, std::ostream& err) {
-    const OpenedReport opened = OpenFromStart(input.file, KindOf(input), false);
+    OpenedReport opened = OpenFromStart(input.file, KindOf(input), false);
     if (!opened.outcome.reportLoaded)
         return Fail(err, input.file, opened.outcome.failure->reason);
-    const std::string_view report = opened.state.DecodedReport;
-    const std::string bytes =
-        format == ExportFormat::Text ? TextFileBytes(report) : *CsvFileBytes(report);
+    // The text export is the report and the file end: appended in place rather than copied.
+    std::string& report = opened.state.DecodedReport;
+    std::string csv;
+    if (format == ExportFormat::Text) {
+        report.append(kFileEnd);
+    } else {
+        csv = *CsvFileBytes(report);
+        std::string().swap(report); // not needed any more: freed before the writing
+    }
+    const std::string& bytes = format == ExportFormat::Text ? report : csv;
     if (output.empty()) {
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
