@@ -28,13 +28,9 @@ void BeginOpen(Declaration& state, ResultsWindow& window, const std::string& pat
 
 OpenOutcome LoadReport(Declaration& state, ReportKind kind, const Progress& progress) {
     OpenOutcome outcome;
-    FileRead file = ReadWholeFile(state.OpenedFileName);
-    if (file.failure) {
-        outcome.failure = std::move(file.failure);
-        return outcome;
-    }
     if (kind == ReportKind::Encoded) {
-        DecodeResult decoded = DecodeEncodedText(file.bytes, progress);
+        // Decoded piece by piece as it is read: the encoded file is never held whole.
+        DecodeResult decoded = DecodeEncodedFile(state.OpenedFileName, progress);
         if (decoded.tableRead)
             state.DecodedReport = std::move(decoded.text);
         if (decoded.failure) {
@@ -42,6 +38,11 @@ OpenOutcome LoadReport(Declaration& state, ReportKind kind, const Progress& prog
             return outcome;
         }
     } else {
+        FileRead file = ReadWholeFile(state.OpenedFileName);
+        if (file.failure) {
+            outcome.failure = std::move(file.failure);
+            return outcome;
+        }
         state.DecodedReport = std::move(file.bytes);
     }
     outcome.reportLoaded = true;

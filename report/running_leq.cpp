@@ -2,6 +2,7 @@
 
 #include "report/number_syntax.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -9,10 +10,26 @@ namespace vrd {
 
 namespace {
 
-// 10^(level/10): exponent and power in double, the energy rounded to single precision.
-double SlotEnergy(std::int16_t level) {
-    return static_cast<float>(std::pow(10.0, static_cast<double>(level) / 10.0));
+// 10^(level/10), exponent and power in double. Levels are whole decibels, so the powers of the
+// levels a report can hold are computed once; the parse of a long report spent most of its time
+// here. Levels outside the table are computed as they come.
+double PowerOfLevel(std::int16_t level) {
+    constexpr int kLowest = -512;
+    constexpr int kHighest = 512;
+    static const std::array<double, kHighest - kLowest + 1> kPowers = [] {
+        std::array<double, kHighest - kLowest + 1> powers{};
+        for (int l = kLowest; l <= kHighest; ++l)
+            powers[static_cast<std::size_t>(l - kLowest)] =
+                std::pow(10.0, static_cast<double>(l) / 10.0);
+        return powers;
+    }();
+    if (level < kLowest || level > kHighest)
+        return std::pow(10.0, static_cast<double>(level) / 10.0);
+    return kPowers[static_cast<std::size_t>(level - kLowest)];
 }
+
+// The energy of a slot, rounded to single precision.
+double SlotEnergy(std::int16_t level) { return static_cast<float>(PowerOfLevel(level)); }
 
 bool FitsSingle(double value) {
     return std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max();
@@ -28,8 +45,8 @@ RunningLeqResult UpdateRunningLeq(std::int16_t level, std::int16_t& slot, std::i
     if (index == size)
         index = 0;
 
-    const double oldEnergyExact = std::pow(10.0, static_cast<double>(old) / 10.0);
-    const double newEnergyExact = std::pow(10.0, static_cast<double>(level) / 10.0);
+    const double oldEnergyExact = PowerOfLevel(old);
+    const double newEnergyExact = PowerOfLevel(level);
     if (!FitsSingle(oldEnergyExact) || !FitsSingle(newEnergyExact))
         return {0, "a level of " + std::to_string(FitsSingle(newEnergyExact) ? old : level) +
                        " dB is too large for the running level"};

@@ -3,44 +3,11 @@
 #include "export/csv_export.h"
 #include "export/file_end.h"
 #include "export/safe_write.h"
-#include "report/decode.h"
-#include "report/parse_report.h"
 #include "tools/vrdtool/show_json.h"
 
 #include <ostream>
 
 namespace vrd {
-
-namespace {
-
-// LoadReport, except that an encoded file is decoded piece by piece as it is read, so that the
-// whole file is never held and each piece is decoded while it is still in the cache.
-OpenOutcome LoadInPieces(Declaration& state, ReportKind kind) {
-    if (kind != ReportKind::Encoded)
-        return LoadReport(state, kind);
-    OpenOutcome outcome;
-    DecodeResult decoded = DecodeEncodedFile(state.OpenedFileName);
-    if (decoded.tableRead)
-        state.DecodedReport = std::move(decoded.text);
-    if (decoded.failure) {
-        outcome.failure = std::move(decoded.failure);
-        return outcome;
-    }
-    outcome.reportLoaded = true;
-    return outcome;
-}
-
-// LoadAndParse on top of LoadInPieces.
-OpenOutcome LoadInPiecesAndParse(Declaration& state, ResultsWindow& window, ReportKind kind) {
-    OpenOutcome outcome = LoadInPieces(state, kind);
-    if (!outcome.reportLoaded)
-        return outcome;
-    const int trim = kind == ReportKind::Encoded ? kTrimDecoded : kTrimPlain;
-    outcome.failure = ParseReport(state, window, trim);
-    return outcome;
-}
-
-} // namespace
 
 OpenedReport OpenFromStart(const std::string& path, ReportKind kind, bool parse) {
     OpenedReport opened;
@@ -50,8 +17,8 @@ OpenedReport OpenFromStart(const std::string& path, ReportKind kind, bool parse)
     BeginOpen(opened.state, opened.window, path);
     // Its first list access creates the results window, whose load shows the opened path.
     opened.window.SetCaption(opened.state.OpenedFileName);
-    opened.outcome = parse ? LoadInPiecesAndParse(opened.state, opened.window, kind)
-                           : LoadInPieces(opened.state, kind);
+    opened.outcome = parse ? LoadAndParse(opened.state, opened.window, kind)
+                           : LoadReport(opened.state, kind);
     return opened;
 }
 
