@@ -1,6 +1,7 @@
 #include "export/csv_export.h"
 
 #include "export/file_end.h"
+#include "report/complete_lines.h"
 #include "report/read_file.h"
 #include "report/text_positions.h"
 
@@ -58,23 +59,12 @@ std::optional<std::string> BuildCsvText(std::string_view report, const Progress&
     out.resize(report.size());
     char* const begin = out.data();
     char* next = begin;
-    const std::size_t end = report.size() - 1;
-    std::size_t start = 0;
-    std::uint64_t nextReport = kProgressStep;
-    while (start < end) {
-        const void* feed = std::memchr(report.data() + start, '\n', end - start);
-        if (feed == nullptr)
-            break;
-        const auto lineEnd =
-            static_cast<std::size_t>(static_cast<const char*>(feed) - report.data()) + 1;
-        next = PutRow(next, report.substr(start, lineEnd - start));
-        start = lineEnd;
-        if (progress && start >= nextReport) {
-            nextReport = start + kProgressStep;
-            if (!progress(start, report.size()))
-                return std::nullopt;
-        }
-    }
+    const WalkEnd end = ForEachCompleteLine(report, progress, [&next](std::string_view line) {
+        next = PutRow(next, line);
+        return true;
+    });
+    if (end == WalkEnd::Cancelled)
+        return std::nullopt;
     out.resize(static_cast<std::size_t>(next - begin));
     return out;
 }

@@ -1,11 +1,11 @@
 #include "report/chart_data.h"
 
+#include "report/complete_lines.h"
 #include "report/number_syntax.h"
 #include "report/read_file.h"
 #include "report/text_positions.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace vrd {
 
@@ -42,16 +42,10 @@ std::vector<ChartRow> BuildChartData(std::string_view minuteLines) {
     const std::string_view scanned = minuteLines.substr(0, end);
     rows.reserve(static_cast<std::size_t>(std::count(scanned.begin(), scanned.end(), '\n')));
     AdviseHugePages(rows.data(), rows.capacity() * sizeof(ChartRow));
-    std::size_t start = 0;
-    while (start < end) {
-        const void* feed = std::memchr(minuteLines.data() + start, '\n', end - start);
-        if (feed == nullptr)
-            break;
-        const auto lineEnd =
-            static_cast<std::size_t>(static_cast<const char*>(feed) - minuteLines.data()) + 1;
-        AddRowFor(rows, minuteLines.substr(start, lineEnd - start));
-        start = lineEnd;
-    }
+    ForEachCompleteLine(minuteLines, {}, [&rows](std::string_view line) {
+        AddRowFor(rows, line);
+        return true;
+    });
     return rows;
 }
 

@@ -1,11 +1,11 @@
 #include "report/parse_report.h"
 
+#include "report/complete_lines.h"
 #include "report/number_syntax.h"
 #include "report/read_file.h"
 #include "report/text_positions.h"
 
 #include <array>
-#include <cstring>
 #include <string>
 
 namespace vrd {
@@ -80,31 +80,16 @@ class Parser {
         }
     }
 
-    // The report's last character is never examined, so a line whose line feed is the last
-    // character is never handled.
     std::optional<Failure> Walk() {
-        if (report_.size() < 2)
-            return std::nullopt;
-        const std::size_t end = report_.size() - 1;
-        std::size_t start = 0;
-        std::uint64_t nextReport = kProgressStep;
-        while (start < end) {
-            const void* feed = std::memchr(report_.data() + start, '\n', end - start);
-            if (feed == nullptr)
-                break;
-            const auto lineEnd =
-                static_cast<std::size_t>(static_cast<const char*>(feed) - report_.data()) + 1;
+        std::optional<Failure> failure;
+        const WalkEnd end = ForEachCompleteLine(report_, progress_, [&](std::string_view line) {
             ++lineNumber_;
-            if (auto failure = HandleLine(report_.substr(start, lineEnd - start)))
-                return failure;
-            start = lineEnd;
-            if (progress_ && start >= nextReport) {
-                nextReport = start + kProgressStep;
-                if (!progress_(start, report_.size()))
-                    return Failure{Stage::Cancelled, "reading the report was cancelled"};
-            }
-        }
-        return std::nullopt;
+            failure = HandleLine(line);
+            return !failure;
+        });
+        if (end == WalkEnd::Cancelled)
+            return Failure{Stage::Cancelled, "reading the report was cancelled"};
+        return failure;
     }
 
     std::optional<Failure> HandleLine(std::string_view line) {
