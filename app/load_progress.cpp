@@ -3,7 +3,10 @@
 #include "app/report_loader.h"
 
 #include <QFileInfo>
+#include <QProgressBar>
 #include <QProgressDialog>
+
+#include <algorithm>
 
 namespace {
 
@@ -31,6 +34,10 @@ void LoadProgress::Begin(const QString& path) {
     dialog_->setWindowModality(Qt::WindowModal);
     dialog_->setAutoClose(false);
     dialog_->setAutoReset(false);
+    // The dialog's own setValue() processes events while it is shown modal, which would run the
+    // end of the load inside a progress step; the bar is set directly instead.
+    bar_ = new QProgressBar(dialog_);
+    dialog_->setBar(bar_);
     // Busy until the loader tells how far it got; shown only when the load outlasts a blink.
     dialog_->setRange(0, 0);
     dialog_->setMinimumDuration(static_cast<int>(kBlink.count()));
@@ -48,10 +55,10 @@ void LoadProgress::End() {
 }
 
 void LoadProgress::Show(qint64 done, qint64 total) {
-    if (dialog_.isNull() || total <= 0)
+    if (dialog_.isNull() || bar_.isNull() || total <= 0)
         return;
-    dialog_->setRange(0, kSteps);
-    dialog_->setValue(static_cast<int>(done * kSteps / total));
+    bar_->setRange(0, kSteps);
+    bar_->setValue(static_cast<int>(std::min(done, total) * kSteps / total));
 }
 
 QProgressDialog* LoadProgress::Dialog() const {

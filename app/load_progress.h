@@ -8,6 +8,7 @@
 
 #include <chrono>
 
+class QProgressBar;
 class QProgressDialog;
 class QWidget;
 class ReportLoader;
@@ -33,4 +34,5 @@ class LoadProgress final : public QObject {
     ReportLoader& loader_;
     QWidget& window_;
     QPointer<QProgressDialog> dialog_;
+    QPointer<QProgressBar> bar_;
 };

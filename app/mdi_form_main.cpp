@@ -13,6 +13,7 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -62,10 +63,21 @@ QMdiSubWindow* AddChild(QMdiArea& workspace, QWidget* form, Qt::WindowFlags flag
     return child;
 }
 
+// A copy of state without the report and the minute lines, which a load does not need: a year of
+// them is tens of megabytes the GUI thread would copy for nothing.
+vrd::Declaration WithoutTexts(vrd::Declaration& state) {
+    std::string report = std::move(state.DecodedReport);
+    std::string minutes = std::move(state.MinuteLines);
+    vrd::Declaration copy = state;
+    state.DecodedReport = std::move(report);
+    state.MinuteLines = std::move(minutes);
+    return copy;
+}
+
 } // namespace
 
 MDIFormMain::MDIFormMain(FileDialogs& dialogs, StartUpOptions options)
-    : CommonDialog1(dialogs), fileToOpen_(std::move(options.fileToOpen)) {
+    : CommonDialog1(dialogs), chartDialogs_(dialogs), fileToOpen_(std::move(options.fileToOpen)) {
     setObjectName(QStringLiteral("MDIFormMain"));
     setWindowTitle(kCaption);
     setAcceptDrops(true);
@@ -96,7 +108,6 @@ MDIFormMain::MDIFormMain(FileDialogs& dialogs, StartUpOptions options)
 
 MDIFormMain::~MDIFormMain() {
     loader_.Cancel();
-    loader_.WaitForEnd();
     delete about_;
     delete startScreen_;
 }
@@ -118,10 +129,12 @@ void MDIFormMain::ConnectLoader() {
             });
     connect(&loader_, &ReportLoader::loadFailed, this,
             [this](const QString& path, const QString&, const LoadedReportPtr& partial) {
-                const vrd::Failure failure = *partial->outcome.failure;
+                // Worded before the load ends: a command run from its end may start another
+                // load, for another path.
+                const QString warning = LoadFailureText(path, *partial->outcome.failure);
                 TakeOver(partial);
                 EndLoad();
-                ShowWarning(LoadFailureText(path, failure));
+                ShowWarning(warning);
             });
     // A cancelled load keeps nothing of what it read: the lists stay cleared.
     connect(&loader_, &ReportLoader::loadCancelled, this, &MDIFormMain::EndLoad);
@@ -194,7 +207,7 @@ void MDIFormMain::OpenReport(const QString& path, vrd::ReportKind kind) {
     vrd::BeginOpen(state_, window, PathBytes(path));
 
     LoadRequest request;
-    request.state = state_;
+    request.state = WithoutTexts(state_);
     if (const frmArray* results = ResultsWindow())
         request.lists = results->Rows().SeedForLoad();
     request.kind = kind;
@@ -210,7 +223,7 @@ void MDIFormMain::TakeOver(const LoadedReportPtr& loaded) {
     ReportRows* rows = LoadResultsWindow();
     if (rows != nullptr)
         rows->BeginReplace();
-    state_ = std::move(loaded->state);
+    ApplyLoad(state_, *loaded);
     if (rows != nullptr)
         rows->Replace(state_.DecodedReport, std::move(loaded->lists));
     if (loaded->outcome.reportLoaded)
@@ -240,8 +253,17 @@ void MDIFormMain::ShowGraphWindow() {
     if (loading_)
         return;
     state_.BlockGraphWindow = vrd::kFalse;
-    if (ChartWindow() == nullptr)
-        windows_.chart = AddChild(*workspace_, new frmGraph, Qt::SubWindow, windowIcon());
+    if (ChartWindow() == nullptr) {
+        auto* chart = new frmGraph;
+        chart->SetSavePathChooser([this](QWidget*, const QString& name) {
+            return chartDialogs_.ChooseSavePath(name, QStringLiteral("PNG image (*.png)|*.png"));
+        });
+        windows_.chart = AddChild(*workspace_, chart, Qt::SubWindow, windowIcon());
+    }
+    ChartWindow()->SetSuggestedFileName(
+        QFileInfo(QFile::decodeName(QByteArray::fromStdString(state_.OpenedFileName)))
+            .completeBaseName() %
+        QStringLiteral(".png"));
     // Each opening shows the minutes of the report read last.
     ChartWindow()->ShowSeries(BuildChartSeries(state_.MinuteLines));
     windows_.chart->show();
@@ -301,7 +323,6 @@ void MDIFormMain::UpdateMenus() {
 void MDIFormMain::closeEvent(QCloseEvent* event) {
     // Closing asks nothing and saves nothing; a running load is stopped and its result dropped.
     loader_.Cancel();
-    loader_.WaitForEnd();
     if (about_)
         about_->close();
     QMainWindow::closeEvent(event);

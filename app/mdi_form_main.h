@@ -91,6 +91,9 @@ class MDIFormMain final : public QMainWindow {
 
     vrd::Declaration state_;
     CommonDialog CommonDialog1;
+    // The chart's "Save chart as PNG" asks the same chooser, but is no file command: it leaves
+    // the name the exports suggest alone.
+    FileDialogs& chartDialogs_;
     QTimer Timer_Wait;
     QString fileToOpen_;
     MainMenus menus_;

@@ -1,71 +1,195 @@
 #include "app/report_loader.h"
 
 #include <QFile>
-#include <QtConcurrent/QtConcurrentRun>
+#include <QFuture>
+#include <QPromise>
 
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <new>
+#include <thread>
 #include <utility>
+
+struct ReportLoader::Job {
+    std::atomic<bool> cancelled{false};
+    std::atomic<std::uint64_t> done{0};
+    std::atomic<std::uint64_t> total{0};
+
+    std::mutex mutex;
+    std::condition_variable ended;
+    bool workerEnded = false;
+};
 
 namespace {
 
-LoadedReportPtr RunLoad(LoadRequest request, const std::shared_ptr<std::atomic<bool>>& cancelled,
-                        ReportLoader* loader) {
+// A load that threw keeps nothing of what it made: the lists as they were seeded, and the
+// caller's report and minute lines.
+void FailWithoutReplacing(LoadedReport& loaded, vrd::ReportLists seed, std::string reason) {
+    loaded.lists = std::move(seed);
+    loaded.outcome = {};
+    loaded.outcome.failure = vrd::Failure{vrd::Stage::Read, std::move(reason)};
+    loaded.reportReplaced = false;
+    loaded.minutesReplaced = false;
+}
+
+LoadedReportPtr RunLoad(LoadRequest& request, ReportLoader::Job& job) {
     auto loaded = std::make_shared<LoadedReport>();
     loaded->state = std::move(request.state);
-    loaded->lists = std::move(request.lists);
-    const vrd::Progress progress = [cancelled, loader](std::uint64_t done, std::uint64_t total) {
-        // Emitted from the worker; receivers on the GUI thread get it queued.
-        emit loader->progressed(static_cast<qint64>(done), static_cast<qint64>(total));
-        return !cancelled->load();
+    loaded->lists = request.lists;
+    // The core reports each stage from 0 to its own total (the decoding in bytes of the file, the
+    // parse in bytes of the report); the progress runs once over all of them instead.
+    const std::uint64_t stages = request.kind == vrd::ReportKind::Encoded ? 2 : 1;
+    std::uint64_t stage = 0;
+    std::uint64_t stageTotal = 0;
+    const vrd::Progress progress = [&job, &stage, &stageTotal, stages](std::uint64_t done,
+                                                                       std::uint64_t total) {
+        if (total != stageTotal) {
+            if (stageTotal != 0 && stage + 1 < stages)
+                ++stage;
+            stageTotal = total;
+        }
+        if (total > 0) {
+            constexpr std::uint64_t kScale = 1U << 20;
+            const std::uint64_t part = std::min(done, total) * kScale / total;
+            job.done.store(stage * kScale + part, std::memory_order_relaxed);
+            job.total.store(stages * kScale, std::memory_order_relaxed);
+        }
+        return !job.cancelled.load();
     };
-    loaded->outcome = vrd::LoadAndParse(loaded->state, loaded->lists, request.kind, progress);
+    // Nothing may leave the worker's thread but its result.
+    try {
+        loaded->outcome = vrd::LoadAndParse(loaded->state, loaded->lists, request.kind, progress);
+        loaded->reportReplaced = loaded->outcome.reportReplaced;
+        loaded->minutesReplaced = loaded->outcome.reportLoaded;
+    } catch (const std::bad_alloc&) {
+        FailWithoutReplacing(*loaded, std::move(request.lists),
+                             "there is not enough memory to read it");
+    } catch (const std::exception& error) {
+        FailWithoutReplacing(*loaded, std::move(request.lists), error.what());
+    } catch (...) {
+        FailWithoutReplacing(*loaded, std::move(request.lists), "an unexpected error");
+    }
+    if (!loaded->reportReplaced)
+        std::string().swap(loaded->state.DecodedReport);
+    if (!loaded->minutesReplaced)
+        std::string().swap(loaded->state.MinuteLines);
     return loaded;
+}
+
+void Work(std::shared_ptr<ReportLoader::Job> job, LoadRequest request,
+          QPromise<LoadedReportPtr> promise) {
+    promise.addResult(RunLoad(request, *job));
+    promise.finish();
+    {
+        const std::lock_guard<std::mutex> lock(job->mutex);
+        job->workerEnded = true;
+    }
+    job->ended.notify_all();
 }
 
 } // namespace
 
+void ApplyLoad(vrd::Declaration& shown, LoadedReport& loaded) {
+    std::string report = std::move(loaded.reportReplaced ? loaded.state.DecodedReport
+                                                          : shown.DecodedReport);
+    std::string minutes =
+        std::move(loaded.minutesReplaced ? loaded.state.MinuteLines : shown.MinuteLines);
+    shown = std::move(loaded.state);
+    shown.DecodedReport = std::move(report);
+    shown.MinuteLines = std::move(minutes);
+}
+
 ReportLoader::ReportLoader(QObject* parent) : QObject(parent) {
     qRegisterMetaType<LoadedReportPtr>();
-    connect(&watcher_, &QFutureWatcher<LoadedReportPtr>::finished, this, &ReportLoader::Finish);
+    progressTimer_.setInterval(kProgressInterval);
+    connect(&progressTimer_, &QTimer::timeout, this, &ReportLoader::ShowProgress);
 }
 
 ReportLoader::~ReportLoader() {
-    Cancel();
-    WaitForEnd();
+    if (job_)
+        job_->cancelled.store(true);
+    // Not needed for safety, the worker touching nothing of this object; it only keeps a stopping
+    // worker from running on into the end of the program.
+    WaitForWorker(std::chrono::seconds(2));
 }
 
 void ReportLoader::Start(LoadRequest request) {
     Q_ASSERT(!IsRunning());
     path_ = QFile::decodeName(QByteArray::fromStdString(request.state.OpenedFileName));
-    cancelled_ = std::make_shared<std::atomic<bool>>(false);
-    watcher_.setFuture(QtConcurrent::run(RunLoad, std::move(request), cancelled_, this));
+    job_ = std::make_shared<Job>();
+    lastWorker_ = job_;
+
+    QPromise<LoadedReportPtr> promise;
+    promise.start();
+    watcher_ = new QFutureWatcher<LoadedReportPtr>(this);
+    connect(watcher_, &QFutureWatcher<LoadedReportPtr>::finished, this, &ReportLoader::Finish);
+    watcher_->setFuture(promise.future());
+    std::thread(Work, job_, std::move(request), std::move(promise)).detach();
+    progressTimer_.start();
 }
 
 void ReportLoader::Cancel() {
-    if (cancelled_)
-        cancelled_->store(true);
+    if (!job_ || cancelling_)
+        return;
+    job_->cancelled.store(true);
+    progressTimer_.stop();
+    if (watcher_) {
+        watcher_->disconnect(this);
+        watcher_->deleteLater();
+    }
+    cancelling_ = true;
+    QMetaObject::invokeMethod(this, &ReportLoader::EndCancelled, Qt::QueuedConnection);
 }
 
 bool ReportLoader::IsRunning() const {
-    return watcher_.isRunning();
+    return job_ != nullptr;
 }
 
-void ReportLoader::WaitForEnd() {
-    watcher_.waitForFinished();
+bool ReportLoader::WaitForWorker(std::chrono::milliseconds limit) {
+    if (!lastWorker_)
+        return true;
+    std::unique_lock<std::mutex> lock(lastWorker_->mutex);
+    return lastWorker_->ended.wait_for(lock, limit, [this] { return lastWorker_->workerEnded; });
+}
+
+void ReportLoader::EndCancelled() {
+    job_.reset();
+    cancelling_ = false;
+    // A copy: a receiver may start the next load, which changes path_.
+    const QString path = path_;
+    emit loadCancelled(path);
+}
+
+void ReportLoader::ShowProgress() {
+    if (!job_)
+        return;
+    const std::uint64_t total = job_->total.load(std::memory_order_relaxed);
+    if (total > 0)
+        emit progressed(static_cast<qint64>(job_->done.load(std::memory_order_relaxed)),
+                        static_cast<qint64>(total));
 }
 
 void ReportLoader::Finish() {
-    // A cancel that came too late to stop the work still discards its result.
-    if (cancelled_->load()) {
-        emit loadCancelled(path_);
+    const QFuture<LoadedReportPtr> future = watcher_->future();
+    watcher_->deleteLater();
+    progressTimer_.stop();
+    job_.reset();
+    // A copy: a receiver may start the next load, which changes path_.
+    const QString path = path_;
+    const LoadedReportPtr loaded = future.resultCount() > 0 ? future.result() : nullptr;
+    if (!loaded || (loaded->outcome.failure &&
+                    loaded->outcome.failure->stage == vrd::Stage::Cancelled)) {
+        emit loadCancelled(path);
         return;
     }
-    LoadedReportPtr loaded = watcher_.result();
     if (loaded->outcome.failure) {
         const std::string& reason = loaded->outcome.failure->reason;
-        emit loadFailed(path_,
+        emit loadFailed(path,
                         QString::fromLatin1(reason.data(), static_cast<qsizetype>(reason.size())),
                         loaded);
         return;
     }
-    emit reportReady(path_, loaded);
+    emit reportReady(path, loaded);
 }

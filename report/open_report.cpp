@@ -31,8 +31,10 @@ OpenOutcome LoadReport(Declaration& state, ReportKind kind, const Progress& prog
     if (kind == ReportKind::Encoded) {
         // Decoded piece by piece as it is read: the encoded file is never held whole.
         DecodeResult decoded = DecodeEncodedFile(state.OpenedFileName, progress);
-        if (decoded.tableRead)
+        if (decoded.tableRead) {
             state.DecodedReport = std::move(decoded.text);
+            outcome.reportReplaced = true;
+        }
         if (decoded.failure) {
             outcome.failure = std::move(decoded.failure);
             return outcome;
@@ -44,6 +46,7 @@ OpenOutcome LoadReport(Declaration& state, ReportKind kind, const Progress& prog
             return outcome;
         }
         state.DecodedReport = std::move(file.bytes);
+        outcome.reportReplaced = true;
     }
     outcome.reportLoaded = true;
     return outcome;

@@ -18,8 +18,11 @@ enum class ReportKind { Encoded, Plain };
 ReportKind KindForPath(const std::string& path);
 
 struct OpenOutcome {
-    // True once the file was read (and decoded): "Save As" is then enabled.
+    // True once the file was read (and decoded): "Save As" is then enabled, and the parse has
+    // rebuilt MinuteLines.
     bool reportLoaded = false;
+    // True when DecodedReport was replaced, with a partly decoded text on a bad code word too.
+    bool reportReplaced = false;
     std::optional<Failure> failure;
 };
 

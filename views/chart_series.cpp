@@ -1,8 +1,54 @@
 #include "views/chart_series.h"
 
 #include "report/chart_data.h"
+#include "report/text_positions.h"
 
 #include <algorithm>
+#include <cstring>
+
+namespace {
+
+template <std::size_t N>
+void CopyColumns(std::array<char, N>& to, std::string_view line, std::size_t first) {
+    to.fill(' ');
+    const std::string_view from = vrd::Columns(line, first, first + N - 1);
+    std::copy(from.begin(), from.end(), to.begin());
+}
+
+ChartRowStamp StampOf(std::string_view line) {
+    ChartRowStamp stamp{};
+    CopyColumns(stamp.date, line, 1);
+    CopyColumns(stamp.time, line, 14);
+    CopyColumns(stamp.level, line, 29);
+    return stamp;
+}
+
+// The lines the chart rows come from, read the way the rows are built: a line counts when its
+// line feed comes before the last character of the store.
+QList<ChartRowStamp> StampsOf(std::string_view minuteLines, std::size_t rows) {
+    QList<ChartRowStamp> stamps;
+    stamps.reserve(static_cast<qsizetype>(rows));
+    const std::size_t end = minuteLines.empty() ? 0 : minuteLines.size() - 1;
+    std::size_t start = 0;
+    while (start < end && stamps.size() < static_cast<qsizetype>(rows)) {
+        const void* feed = std::memchr(minuteLines.data() + start, '\n', end - start);
+        if (feed == nullptr)
+            break;
+        const auto lineEnd =
+            static_cast<std::size_t>(static_cast<const char*>(feed) - minuteLines.data()) + 1;
+        stamps.append(StampOf(minuteLines.substr(start, lineEnd - start)));
+        start = lineEnd;
+    }
+    // Never fewer stamps than points, whatever the lines hold.
+    stamps.resize(static_cast<qsizetype>(rows), StampOf({}));
+    return stamps;
+}
+
+template <std::size_t N> QString Text(const std::array<char, N>& chars) {
+    return QString::fromLatin1(chars.data(), static_cast<qsizetype>(N)).trimmed();
+}
+
+} // namespace
 
 ChartSeries BuildChartSeries(std::string_view minuteLines) {
     const std::vector<vrd::ChartRow> rows = vrd::BuildChartData(minuteLines);
@@ -24,5 +70,26 @@ ChartSeries BuildChartSeries(std::string_view minuteLines) {
             series.marks.append({x, QString::fromLatin1(labels[r].data(),
                                                         static_cast<qsizetype>(labels[r].size()))});
     }
+    series.stamps = StampsOf(minuteLines, rows.size());
     return series;
+}
+
+ChartReadout ReadoutFor(const ChartSeries& series, qsizetype index) {
+    if (index < 0 || index >= series.points.size() || index >= series.stamps.size())
+        return {};
+    const ChartRowStamp& stamp = series.stamps[index];
+    const QString recorded = Text(stamp.level);
+    const double drawn = series.points[index].y();
+    const QString drawnText = QString::number(drawn);
+
+    ChartReadout readout{Text(stamp.date), Text(stamp.time), {}};
+    bool isNumber = false;
+    const double value = recorded.toDouble(&isNumber);
+    if (recorded.isEmpty())
+        readout.level = QStringLiteral("none (gap), drawn at ") % drawnText;
+    else if (isNumber && value == drawn)
+        readout.level = recorded % QStringLiteral(" dBA");
+    else
+        readout.level = recorded % QStringLiteral(" dBA, drawn at ") % drawnText;
+    return readout;
 }

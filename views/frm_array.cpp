@@ -2,9 +2,13 @@
 
 #include "report/click_coupling.h"
 #include "views/design_fonts.h"
+#include "views/find_bar.h"
+#include "views/list_copy.h"
+#include "views/minute_find.h"
 #include "views/report_list_model.h"
 #include "views/twips.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QLabel>
 #include <QListView>
@@ -72,6 +76,7 @@ frmArray::frmArray(QWidget* parent) : QWidget(parent) {
 
     BuildLists();
     BuildLabels();
+    BuildFind();
     connect(&rows_, &ReportRows::captionChanged, this, &QWidget::setWindowTitle);
     connect(&rows_, &ReportRows::labelsChanged, this, &frmArray::ShowLabels);
 }
@@ -84,12 +89,17 @@ void frmArray::BuildLists() {
         view->setObjectName(QLatin1String(vrd::ListName(design.list)));
         view->setGeometry(design.geometry);
         view->setFont(DesignFont(DesignFamily::MsSansSerif, kListPoints));
-        // Every row is one line of the same font: fixed heights keep long lists fast.
+        // Every row is one line of the same font: fixed heights keep long lists fast. A year of
+        // minutes is laid out in batches between events, so the window stays responsive.
         view->setUniformItemSizes(true);
+        view->setLayoutMode(QListView::Batched);
+        view->setBatchSize(20000);
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        view->setSelectionMode(QAbstractItemView::SingleSelection);
+        // Several rows at a time, for copying; the coupling follows the current row.
+        view->setSelectionMode(QAbstractItemView::ExtendedSelection);
         view->setTextElideMode(Qt::ElideNone);
         view->setModel(model);
+        AddCopyActions(*view);
         models_[Index(design.list)] = model;
         lists_[Index(design.list)] = view;
         if (previous != nullptr)
@@ -131,8 +141,76 @@ int frmArray::SelectedRow(vrd::ListId list) const {
 }
 
 void frmArray::SelectRow(vrd::ListId list, int row) {
+    // Whatever keys are held: a Shift+click on the 1-minute list must not extend the selection of
+    // the lists that follow it.
     QListView* view = List(list);
-    view->setCurrentIndex(view->model()->index(row, 0));
+    view->selectionModel()->setCurrentIndex(view->model()->index(row, 0),
+                                            QItemSelectionModel::ClearAndSelect);
+}
+
+void frmArray::BuildFind() {
+    findBar_ = new FindBar(this);
+    findBar_->setGeometry(TwipRect(360, 8340, 14055, 480));
+    findBar_->hide();
+    connect(findBar_, &FindBar::findRequested, this, &frmArray::FindMinute);
+    connect(findBar_, &FindBar::closed, this, [this] { List(vrd::ListId::Leq1)->setFocus(); });
+
+    auto* find = new QAction(QStringLiteral("Find date/time..."), this);
+    find->setObjectName(QStringLiteral("FindMinute"));
+    find->setShortcut(QKeySequence::Find);
+    find->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(find, &QAction::triggered, this, &frmArray::OpenFind);
+    auto* findNext = new QAction(QStringLiteral("Find next"), this);
+    findNext->setObjectName(QStringLiteral("FindNextMinute"));
+    findNext->setShortcut(QKeySequence::FindNext);
+    findNext->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(findNext, &QAction::triggered, this, [this] {
+        if (findBar_->Text().isEmpty())
+            OpenFind();
+        else
+            FindMinute(findBar_->Text());
+    });
+    addAction(find);
+    addAction(findNext);
+    for (QListView* view : lists_) {
+        auto* separator = new QAction(view);
+        separator->setSeparator(true);
+        view->addAction(separator);
+        view->addAction(find);
+    }
+}
+
+void frmArray::OpenFind() {
+    findBar_->Open();
+}
+
+bool frmArray::FindMinute(const QString& text) {
+    findBar_->SetText(text);
+    const std::optional<MinuteQuery> query = ParseMinuteQuery(text);
+    if (!query) {
+        findBar_->SetStatus(QStringLiteral("Type a date (dd/mm/yyyy), a time (hh:mm) or both."),
+                            true);
+        return false;
+    }
+    const int current = List(vrd::ListId::Leq1)->currentIndex().row();
+    const bool again = text == lastFind_ && current >= 0 && current == lastFound_;
+    const int start = current < 0 ? 0 : current + (again ? 1 : 0);
+    const int row = FindMinuteRow(rows_, vrd::ListId::Leq1, *query, start);
+    if (row < 0) {
+        findBar_->SetStatus(QStringLiteral("Not found: ") % text.trimmed(), true);
+        return false;
+    }
+    lastFind_ = text;
+    lastFound_ = row;
+    findBar_->SetStatus(row < start ? QStringLiteral("Went on from the top.") : QString(), false);
+
+    QListView* minutes = List(vrd::ListId::Leq1);
+    SelectRow(vrd::ListId::Leq1, row);
+    minutes->scrollTo(minutes->currentIndex(), QAbstractItemView::PositionAtCenter);
+    // The same row again changes no current row: couple as a click on it does.
+    if (row == current)
+        List_Leq1_Click();
+    return true;
 }
 
 void frmArray::List_Leq1_Click() {

@@ -1,18 +1,29 @@
 #include "views/frm_graph.h"
 
+#include "views/chart_decimation.h"
+#include "views/chart_zoom_view.h"
 #include "views/design_fonts.h"
 #include "views/twips.h"
 
+#include <QAction>
 #include <QCategoryAxis>
 #include <QChart>
-#include <QChartView>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QImage>
+#include <QLabel>
+#include <QLegendMarker>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScatterSeries>
 #include <QSet>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -20,9 +31,22 @@ namespace {
 const QRect kChartDesign = TwipRect(360, 360, 16935, 8775);
 const QSize kWindowDesign = TwipSize(20100, 9555);
 constexpr double kAxisTitlePoints = 14;
+constexpr double kControlPoints = 8.25;
 const QColor kLevelColour(45, 44, 78);
 // Margin above and below the levels, in dB.
 constexpr double kLevelMargin = 5;
+// The pause after the last change of range or size before the points are drawn again.
+constexpr int kRedrawPauseMs = 15;
+// Zoomed level axes keep about this many ticks, on whole decibels.
+constexpr double kLevelTicks = 6;
+
+const QString kReadoutHint = QStringLiteral("Point at the chart to read a minute.");
+const QString kZoomHint =
+    QStringLiteral("Wheel: zoom the time\nCtrl+wheel: zoom the level\nDrag: zoom into a box\n"
+                   "Shift+drag: pan\nMiddle button drag: pan\nArrow keys: pan\n+ and -: zoom\n"
+                   "Home, Esc: whole report");
+// Zoomed ranges up to this many minutes are labelled on a grid of minutes too.
+constexpr double kMinuteGridSpan = 6 * 60;
 
 // The drop-down boxes are part of the design but have no entries: they show their texts.
 QComboBox* MakeComboBox(QWidget* parent, const char* name, const QString& text) {
@@ -30,7 +54,7 @@ QComboBox* MakeComboBox(QWidget* parent, const char* name, const QString& text) 
     box->setObjectName(QLatin1String(name));
     box->setEditable(true);
     box->lineEdit()->setText(text);
-    box->setFont(DesignFont(DesignFamily::MsSansSerif, 8.25));
+    box->setFont(DesignFont(DesignFamily::MsSansSerif, kControlPoints));
     return box;
 }
 
@@ -43,6 +67,27 @@ QValueAxis* MakeLevelAxis() {
     return axis;
 }
 
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(DesignFont(DesignFamily::MsSansSerif, kControlPoints));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+// 1, 2 or 5 times a power of ten, and at least one decibel: the tick interval that gives about
+// kLevelTicks ticks over span.
+double LevelTickInterval(double span) {
+    const double rough = std::max(span / kLevelTicks, 1.0);
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (const double step : {1.0, 2.0, 5.0})
+        if (rough <= step * power)
+            return step * power;
+    return 10 * power;
+}
+
 } // namespace
 
 frmGraph::frmGraph(QWidget* parent) : QWidget(parent) {
@@ -52,9 +97,26 @@ frmGraph::frmGraph(QWidget* parent) : QWidget(parent) {
     BuildChart();
     Leq_Display = MakeComboBox(this, "Leq_Display", QStringLiteral("Combo1"));
     GraphType = MakeComboBox(this, "GraphType", QStringLiteral("Combo2"));
+    BuildActions();
+    readout_ = MakeLabel(this, "Readout", kReadoutHint);
+    hint_ = MakeLabel(this, "ZoomHint", kZoomHint);
+    hint_->setForegroundRole(QPalette::PlaceholderText);
     setTabOrder(MSChart1, Leq_Display);
     setTabOrder(Leq_Display, GraphType);
+    setTabOrder(GraphType, resetButton_);
+    setTabOrder(resetButton_, saveButton_);
     PlaceControls();
+
+    redraw_.setSingleShot(true);
+    redraw_.setInterval(kRedrawPauseMs);
+    connect(&redraw_, &QTimer::timeout, this, &frmGraph::Redraw);
+    const auto later = [this] { redraw_.start(); };
+    connect(timeAxis_, &QValueAxis::rangeChanged, this, later);
+    connect(chart_, &QChart::plotAreaChanged, this, later);
+    connect(levelAxis_, &QValueAxis::rangeChanged, this, &frmGraph::FollowLevelAxis);
+    connect(MSChart1, &ChartZoomView::pointed, this,
+            [this](QPointF value) { ShowReadout(static_cast<qsizetype>(std::lround(value.x()))); });
+    connect(MSChart1, &ChartZoomView::pointingEnded, this, [this] { ShowReadout(0); });
 }
 
 QSize frmGraph::sizeHint() const {
@@ -73,6 +135,16 @@ void frmGraph::BuildChart() {
     levels_->setColor(kLevelColour);
     chart_->addSeries(levels_);
 
+    // The minute the read-out speaks of; not part of the legend.
+    marker_ = new QScatterSeries;
+    marker_->setName(QStringLiteral("pointed minute"));
+    marker_->setColor(kLevelColour);
+    marker_->setBorderColor(Qt::white);
+    marker_->setMarkerSize(9);
+    chart_->addSeries(marker_);
+    for (QLegendMarker* legendMarker : chart_->legend()->markers(marker_))
+        legendMarker->setVisible(false);
+
     levelAxis_ = MakeLevelAxis();
     secondLevelAxis_ = MakeLevelAxis();
     timeAxis_ = new QCategoryAxis;
@@ -85,47 +157,234 @@ void frmGraph::BuildChart() {
     chart_->addAxis(levelAxis_, Qt::AlignLeft);
     chart_->addAxis(secondLevelAxis_, Qt::AlignRight);
     chart_->addAxis(timeAxis_, Qt::AlignBottom);
-    levels_->attachAxis(levelAxis_);
-    levels_->attachAxis(timeAxis_);
+    for (QAbstractSeries* series :
+         {static_cast<QAbstractSeries*>(levels_), static_cast<QAbstractSeries*>(marker_)}) {
+        series->attachAxis(levelAxis_);
+        series->attachAxis(timeAxis_);
+    }
 
-    MSChart1 = new QChartView(chart_, this);
+    MSChart1 = new ChartZoomView(chart_, this);
     MSChart1->setObjectName(QStringLiteral("MSChart1"));
     MSChart1->setRenderHint(QPainter::Antialiasing, false);
+    MSChart1->SetAxes(timeAxis_, levelAxis_);
+}
+
+void frmGraph::BuildActions() {
+    const auto action = [this](const char* name, const QString& text) {
+        auto* made = new QAction(text, this);
+        made->setObjectName(QLatin1String(name));
+        MSChart1->addAction(made);
+        return made;
+    };
+    zoomIn_ = action("ZoomIn", QStringLiteral("Zoom in"));
+    zoomOut_ = action("ZoomOut", QStringLiteral("Zoom out"));
+    resetZoom_ = action("ResetZoom", QStringLiteral("Reset zoom"));
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    MSChart1->addAction(separator);
+    savePng_ = action("SavePng", QStringLiteral("Save chart as PNG"));
+    connect(zoomIn_, &QAction::triggered, this,
+            [this] { MSChart1->ZoomTime(ChartZoomView::kZoomStep); });
+    connect(zoomOut_, &QAction::triggered, this,
+            [this] { MSChart1->ZoomTime(1 / ChartZoomView::kZoomStep); });
+    connect(resetZoom_, &QAction::triggered, MSChart1, &ChartZoomView::ResetZoom);
+    connect(savePng_, &QAction::triggered, this, &frmGraph::SaveChartAsPng);
+
+    const auto button = [this](const char* name, QAction* act) {
+        auto* made = new QPushButton(act->text(), this);
+        made->setObjectName(QLatin1String(name));
+        made->setFont(DesignFont(DesignFamily::MsSansSerif, kControlPoints));
+        connect(made, &QPushButton::clicked, act, &QAction::trigger);
+        return made;
+    };
+    resetButton_ = button("ResetZoomButton", resetZoom_);
+    saveButton_ = button("SavePngButton", savePng_);
 }
 
 void frmGraph::ShowSeries(const ChartSeries& series) {
-    // One replace for all points: the series redraws once, not once a point.
-    levels_->replace(series.points);
-    const auto rows = static_cast<double>(series.points.size());
-    timeAxis_->setRange(0, std::max(rows, 1.0));
-    SetTimeLabels(series);
+    series_ = series;
+    const auto rows = static_cast<double>(series_.points.size());
 
-    const double lowest = series.points.isEmpty() ? 50 : std::floor(series.lowest) - kLevelMargin;
-    const double highest = series.points.isEmpty() ? 70 : std::ceil(series.highest) + kLevelMargin;
-    for (QValueAxis* axis : {levelAxis_, secondLevelAxis_}) {
-        axis->setRange(lowest, highest);
-        axis->applyNiceNumbers();
-    }
+    // The whole report, with the level axis on round numbers: what a reset shows again.
+    levelAxis_->setTickType(QValueAxis::TicksFixed);
+    const double lowest = series_.points.isEmpty() ? 50 : std::floor(series_.lowest) - kLevelMargin;
+    const double highest =
+        series_.points.isEmpty() ? 70 : std::ceil(series_.highest) + kLevelMargin;
+    levelAxis_->setRange(lowest, highest);
+    levelAxis_->applyNiceNumbers();
+    levelLimits_ = {levelAxis_->min(), levelAxis_->max()};
+    MSChart1->SetLimits({0, std::max(rows, 1.0)}, levelLimits_);
+    MSChart1->ResetZoom();
+    // The ranges may be those shown before, which signals no change.
+    FollowLevelAxis();
+    marker_->clear();
+    ShowReadout(0);
+    Redraw();
 }
 
-void frmGraph::SetTimeLabels(const ChartSeries& series) {
-    for (const QString& label : timeAxis_->categoriesLabels())
+// Zoomed level ranges get ticks on whole decibels; the whole range keeps its round numbers. The
+// axis on the right follows the one on the left.
+void frmGraph::FollowLevelAxis() {
+    const AxisRange shown{levelAxis_->min(), levelAxis_->max()};
+    if (shown == levelLimits_) {
+        levelAxis_->setTickType(QValueAxis::TicksFixed);
+    } else {
+        levelAxis_->setTickType(QValueAxis::TicksDynamic);
+        levelAxis_->setTickAnchor(0);
+        levelAxis_->setTickInterval(LevelTickInterval(shown.Span()));
+    }
+    secondLevelAxis_->setTickType(levelAxis_->tickType());
+    secondLevelAxis_->setTickCount(levelAxis_->tickCount());
+    secondLevelAxis_->setTickAnchor(levelAxis_->tickAnchor());
+    secondLevelAxis_->setTickInterval(levelAxis_->tickInterval());
+    secondLevelAxis_->setRange(shown.min, shown.max);
+}
+
+int frmGraph::PixelColumns() const {
+    // Before the window is first shown the chart has no plot area yet: the view's width is near.
+    const QRectF plot = chart_->plotArea();
+    const double width = plot.width() >= 1 ? plot.width() : MSChart1->width();
+    return std::max(1, static_cast<int>(std::ceil(width * devicePixelRatioF())));
+}
+
+void frmGraph::Redraw() {
+    redraw_.stop();
+    const AxisRange shown = MSChart1->ShownX();
+    // One replace for all points: the series redraws once, not once a point.
+    levels_->replace(DecimateToColumns(series_.points, shown.min, shown.max, PixelColumns()));
+    SetTimeLabels(shown);
+}
+
+void frmGraph::SetTimeLabels(AxisRange shown) {
+    const QStringList old = timeAxis_->categoriesLabels();
+    for (const QString& label : old)
         timeAxis_->remove(label);
+    if (shown.Span() <= kMinuteGridSpan && MSChart1->IsZoomed()) {
+        SetMinuteLabels(shown);
+        return;
+    }
 
     // Labels closer than this many rows would overlap: of two, the earlier one is shown. A label
     // repeats only within its own hour (after a minute drawn at 55 dB), and the axis needs each
     // label once, so a repeat is left out too.
-    const int rows = static_cast<int>(series.points.size());
-    const int gap = std::max(1, rows / kMostTimeLabels);
-    QSet<QString> shown;
-    int lastRow = 0;
-    for (const ChartAxisMark& mark : series.marks) {
-        if (shown.contains(mark.label) || (!shown.isEmpty() && mark.row - lastRow < gap))
+    const int gap = std::max(1, static_cast<int>(shown.Span()) / kMostTimeLabels);
+    const auto byRow = [](const ChartAxisMark& mark, double row) { return mark.row < row; };
+    const auto& marks = series_.marks;
+    QSet<QString> shownLabels;
+    auto mark = std::lower_bound(marks.begin(), marks.end(), shown.min, byRow);
+    while (mark != marks.end() && mark->row <= shown.max) {
+        if (shownLabels.contains(mark->label)) {
+            ++mark;
             continue;
-        timeAxis_->append(mark.label, mark.row);
-        shown.insert(mark.label);
-        lastRow = mark.row;
+        }
+        timeAxis_->append(mark->label, mark->row);
+        shownLabels.insert(mark->label);
+        mark = std::lower_bound(mark + 1, marks.end(), static_cast<double>(mark->row) + gap, byRow);
     }
+}
+
+// A few hours or less: a label every few minutes, by the time of each line, so that a zoomed
+// chart still says when it is. Full hours carry the date and hour as the labels of the whole
+// report do.
+void frmGraph::SetMinuteLabels(AxisRange shown) {
+    constexpr std::array<int, 7> kSteps = {1, 2, 5, 10, 15, 30, 60};
+    const int most = kMostTimeLabels / 2;
+    const int step = *std::find_if(kSteps.begin(), kSteps.end() - 1,
+                                   [&](int minutes) { return shown.Span() / minutes <= most; });
+    const qsizetype first = std::max<qsizetype>(1, static_cast<qsizetype>(std::ceil(shown.min)));
+    const qsizetype last =
+        std::min<qsizetype>(series_.stamps.size(), static_cast<qsizetype>(std::floor(shown.max)));
+    for (qsizetype row = first; row <= last; ++row) {
+        const ChartRowStamp& stamp = series_.stamps[row - 1];
+        const QString time = QString::fromLatin1(stamp.time.data(), stamp.time.size());
+        bool hourOk = false;
+        bool minuteOk = false;
+        time.left(2).toInt(&hourOk);
+        const int minute = time.mid(3, 2).toInt(&minuteOk);
+        if (!hourOk || !minuteOk || time.at(2) != QLatin1Char(':') || minute % step != 0)
+            continue;
+        const QString label = minute != 0
+                                  ? time
+                                  : QString::fromLatin1(stamp.date.data(), stamp.date.size()) %
+                                        QLatin1Char('-') % time.left(2) % QLatin1Char('h');
+        timeAxis_->append(label, static_cast<double>(row));
+    }
+}
+
+void frmGraph::ShowReadout(qsizetype row) {
+    const qsizetype index = row - 1;
+    if (index < 0 || index >= series_.points.size()) {
+        readout_->setText(kReadoutHint);
+        if (marker_->count() > 0)
+            marker_->clear();
+        return;
+    }
+    const ChartReadout readout = ReadoutFor(series_, index);
+    readout_->setText(QStringLiteral("Date: ") % readout.date % QStringLiteral("\nTime: ") %
+                      readout.time % QStringLiteral("\nLevel: ") % readout.level);
+    const QPointF point = series_.points[index];
+    if (marker_->count() != 1 || marker_->at(0) != point)
+        marker_->replace(QList<QPointF>{point});
+}
+
+bool frmGraph::WritePng(const QString& path, QString& reason) {
+    // The chart as shown, with what a pending redraw would show, without the pointed minute.
+    if (redraw_.isActive())
+        Redraw();
+    // (Hiding the series instead would bring its entry back into the legend.)
+    const QList<QPointF> pointed = marker_->points();
+    marker_->clear();
+    const QImage image = MSChart1->grab().toImage();
+    marker_->replace(pointed);
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        reason = file.errorString();
+        return false;
+    }
+    if (!image.save(&file, "PNG")) {
+        reason = file.error() != QFileDevice::NoError
+                     ? file.errorString()
+                     : QStringLiteral("the image could not be encoded");
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        reason = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool frmGraph::SaveChartAsPng() {
+    std::optional<QString> path;
+    if (choosePath_) {
+        path = choosePath_(this, suggestedName_);
+    } else {
+        QFileDialog dialog(this, QStringLiteral("Save chart as PNG"), suggestedName_,
+                           QStringLiteral("PNG image (*.png)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("png"));
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            path = dialog.selectedFiles().constFirst();
+    }
+    if (!path || path->isEmpty())
+        return false;
+    QString reason;
+    if (WritePng(*path, reason))
+        return true;
+    ShowWarning(QStringLiteral("\"") % *path % QStringLiteral("\" could not be written: ") %
+                reason % QStringLiteral(". Nothing was changed on disk."));
+    return false;
+}
+
+// Warnings open without blocking the caller, so that the window and the tests go on.
+void frmGraph::ShowWarning(const QString& text) {
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, window()->windowTitle(), text, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("warning"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void frmGraph::resizeEvent(QResizeEvent* event) {
@@ -133,8 +392,8 @@ void frmGraph::resizeEvent(QResizeEvent* event) {
     PlaceControls();
 }
 
-// The chart keeps its designed margins and grows with the window; the drop-down boxes keep their
-// place to the right of it.
+// The chart keeps its designed margins and grows with the window; the drop-down boxes, the zoom
+// and save buttons and the read-out keep their place to the right of it.
 void frmGraph::PlaceControls() {
     const int rightMargin = kWindowDesign.width() - kChartDesign.right() - 1;
     const int bottomMargin = kWindowDesign.height() - kChartDesign.bottom() - 1;
@@ -142,6 +401,12 @@ void frmGraph::PlaceControls() {
                           std::max(1, width() - kChartDesign.left() - rightMargin),
                           std::max(1, height() - kChartDesign.top() - bottomMargin));
     const int boxLeft = MSChart1->geometry().right() + 1 + Px(17760) - (kChartDesign.right() + 1);
-    Leq_Display->setGeometry(QRect(QPoint(boxLeft, Px(1200)), TwipSize(2055, 315)));
-    GraphType->setGeometry(QRect(QPoint(boxLeft, Px(2160)), TwipSize(2055, 315)));
+    const QSize box = TwipSize(2055, 315);
+    Leq_Display->setGeometry(QRect(QPoint(boxLeft, Px(1200)), box));
+    GraphType->setGeometry(QRect(QPoint(boxLeft, Px(2160)), box));
+    const QSize button(box.width(), TwipSize(0, 375).height());
+    resetButton_->setGeometry(QRect(QPoint(boxLeft, Px(3120)), button));
+    saveButton_->setGeometry(QRect(QPoint(boxLeft, Px(3600)), button));
+    readout_->setGeometry(QRect(QPoint(boxLeft, Px(4320)), QSize(box.width(), Px(900))));
+    hint_->setGeometry(QRect(QPoint(boxLeft, Px(5400)), QSize(box.width(), Px(2100))));
 }

@@ -3,6 +3,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QTest>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -99,6 +105,37 @@ std::string TestFiles::Read(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return "(missing)";
     return file.readAll().toStdString();
+}
+
+QString TestFiles::MakePipe(const QString& name) {
+    const QString path = Path(name);
+    if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+        qFatal("cannot make a named pipe");
+    return path;
+}
+
+bool FeedPipe(const QString& path, const std::string& bytes, int timeoutMs) {
+    // Opening without waiting fails until a reader has the pipe open.
+    int fd = -1;
+    const QByteArray name = QFile::encodeName(path);
+    if (!QTest::qWaitFor(
+            [&] {
+                fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+                return fd >= 0;
+            },
+            timeoutMs))
+        return false;
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (wrote < 0 && errno != EINTR)
+            break;
+        if (wrote > 0)
+            done += static_cast<std::size_t>(wrote);
+    }
+    ::close(fd);
+    return done == bytes.size();
 }
 
 std::optional<QString> FakeFileDialogs::ChooseOpenPath(const QString& filter) {

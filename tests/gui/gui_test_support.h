@@ -43,10 +43,16 @@ class TestFiles {
     QString Write(const QString& name, const std::string& bytes);
     QString Path(const QString& name) const;
     static std::string Read(const QString& path);
+    // A named pipe: a load of it waits in its read until something writes to it (FeedPipe).
+    QString MakePipe(const QString& name);
 
   private:
     QTemporaryDir dir_;
 };
+
+// Writes bytes into the named pipe at path for the reader that opens it within timeoutMs, and
+// closes it, which ends the reader's read; false when no reader came.
+bool FeedPipe(const QString& path, const std::string& bytes, int timeoutMs = 10000);
 
 // Answers the dialogs from queues and records what they were asked; an empty queue cancels.
 class FakeFileDialogs final : public FileDialogs {
