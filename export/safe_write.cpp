@@ -28,9 +28,19 @@ std::optional<std::string> WriteAll(int fd, std::string_view bytes) {
 }
 
 std::optional<std::string> WriteDirectly(const std::string& path, std::string_view bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0)
+    // Without O_NONBLOCK, opening a pipe that no program reads from would wait forever.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        if (errno == ENXIO)
+            return std::string("no program reads from this pipe");
         return SystemReason(errno);
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) < 0) {
+        const int error = errno;
+        ::close(fd);
+        return SystemReason(error);
+    }
     std::optional<std::string> error = WriteAll(fd, bytes);
     if (::close(fd) != 0 && !error)
         error = SystemReason(errno);

@@ -69,6 +69,15 @@ TEST_F(SafeWrite, DevicesAreWrittenDirectlyAndNeverReplaced) {
     EXPECT_NE(full->find("space"), std::string::npos) << *full;
 }
 
+TEST_F(SafeWrite, APipeWithoutReaderFailsInsteadOfWaiting) {
+    const fs::path pipe = folder_ / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::optional<std::string> error = WriteFileSafely(pipe, "rows");
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->find("reads"), std::string::npos) << *error;
+    EXPECT_TRUE(fs::is_fifo(pipe));
+}
+
 TEST_F(SafeWrite, ALinkKeepsPointingAtTheReplacedFile) {
     const fs::path target = folder_ / "real.txt";
     Write(target, "old");
