@@ -14,6 +14,10 @@ namespace {
 
 std::string SystemReason(int error) { return std::strerror(error); }
 
+// How long a save to a pipe waits for a reader: 100 steps of 10 ms.
+constexpr int kReaderWaitSteps = 100;
+constexpr useconds_t kReaderWaitStepMicroseconds = 10000;
+
 std::optional<std::string> WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -28,8 +32,15 @@ std::optional<std::string> WriteAll(int fd, std::string_view bytes) {
 }
 
 std::optional<std::string> WriteDirectly(const std::string& path, std::string_view bytes) {
-    // Without O_NONBLOCK, opening a pipe that no program reads from would wait forever.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+    // Opening a pipe waits for a reader. A reader that is starting at the same time gets a moment
+    // to come; a pipe that no program reads from fails instead of holding the save forever.
+    int fd = -1;
+    for (int attempt = 0; attempt < kReaderWaitSteps; ++attempt) {
+        fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+        if (fd >= 0 || errno != ENXIO)
+            break;
+        ::usleep(kReaderWaitStepMicroseconds);
+    }
     if (fd < 0) {
         if (errno == ENXIO)
             return std::string("no program reads from this pipe");

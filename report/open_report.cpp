@@ -5,6 +5,7 @@
 #include "report/read_file.h"
 
 #include <cctype>
+#include <new>
 
 namespace vrd {
 
@@ -26,7 +27,9 @@ void BeginOpen(Declaration& state, ResultsWindow& window, const std::string& pat
         window.ClearList(list);
 }
 
-OpenOutcome LoadReport(Declaration& state, ReportKind kind, const Progress& progress) {
+namespace {
+
+OpenOutcome LoadReportOrThrow(Declaration& state, ReportKind kind, const Progress& progress) {
     OpenOutcome outcome;
     if (kind == ReportKind::Encoded) {
         // Decoded piece by piece as it is read: the encoded file is never held whole.
@@ -52,13 +55,30 @@ OpenOutcome LoadReport(Declaration& state, ReportKind kind, const Progress& prog
     return outcome;
 }
 
+} // namespace
+
+// A file too large for the memory left ends the command with a reason, not the program.
+OpenOutcome LoadReport(Declaration& state, ReportKind kind, const Progress& progress) {
+    try {
+        return LoadReportOrThrow(state, kind, progress);
+    } catch (const std::bad_alloc&) {
+        OpenOutcome outcome;
+        outcome.failure = Failure{Stage::Read, "there is not enough memory to read it"};
+        return outcome;
+    }
+}
+
 OpenOutcome LoadAndParse(Declaration& state, ResultsWindow& window, ReportKind kind,
                          const Progress& progress) {
     OpenOutcome outcome = LoadReport(state, kind, progress);
     if (!outcome.reportLoaded)
         return outcome;
     const int trim = kind == ReportKind::Encoded ? kTrimDecoded : kTrimPlain;
-    outcome.failure = ParseReport(state, window, trim, progress);
+    try {
+        outcome.failure = ParseReport(state, window, trim, progress);
+    } catch (const std::bad_alloc&) {
+        outcome.failure = Failure{Stage::Parse, "there is not enough memory to list the report"};
+    }
     return outcome;
 }
 

@@ -66,6 +66,8 @@ std::optional<Failure> ReadPieces(int fd, std::uint64_t expected, std::uint64_t 
 std::optional<Failure> ReadFileInPieces(const std::string& path, const FilePieceSink& consume) {
     if (path.empty())
         return ReadFailure("no file name given");
+    // A named pipe waits for its writer here, as any reader of a pipe does; the program can
+    // cancel such a load, and the command line is interrupted as usual.
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0)
         return SystemFailure(errno);

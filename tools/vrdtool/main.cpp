@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <new>
 #include <sys/stat.h>
 
 namespace {
@@ -72,17 +73,20 @@ int main(int argc, char** argv) {
     }
 
     std::ios::sync_with_stdio(false);
-    if (show->parsed())
-        return vrd::RunShow({files.front(), plain}, json, std::cout, std::cerr);
-
     const vrd::ExportFormat format = txt->parsed() ? vrd::ExportFormat::Text : vrd::ExportFormat::Csv;
-    if (files.size() > 1 || IsFolder(output)) {
-        if (!IsFolder(output)) {
-            std::cerr << "vrdtool: several FILEs need -o FOLDER, an existing folder\n"
-                      << app.help();
-            return 2;
-        }
-        return vrd::RunBatchExport(files, plain, format, output, std::cout, std::cerr);
+    if (!show->parsed() && (files.size() > 1 || IsFolder(output)) && !IsFolder(output)) {
+        std::cerr << "vrdtool: several FILEs need -o FOLDER, an existing folder\n" << app.help();
+        return 2;
     }
-    return vrd::RunExport({files.front(), plain}, format, output, std::cout, std::cerr);
+    // A report too large for the memory left ends the command with a reason, not a crash.
+    try {
+        if (show->parsed())
+            return vrd::RunShow({files.front(), plain}, json, std::cout, std::cerr);
+        if (files.size() > 1 || IsFolder(output))
+            return vrd::RunBatchExport(files, plain, format, output, std::cout, std::cerr);
+        return vrd::RunExport({files.front(), plain}, format, output, std::cout, std::cerr);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "vrdtool: there is not enough memory for this report\n";
+        return 1;
+    }
 }
