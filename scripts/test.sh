@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the whole suite, then the core tests
-# again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds, and runs every test: the whole suite, the core tests again
+# under AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzz target for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -13,3 +13,6 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVRD_SANITIZE=ON -DV
   >/dev/null
 cmake --build build-asan -j "$jobs"
 (cd build-asan && ctest --output-on-failure -j "$jobs")
+
+# Each fuzz target for a bounded time under the sanitizers; any finding fails the run.
+FUZZ_SECONDS="${FUZZ_SECONDS:-30}" bash scripts/fuzz.sh

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Writes the seed corpora in fuzz/corpus/<target>/: short generated reports and their .vrd files,
+# and the small hand-made files of the format's edge cases. The seeds are kept in the repository;
+# run this only to remake them. Usage: fuzz/make_corpus.sh PATH/TO/vrdgen
+set -euo pipefail
+export LC_ALL=C
+vrdgen="$1"
+corpus="$(cd "$(dirname "$0")" && pwd)/corpus"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+# Generated: an hour boundary in daylight (chart labels), gaps, carriage returns.
+"$vrdgen" --minutes 12 --start "12/05/2011 10:55" --gap-probability 0 \
+  --txt "$work/day.txt" --vrd "$work/day.vrd"
+"$vrdgen" --minutes 12 --seed 5 --gap-probability 0.3 --start "12/05/2011 10:55" \
+  --txt "$work/gaps.txt" --vrd "$work/gaps.vrd"
+"$vrdgen" --minutes 6 --crlf --start "12/05/2011 17:05" --txt "$work/crlf.txt" --vrd "$work/crlf.vrd"
+tr '\n' '\r' <"$work/day.txt" >"$work/cr-only.txt"
+sed 's/<  64 dBA/<  6O dBA/' "$work/day.txt" >"$work/level-6O.txt"
+sed 's/<  64 dBA/< 2.5 dBA/; s/<  67 dBA/< 2.6 dBA/' "$work/day.txt" >"$work/fractions.txt"
+sed 's/<  86 dBA/< 999 dBA/' "$work/day.txt" >"$work/level-999.txt"
+
+# The worked examples of the code and the limits of table and code words.
+printf 'ab@x1011' >"$work/ab-x1011.vrd"
+printf 'ab@x00' >"$work/ab-x00.vrd"
+printf 'ab@x10' >"$work/ab-x10.vrd"
+printf 'ab@x001' >"$work/ab-x001.vrd"
+printf '@x11' >"$work/empty-table.vrd"
+printf '@' >"$work/at-only.vrd"
+table="$(printf '%s' "$(seq 1 255 | awk '{ printf "%c", ($1 == 64 ? 65 : $1) }')")"
+{ printf '\000%s@x' "$table"; head -c 255 /dev/zero | tr '\0' '0'; printf '11'; } \
+  >"$work/table-256-word-255.vrd"
+{ printf 'ab@x1'; head -c 256 /dev/zero | tr '\0' '0'; printf '11'; } >"$work/word-256.vrd"
+{ head -c 257 /dev/zero | tr '\0' 'z'; printf '@x11'; } >"$work/no-at-in-257.vrd"
+
+rm -rf "$corpus"
+mkdir -p "$corpus"/{fuzz_decode,fuzz_parse,fuzz_csv,fuzz_chart,fuzz_show}
+cp "$work"/*.vrd "$corpus/fuzz_decode/"
+for target in fuzz_parse fuzz_csv; do
+  cp "$work"/*.txt "$corpus/$target/"
+done
+cp "$work"/day.vrd "$work"/gaps.vrd "$work"/crlf.vrd "$work"/ab-x1011.vrd "$work"/word-256.vrd \
+  "$work"/day.txt "$work"/level-6O.txt "$work"/crlf.txt "$corpus/fuzz_show/"
+
+# The chart reads only the records of the 1-minute section.
+for name in day gaps crlf; do
+  awk '/^1 minute/ { on = 1; next } on && length($0) < 15 { exit }
+       on && (substr($0, 23, 3) == "Leq" || substr($0, 23, 3) == "   ") { print }' \
+    "$work/$name.txt" >"$corpus/fuzz_chart/$name.txt"
+done
