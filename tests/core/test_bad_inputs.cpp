@@ -14,23 +14,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <future>
 #include <random>
 #include <sstream>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 namespace vrd {
@@ -121,22 +117,6 @@ void ExpectNoLinesHandled(const Session& session, const OpenOutcome& outcome) {
     EXPECT_EQ(session.state.MinuteLines, "");
     for (const ListId list : kAllLists)
         EXPECT_EQ(session.window.RowCount(list), list == ListId::Leq5 ? 3u : 0u) << ListName(list);
-}
-
-// vrdtool decodes a file while it reads it, the program's open command after: on a fresh start
-// both must come to the same state.
-void ExpectToolAgrees(const Session& session, const OpenOutcome& outcome) {
-    const std::string& path = session.state.OpenedFileName;
-    const OpenedReport tool = OpenFromStart(path, KindForPath(path), true);
-    EXPECT_EQ(tool.outcome.reportLoaded, outcome.reportLoaded);
-    EXPECT_EQ(tool.outcome.failure.has_value(), outcome.failure.has_value());
-    if (tool.outcome.failure && outcome.failure) {
-        EXPECT_EQ(tool.outcome.failure->reason, outcome.failure->reason);
-    }
-    EXPECT_EQ(tool.state.DecodedReport, session.state.DecodedReport);
-    EXPECT_EQ(tool.state.MinuteLines, session.state.MinuteLines);
-    for (const ListId list : kAllLists)
-        EXPECT_EQ(tool.window.RowCount(list), session.window.RowCount(list)) << ListName(list);
 }
 
 std::string ReadBytes(const fs::path& path) {
@@ -287,7 +267,6 @@ TEST_F(BadInputs, AFullTableAndBytesAbove127OpenLikeThePlainReport) {
     Session encoded, plain;
     const OpenOutcome outcome = encoded.Open(Put("full-table.vrd", Encoded(report, encoding)));
     ASSERT_FALSE(outcome.failure) << outcome.failure->reason;
-    ExpectToolAgrees(encoded, outcome);
     ASSERT_FALSE(plain.Open(Put("full-table.txt", report)).failure);
     EXPECT_EQ(encoded.state.DecodedReport, report);
     EXPECT_EQ(encoded.window.Label(LabelId::Name), options.site + "\n");
@@ -345,7 +324,6 @@ TEST_F(BadInputs, AFileCutInTheMiddleOfACodeWordShowsTheReportUpToTheCut) {
     Session session;
     const OpenOutcome outcome = session.Open(Put("cut.vrd", vrd.substr(0, wordStart + 2)));
     ASSERT_FALSE(outcome.failure) << outcome.failure->reason;
-    ExpectToolAgrees(session, outcome);
     const std::string& decoded = session.state.DecodedReport;
     ASSERT_EQ(decoded.size(), cutAt + 1);
     EXPECT_EQ(decoded.substr(0, cutAt), report.substr(0, cutAt));
@@ -368,7 +346,6 @@ TEST_F(BadInputs, RandomBytesNeverLoadAndAlwaysSayWhy) {
             ASSERT_TRUE(outcome.failure);
             EXPECT_FALSE(outcome.failure->reason.empty());
             EXPECT_NE(outcome.failure->stage, Stage::Read);
-            ExpectToolAgrees(session, outcome);
         }
     }
 }
@@ -430,7 +407,6 @@ TEST_F(BadInputs, CarriageReturnsWithoutLineFeedsGiveNoLines) {
         const OpenOutcome outcome = session.Open(path);
         EXPECT_EQ(session.state.DecodedReport, report);
         ExpectNoLinesHandled(session, outcome);
-        ExpectToolAgrees(session, outcome);
     }
 }
 
@@ -445,7 +421,6 @@ TEST_F(BadInputs, AReportOfOneHugeLine) {
         const OpenOutcome outcome = session.Open(path);
         EXPECT_EQ(session.state.DecodedReport, txt);
         ExpectNoLinesHandled(session, outcome);
-        ExpectToolAgrees(session, outcome);
     }
 }
 
@@ -461,7 +436,6 @@ TEST_F(BadInputs, LinesLongerThan64KiBAreListedWhole) {
         Session session;
         const OpenOutcome outcome = session.Open(path);
         ASSERT_FALSE(outcome.failure) << outcome.failure->reason;
-        ExpectToolAgrees(session, outcome);
         const std::vector<std::string> minutes = session.Rows(ListId::Leq1);
         ASSERT_EQ(minutes.size(), 3u + 4u);
         EXPECT_EQ(minutes[1], longRecord.substr(0, longRecord.size() - 1));
@@ -655,20 +629,15 @@ TEST_F(BadTargets, DevicesAndPipesAreWrittenDirectlyAndStay) {
 
     const fs::path pipe = folder_ / "pipe.txt";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    std::atomic<bool> done{false};
-    std::string received;
-    std::thread reader([&] {
-        received = ReadBytes(pipe);
-        done = true;
-    });
+    // A program reading the pipe; the export fits the pipe's buffer, so nobody has to read yet.
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0) << std::strerror(errno);
     EXPECT_EQ(Export(ExportFormat::Text, pipe), 0) << err_.str();
-    while (!done) { // a reader still waiting for a writer would wait forever
-        const int writer = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
-        if (writer >= 0)
-            ::close(writer);
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    reader.join();
+    std::string received;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(reader, buffer, sizeof buffer)) > 0;)
+        received.append(buffer, static_cast<std::size_t>(got));
+    ::close(reader);
     EXPECT_EQ(received, ShortReport() + "\r\n");
     ASSERT_EQ(::stat(pipe.c_str(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
