@@ -92,8 +92,8 @@ void Work(std::shared_ptr<ReportLoader::Job> job, LoadRequest request,
 } // namespace
 
 void ApplyLoad(vrd::Declaration& shown, LoadedReport& loaded) {
-    std::string report = std::move(loaded.reportReplaced ? loaded.state.DecodedReport
-                                                          : shown.DecodedReport);
+    std::string report =
+        std::move(loaded.reportReplaced ? loaded.state.DecodedReport : shown.DecodedReport);
     std::string minutes =
         std::move(loaded.minutesReplaced ? loaded.state.MinuteLines : shown.MinuteLines);
     shown = std::move(loaded.state);
@@ -179,8 +179,8 @@ void ReportLoader::Finish() {
     // A copy: a receiver may start the next load, which changes path_.
     const QString path = path_;
     const LoadedReportPtr loaded = future.resultCount() > 0 ? future.result() : nullptr;
-    if (!loaded || (loaded->outcome.failure &&
-                    loaded->outcome.failure->stage == vrd::Stage::Cancelled)) {
+    if (!loaded ||
+        (loaded->outcome.failure && loaded->outcome.failure->stage == vrd::Stage::Cancelled)) {
         emit loadCancelled(path);
         return;
     }

@@ -12,7 +12,9 @@ namespace vrd {
 
 namespace {
 
-std::string SystemReason(int error) { return std::strerror(error); }
+std::string SystemReason(int error) {
+    return std::strerror(error);
+}
 
 // How long a save to a pipe waits for a reader: 100 steps of 10 ms.
 constexpr int kReaderWaitSteps = 100;

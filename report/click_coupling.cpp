@@ -7,8 +7,7 @@ namespace vrd {
 namespace {
 
 std::int32_t CoupledRow(std::int32_t row, double minutes) {
-    return static_cast<std::int32_t>(
-        std::nearbyint((static_cast<double>(row) - 1) / minutes + 1));
+    return static_cast<std::int32_t>(std::nearbyint((static_cast<double>(row) - 1) / minutes + 1));
 }
 
 } // namespace

@@ -7,7 +7,9 @@ namespace vrd {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 template <typename Int> std::optional<Int> RoundToInt(double value) {
     if (!std::isfinite(value))
@@ -60,7 +62,11 @@ std::optional<double> ParseLevelNumber(std::string_view field) {
     return negative ? -value : value;
 }
 
-std::optional<std::int16_t> RoundToInt16(double value) { return RoundToInt<std::int16_t>(value); }
-std::optional<std::int32_t> RoundToInt32(double value) { return RoundToInt<std::int32_t>(value); }
+std::optional<std::int16_t> RoundToInt16(double value) {
+    return RoundToInt<std::int16_t>(value);
+}
+std::optional<std::int32_t> RoundToInt32(double value) {
+    return RoundToInt<std::int32_t>(value);
+}
 
 } // namespace vrd

@@ -23,7 +23,9 @@ struct Header {
     bool resetsRunningLevels;
 };
 
-constexpr std::size_t Index(ListId list) { return static_cast<std::size_t>(list); }
+constexpr std::size_t Index(ListId list) {
+    return static_cast<std::size_t>(list);
+}
 
 // Tested in this order; the first match acts.
 constexpr std::array<Header, 7> kHeaders = {{
@@ -171,8 +173,8 @@ class Parser {
 
     std::optional<Failure> Summary() {
         if (!maxLevelLine_.empty()) {
-            if (auto failure = ListMaximum(ListId::Leq1, "1 minute Leq Log Max         ",
-                                           maxLevelLine_))
+            if (auto failure =
+                    ListMaximum(ListId::Leq1, "1 minute Leq Log Max         ", maxLevelLine_))
                 return failure;
         }
         if (auto failure =

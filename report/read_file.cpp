@@ -12,9 +12,13 @@ namespace vrd {
 
 namespace {
 
-Failure ReadFailure(const std::string& reason) { return {Stage::Read, reason}; }
+Failure ReadFailure(const std::string& reason) {
+    return {Stage::Read, reason};
+}
 
-Failure SystemFailure(int error) { return ReadFailure(std::strerror(error)); }
+Failure SystemFailure(int error) {
+    return ReadFailure(std::strerror(error));
+}
 
 class FileDescriptor {
   public:

@@ -6,7 +6,9 @@ namespace vrd {
 
 namespace {
 
-std::size_t Index(ListId list) { return static_cast<std::size_t>(list); }
+std::size_t Index(ListId list) {
+    return static_cast<std::size_t>(list);
+}
 
 // Whether view lies inside text (compared as addresses, which std::less makes well defined).
 bool LiesInside(std::string_view view, std::string_view text) {

@@ -29,7 +29,9 @@ double PowerOfLevel(std::int16_t level) {
 }
 
 // The energy of a slot, rounded to single precision.
-double SlotEnergy(std::int16_t level) { return static_cast<float>(PowerOfLevel(level)); }
+double SlotEnergy(std::int16_t level) {
+    return static_cast<float>(PowerOfLevel(level));
+}
 
 bool FitsSingle(double value) {
     return std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max();
@@ -75,9 +77,13 @@ RunningLeqResult UpdateRunningLeq(std::int16_t level, std::int16_t& slot, std::i
     return {static_cast<float>(static_cast<double>(x) + 0.5), {}};
 }
 
-void ResetRing5(RunningLeqState& state) { state.Ring5.fill(60); }
+void ResetRing5(RunningLeqState& state) {
+    state.Ring5.fill(60);
+}
 
-void ResetRing10(RunningLeqState& state) { state.Ring10.fill(60); }
+void ResetRing10(RunningLeqState& state) {
+    state.Ring10.fill(60);
+}
 
 void ResetRunningLeq(RunningLeqState& state) {
     ResetRing5(state);
@@ -88,8 +94,8 @@ void ResetRunningLeq(RunningLeqState& state) {
 
 namespace {
 
-std::string FeedRing(std::int16_t level, std::int16_t* ring, std::int16_t& index,
-                     std::int16_t size, float& sum, std::int16_t& leq) {
+std::string FeedRing(std::int16_t level, std::int16_t* ring, std::int16_t& index, std::int16_t size,
+                     float& sum, std::int16_t& leq) {
     if (index < 0 || index >= size)
         return "the running level's ring position is out of range";
     const RunningLeqResult result = UpdateRunningLeq(level, ring[index], index, size, sum, ring);

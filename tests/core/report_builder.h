@@ -18,6 +18,8 @@ inline std::string GapRecord(const std::string& time, const std::string& date = 
     return date + " - " + time + "              dBA\n";
 }
 
-inline std::string Line(const std::string& text) { return text + "\n"; }
+inline std::string Line(const std::string& text) {
+    return text + "\n";
+}
 
 } // namespace vrd::test

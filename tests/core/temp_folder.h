@@ -15,9 +15,9 @@ class TempFolderTest : public ::testing::Test {
   protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("vrd-" + std::to_string(::getpid()) + "-" + info->test_suite_name() + "-" +
-                   info->name());
+        folder_ =
+            std::filesystem::temp_directory_path() / ("vrd-" + std::to_string(::getpid()) + "-" +
+                                                      info->test_suite_name() + "-" + info->name());
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
     }

@@ -14,8 +14,8 @@ TEST(ClickCoupling, RowsRoundToTheNearestWithTiesToEven) {
     struct Row {
         int selected, leq5, leq10, leq1h;
     };
-    const Row table[] = {{2, 1, 1, 1},   {3, 1, 1, 1},    {4, 2, 1, 1},    {6, 2, 2, 1},
-                         {11, 3, 2, 1},  {16, 4, 2, 1},   {26, 6, 4, 1},   {31, 7, 4, 2},
+    const Row table[] = {{2, 1, 1, 1},    {3, 1, 1, 1},    {4, 2, 1, 1},  {6, 2, 2, 1},
+                         {11, 3, 2, 1},   {16, 4, 2, 1},   {26, 6, 4, 1}, {31, 7, 4, 2},
                          {91, 19, 10, 2}, {151, 31, 16, 4}};
     for (const Row& row : table) {
         const std::optional<CoupledRows> rows = CoupledRowsFor(row.selected);

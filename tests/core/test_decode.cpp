@@ -15,12 +15,14 @@ std::string Decoded(std::string_view file) {
 }
 
 // A code word for table entry k, counted with zeros.
-std::string Word(std::size_t k) { return std::string(k, '0') + "1"; }
+std::string Word(std::size_t k) {
+    return std::string(k, '0') + "1";
+}
 
 TEST(Decode, WorkedExamplesOfTheFormat) {
     EXPECT_EQ(Decoded("ab@x1011"), "ab");
-    EXPECT_EQ(Decoded("ab@x10"), "a");  // the trailing 0 starts no code word
-    EXPECT_EQ(Decoded("ab@x00"), "b");  // a run that reaches the last character ends there
+    EXPECT_EQ(Decoded("ab@x10"), "a"); // the trailing 0 starts no code word
+    EXPECT_EQ(Decoded("ab@x00"), "b"); // a run that reaches the last character ends there
     EXPECT_EQ(Decoded("ab@x001"), ""); // ...with k = 2, an empty slot
     EXPECT_EQ(Decoded("ab@x1"), "");   // fewer than three characters after "@"
     EXPECT_EQ(Decoded("ab@"), "");
@@ -29,7 +31,9 @@ TEST(Decode, WorkedExamplesOfTheFormat) {
 
 TEST(Decode, TheFillerAndTheCountCharactersAreNeverRead) {
     EXPECT_EQ(Decoded("ab@1" + Word(1) + "1"), "b");
-    EXPECT_EQ(Decoded("ab@\xff\x80\xfe" "11z"), "a");
+    EXPECT_EQ(Decoded("ab@\xff\x80\xfe"
+                      "11z"),
+              "a");
     EXPECT_EQ(Decoded("\n\r\xe9@x" + Word(2) + Word(1) + Word(0) + "!"), "\xe9\r\n");
 }
 
@@ -46,8 +50,8 @@ TEST(Decode, TableOf256EntriesIsAcceptedAnd257Fail) {
 }
 
 TEST(Decode, FilesWithoutTableEndFailBeforeTheReportIsTouched) {
-    for (const std::string_view file : {std::string_view(""), std::string_view("abc"),
-                                        std::string_view("1111111")}) {
+    for (const std::string_view file :
+         {std::string_view(""), std::string_view("abc"), std::string_view("1111111")}) {
         const DecodeResult result = DecodeEncodedText(file);
         ASSERT_TRUE(result.failure) << file;
         EXPECT_FALSE(result.tableRead);
@@ -82,7 +86,8 @@ TEST(Decode, FastDecoderAgreesWithThePlainLoop) {
         table.push_back(static_cast<char>(i == '@' ? '#' : i));
     for (int trial = 0; trial < 3000; ++trial) {
         const std::size_t length = trial < 300 ? static_cast<std::size_t>(trial) : random() % 5000;
-        const auto density = static_cast<unsigned>(1 + random() % 300); // one "1" in about this many bytes
+        const auto density =
+            static_cast<unsigned>(1 + random() % 300); // one "1" in about this many bytes
         std::string file = table.substr(0, random() % 201) + "@";
         for (std::size_t i = 0; i < length; ++i) {
             if (random() % density == 0)
@@ -107,10 +112,11 @@ TEST(Decode, ProgressCanCancel) {
         file += "01";
     file += "1";
     int calls = 0;
-    const DecodeResult result = DecodeEncodedText(file, [&](std::uint64_t done, std::uint64_t total) {
-        EXPECT_LE(done, total);
-        return ++calls < 1;
-    });
+    const DecodeResult result =
+        DecodeEncodedText(file, [&](std::uint64_t done, std::uint64_t total) {
+            EXPECT_LE(done, total);
+            return ++calls < 1;
+        });
     ASSERT_TRUE(result.failure);
     EXPECT_EQ(result.failure->stage, Stage::Cancelled);
     EXPECT_EQ(calls, 1);

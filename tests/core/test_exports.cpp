@@ -12,7 +12,9 @@ using test::GapRecord;
 using test::LevelRecord;
 using test::Line;
 
-std::string Csv(const std::string& report) { return *BuildCsvText(report); }
+std::string Csv(const std::string& report) {
+    return *BuildCsvText(report);
+}
 
 TEST(CsvExport, RecordsBecomeRowsAndOtherLinesAreCopied) {
     const std::string report = Line("Site") + Line("1 minute Leq Log") + Line("----------") +

@@ -7,8 +7,8 @@ namespace {
 
 TEST(LevelNumber, AcceptedForms) {
     const std::pair<const char*, double> cases[] = {
-        {" 60", 60}, {"60 ", 60}, {"  7", 7}, {"105", 105}, {"-5", -5}, {"+5", 5}, {" -5", -5},
-        {"1.5", 1.5}, {".5", 0.5}, {"5.", 5}, {"-.5", -0.5}, {"065", 65}, {"0", 0}};
+        {" 60", 60},  {"60 ", 60}, {"  7", 7}, {"105", 105},  {"-5", -5},  {"+5", 5}, {" -5", -5},
+        {"1.5", 1.5}, {".5", 0.5}, {"5.", 5},  {"-.5", -0.5}, {"065", 65}, {"0", 0}};
     for (const auto& [text, value] : cases) {
         const std::optional<double> parsed = ParseLevelNumber(text);
         ASSERT_TRUE(parsed) << '"' << text << '"';
@@ -17,8 +17,8 @@ TEST(LevelNumber, AcceptedForms) {
 }
 
 TEST(LevelNumber, RejectedForms) {
-    for (const char* text : {"", " ", "   ", "6O", "1e2", "1,5", "\t60", "6\n", "6\r", "- 5",
-                             "5-", ".", "+", "-", "1.2.", "6 0", "0x1", "abc"})
+    for (const char* text : {"", " ", "   ", "6O", "1e2", "1,5", "\t60", "6\n", "6\r", "- 5", "5-",
+                             ".", "+", "-", "1.2.", "6 0", "0x1", "abc"})
         EXPECT_FALSE(ParseLevelNumber(text)) << '"' << text << '"';
 }
 

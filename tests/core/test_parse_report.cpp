@@ -92,16 +92,15 @@ TEST(ParseReport, ShortLinesCloseSectionsAndHeadersOpenThem) {
     const Parsed parsed = Parse(report);
     // The 15-character line closes the section and goes nowhere, the line after it too; "16 hour"
     // closes the 8-hour section.
-    EXPECT_EQ(parsed.List(ListId::Leq8h),
-              (Rows{"8 hour", std::string(15, 'b'), "8 hour again"}));
+    EXPECT_EQ(parsed.List(ListId::Leq8h), (Rows{"8 hour", std::string(15, 'b'), "8 hour again"}));
     EXPECT_EQ(parsed.List(ListId::Leq16h), (Rows{"16 hour", "more 16-hour text"}));
     EXPECT_EQ(parsed.List(ListId::Event), (Rows{"Events", "event after 16h"}));
 }
 
 TEST(ParseReport, FiveMinutesAfterAnHourSectionWithoutShortLine) {
     const std::string filler = Line("1234567890123456");
-    const std::string report = Line("S") + Line("N") + Line("1 hour") + filler +
-                               Line("5 minutes") + filler + Line("10 minutes") + filler + "\n";
+    const std::string report = Line("S") + Line("N") + Line("1 hour") + filler + Line("5 minutes") +
+                               filler + Line("10 minutes") + filler + "\n";
     const Parsed parsed = Parse(report);
     EXPECT_EQ(parsed.List(ListId::Leq1h), (Rows{"1 hour", "1234567890123456"}));
     EXPECT_EQ(parsed.List(ListId::Leq5), (Rows{"5 minutes", "1234567890123456", "",
@@ -144,8 +143,8 @@ TEST(ParseReport, CarriageReturnsStayInTheListsAndTrimTwoCutsThem) {
     const Parsed parsed = Parse(report, kTrimPlain);
     ASSERT_FALSE(parsed.failure);
     EXPECT_EQ(parsed.List(ListId::Leq1)[0], "1 minute\r");
-    EXPECT_EQ(parsed.List(ListId::Leq1)[1], record.substr(0, 36)); // ends with the CR
-    EXPECT_EQ(parsed.List(ListId::Leq1).back(), record.substr(0, 35)); // "dBA"
+    EXPECT_EQ(parsed.List(ListId::Leq1)[1], record.substr(0, 36));              // ends with the CR
+    EXPECT_EQ(parsed.List(ListId::Leq1).back(), record.substr(0, 35));          // "dBA"
     EXPECT_EQ(parsed.List(ListId::Leq5).back(), record.substr(0, 28) + "65dB"); // "A\r" cut
     EXPECT_EQ(parsed.window.Label(LabelId::Name), "S\r\n");
 }

@@ -27,9 +27,8 @@ std::vector<std::pair<int, int>> Feed(const std::vector<int>& levels) {
 }
 
 TEST(RunningLeq, ConstantLevelsRoundHalfToEven) {
-    for (const auto& [level, expected] :
-         std::vector<std::pair<int, int>>{{58, 58}, {60, 60}, {61, 62}, {62, 62}, {65, 66},
-                                          {80, 80}}) {
+    for (const auto& [level, expected] : std::vector<std::pair<int, int>>{
+             {58, 58}, {60, 60}, {61, 62}, {62, 62}, {65, 66}, {80, 80}}) {
         const auto stored = Feed(std::vector<int>(10, level));
         EXPECT_EQ(stored[4].first, expected) << level;
         EXPECT_EQ(stored[9].second, expected) << level;
@@ -43,9 +42,8 @@ TEST(RunningLeq, QuietLevelsCarryTheRoundingOfTheSum) {
 
 TEST(RunningLeq, OneLoudMinute) {
     RunningLeqState state = FreshRings();
-    const RunningLeqResult five =
-        UpdateRunningLeq(80, state.Ring5[0], state.RingIndex5, 5, state.EnergySum5,
-                         state.Ring5.data());
+    const RunningLeqResult five = UpdateRunningLeq(80, state.Ring5[0], state.RingIndex5, 5,
+                                                   state.EnergySum5, state.Ring5.data());
     ASSERT_TRUE(five.ok());
     EXPECT_FLOAT_EQ(state.EnergySum5, 1.04e8f);
     EXPECT_NEAR(five.value, 73.68, 0.01);
@@ -84,9 +82,8 @@ TEST(RunningLeq, DriftedSumIsRebuiltFromTheSlots) {
     RunningLeqState state = FreshRings();
     state.Ring5.fill(30);
     state.EnergySum5 = -5000; // what the drift can leave behind
-    const RunningLeqResult result =
-        UpdateRunningLeq(30, state.Ring5[0], state.RingIndex5, 5, state.EnergySum5,
-                         state.Ring5.data());
+    const RunningLeqResult result = UpdateRunningLeq(30, state.Ring5[0], state.RingIndex5, 5,
+                                                     state.EnergySum5, state.Ring5.data());
     ASSERT_TRUE(result.ok()) << result.error;
     EXPECT_FLOAT_EQ(state.EnergySum5, 5000);
     EXPECT_FLOAT_EQ(result.value, 30.5f);

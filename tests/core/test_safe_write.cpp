@@ -21,8 +21,8 @@ class SafeWrite : public test::TempFolderTest {
     }
     // Nothing but the named files is left in the folder: no temporary file survives.
     void ExpectOnly(std::size_t files) const {
-        EXPECT_EQ(static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_),
-                                                         fs::directory_iterator())),
+        EXPECT_EQ(static_cast<std::size_t>(
+                      std::distance(fs::directory_iterator(folder_), fs::directory_iterator())),
                   files);
     }
 };

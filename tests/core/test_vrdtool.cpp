@@ -30,11 +30,18 @@ class Vrdtool : public test::TempFolderTest {
 };
 
 // "ab" and a line feed as table entries 0, 1 and 2.
-std::string EncodedAbLines() { return std::string("ab\n@x") + "1" "01" "001" "1" "001" "1"; }
+std::string EncodedAbLines() {
+    return std::string("ab\n@x") + "1"
+                                   "01"
+                                   "001"
+                                   "1"
+                                   "001"
+                                   "1";
+}
 
-const std::string kReport = Line("Chantier Rue des Lilas") + Line("SN1") + Line("1 minute Leq Log") +
-                            LevelRecord("10:00", "80") + LevelRecord("10:01", "59") + Line("") +
-                            "\n";
+const std::string kReport = Line("Chantier Rue des Lilas") + Line("SN1") +
+                            Line("1 minute Leq Log") + LevelRecord("10:00", "80") +
+                            LevelRecord("10:01", "59") + Line("") + "\n";
 
 TEST_F(Vrdtool, ShowJsonHoldsTheWholeStateAfterOpening) {
     const std::string path = Put("day.txt", kReport);
@@ -71,7 +78,12 @@ TEST_F(Vrdtool, FailuresStillPrintTheStateAsItStands) {
     json = Show(Put("bad.vrd", "no table end here"), 1);
     EXPECT_EQ(json["error_stage"], "decode");
 
-    json = Show(Put("long.vrd", "ab@x" "1" + std::string(256, '0') + "1" "1"), 1);
+    json = Show(Put("long.vrd", "ab@x"
+                                "1" +
+                                    std::string(256, '0') +
+                                    "1"
+                                    "1"),
+                1);
     EXPECT_EQ(json["error_stage"], "decode");
     EXPECT_EQ(json["report"], "a");
 

@@ -118,8 +118,8 @@ void TestQuickSuccession::initTestCase() {
     // Big enough that its load lasts a while even on a fast machine.
     paths_[QStringLiteral("big")] = files_.Write(
         QStringLiteral("big.vrd"), EncodeReport(WithSite(BuildReport(20000, Loud), "Site Big")));
-    paths_[QStringLiteral("noTable")] = files_.Write(QStringLiteral("no table.vrd"),
-                                                     std::string(400, 'z'));
+    paths_[QStringLiteral("noTable")] =
+        files_.Write(QStringLiteral("no table.vrd"), std::string(400, 'z'));
     paths_[QStringLiteral("missing")] = files_.Path(QStringLiteral("missing.vrd"));
     paths_[QStringLiteral("badWord")] = files_.Write(QStringLiteral("bad word.vrd"), badWord);
     paths_[QStringLiteral("badLevel")] = files_.Write(QStringLiteral("bad level.txt"), badLevel);
@@ -140,8 +140,7 @@ void TestQuickSuccession::cleanup() {
 }
 
 QAction* TestQuickSuccession::OpenCommand(const QString& path) const {
-    return KindOf(path) == vrd::ReportKind::Encoded ? main_->Menus().mnuvrd
-                                                    : main_->Menus().mnutxt;
+    return KindOf(path) == vrd::ReportKind::Encoded ? main_->Menus().mnuvrd : main_->Menus().mnutxt;
 }
 
 void TestQuickSuccession::TryEverything(const QString& path) {

@@ -101,8 +101,8 @@ void TestReportLoader::appliedLoadLeavesWhatTheCoreLeaves_data() {
 
     QTest::newRow("good .vrd") << files_.Write(QStringLiteral("good.vrd"), EncodeReport(report))
                                << true << true << true;
-    QTest::newRow("good .txt") << files_.Write(QStringLiteral("good.txt"), report) << false
-                               << true << true;
+    QTest::newRow("good .txt") << files_.Write(QStringLiteral("good.txt"), report) << false << true
+                               << true;
     QTest::newRow("missing") << files_.Path(QStringLiteral("missing.vrd")) << true << false
                              << false;
     QTest::newRow("folder") << files_.Path(QString()) << false << false << false;
@@ -110,12 +110,12 @@ void TestReportLoader::appliedLoadLeavesWhatTheCoreLeaves_data() {
         << files_.Write(QStringLiteral("no table.vrd"), std::string(500, 'x')) << true << false
         << false;
     // The text decoded before the bad word replaces the report; the parse never starts.
-    QTest::newRow("bad code word") << files_.Write(QStringLiteral("bad word.vrd"), badWord)
-                                   << true << true << false;
-    QTest::newRow("bad level") << files_.Write(QStringLiteral("bad level.txt"), badLevel)
-                               << false << true << true;
-    QTest::newRow("empty .txt") << files_.Write(QStringLiteral("empty.txt"), std::string())
-                                << false << true << true;
+    QTest::newRow("bad code word")
+        << files_.Write(QStringLiteral("bad word.vrd"), badWord) << true << true << false;
+    QTest::newRow("bad level") << files_.Write(QStringLiteral("bad level.txt"), badLevel) << false
+                               << true << true;
+    QTest::newRow("empty .txt") << files_.Write(QStringLiteral("empty.txt"), std::string()) << false
+                                << true << true;
 }
 
 void TestReportLoader::appliedLoadLeavesWhatTheCoreLeaves() {

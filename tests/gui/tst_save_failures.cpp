@@ -181,8 +181,7 @@ void TestSaveFailures::readOnlyFolderKeepsTheFileThere() {
     SaveFails(target, true, QStringLiteral("Permission denied"));
     SaveFails(target, false, QStringLiteral("Permission denied"));
 
-    QVERIFY(QFile::setPermissions(folder,
-                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QCOMPARE(Entries(folder), before);
     QCOMPARE(TestFiles::Read(target), kPrecious);
 }
@@ -191,8 +190,8 @@ void TestSaveFailures::readOnlyFolderKeepsTheFileThere() {
 // stays as it was, mode included, and no temporary file is left beside it.
 void TestSaveFailures::failedWriteKeepsTheFileThereByteForByte() {
     const QString target = files_.Write(QStringLiteral("kept.csv"), kPrecious);
-    QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner |
-                                              QFile::ReadGroup | QFile::ReadOther));
+    QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                              QFile::ReadOther));
     const mode_t mode = ModeOf(target);
     const QStringList before = Entries(files_.Path(QString()));
     {
@@ -226,8 +225,8 @@ void TestSaveFailures::devicesAndPipesAreWrittenDirectly() {
     QFETCH(bool, pipe);
     QFETCH(bool, csv);
     static int pipes = 0;
-    const QString target =
-        pipe ? files_.MakePipe(QStringLiteral("pipe %1").arg(++pipes)) : QStringLiteral("/dev/null");
+    const QString target = pipe ? files_.MakePipe(QStringLiteral("pipe %1").arg(++pipes))
+                                : QStringLiteral("/dev/null");
     // A reader on the pipe, so that opening it to write does not wait.
     const int reader =
         pipe ? ::open(QFile::encodeName(target).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)
@@ -242,7 +241,8 @@ void TestSaveFailures::devicesAndPipesAreWrittenDirectly() {
     QVERIFY(main_->isEnabled());
     QVERIFY(pipe ? S_ISFIFO(ModeOf(target)) : S_ISCHR(ModeOf(target)));
     if (pipe) {
-        const std::string expected = csv ? *vrd::CsvFileBytes(report_) : vrd::TextFileBytes(report_);
+        const std::string expected =
+            csv ? *vrd::CsvFileBytes(report_) : vrd::TextFileBytes(report_);
         std::string got(expected.size() + 16, '\0');
         const ssize_t read = ::read(reader, got.data(), got.size());
         QCOMPARE(read, static_cast<ssize_t>(expected.size()));

@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     };
     CLI::App* txt = addExport("txt", "Write the report as \"Save As\" > \"txt file\" would.");
     addExport("csv", "Write the semicolon-separated rows as \"Save As\" > \"csv "
-                                     "file\" would.");
+                     "file\" would.");
 
     try {
         app.parse(argc, argv);
@@ -73,7 +73,8 @@ int main(int argc, char** argv) {
     }
 
     std::ios::sync_with_stdio(false);
-    const vrd::ExportFormat format = txt->parsed() ? vrd::ExportFormat::Text : vrd::ExportFormat::Csv;
+    const vrd::ExportFormat format =
+        txt->parsed() ? vrd::ExportFormat::Text : vrd::ExportFormat::Csv;
     if (!show->parsed() && (files.size() > 1 || IsFolder(output)) && !IsFolder(output)) {
         std::cerr << "vrdtool: several FILEs need -o FOLDER, an existing folder\n" << app.help();
         return 2;
