@@ -80,6 +80,9 @@ std::optional<Failure> ReadFileInPieces(const std::string& path, const FilePiece
         return SystemFailure(errno);
     if (S_ISDIR(info.st_mode))
         return ReadFailure("it is a folder, not a file");
+    // A device such as /dev/zero may never end; pipes and sockets are read as streams.
+    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
+        return ReadFailure("it is a device, not a file");
     std::uint64_t expected = 0;
     if (S_ISREG(info.st_mode)) {
         if (static_cast<std::uint64_t>(info.st_size) > kMaxInputBytes)
