@@ -6,7 +6,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev libgl-dev
   libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xauth fonts-dejavu-core fonts-liberation2 fonts-comic-neue desktop-file-utils dpkg-dev
 )
 
