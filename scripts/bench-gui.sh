@@ -21,6 +21,8 @@ runs="${RUNS:-5}"
 vrd="${YEAR_VRD:-/tmp/year.vrd}"
 txt="${YEAR_TXT:-/tmp/year.txt}"
 
+bash scripts/deps.sh
+
 echo "== building the Release measurement program in $build"
 cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVRD_BUILD_GUI=ON \
   -DVRD_BUILD_BENCH=ON -DVRD_BUILD_TESTS=OFF >/dev/null

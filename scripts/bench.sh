@@ -16,21 +16,7 @@ build="${BENCH_BUILD:-/tmp/bench-build}"
 repetitions="${BENCH_REPETITIONS:-5}"
 runs="${RUNS:-9}"
 
-# What this script needs beyond scripts/deps.sh: GNU time for the peak memory.
-packages=(libbenchmark-dev time)
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
-    || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -q >/dev/null
-  $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
-fi
+bash scripts/deps.sh # GNU time for the peak memory is among them
 
 echo "== building the Release benchmarks in $build"
 cmake -S "$source_dir" -B "$build" -G Ninja -DVRD_BUILD_GUI=OFF -DVRD_BUILD_BENCH=ON \

@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the program need, when any is missing.
+# With --list it prints them instead, one a line (scripts/check-deps.sh reads them so).
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-charts-dev libgl-dev
+  g++ cmake ninja-build pkg-config time
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth fonts-dejavu-core fonts-liberation2 fonts-comic-neue desktop-file-utils dpkg-dev
 )
+
+if [ "${1:-}" = --list ]; then
+  printf '%s\n' "${packages[@]}"
+  exit 0
+fi
 
 missing=()
 for package in "${packages[@]}"; do
