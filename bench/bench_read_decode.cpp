@@ -6,6 +6,7 @@
 #include "report/decode.h"
 #include "report/open_report.h"
 #include "report/read_file.h"
+#include "testkit/reference_decode.h"
 
 #include <benchmark/benchmark.h>
 

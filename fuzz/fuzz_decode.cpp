@@ -5,6 +5,7 @@
 #include "fuzz/fuzz_check.h"
 #include "report/code_word_scanner.h"
 #include "report/decode.h"
+#include "testkit/reference_decode.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -5,6 +5,7 @@
 
 #include "fuzz/fuzz_check.h"
 #include "report/results_window.h"
+#include "testkit/show_json_tree.h"
 #include "tools/vrdtool/commands.h"
 #include "tools/vrdtool/show_json.h"
 

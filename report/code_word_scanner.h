@@ -23,12 +23,6 @@ namespace vrd {
 
 enum class ScanKernel { Portable, Sse2, Avx2, Avx512 };
 
-struct DecodeResult;
-// DecodeEncodedText with the given kernel and the file handed over in pieces of pieceSize bytes,
-// as DecodeEncodedFile hands it over; lets tests hold every kernel and piece boundary to the
-// plain loop. The kernel must be available.
-DecodeResult DecodeEncodedTextWith(std::string_view file, ScanKernel kernel, std::size_t pieceSize);
-
 inline bool ScanKernelAvailable(ScanKernel kernel) {
 #if defined(VRD_X86)
     __builtin_cpu_init(); // may run before the constructors that would otherwise do it

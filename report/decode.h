@@ -31,8 +31,4 @@ DecodeResult DecodeEncodedText(std::string_view file, const Progress& progress =
 // Progress counts the file's bytes.
 DecodeResult DecodeEncodedFile(const std::string& path, const Progress& progress = {});
 
-// The same decoding as a plain loop over the characters, one at a time; the fast decoder must
-// give exactly its bytes. Kept for tests and fuzzing.
-DecodeResult DecodeEncodedTextPlain(std::string_view file);
-
 } // namespace vrd

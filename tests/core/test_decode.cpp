@@ -1,4 +1,5 @@
 #include "report/decode.h"
+#include "testkit/reference_decode.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,6 @@
 #include "tools/vrdtool/show_json.h"
 
 #include "report/chart_data.h"
-#include "tools/vrdtool/latin1.h"
 
 #include <charconv>
 #include <cstring>
@@ -13,14 +12,6 @@
 namespace vrd {
 
 namespace {
-
-nlohmann::ordered_json ListJson(const OpenedReport& opened, ListId list) {
-    nlohmann::ordered_json rows = nlohmann::ordered_json::array();
-    const std::size_t count = opened.window.RowCount(list);
-    for (std::size_t row = 0; row < count; ++row)
-        rows.push_back(Latin1ToUtf8(opened.window.Row(opened.state.DecodedReport, list, row)));
-    return rows;
-}
 
 // Bytes that a JSON string cannot hold as they are: control characters, the quote and the
 // backslash; and bytes above 127, which become two UTF-8 bytes.
@@ -52,8 +43,8 @@ std::size_t PlainRun(const char* data, std::size_t n) {
     return n;
 }
 
-// JSON text as nlohmann's dump() writes it (no indent, non-ASCII kept as UTF-8), gathered in a
-// buffer and written out in large pieces.
+// JSON text without indent, bytes above 127 as the UTF-8 of the Unicode character of the same
+// value, gathered in a buffer and written out in large pieces.
 class JsonWriter {
   public:
     explicit JsonWriter(std::ostream& out) : out_(out) {}
@@ -81,7 +72,7 @@ class JsonWriter {
         buffer_[used_++] = c;
     }
 
-    // A string of bytes, each the Unicode character of the same value, as Latin1ToUtf8 makes it.
+    // A string of bytes, each the Unicode character of the same value.
     void Latin1String(std::string_view bytes) {
         Raw('"');
         std::size_t i = 0;
@@ -162,30 +153,6 @@ void WriteList(JsonWriter& json, const OpenedReport& opened, ListId list) {
 }
 
 } // namespace
-
-nlohmann::ordered_json ShowJson(const std::string& file, const OpenedReport& opened) {
-    nlohmann::ordered_json json;
-    json["file"] = Latin1ToUtf8(file);
-    json["report"] = Latin1ToUtf8(opened.state.DecodedReport);
-    json["caption"] = Latin1ToUtf8(opened.window.Caption());
-    json["site"] = Latin1ToUtf8(opened.window.Label(LabelId::Name));
-    json["serial"] = Latin1ToUtf8(opened.window.Label(LabelId::Serial));
-    nlohmann::ordered_json lists = nlohmann::ordered_json::object();
-    for (const ListId list : kAllLists)
-        lists[ListName(list)] = ListJson(opened, list);
-    json["lists"] = std::move(lists);
-    json["minute_lines"] = Latin1ToUtf8(opened.state.MinuteLines);
-    json["leq5"] = opened.state.Running.Leq5;
-    json["leq10"] = opened.state.Running.Leq10;
-    nlohmann::ordered_json chart = nlohmann::ordered_json::array();
-    for (const ChartRow& row : BuildChartData(opened.state.MinuteLines))
-        chart.push_back({Latin1ToUtf8(row.label), Latin1ToUtf8(row.level)});
-    json["chart"] = std::move(chart);
-    const std::optional<Failure>& failure = opened.outcome.failure;
-    json["error"] = failure ? nlohmann::ordered_json(Latin1ToUtf8(failure->reason)) : nullptr;
-    json["error_stage"] = failure ? nlohmann::ordered_json(StageName(failure->stage)) : nullptr;
-    return json;
-}
 
 void WriteShowJson(std::ostream& out, const std::string& file, const OpenedReport& opened) {
     JsonWriter json(out);
