@@ -1,32 +1,19 @@
 #include "app/export_command.h"
 
-#include "export/csv_export.h"
 #include "export/safe_write.h"
 #include "export/suggested_name.h"
-#include "export/text_export.h"
 
 #include <QFile>
 
 #include <optional>
 #include <string>
 
-namespace {
-
-std::string Bytes(std::string_view report, ExportFormat format) {
-    if (format == ExportFormat::Text)
-        return vrd::TextFileBytes(report);
-    // Without a progress there is nothing to cancel it.
-    return vrd::CsvFileBytes(report).value_or(std::string());
+QString ExportFilter(vrd::ExportFormat format) {
+    return format == vrd::ExportFormat::Csv ? QStringLiteral("Fichier texte (*.csv)|*.csv")
+                                            : QStringLiteral("Fichier texte (*.txt)|*.txt");
 }
 
-} // namespace
-
-QString ExportFilter(ExportFormat format) {
-    return format == ExportFormat::Csv ? QStringLiteral("Fichier texte (*.csv)|*.csv")
-                                       : QStringLiteral("Fichier texte (*.txt)|*.txt");
-}
-
-ExportOutcome SaveReport(CommonDialog& dialog, std::string_view report, ExportFormat format) {
+ExportOutcome SaveReport(CommonDialog& dialog, std::string_view report, vrd::ExportFormat format) {
     ExportOutcome outcome;
     const QByteArray lastName = QFile::encodeName(dialog.LastChosenName());
     const std::optional<std::string> suggestion = vrd::SuggestedFileName(
@@ -50,7 +37,7 @@ ExportOutcome SaveReport(CommonDialog& dialog, std::string_view report, ExportFo
 
     const QByteArray target = QFile::encodeName(*path);
     if (const std::optional<std::string> error =
-            vrd::WriteFileSafely(target.toStdString(), Bytes(report, format))) {
+            vrd::WriteFileSafely(target.toStdString(), vrd::ExportBytes(report, format))) {
         outcome.result = ExportOutcome::Result::Failed;
         outcome.reason =
             QString::fromLocal8Bit(error->data(), static_cast<qsizetype>(error->size()));

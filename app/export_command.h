@@ -3,12 +3,11 @@
 // file so that it appears whole or not at all.
 
 #include "app/common_dialog.h"
+#include "export/export_bytes.h"
 
 #include <QString>
 
 #include <string_view>
-
-enum class ExportFormat { Csv, Text };
 
 struct ExportOutcome {
     enum class Result {
@@ -23,6 +22,6 @@ struct ExportOutcome {
 };
 
 // The filter the save dialog offers for format.
-QString ExportFilter(ExportFormat format);
+QString ExportFilter(vrd::ExportFormat format);
 
-ExportOutcome SaveReport(CommonDialog& dialog, std::string_view report, ExportFormat format);
+ExportOutcome SaveReport(CommonDialog& dialog, std::string_view report, vrd::ExportFormat format);

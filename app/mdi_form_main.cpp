@@ -178,11 +178,11 @@ void MDIFormMain::mnutxt_Click() {
 }
 
 void MDIFormMain::csvfile_Click() {
-    SaveAs(ExportFormat::Csv);
+    SaveAs(vrd::ExportFormat::Csv);
 }
 
 void MDIFormMain::txtfile_Click() {
-    SaveAs(ExportFormat::Text);
+    SaveAs(vrd::ExportFormat::Text);
 }
 
 void MDIFormMain::OpenFile(const QString& path) {
@@ -283,7 +283,7 @@ frmGraph* MDIFormMain::ChartWindow() const {
     return windows_.chart ? qobject_cast<frmGraph*>(windows_.chart->widget()) : nullptr;
 }
 
-void MDIFormMain::SaveAs(ExportFormat format) {
+void MDIFormMain::SaveAs(vrd::ExportFormat format) {
     if (loading_ || !reportRead_)
         return;
     const ExportOutcome outcome = SaveReport(CommonDialog1, state_.DecodedReport, format);

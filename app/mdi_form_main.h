@@ -21,7 +21,9 @@ class frmAbout;
 class frmArray;
 class frmGraph;
 class frmStart;
+namespace vrd {
 enum class ExportFormat;
+}
 
 struct StartUpOptions {
     // How long the start screen stays: the interval of Timer_Wait.
@@ -84,7 +86,7 @@ class MDIFormMain final : public QMainWindow {
     void OpenReport(const QString& path, vrd::ReportKind kind);
     void TakeOver(const LoadedReportPtr& loaded);
     void EndLoad();
-    void SaveAs(ExportFormat format);
+    void SaveAs(vrd::ExportFormat format);
     void ShowWarning(const QString& text);
     void UpdateMenus();
     ReportRows* LoadResultsWindow();

@@ -1,7 +1,5 @@
 #include "tools/vrdtool/commands.h"
 
-#include "export/csv_export.h"
-#include "export/file_end.h"
 #include "export/safe_write.h"
 #include "tools/vrdtool/show_json.h"
 
@@ -85,16 +83,8 @@ int RunExport(const ToolInput& input, ExportFormat format, const std::string& ou
     OpenedReport opened = OpenFromStart(input.file, KindOf(input), false);
     if (!opened.outcome.reportLoaded)
         return Fail(err, input.file, opened.outcome.failure->reason);
-    // The text export is the report and the file end: appended in place rather than copied.
-    std::string& report = opened.state.DecodedReport;
-    std::string csv;
-    if (format == ExportFormat::Text) {
-        report.append(kFileEnd);
-    } else {
-        csv = *CsvFileBytes(report);
-        std::string().swap(report); // not needed any more: freed before the writing
-    }
-    const std::string& bytes = format == ExportFormat::Text ? report : csv;
+    const std::string bytes = ExportBytes(opened.state.DecodedReport, format);
+    std::string().swap(opened.state.DecodedReport); // not needed any more: freed before the writing
     if (output.empty()) {
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();

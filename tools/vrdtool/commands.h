@@ -1,6 +1,8 @@
 #pragma once
 // The commands of vrdtool, each writing to the given streams and returning the exit status.
 
+#include "export/export_bytes.h"
+
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -13,8 +15,6 @@ struct ToolInput {
 };
 
 int RunShow(const ToolInput& input, bool json, std::ostream& out, std::ostream& err);
-
-enum class ExportFormat { Text, Csv };
 
 // Writes the export to output (a path), or to out when output is empty.
 int RunExport(const ToolInput& input, ExportFormat format, const std::string& output,
