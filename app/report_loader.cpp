@@ -1,8 +1,6 @@
 #include "app/report_loader.h"
 
 #include <QFile>
-#include <QFuture>
-#include <QPromise>
 
 #include <algorithm>
 #include <atomic>
@@ -12,6 +10,7 @@
 #include <thread>
 #include <utility>
 
+// What the GUI thread and the worker of one load share.
 struct ReportLoader::Job {
     std::atomic<bool> cancelled{false};
     std::atomic<std::uint64_t> done{0};
@@ -19,7 +18,8 @@ struct ReportLoader::Job {
 
     std::mutex mutex;
     std::condition_variable ended;
-    bool workerEnded = false;
+    bool workerEnded = false; // guarded by mutex
+    LoadedReportPtr result;   // guarded by mutex: what the worker made, unless cancelled
 };
 
 namespace {
@@ -78,12 +78,14 @@ LoadedReportPtr RunLoad(LoadRequest& request, ReportLoader::Job& job) {
     return loaded;
 }
 
-void Work(std::shared_ptr<ReportLoader::Job> job, LoadRequest request,
-          QPromise<LoadedReportPtr> promise) {
-    promise.addResult(RunLoad(request, *job));
-    promise.finish();
+// Runs on a thread of its own; the GUI thread takes the result when it next looks.
+void Work(std::shared_ptr<ReportLoader::Job> job, LoadRequest request) {
+    LoadedReportPtr loaded = RunLoad(request, *job);
+    if (job->cancelled.load())
+        loaded.reset(); // nobody takes it: freed now rather than kept until the next load
     {
         const std::lock_guard<std::mutex> lock(job->mutex);
+        job->result = std::move(loaded);
         job->workerEnded = true;
     }
     job->ended.notify_all();
@@ -103,8 +105,8 @@ void ApplyLoad(vrd::Declaration& shown, LoadedReport& loaded) {
 
 ReportLoader::ReportLoader(QObject* parent) : QObject(parent) {
     qRegisterMetaType<LoadedReportPtr>();
-    progressTimer_.setInterval(kProgressInterval);
-    connect(&progressTimer_, &QTimer::timeout, this, &ReportLoader::ShowProgress);
+    pollTimer_.setInterval(kProgressInterval);
+    connect(&pollTimer_, &QTimer::timeout, this, &ReportLoader::Poll);
 }
 
 ReportLoader::~ReportLoader() {
@@ -120,25 +122,17 @@ void ReportLoader::Start(LoadRequest request) {
     path_ = QFile::decodeName(QByteArray::fromStdString(request.state.OpenedFileName));
     job_ = std::make_shared<Job>();
     lastWorker_ = job_;
-
-    QPromise<LoadedReportPtr> promise;
-    promise.start();
-    watcher_ = new QFutureWatcher<LoadedReportPtr>(this);
-    connect(watcher_, &QFutureWatcher<LoadedReportPtr>::finished, this, &ReportLoader::Finish);
-    watcher_->setFuture(promise.future());
-    std::thread(Work, job_, std::move(request), std::move(promise)).detach();
-    progressTimer_.start();
+    // Detached: a read from a device or a pipe may never come back, and neither a cancel nor the
+    // end of the program may wait for it.
+    std::thread(Work, job_, std::move(request)).detach();
+    pollTimer_.start();
 }
 
 void ReportLoader::Cancel() {
     if (!job_ || cancelling_)
         return;
     job_->cancelled.store(true);
-    progressTimer_.stop();
-    if (watcher_) {
-        watcher_->disconnect(this);
-        watcher_->deleteLater();
-    }
+    pollTimer_.stop();
     cancelling_ = true;
     QMetaObject::invokeMethod(this, &ReportLoader::EndCancelled, Qt::QueuedConnection);
 }
@@ -162,23 +156,32 @@ void ReportLoader::EndCancelled() {
     emit loadCancelled(path);
 }
 
-void ReportLoader::ShowProgress() {
+// Each tick either finds the worker ended and hands its result on, or tells how far it got.
+void ReportLoader::Poll() {
     if (!job_)
         return;
+    bool ended = false;
+    LoadedReportPtr loaded;
+    {
+        const std::lock_guard<std::mutex> lock(job_->mutex);
+        ended = job_->workerEnded;
+        loaded = std::move(job_->result);
+    }
+    if (ended) {
+        Finish(loaded);
+        return;
+    }
     const std::uint64_t total = job_->total.load(std::memory_order_relaxed);
     if (total > 0)
         emit progressed(static_cast<qint64>(job_->done.load(std::memory_order_relaxed)),
                         static_cast<qint64>(total));
 }
 
-void ReportLoader::Finish() {
-    const QFuture<LoadedReportPtr> future = watcher_->future();
-    watcher_->deleteLater();
-    progressTimer_.stop();
+void ReportLoader::Finish(const LoadedReportPtr& loaded) {
+    pollTimer_.stop();
     job_.reset();
     // A copy: a receiver may start the next load, which changes path_.
     const QString path = path_;
-    const LoadedReportPtr loaded = future.resultCount() > 0 ? future.result() : nullptr;
     if (!loaded ||
         (loaded->outcome.failure && loaded->outcome.failure->stage == vrd::Stage::Cancelled)) {
         emit loadCancelled(path);

@@ -15,9 +15,7 @@
 #include "report/open_report.h"
 #include "report/report_lists.h"
 
-#include <QFutureWatcher>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QTimer>
 
@@ -53,7 +51,7 @@ class ReportLoader final : public QObject {
     Q_OBJECT
 
   public:
-    // How often a running load tells how far it got.
+    // How often a running load tells how far it got, and how soon its end is seen.
     static constexpr std::chrono::milliseconds kProgressInterval{50};
 
     explicit ReportLoader(QObject* parent = nullptr);
@@ -83,14 +81,13 @@ class ReportLoader final : public QObject {
     struct Job;
 
   private:
-    void Finish();
+    void Poll();
+    void Finish(const LoadedReportPtr& loaded);
     void EndCancelled();
-    void ShowProgress();
 
     std::shared_ptr<Job> job_;        // the running load, null when none
     std::shared_ptr<Job> lastWorker_; // the worker started last, running or not
-    QPointer<QFutureWatcher<LoadedReportPtr>> watcher_;
-    QTimer progressTimer_;
+    QTimer pollTimer_;                // looks at the running load: its progress and its end
     QString path_;
     bool cancelling_ = false;
 };
