@@ -10,6 +10,7 @@
 #include "views/frm_array.h"
 #include "views/frm_graph.h"
 #include "views/twips.h"
+#include "views/warning_box.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -18,7 +19,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 
@@ -134,7 +134,7 @@ void MDIFormMain::ConnectLoader() {
                 const QString warning = LoadFailureText(path, *partial->outcome.failure);
                 TakeOver(partial);
                 EndLoad();
-                ShowWarning(warning);
+                ShowWarning(this, kCaption, warning);
             });
     // A cancelled load keeps nothing of what it read: the lists stay cleared.
     connect(&loader_, &ReportLoader::loadCancelled, this, &MDIFormMain::EndLoad);
@@ -292,22 +292,12 @@ void MDIFormMain::SaveAs(vrd::ExportFormat format) {
     case ExportOutcome::Result::Cancelled:
         return;
     case ExportOutcome::Result::NoSuggestedName:
-        ShowWarning(outcome.reason);
+        ShowWarning(this, kCaption, outcome.reason);
         return;
     case ExportOutcome::Result::Failed:
-        ShowWarning(QStringLiteral("\"") % outcome.path %
-                    QStringLiteral("\" could not be written: ") % outcome.reason %
-                    QStringLiteral(". Nothing was changed on disk."));
+        ShowWarning(this, kCaption, NotWrittenText(outcome.path, outcome.reason));
         return;
     }
-}
-
-// Warnings open without blocking the caller, so that the window and the tests go on.
-void MDIFormMain::ShowWarning(const QString& text) {
-    auto* box = new QMessageBox(QMessageBox::Warning, kCaption, text, QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("warning"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
 }
 
 // A running load holds back every other command, so that no second command interleaves with it.

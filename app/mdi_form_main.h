@@ -87,7 +87,6 @@ class MDIFormMain final : public QMainWindow {
     void TakeOver(const LoadedReportPtr& loaded);
     void EndLoad();
     void SaveAs(vrd::ExportFormat format);
-    void ShowWarning(const QString& text);
     void UpdateMenus();
     ReportRows* LoadResultsWindow();
 

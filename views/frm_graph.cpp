@@ -4,18 +4,17 @@
 #include "views/chart_zoom_view.h"
 #include "views/design_fonts.h"
 #include "views/twips.h"
+#include "views/warning_box.h"
 
 #include <QAction>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineEdit>
 #include <QLineSeries>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScatterSeries>
@@ -357,34 +356,15 @@ bool frmGraph::WritePng(const QString& path, QString& reason) {
 }
 
 bool frmGraph::SaveChartAsPng() {
-    std::optional<QString> path;
-    if (choosePath_) {
-        path = choosePath_(this, suggestedName_);
-    } else {
-        QFileDialog dialog(this, QStringLiteral("Save chart as PNG"), suggestedName_,
-                           QStringLiteral("PNG image (*.png)"));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("png"));
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-            path = dialog.selectedFiles().constFirst();
-    }
+    const std::optional<QString> path =
+        choosePath_ ? choosePath_(this, suggestedName_) : std::nullopt;
     if (!path || path->isEmpty())
         return false;
     QString reason;
     if (WritePng(*path, reason))
         return true;
-    ShowWarning(QStringLiteral("\"") % *path % QStringLiteral("\" could not be written: ") %
-                reason % QStringLiteral(". Nothing was changed on disk."));
+    ShowWarning(this, window()->windowTitle(), NotWrittenText(*path, reason));
     return false;
-}
-
-// Warnings open without blocking the caller, so that the window and the tests go on.
-void frmGraph::ShowWarning(const QString& text) {
-    auto* box =
-        new QMessageBox(QMessageBox::Warning, window()->windowTitle(), text, QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("warning"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
 }
 
 void frmGraph::resizeEvent(QResizeEvent* event) {

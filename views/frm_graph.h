@@ -46,7 +46,7 @@ class frmGraph final : public QWidget {
     void ShowSeries(const ChartSeries& series);
     const ChartSeries& Series() const { return series_; }
 
-    // Replaces the platform's save dialog.
+    // Where "Save chart as PNG" asks for the path; without one there is nothing to save to.
     void SetSavePathChooser(SavePathChooser chooser) { choosePath_ = std::move(chooser); }
     // The file name the save dialog suggests; "chart.png" until set.
     void SetSuggestedFileName(const QString& name) { suggestedName_ = name; }
@@ -87,7 +87,6 @@ class frmGraph final : public QWidget {
     void SetMinuteLabels(AxisRange shown);
     void FollowLevelAxis();
     int PixelColumns() const;
-    void ShowWarning(const QString& text);
 
     ChartSeries series_;
     AxisRange levelLimits_{50, 70};
