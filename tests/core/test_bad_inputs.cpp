@@ -6,8 +6,8 @@
 #include "report/open_report.h"
 #include "report/report_lists.h"
 #include "testkit/encoder.h"
+#include "testkit/report_builder.h"
 #include "testkit/report_generator.h"
-#include "tests/core/report_builder.h"
 #include "tools/vrdtool/commands.h"
 #include "tools/vrdtool/opened_report.h"
 

@@ -1,6 +1,6 @@
 #include "report/chart_data.h"
 #include "report/click_coupling.h"
-#include "tests/core/report_builder.h"
+#include "testkit/report_builder.h"
 
 #include <gtest/gtest.h>
 

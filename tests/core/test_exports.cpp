@@ -1,7 +1,7 @@
 #include "export/csv_export.h"
 #include "export/suggested_name.h"
 #include "export/text_export.h"
-#include "tests/core/report_builder.h"
+#include "testkit/report_builder.h"
 
 #include <gtest/gtest.h>
 

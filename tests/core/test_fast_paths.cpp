@@ -9,9 +9,9 @@
 #include "report/text_positions.h"
 #include "testkit/encoder.h"
 #include "testkit/reference_decode.h"
+#include "testkit/report_builder.h"
 #include "testkit/report_generator.h"
 #include "testkit/show_json_tree.h"
-#include "tests/core/report_builder.h"
 #include "tests/core/temp_folder.h"
 #include "tools/vrdtool/show_json.h"
 

@@ -1,6 +1,6 @@
 #include "report/parse_report.h"
 #include "report/report_lists.h"
-#include "tests/core/report_builder.h"
+#include "testkit/report_builder.h"
 
 #include <gtest/gtest.h>
 

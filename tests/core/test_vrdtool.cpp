@@ -1,4 +1,4 @@
-#include "tests/core/report_builder.h"
+#include "testkit/report_builder.h"
 #include "tests/core/temp_folder.h"
 #include "tools/vrdtool/batch.h"
 #include "tools/vrdtool/commands.h"

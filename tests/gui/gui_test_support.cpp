@@ -1,8 +1,13 @@
 #include "gui_test_support.h"
 
+#include "app/mdi_form_main.h"
+#include "testkit/encoder.h"
+#include "testkit/report_builder.h"
+
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cerrno>
@@ -12,7 +17,6 @@
 
 #include <array>
 #include <cstdio>
-#include <set>
 
 namespace {
 
@@ -36,14 +40,11 @@ void AppendSection(std::string& report, const char* header, int rows, int step,
 } // namespace
 
 std::string LevelLine(int minuteOfDay, int level) {
-    std::array<char, 64> text{};
-    std::snprintf(text.data(), text.size(), "12/05/2011 - %s    Leq < %3d dBA\n",
-                  Time(minuteOfDay).c_str(), level);
-    return text.data();
+    return vrd::test::LevelRecord(Time(minuteOfDay), std::to_string(level));
 }
 
 std::string GapLine(int minuteOfDay) {
-    return "12/05/2011 - " + Time(minuteOfDay) + "                 \n";
+    return vrd::test::GapRecord(Time(minuteOfDay));
 }
 
 std::string BuildReport(int minutes, const std::function<int(int)>& levelAt, int coveredMinutes) {
@@ -64,18 +65,19 @@ std::string BuildReport(int minutes, const std::function<int(int)>& levelAt, int
 }
 
 std::string EncodeReport(const std::string& report) {
-    std::string table;
-    std::set<char> seen;
-    for (const char c : report)
-        if (seen.insert(c).second)
-            table.push_back(c);
-    std::string file = table + "@x";
-    for (const char c : report) {
-        file.append(table.find(c), '0');
-        file.push_back('1');
-    }
-    file.push_back('1');
-    return file;
+    vrd::testkit::EncodeOptions options;
+    options.table_order = vrd::testkit::TableOrder::kFirstSeen;
+    return vrd::testkit::EncodeReport(report, options).vrd;
+}
+
+std::unique_ptr<MDIFormMain> StartMainWindow(FileDialogs& dialogs) {
+    auto main =
+        std::make_unique<MDIFormMain>(dialogs, StartUpOptions{std::chrono::milliseconds(0), {}});
+    QSignalSpy started(main.get(), &MDIFormMain::startUpFinished);
+    main->MDIForm_Load();
+    if (!started.wait(5000))
+        return nullptr;
+    return main;
 }
 
 CoreOpen OpenWithCore(const QString& path, vrd::ReportKind kind) {

@@ -10,7 +10,10 @@
 #include <QString>
 #include <QTemporaryDir>
 
+class MDIFormMain;
+
 #include <functional>
+#include <memory>
 #include <string>
 
 // A level record as the devices write it: "12/05/2011 - 17:08    Leq <  60 dBA" and a line feed.
@@ -28,6 +31,10 @@ std::string BuildReport(int minutes, const std::function<int(int)>& levelAt,
 // The .vrd bytes that decode to report: its alphabet as the code table, "@", a filler, the code
 // words, and one padding byte the decoder never reads.
 std::string EncodeReport(const std::string& report);
+
+// The main window over dialogs after its start-up, with no wait on the start screen; null when
+// the start-up did not finish.
+std::unique_ptr<MDIFormMain> StartMainWindow(FileDialogs& dialogs);
 
 // What the core makes of the file at path: the state and lists of one open from start-up.
 struct CoreOpen {

@@ -73,10 +73,8 @@ void TestOpenCommands::init() {
         txtPath_ = files_.Write(QStringLiteral("site day.txt"), report_);
     }
     dialogs_ = std::make_unique<FakeFileDialogs>();
-    main_ = std::make_unique<MDIFormMain>(*dialogs_, StartUpOptions{0ms, {}});
-    QSignalSpy started(main_.get(), &MDIFormMain::startUpFinished);
-    main_->MDIForm_Load();
-    QVERIFY(started.wait(5000));
+    main_ = StartMainWindow(*dialogs_);
+    QVERIFY(main_ != nullptr);
 }
 
 void TestOpenCommands::cleanup() {

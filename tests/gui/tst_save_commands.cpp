@@ -52,10 +52,8 @@ void TestSaveCommands::init() {
     report_.replace(0, 4, "Cit\xe9");
     report_.insert(report_.find("5 minutes"), "-- left out --------\r\n");
     dialogs_ = std::make_unique<FakeFileDialogs>();
-    main_ = std::make_unique<MDIFormMain>(*dialogs_, StartUpOptions{0ms, {}});
-    QSignalSpy started(main_.get(), &MDIFormMain::startUpFinished);
-    main_->MDIForm_Load();
-    QVERIFY(started.wait(5000));
+    main_ = StartMainWindow(*dialogs_);
+    QVERIFY(main_ != nullptr);
 }
 
 void TestSaveCommands::cleanup() {

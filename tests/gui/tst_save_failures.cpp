@@ -94,10 +94,8 @@ class TestSaveFailures final : public QObject {
 void TestSaveFailures::init() {
     report_ = BuildReport(60, Level);
     dialogs_ = std::make_unique<FakeFileDialogs>();
-    main_ = std::make_unique<MDIFormMain>(*dialogs_, StartUpOptions{0ms, {}});
-    QSignalSpy started(main_.get(), &MDIFormMain::startUpFinished);
-    main_->MDIForm_Load();
-    QVERIFY(started.wait(5000));
+    main_ = StartMainWindow(*dialogs_);
+    QVERIFY(main_ != nullptr);
     dialogs_->openAnswers.append(
         files_.Write(QStringLiteral("north gate.vrd"), EncodeReport(report_)));
     QSignalSpy ended(main_.get(), &MDIFormMain::loadEnded);

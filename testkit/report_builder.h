@@ -1,5 +1,5 @@
 #pragma once
-// Small reports for tests, record by record.
+// Small reports for tests, record by record: the core tests and the Qt tests build them alike.
 
 #include <string>
 
