@@ -16,7 +16,8 @@ cache="$build/CMakeCache.txt"
 [ -f "$cache" ] || { echo "check-deps: $cache: no such file; configure the build first" >&2; exit 2; }
 
 # The programs the scripts and tests call by name; add one here when a script starts calling it.
-programs=(bash cmake ctest cpack ninja c++ clang++ pkg-config clang-format dpkg-query dpkg-shlibdeps
+# (cpack calls file for the Debian package.)
+programs=(bash cmake ctest cpack file ninja c++ clang++ pkg-config clang-format dpkg-query dpkg-shlibdeps
   apt-get apt-cache desktop-file-validate awk sed grep tee tail sort stat nproc /usr/bin/time)
 
 # The files whose owners were used: the config file of each CMake package folder, the build's

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config time
+  g++ cmake ninja-build pkg-config time file
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
   clang libclang-rt-14-dev clang-format
