@@ -1,0 +1,36 @@
+#include "analysis/analysis_settings.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vrd {
+
+std::optional<std::string> CheckPeriods(const Periods& periods) {
+    if (periods.day < 0 || periods.night > 23 || periods.day >= periods.evening ||
+        periods.evening >= periods.night)
+        return std::string("the day, evening and night hours must be strictly increasing "
+                           "within 0..23");
+    if (!std::isfinite(periods.eveningPenalty) || !std::isfinite(periods.nightPenalty))
+        return std::string("the penalties must be numbers of dB");
+    return std::nullopt;
+}
+
+std::vector<Interval> MergeExclusions(const std::vector<Exclusion>& exclusions) {
+    std::vector<Interval> intervals;
+    intervals.reserve(exclusions.size());
+    for (const Exclusion& exclusion : exclusions)
+        if (exclusion.interval.Length() > 0)
+            intervals.push_back(exclusion.interval);
+    std::sort(intervals.begin(), intervals.end(),
+              [](const Interval& a, const Interval& b) { return a.from < b.from; });
+    std::vector<Interval> merged;
+    for (const Interval& interval : intervals) {
+        if (!merged.empty() && interval.from <= merged.back().to)
+            merged.back().to = std::max(merged.back().to, interval.to);
+        else
+            merged.push_back(interval);
+    }
+    return merged;
+}
+
+} // namespace vrd

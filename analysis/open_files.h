@@ -1,0 +1,41 @@
+#pragma once
+// Opening the reports of an analysis without a window: each is read, decoded when encoded, and
+// parsed through the same open path as the program's open commands, and its 1-minute records are
+// kept. A file that fails to open adds nothing; a parse that stops adds the records it had read.
+
+#include "analysis/minute_series.h"
+#include "report/failure.h"
+#include "report/open_report.h"
+
+#include <string>
+#include <vector>
+
+namespace vrd {
+
+struct FileFailure {
+    std::string file;
+    Stage stage = Stage::Read;
+    std::string reason;
+};
+
+struct AnalysisInput {
+    std::string path;
+    bool plain = false; // read as a plain report whatever the name
+};
+
+struct OpenedSeries {
+    MinuteSeries series;
+    std::vector<FileFailure> failures; // in the order of the files
+};
+
+// The minute records of one report, or the failure that stopped its open.
+struct OpenedMinutes {
+    std::string minuteLines;
+    std::optional<Failure> failure;
+};
+OpenedMinutes OpenMinuteLines(const AnalysisInput& input);
+
+// Every file in the order given, merged into one series.
+OpenedSeries OpenSeries(const std::vector<AnalysisInput>& inputs);
+
+} // namespace vrd

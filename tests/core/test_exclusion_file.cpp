@@ -1,0 +1,65 @@
+#include "analysis/exclusion_file.h"
+
+#include <gtest/gtest.h>
+
+namespace vrd {
+namespace {
+
+TEST(ExclusionFile, ReadsIntervalsAndReasons) {
+    const ExclusionFileRead read =
+        ParseExclusionFile("# the site's exclusions\n"
+                           "2011-05-12T14:00/2011-05-12T16:30 rain\r\n"
+                           "\n"
+                           "2011-05-13T07:00/2011-05-13T12:00\troad works  \n"
+                           "2011-05-14T00:00/2011-05-14T00:01");
+    ASSERT_FALSE(read.error) << *read.error;
+    ASSERT_EQ(read.exclusions.size(), 3u);
+    EXPECT_EQ(FormatInterval(read.exclusions[0].interval), "2011-05-12T14:00/2011-05-12T16:30");
+    EXPECT_EQ(read.exclusions[0].reason, "rain");
+    EXPECT_EQ(read.exclusions[1].reason, "road works");
+    EXPECT_EQ(read.exclusions[2].reason, "");
+    EXPECT_EQ(read.exclusions[2].interval.Length(), 1);
+}
+
+TEST(ExclusionFile, ABadLineIsNamedAndNothingIsKept) {
+    for (const char* bad :
+         {"2011-05-12T14:00/2011-05-12T14:00 empty", "2011-05-12T16:00/2011-05-12T14:00 reversed",
+          "2011-05-12T14:00-2011-05-12T16:00 dash", "2011-02-30T00:00/2011-03-01T00:00", "rain"}) {
+        const ExclusionFileRead read =
+            ParseExclusionFile(std::string("2011-05-12T10:00/2011-05-12T11:00 ok\n") + bad + "\n");
+        ASSERT_TRUE(read.error) << bad;
+        EXPECT_EQ(read.error->rfind("line 2: ", 0), 0u) << *read.error;
+        EXPECT_TRUE(read.exclusions.empty());
+    }
+}
+
+TEST(ExclusionFile, WritesWhatReadsBack) {
+    const std::vector<Exclusion> exclusions = {
+        {*ParseInterval("2011-05-12T14:00/2011-05-12T16:30"), "rain"},
+        {*ParseInterval("2011-05-13T07:00/2011-05-13T12:00"), "road\nworks\r"},
+        {*ParseInterval("2011-05-14T07:00/2011-05-14T08:00"), ""}};
+    const std::string text = FormatExclusionFile(exclusions);
+    EXPECT_EQ(text, "2011-05-12T14:00/2011-05-12T16:30 rain\n"
+                    "2011-05-13T07:00/2011-05-13T12:00 road works\n"
+                    "2011-05-14T07:00/2011-05-14T08:00\n");
+    const ExclusionFileRead read = ParseExclusionFile(text);
+    ASSERT_EQ(read.exclusions.size(), 3u);
+    EXPECT_EQ(read.exclusions[1].reason, "road works");
+}
+
+TEST(MergeExclusions, JoinsOverlappingAndTouchingIntervals) {
+    const std::vector<Interval> merged = MergeExclusions({{{50, 60}, "b"},
+                                                          {{10, 20}, "a"},
+                                                          {{20, 30}, "a2"},
+                                                          {{15, 25}, ""},
+                                                          {{40, 40}, "empty"},
+                                                          {{55, 58}, "inside"}});
+    ASSERT_EQ(merged.size(), 2u);
+    EXPECT_EQ(merged[0].from, 10);
+    EXPECT_EQ(merged[0].to, 30);
+    EXPECT_EQ(merged[1].from, 50);
+    EXPECT_EQ(merged[1].to, 60);
+}
+
+} // namespace
+} // namespace vrd
