@@ -2,6 +2,7 @@
 
 #include "tools/vrdtool/batch.h"
 #include "tools/vrdtool/commands.h"
+#include "tools/vrdtool/stats_command.h"
 
 #include <CLI/CLI.hpp>
 
@@ -29,6 +30,8 @@ int main(int argc, char** argv) {
                "  vrdtool show FILE [--plain] [--json]\n"
                "  vrdtool txt FILE... [--plain] [-o OUT]\n"
                "  vrdtool csv FILE... [--plain] [-o OUT]\n"
+               "  vrdtool stats FILE... [--from T] [--to T] [--exclude T/T]... [--threshold DB]\n"
+               "                [--periods D,E,N] [--penalties PE,PN] [--json | --csv days|hours]\n"
                "'vrdtool COMMAND --help' describes each command. Exit status: 0 done, 1 a file\n"
                "failed (vrdtool: FILE: reason on standard error), 2 usage error.");
 
@@ -59,6 +62,8 @@ int main(int argc, char** argv) {
     CLI::App* txt = addExport("txt", "Write the report as \"Save As\" > \"txt file\" would.");
     addExport("csv", "Write the semicolon-separated rows as \"Save As\" > \"csv "
                      "file\" would.");
+    vrd::StatsArguments statsArguments;
+    CLI::App* stats = vrd::AddStatsCommand(app, statsArguments);
 
     try {
         app.parse(argc, argv);
@@ -73,6 +78,14 @@ int main(int argc, char** argv) {
     }
 
     std::ios::sync_with_stdio(false);
+    if (stats->parsed()) {
+        try {
+            return vrd::RunStats(statsArguments, std::cout, std::cerr);
+        } catch (const std::bad_alloc&) {
+            std::cerr << "vrdtool: there is not enough memory for this analysis\n";
+            return 1;
+        }
+    }
     const vrd::ExportFormat format =
         txt->parsed() ? vrd::ExportFormat::Text : vrd::ExportFormat::Csv;
     if (!show->parsed() && (files.size() > 1 || IsFolder(output)) && !IsFolder(output)) {

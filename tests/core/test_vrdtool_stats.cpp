@@ -1,0 +1,213 @@
+#include "tools/vrdtool/stats_command.h"
+
+#include "tests/core/minute_records.h"
+#include "tests/core/temp_folder.h"
+
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace vrd {
+namespace {
+
+using test::At;
+
+// A plain report of an evening hour at 60 dB with a gap at 19:30, and a night minute at 80 dB.
+std::string EveningReport() {
+    std::string minutes;
+    for (Minute m = At("2011-05-12T19:00"); m < At("2011-05-12T20:00"); ++m)
+        minutes += m == At("2011-05-12T19:30") ? test::GapAt(m) : test::LevelAt(m, 60);
+    minutes += test::LevelAt(At("2011-05-12T23:00"), 80);
+    return "Chantier\n110487\n1 minute Leq Log\n" + minutes + "\n";
+}
+
+class VrdtoolStats : public test::TempFolderTest {
+  protected:
+    int Run(StatsArguments arguments) {
+        out_.str("");
+        err_.str("");
+        return RunStats(arguments, out_, err_);
+    }
+    nlohmann::json Json(StatsArguments arguments, int expectedStatus = 0) {
+        arguments.json = true;
+        EXPECT_EQ(Run(arguments), expectedStatus) << err_.str();
+        return nlohmann::json::parse(out_.str());
+    }
+    std::ostringstream out_;
+    std::ostringstream err_;
+};
+
+TEST_F(VrdtoolStats, JsonHoldsExactlyTheKeysOfTheResult) {
+    StatsArguments arguments;
+    arguments.files = {Put("evening.txt", EveningReport())};
+    arguments.threshold = "70";
+    const nlohmann::json json = Json(arguments);
+
+    const nlohmann::ordered_json ordered = nlohmann::ordered_json::parse(out_.str());
+    std::vector<std::string> keys;
+    for (const auto& item : ordered.items())
+        keys.push_back(item.key());
+    EXPECT_EQ(keys, (std::vector<std::string>{"files", "from", "to", "periods", "threshold",
+                                              "minutes", "overall", "lday", "levening", "lnight",
+                                              "lden", "days", "hours", "exceedance", "errors"}));
+    std::vector<std::string> overall;
+    for (const auto& item : ordered["overall"].items())
+        overall.push_back(item.key());
+    EXPECT_EQ(overall, (std::vector<std::string>{"leq", "lmax", "lmin", "l1", "l5", "l10", "l50",
+                                                 "l90", "l95", "l99", "coverage"}));
+    EXPECT_EQ(json["from"], "2011-05-12T19:00");
+    EXPECT_EQ(json["to"], "2011-05-12T23:01");
+    EXPECT_EQ(json["periods"], nlohmann::json::parse(R"({"day":7,"evening":19,"night":23,
+        "evening_penalty":5.0,"night_penalty":10.0})"));
+    EXPECT_EQ(json["minutes"], nlohmann::json::parse(R"({"period":241,"excluded":0,"measured":60,
+        "gaps":1,"unreadable":0,"duplicate":0})"));
+    EXPECT_EQ(json["exceedance"], nlohmann::json::parse(R"({"minutes":1,"events":1,"longest":1})"));
+    EXPECT_EQ(json["overall"]["lmax"], 80);
+    EXPECT_EQ(json["overall"]["l90"], 60.0);
+    EXPECT_DOUBLE_EQ(json["overall"]["coverage"].get<double>(), 60.0 / 241);
+    EXPECT_EQ(json["levening"], 60.0);
+    EXPECT_TRUE(json["lday"].is_null());
+    EXPECT_TRUE(json["lden"].is_null());
+    ASSERT_EQ(json["days"].size(), 1u);
+    EXPECT_EQ(json["days"][0]["date"], "2011-05-12");
+    EXPECT_DOUBLE_EQ(json["days"][0]["coverage_evening"].get<double>(), 59.0 / 240);
+    EXPECT_EQ(json["lnight"], 80.0);
+    ASSERT_EQ(json["hours"].size(), 5u);
+    EXPECT_EQ(json["hours"][1], nlohmann::json::parse(R"({"start":"2011-05-12T20:00","leq":null,
+        "lmax":null,"lmin":null,"minutes":0})"));
+    EXPECT_EQ(json["hours"][4], nlohmann::json::parse(R"({"start":"2011-05-12T23:00","leq":80.0,
+        "lmax":80,"lmin":80,"minutes":1})"));
+    EXPECT_EQ(json["errors"], nlohmann::json::array());
+}
+
+TEST_F(VrdtoolStats, NoRecordAndNoOptionGivesNulls) {
+    StatsArguments arguments;
+    arguments.files = {Put("empty.txt", "Chantier\n110487\n1 minute Leq Log\n\n")};
+    // The open itself stops at the maxima it cannot list, which the analysis reports.
+    const nlohmann::json json = Json(arguments, 1);
+    EXPECT_EQ(json["errors"][0]["stage"], "parse");
+    EXPECT_TRUE(json["from"].is_null());
+    EXPECT_TRUE(json["to"].is_null());
+    EXPECT_TRUE(json["threshold"].is_null());
+    EXPECT_TRUE(json["exceedance"].is_null());
+    EXPECT_TRUE(json["overall"]["coverage"].is_null());
+    EXPECT_EQ(json["days"], nlohmann::json::array());
+}
+
+TEST_F(VrdtoolStats, AFileThatFailsIsReportedAndTheRestAnalysed) {
+    StatsArguments arguments;
+    const std::string bad = Put("bad.vrd", "no code table here");
+    arguments.files = {Put("evening.txt", EveningReport()), bad};
+    const nlohmann::json json = Json(arguments, 1);
+    EXPECT_EQ(json["minutes"]["measured"], 60);
+    ASSERT_EQ(json["errors"].size(), 1u);
+    EXPECT_EQ(json["errors"][0]["file"], bad);
+    EXPECT_EQ(json["errors"][0]["stage"], "decode");
+    EXPECT_NE(err_.str().find("vrdtool: " + bad + ": "), std::string::npos) << err_.str();
+}
+
+TEST_F(VrdtoolStats, ExclusionsFromOptionsAndFiles) {
+    StatsArguments arguments;
+    arguments.files = {Put("evening.txt", EveningReport())};
+    arguments.excludes = {"2011-05-12T19:00/2011-05-12T19:10"};
+    arguments.excludeFiles = {Put("rain.txt", "2011-05-12T19:05/2011-05-12T19:20 rain\n"
+                                              "2011-05-12T23:00/2011-05-12T23:01 a lorry\n")};
+    const nlohmann::json json = Json(arguments);
+    EXPECT_EQ(json["minutes"]["excluded"], 21);
+    EXPECT_EQ(json["minutes"]["measured"], 39);
+    EXPECT_EQ(json["overall"]["lmax"], 60);
+}
+
+TEST_F(VrdtoolStats, CsvTablesForASpreadsheet) {
+    StatsArguments arguments;
+    arguments.files = {Put("evening.txt", EveningReport())};
+    arguments.csv = "days";
+    ASSERT_EQ(Run(arguments), 0) << err_.str();
+    EXPECT_EQ(out_.str(), "date,lday,levening,lnight,lden,coverage_day_percent,"
+                          "coverage_evening_percent,coverage_night_percent\r\n"
+                          "2011-05-12,,60.0,80.0,,0.0,24.6,0.2\r\n");
+    arguments.csv = "hours";
+    ASSERT_EQ(Run(arguments), 0) << err_.str();
+    EXPECT_EQ(out_.str(), "start,leq,lmax,lmin,minutes\r\n"
+                          "2011-05-12 19:00,60.0,60.0,60.0,59\r\n"
+                          "2011-05-12 20:00,,,,0\r\n"
+                          "2011-05-12 21:00,,,,0\r\n"
+                          "2011-05-12 22:00,,,,0\r\n"
+                          "2011-05-12 23:00,80.0,80.0,80.0,1\r\n");
+}
+
+TEST_F(VrdtoolStats, TheSummaryShowsTheFiguresWithOneDecimal) {
+    StatsArguments arguments;
+    arguments.files = {Put("evening.txt", EveningReport())};
+    arguments.threshold = "62.5";
+    ASSERT_EQ(Run(arguments), 0) << err_.str();
+    const std::string text = out_.str();
+    for (const char* expected : {"Lmax: 80.0 dB", "Levening: 60.0 dB", "Lden: -",
+                                 "above 62.5 dB: 1 minutes in 1 events", "2011-05-12  -"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+}
+
+TEST_F(VrdtoolStats, MistakesInTheOptionsNameTheOption) {
+    const std::string file = Put("evening.txt", EveningReport());
+    const auto error = [&](void (*set)(StatsArguments&)) {
+        StatsArguments arguments;
+        arguments.files = {file};
+        set(arguments);
+        EXPECT_EQ(Run(arguments), 2);
+        EXPECT_EQ(out_.str(), "");
+        return err_.str();
+    };
+    EXPECT_NE(error([](StatsArguments& a) { a.from = "2011-05-12 19:00"; }).find("--from: expects"),
+              std::string::npos);
+    EXPECT_NE(error([](StatsArguments& a) {
+                  a.from = "2011-05-12T19:00";
+                  a.to = "2011-05-12T19:00";
+              }).find("--from: 2011-05-12T19:00 must be before --to"),
+              std::string::npos);
+    EXPECT_NE(
+        error([](StatsArguments& a) { a.excludes = {"2011-05-12T19:00"}; }).find("--exclude:"),
+        std::string::npos);
+    EXPECT_NE(error([](StatsArguments& a) { a.threshold = "loud"; }).find("--threshold:"),
+              std::string::npos);
+    EXPECT_NE(error([](StatsArguments& a) { a.periods = "7,23,19"; }).find("--periods:"),
+              std::string::npos);
+    EXPECT_NE(error([](StatsArguments& a) { a.periods = "7,19,24"; }).find("--periods:"),
+              std::string::npos);
+    EXPECT_NE(error([](StatsArguments& a) { a.periods = "7,19"; }).find("--periods:"),
+              std::string::npos);
+    EXPECT_NE(error([](StatsArguments& a) { a.penalties = "5"; }).find("--penalties:"),
+              std::string::npos);
+    EXPECT_NE(error([](StatsArguments& a) { a.csv = "weeks"; }).find("--csv:"), std::string::npos);
+    EXPECT_NE(error([](StatsArguments& a) {
+                  a.excludeFiles = {"/nonexistent/rain.txt"};
+              }).find("--exclude-file: /nonexistent/rain.txt: "),
+              std::string::npos);
+}
+
+TEST_F(VrdtoolStats, ABadExclusionFileNamesItsLine) {
+    StatsArguments arguments;
+    arguments.files = {Put("evening.txt", EveningReport())};
+    const std::string rain = Put("rain.txt", "2011-05-12T19:05/2011-05-12T19:20 rain\nsoon\n");
+    arguments.excludeFiles = {rain};
+    EXPECT_EQ(Run(arguments), 2);
+    EXPECT_NE(err_.str().find(rain + ": line 2: "), std::string::npos) << err_.str();
+}
+
+TEST_F(VrdtoolStats, ExitStatusOfTheProgram) {
+    const std::string tool = VRDTOOL_PATH;
+    const auto run = [&](const std::string& arguments) {
+        const int status = std::system((tool + " stats " + arguments + " >/dev/null 2>&1").c_str());
+        return WEXITSTATUS(status);
+    };
+    const std::string file = Put("evening.txt", EveningReport());
+    EXPECT_EQ(run(file + " --json --threshold 65.5"), 0);
+    EXPECT_EQ(run(file + " /nonexistent.vrd"), 1);
+    EXPECT_EQ(run(file + " --loudness 3"), 2);
+    EXPECT_EQ(run(""), 2);
+    EXPECT_EQ(run(file + " --json --csv days"), 2);
+}
+
+} // namespace
+} // namespace vrd

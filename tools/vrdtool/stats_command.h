@@ -1,0 +1,21 @@
+#pragma once
+// "vrdtool stats FILE...": the analysis of the 1-minute levels of one or more reports.
+
+#include "tools/vrdtool/stats_options.h"
+
+#include <iosfwd>
+
+namespace CLI {
+class App;
+}
+
+namespace vrd {
+
+// Adds the command and its options to app; they fill arguments when parsed.
+CLI::App* AddStatsCommand(CLI::App& app, StatsArguments& arguments);
+
+// 0 when every file opened, 1 when any failed (printed from what could be read), 2 for a mistake
+// in the options, named on err.
+int RunStats(const StatsArguments& arguments, std::ostream& out, std::ostream& err);
+
+} // namespace vrd

@@ -1,0 +1,255 @@
+#include "tools/vrdtool/stats_output.h"
+
+#include "tools/vrdtool/json_text.h"
+
+#include <cstdio>
+
+namespace vrd {
+
+namespace {
+
+std::string OneDecimal(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", value);
+    return text;
+}
+
+template <typename Number> std::string Level(const std::optional<Number>& value) {
+    return value ? OneDecimal(static_cast<double>(*value)) : std::string();
+}
+
+// A level for the summary: one decimal and the unit, or "-".
+template <typename Number> std::string Shown(const std::optional<Number>& value) {
+    return value ? OneDecimal(static_cast<double>(*value)) + " dB" : std::string("-");
+}
+
+std::string Percent(double fraction) {
+    return OneDecimal(100 * fraction);
+}
+
+std::string OrNone(const std::optional<Interval>& selection, bool end) {
+    if (!selection)
+        return "-";
+    return FormatMinute(end ? selection->to : selection->from);
+}
+
+void DayJson(JsonText& json, const DayFigures& day) {
+    json.BeginObject();
+    json.Key("date");
+    json.String(FormatDay(day.date));
+    json.Key("lday");
+    json.Optional(day.levels.lday);
+    json.Key("levening");
+    json.Optional(day.levels.levening);
+    json.Key("lnight");
+    json.Optional(day.levels.lnight);
+    json.Key("lden");
+    json.Optional(day.levels.lden);
+    json.Key("coverage_day");
+    json.Number(day.coverageDay);
+    json.Key("coverage_evening");
+    json.Number(day.coverageEvening);
+    json.Key("coverage_night");
+    json.Number(day.coverageNight);
+    json.EndObject();
+}
+
+void HourJson(JsonText& json, const HourFigures& hour) {
+    json.BeginObject();
+    json.Key("start");
+    json.String(FormatMinute(hour.start));
+    json.Key("leq");
+    json.Optional(hour.leq);
+    json.Key("lmax");
+    json.Optional(hour.lmax);
+    json.Key("lmin");
+    json.Optional(hour.lmin);
+    json.Key("minutes");
+    json.Integer(hour.minutes);
+    json.EndObject();
+}
+
+// The rows of a table, the empty ones included, written one by one.
+template <typename Table, typename RowJson>
+void Rows(JsonText& json, const char* key, const Table& table, RowJson&& rowJson) {
+    json.Key(key);
+    json.BeginArray();
+    for (std::int64_t i = 0; i < table.Size(); ++i)
+        rowJson(json, table.At(i));
+    json.EndArray();
+}
+
+void Member(JsonText& json, const char* key, const std::optional<double>& value) {
+    json.Key(key);
+    json.Optional(value);
+}
+
+void Count(JsonText& json, const char* key, std::int64_t value) {
+    json.Key(key);
+    json.Integer(value);
+}
+
+} // namespace
+
+void WriteStatsSummary(std::ostream& out, const std::vector<std::string>& files,
+                       const AnalysisResult& result) {
+    const MinuteCounts& minutes = result.minutes;
+    const Periods& periods = result.periods;
+    out << "files:      ";
+    for (std::size_t i = 0; i < files.size(); ++i)
+        out << (i > 0 ? ", " : "") << files[i];
+    out << '\n';
+    out << "period:     " << OrNone(result.selection, false) << " to "
+        << OrNone(result.selection, true) << " (" << minutes.period << " minutes, "
+        << minutes.excluded << " excluded)\n";
+    out << "coverage:   " << (result.coverage ? Percent(*result.coverage) + " %" : "-") << " ("
+        << minutes.measured << " measured, " << minutes.gaps << " gaps, " << minutes.unreadable
+        << " unreadable, " << minutes.duplicate << " duplicate)\n";
+    const LevelFigures& overall = result.overall;
+    out << "Leq:        " << Shown(overall.leq) << "   Lmax: " << Shown(overall.lmax)
+        << "   Lmin: " << Shown(overall.lmin) << '\n';
+    out << "L10/L50/L90: " << Shown(overall.L(10)) << " / " << Shown(overall.L(50)) << " / "
+        << Shown(overall.L(90)) << '\n';
+    out << "Lday:       " << Shown(result.whole.lday)
+        << "   Levening: " << Shown(result.whole.levening)
+        << "   Lnight: " << Shown(result.whole.lnight) << "   Lden: " << Shown(result.whole.lden)
+        << '\n';
+    out << "periods:    day from " << periods.day << ":00, evening from " << periods.evening
+        << ":00, night from " << periods.night << ":00; penalties +"
+        << OneDecimal(periods.eveningPenalty) << " / +" << OneDecimal(periods.nightPenalty)
+        << " dB\n";
+    if (result.exceedance && result.threshold)
+        out << "above " << OneDecimal(*result.threshold) << " dB: " << result.exceedance->minutes
+            << " minutes in " << result.exceedance->events << " events, the longest "
+            << result.exceedance->longest << " minutes\n";
+    else
+        out << "exceedance: - (no --threshold)\n";
+    out << "\ndate        Lday   Levening Lnight Lden   coverage day/evening/night %\n";
+    const auto column = [](const std::optional<double>& value) {
+        std::string text = value ? OneDecimal(*value) : "-";
+        text.resize(std::max<std::size_t>(text.size() + 1, 7), ' ');
+        return text;
+    };
+    for (std::int64_t i = 0; i < result.days.Size(); ++i) {
+        const DayFigures day = result.days.At(i);
+        std::string levening = column(day.levels.levening);
+        levening.resize(std::max<std::size_t>(levening.size(), 9), ' ');
+        out << FormatDay(day.date) << "  " << column(day.levels.lday) << levening
+            << column(day.levels.lnight) << column(day.levels.lden) << Percent(day.coverageDay)
+            << '/' << Percent(day.coverageEvening) << '/' << Percent(day.coverageNight) << '\n';
+    }
+}
+
+void WriteStatsJson(std::ostream& out, const std::vector<std::string>& files,
+                    const AnalysisResult& result, const std::vector<FileFailure>& failures) {
+    JsonText json(out);
+    json.BeginObject();
+    json.Key("files");
+    json.BeginArray();
+    for (const std::string& file : files)
+        json.String(file);
+    json.EndArray();
+    json.Key("from");
+    if (result.selection)
+        json.String(FormatMinute(result.selection->from));
+    else
+        json.Null();
+    json.Key("to");
+    if (result.selection)
+        json.String(FormatMinute(result.selection->to));
+    else
+        json.Null();
+
+    json.Key("periods");
+    json.BeginObject();
+    Count(json, "day", result.periods.day);
+    Count(json, "evening", result.periods.evening);
+    Count(json, "night", result.periods.night);
+    json.Key("evening_penalty");
+    json.Number(result.periods.eveningPenalty);
+    json.Key("night_penalty");
+    json.Number(result.periods.nightPenalty);
+    json.EndObject();
+    Member(json, "threshold", result.threshold);
+
+    const MinuteCounts& minutes = result.minutes;
+    json.Key("minutes");
+    json.BeginObject();
+    Count(json, "period", minutes.period);
+    Count(json, "excluded", minutes.excluded);
+    Count(json, "measured", minutes.measured);
+    Count(json, "gaps", minutes.gaps);
+    Count(json, "unreadable", minutes.unreadable);
+    Count(json, "duplicate", minutes.duplicate);
+    json.EndObject();
+
+    json.Key("overall");
+    json.BeginObject();
+    Member(json, "leq", result.overall.leq);
+    json.Key("lmax");
+    json.Optional(result.overall.lmax);
+    json.Key("lmin");
+    json.Optional(result.overall.lmin);
+    for (const int percent : kStatisticalPercents)
+        Member(json, ("l" + std::to_string(percent)).c_str(), result.overall.L(percent));
+    Member(json, "coverage", result.coverage);
+    json.EndObject();
+
+    Member(json, "lday", result.whole.lday);
+    Member(json, "levening", result.whole.levening);
+    Member(json, "lnight", result.whole.lnight);
+    Member(json, "lden", result.whole.lden);
+    Rows(json, "days", result.days, DayJson);
+    Rows(json, "hours", result.hours, HourJson);
+
+    json.Key("exceedance");
+    if (result.exceedance) {
+        json.BeginObject();
+        Count(json, "minutes", result.exceedance->minutes);
+        Count(json, "events", result.exceedance->events);
+        Count(json, "longest", result.exceedance->longest);
+        json.EndObject();
+    } else {
+        json.Null();
+    }
+
+    json.Key("errors");
+    json.BeginArray();
+    for (const FileFailure& failure : failures) {
+        json.BeginObject();
+        json.Key("file");
+        json.String(failure.file);
+        json.Key("stage");
+        json.String(StageName(failure.stage));
+        json.Key("reason");
+        json.String(failure.reason);
+        json.EndObject();
+    }
+    json.EndArray();
+    json.EndObject();
+}
+
+void WriteDaysCsv(std::ostream& out, const AnalysisResult& result) {
+    out << "date,lday,levening,lnight,lden,coverage_day_percent,coverage_evening_percent,"
+           "coverage_night_percent\r\n";
+    for (std::int64_t i = 0; i < result.days.Size(); ++i) {
+        const DayFigures day = result.days.At(i);
+        out << FormatDay(day.date) << ',' << Level(day.levels.lday) << ','
+            << Level(day.levels.levening) << ',' << Level(day.levels.lnight) << ','
+            << Level(day.levels.lden) << ',' << Percent(day.coverageDay) << ','
+            << Percent(day.coverageEvening) << ',' << Percent(day.coverageNight) << "\r\n";
+    }
+}
+
+void WriteHoursCsv(std::ostream& out, const AnalysisResult& result) {
+    out << "start,leq,lmax,lmin,minutes\r\n";
+    for (std::int64_t i = 0; i < result.hours.Size(); ++i) {
+        const HourFigures hour = result.hours.At(i);
+        std::string start = FormatMinute(hour.start);
+        start[10] = ' '; // "yyyy-mm-dd hh:mm", which spreadsheets read as a date and time
+        out << start << ',' << Level(hour.leq) << ',' << Level(hour.lmax) << ',' << Level(hour.lmin)
+            << ',' << hour.minutes << "\r\n";
+    }
+}
+
+} // namespace vrd
