@@ -1,0 +1,122 @@
+// The analysis of the year of minutes: the series, the whole analysis, the figures of a sub-range
+// as the analysis window asks for them on every mouse move, and vrdtool stats in-process.
+
+#include "bench/null_stream.h"
+#include "bench/year_files.h"
+
+#include "analysis/analyse.h"
+#include "analysis/open_files.h"
+#include "analysis/range_statistics.h"
+#include "tools/vrdtool/stats_command.h"
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+namespace vrd::bench {
+namespace {
+
+const std::string& YearMinuteLines() {
+    static const std::string lines = OpenMinuteLines({Year().txtPath, true}).minuteLines;
+    return lines;
+}
+
+const MinuteSeries& YearSeries() {
+    static const MinuteSeries series = SeriesOfMinuteLines(YearMinuteLines());
+    return series;
+}
+
+AnalysisSettings YearSettings() {
+    AnalysisSettings settings;
+    settings.threshold = 85;
+    return settings;
+}
+
+void BM_SeriesOfMinuteLines(benchmark::State& state) {
+    const std::string& lines = YearMinuteLines();
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const MinuteSeries series = SeriesOfMinuteLines(lines);
+        bytes = series.BytesHeld();
+        benchmark::DoNotOptimize(series.Size());
+    }
+    state.counters["bytes_per_minute"] =
+        static_cast<double>(bytes) / static_cast<double>(YearSeries().Size());
+}
+BENCHMARK(BM_SeriesOfMinuteLines)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Analyse(benchmark::State& state) {
+    const MinuteSeries& series = YearSeries();
+    const AnalysisSettings settings = YearSettings();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Analyse(series, settings).overall.leq);
+}
+BENCHMARK(BM_Analyse)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Everything after the open: the series from the records, then the whole analysis.
+void BM_AnalysisAfterOpen(benchmark::State& state) {
+    const std::string& lines = YearMinuteLines();
+    const AnalysisSettings settings = YearSettings();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Analyse(SeriesOfMinuteLines(lines), settings).overall.leq);
+}
+BENCHMARK(BM_AnalysisAfterOpen)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_RangeStatisticsIndex(benchmark::State& state) {
+    const MinuteSeries& series = YearSeries();
+    for (auto _ : state) {
+        const RangeStatistics statistics(series, 85.0);
+        benchmark::DoNotOptimize(&statistics);
+    }
+}
+BENCHMARK(BM_RangeStatisticsIndex)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One arbitrary interval of the year with three exclusions in it, a new one each call.
+void BM_RangeFigures(benchmark::State& state) {
+    const MinuteSeries& series = YearSeries();
+    const RangeStatistics statistics(series, 85.0);
+    const Minute first = *series.First();
+    const Minute span = *series.End() - first;
+    std::mt19937_64 random(1);
+    for (auto _ : state) {
+        Minute from = first + static_cast<Minute>(random() % static_cast<std::uint64_t>(span));
+        Minute to = first + static_cast<Minute>(random() % static_cast<std::uint64_t>(span));
+        if (from > to)
+            std::swap(from, to);
+        std::vector<Exclusion> exclusions;
+        for (int e = 0; e < 3; ++e) {
+            const Minute at =
+                from + static_cast<Minute>(random() % static_cast<std::uint64_t>(to - from + 1));
+            exclusions.push_back({{at, at + 120}, "rain"});
+        }
+        benchmark::DoNotOptimize(
+            statistics.Figures({from, to}, MergeExclusions(exclusions)).levels.leq);
+    }
+}
+BENCHMARK(BM_RangeFigures)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The whole year, which the window shows first.
+void BM_RangeFiguresWholeYear(benchmark::State& state) {
+    const MinuteSeries& series = YearSeries();
+    const RangeStatistics statistics(series, 85.0);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            statistics.Figures({*series.First(), *series.End()}, {}).levels.leq);
+}
+BENCHMARK(BM_RangeFiguresWholeYear)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// As `vrdtool stats FILE --json --threshold 85`, next to BM_VrdtoolShow.
+void BM_VrdtoolStatsJson(benchmark::State& state) {
+    NullStream out, err;
+    StatsArguments arguments;
+    arguments.files = {Year().vrdPath};
+    arguments.json = true;
+    arguments.threshold = "85";
+    for (auto _ : state)
+        if (RunStats(arguments, out, err) != 0)
+            state.SkipWithError("the command failed");
+}
+BENCHMARK(BM_VrdtoolStatsJson)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+} // namespace vrd::bench
