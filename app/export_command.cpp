@@ -15,13 +15,13 @@ QString ExportFilter(vrd::ExportFormat format) {
 
 ExportOutcome SaveReport(CommonDialog& dialog, std::string_view report, vrd::ExportFormat format) {
     ExportOutcome outcome;
-    const QByteArray lastName = QFile::encodeName(dialog.LastChosenName());
+    const QByteArray reportName = QFile::encodeName(dialog.ReportFileName());
     const std::optional<std::string> suggestion = vrd::SuggestedFileName(
-        std::string_view(lastName.constData(), static_cast<std::size_t>(lastName.size())));
+        std::string_view(reportName.constData(), static_cast<std::size_t>(reportName.size())));
     if (!suggestion) {
         outcome.result = ExportOutcome::Result::NoSuggestedName;
-        outcome.reason = QStringLiteral("The name of the file chosen last, \"") %
-                         dialog.LastChosenName() %
+        outcome.reason = QStringLiteral("The name of the report's file, \"") %
+                         dialog.ReportFileName() %
                          QStringLiteral("\", is shorter than six characters, so no name can be "
                                         "suggested for the copy.");
         return outcome;

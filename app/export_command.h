@@ -13,7 +13,7 @@ struct ExportOutcome {
     enum class Result {
         Written,
         Cancelled,       // the user cancelled the save dialog
-        NoSuggestedName, // the name chosen last is too short to suggest one; no dialog shown
+        NoSuggestedName, // the report's file name is too short to suggest one; no dialog shown
         Failed,          // the file could not be written
     };
     Result result = Result::Cancelled;

@@ -7,9 +7,11 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStringList>
+#include <qdrawutil.h>
 
 namespace {
 
@@ -32,6 +34,21 @@ QLabel* MakeLabel(QWidget* frame, const char* name, const QString& text, QRect g
     label->setAutoFillBackground(true);
     return label;
 }
+
+// A frame without caption drawn in the window's own grey, with an etched edge. The platform's
+// group box tints its inside a shade darker, which would leave the labels, drawn in the window's
+// grey, as faint rectangles on it.
+class GreyFrame final : public QGroupBox {
+  public:
+    using QGroupBox::QGroupBox;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+        qDrawShadeRect(&painter, rect(), palette(), true, 1);
+    }
+};
 
 void MakeWhiteRule(QWidget* frame, const char* name, int left, int right, int y) {
     auto* rule = new QFrame(frame);
@@ -85,7 +102,7 @@ frmAbout::frmAbout(QWidget& mainWindow)
 }
 
 void frmAbout::BuildFrame() {
-    auto* Frame1 = new QGroupBox(this);
+    auto* Frame1 = new GreyFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(TwipRect(90, 30, 5775, 4545));
 

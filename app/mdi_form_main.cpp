@@ -188,7 +188,6 @@ void MDIFormMain::txtfile_Click() {
 void MDIFormMain::OpenFile(const QString& path) {
     if (loading_ || !isEnabled())
         return;
-    CommonDialog1.NoteChosen(path);
     OpenReport(path, vrd::KindForPath(PathBytes(path)));
 }
 
@@ -224,6 +223,10 @@ void MDIFormMain::TakeOver(const LoadedReportPtr& loaded) {
     if (rows != nullptr)
         rows->BeginReplace();
     ApplyLoad(state_, *loaded);
+    // The saves suggest a name made from the file whose report they write.
+    if (loaded->reportReplaced)
+        CommonDialog1.NoteReportFrom(
+            QFile::decodeName(QByteArray::fromStdString(state_.OpenedFileName)));
     if (rows != nullptr)
         rows->Replace(state_.DecodedReport, std::move(loaded->lists));
     if (loaded->outcome.reportLoaded)

@@ -2,11 +2,11 @@
 
 namespace vrd {
 
-std::optional<std::string> SuggestedFileName(std::string_view lastChosenName) {
+std::optional<std::string> SuggestedFileName(std::string_view reportFileName) {
     constexpr std::size_t kCut = 6;
-    if (lastChosenName.size() < kCut)
+    if (reportFileName.size() < kCut)
         return std::nullopt;
-    std::string name(lastChosenName.substr(0, lastChosenName.size() - kCut));
+    std::string name(reportFileName.substr(0, reportFileName.size() - kCut));
     name.append(" decrypt");
     return name;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The name both save dialogs suggest: the last file name chosen in the dialog without its last six
+// The name both save dialogs suggest: the file name of the report held without its last six
 // characters, followed by " decrypt".
 
 #include <optional>
@@ -8,7 +8,7 @@
 
 namespace vrd {
 
-// nullopt when lastChosenName has fewer than six characters.
-std::optional<std::string> SuggestedFileName(std::string_view lastChosenName);
+// nullopt when reportFileName has fewer than six characters.
+std::optional<std::string> SuggestedFileName(std::string_view reportFileName);
 
 } // namespace vrd

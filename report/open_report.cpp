@@ -25,6 +25,9 @@ void BeginOpen(Declaration& state, ResultsWindow& window, const std::string& pat
     state.BlockResultsWindow = kFalse;
     for (const ListId list : kAllLists)
         window.ClearList(list);
+    // Cleared lists belong to this open, whatever comes of it: a window that no longer shows the
+    // previous report does not carry its name.
+    window.SetCaption(path);
 }
 
 namespace {

@@ -26,7 +26,8 @@ struct OpenOutcome {
     std::optional<Failure> failure;
 };
 
-// The chosen path becomes OpenedFileName, the results window is unblocked and its lists cleared.
+// The chosen path becomes OpenedFileName and the results window's caption; the window is unblocked
+// and its lists cleared.
 void BeginOpen(Declaration& state, ResultsWindow& window, const std::string& path);
 
 // Reads OpenedFileName into DecodedReport, decoding it when encoded. A file that cannot be read

@@ -13,7 +13,10 @@ constexpr std::size_t kMaxTableScan = kTableSlots + 1;
 // The kernels write a whole 64-byte vector past the last character.
 constexpr std::size_t kWriteSlack = 64;
 
-Failure NoTableEnd() {
+// An empty file is said to be empty: the limit of the table means nothing to its owner.
+Failure NoTableEnd(std::uint64_t fileBytes) {
+    if (fileBytes == 0)
+        return {Stage::Decode, "the file is empty"};
     return {Stage::Decode, "no \"@\" ends the code table within the first 257 bytes"};
 }
 
@@ -47,7 +50,7 @@ bool PieceDecoder::Feed(std::string_view piece) {
 DecodeResult PieceDecoder::Finish() {
     DecodeResult result;
     if (!tableRead_) {
-        result.failure = failure_ ? std::move(failure_) : NoTableEnd();
+        result.failure = failure_ ? std::move(failure_) : NoTableEnd(fed_);
         return result;
     }
     result.tableRead = true;
@@ -83,7 +86,7 @@ bool PieceDecoder::ReadTable(std::string_view& piece, std::uint64_t offset) {
     std::memcpy(entry_.data() + offset, piece.data(), stored);
     if (at == nullptr) {
         if (offset + look >= kMaxTableScan) {
-            failure_ = NoTableEnd();
+            failure_ = NoTableEnd(fed_);
             stopped_ = true;
             return false;
         }

@@ -12,7 +12,9 @@ DecodeResult DecodeEncodedTextPlain(std::string_view file) {
     const std::size_t atPos = file.substr(0, 257).find('@');
     if (atPos == std::string_view::npos) {
         result.failure =
-            Failure{Stage::Decode, "no \"@\" ends the code table within the first 257 bytes"};
+            file.empty()
+                ? Failure{Stage::Decode, "the file is empty"}
+                : Failure{Stage::Decode, "no \"@\" ends the code table within the first 257 bytes"};
         return result;
     }
     result.tableRead = true;

@@ -218,11 +218,13 @@ void frmArray::List_Leq1_Click() {
         vrd::CoupledRowsFor(SelectedRow(vrd::ListId::Leq1));
     if (!rows)
         return;
-    // A row past the end of a list (after a click on the summary below the minutes) leaves that
-    // list as it is.
+    // A row past the end of a list (after a click on the summary below the minutes) covers no
+    // row there: the list shows no selection rather than an old one of an unrelated time.
     const auto couple = [this](vrd::ListId list, std::int32_t row) {
         if (row < List(list)->model()->rowCount())
             SelectRow(list, row);
+        else
+            List(list)->selectionModel()->clear();
     };
     couple(vrd::ListId::Leq5, rows->leq5);
     couple(vrd::ListId::Leq10, rows->leq10);

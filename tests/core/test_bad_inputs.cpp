@@ -224,19 +224,27 @@ TEST_F(BadInputs, EncodedFilesWithoutACodeTableKeepThePreviousReport) {
         byte = static_cast<char>(random() % 256);
         byte = byte == '@' ? '?' : byte;
     }
-    const std::pair<std::string, std::string> cases[] = {
-        {"empty.vrd", ""},
-        {"no-table-end.vrd", std::string(257, 'z') + "@x11"},
-        {"binary.vrd", binary},
-        {"cut-in-table.vrd", Encoded(ShortReport()).substr(0, 5)},
+    const std::string noTableEnd = "no \"@\" ends the code table within the first 257 bytes";
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::string reason;
+    } cases[] = {
+        // An empty file is said to be empty, not measured against the table's limit.
+        {"empty.vrd", "", "the file is empty"},
+        {"no-table-end.vrd", std::string(257, 'z') + "@x11", noTableEnd},
+        {"binary.vrd", binary, noTableEnd},
+        {"cut-in-table.vrd", Encoded(ShortReport()).substr(0, 5), noTableEnd},
     };
-    for (const auto& [name, bytes] : cases) {
+    for (const auto& [name, bytes, reason] : cases) {
         SCOPED_TRACE(name);
-        const OpenOutcome outcome = session.Open(Put(name, bytes));
+        const std::string path = Put(name, bytes);
+        const OpenOutcome outcome = session.Open(path);
         EXPECT_FALSE(outcome.reportLoaded);
-        ExpectFailure(outcome, Stage::Decode,
-                      "no \"@\" ends the code table within the first 257 bytes");
+        ExpectFailure(outcome, Stage::Decode, reason);
         ExpectKept(session, kept);
+        // The cleared window carries the name of the open that cleared it.
+        EXPECT_EQ(session.window.Caption(), path);
     }
 }
 

@@ -121,7 +121,7 @@ void TestOpenCommands::openVrdFillsTheResultsWindow() {
     QCOMPARE(main_->State().BlockResultsWindow, vrd::kFalse);
     QVERIFY(main_->Menus().mnuSave->menuAction()->isEnabled());
     QVERIFY(main_->Menus().mnuChart->isEnabled());
-    QCOMPARE(main_->Dialog().LastChosenName(), QStringLiteral("site day.vrd"));
+    QCOMPARE(main_->Dialog().ReportFileName(), QStringLiteral("site day.vrd"));
     QVERIFY(TakeWarning(*main_).isEmpty());
 }
 
@@ -180,8 +180,14 @@ void TestOpenCommands::failuresWarnAndLeaveWhatTheyShould() {
     for (const vrd::ListId list : vrd::kAllLists)
         QCOMPARE(main_->ResultsWindow()->List(list)->model()->rowCount(), 0);
     QVERIFY(main_->Menus().mnuSave->menuAction()->isEnabled());
-    // The labels stay as they were: the parse never began.
+    // The labels stay as they were: the parse never began. The caption names the open that
+    // cleared the lists, as a new results window would.
     QCOMPARE(LabelText(*main_->ResultsWindow(), "Label_Name"), QStringLiteral("Site Test"));
+    QCOMPARE(main_->ResultsWindow()->windowTitle(), noTable);
+    // A file that cannot be read does the same.
+    QVERIFY(Open(main_->Menus().mnuvrd, missing));
+    TakeWarning(*main_);
+    QCOMPARE(main_->ResultsWindow()->windowTitle(), missing);
 
     // A record whose level is not a number: the lists hold the report up to it.
     QVERIFY(Open(main_->Menus().mnutxt, parse));
@@ -282,7 +288,7 @@ void TestOpenCommands::fileNamedAtStartUpOpensAfterTheStartScreen() {
     QCOMPARE(main.State().DecodedReport, report_);
     QVERIFY(dialogs.openCalls.isEmpty());
     // A save after it can suggest a name.
-    QCOMPARE(main.Dialog().LastChosenName(), QStringLiteral("site day.txt"));
+    QCOMPARE(main.Dialog().ReportFileName(), QStringLiteral("site day.txt"));
 }
 
 void TestOpenCommands::droppedFileOpens() {

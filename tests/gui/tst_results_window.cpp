@@ -28,7 +28,7 @@ class TestResultsWindow final : public QObject {
     void clickSelectsTheCoveringRows_data();
     void clickSelectsTheCoveringRows();
     void clickOnTheFirstTwoRowsSelectsNothing();
-    void rowPastTheEndOfAListLeavesThatList();
+    void rowPastTheEndOfAListClearsItsSelection();
     void guardClosesTheBlockedWindows();
 
   private:
@@ -121,7 +121,7 @@ void TestResultsWindow::clickOnTheFirstTwoRowsSelectsNothing() {
     QCOMPARE(window_->SelectedRow(vrd::ListId::Leq5), 1);
 }
 
-void TestResultsWindow::rowPastTheEndOfAListLeavesThatList() {
+void TestResultsWindow::rowPastTheEndOfAListClearsItsSelection() {
     // Intervals of the first hour only: 18 rows in the 5-minute list, 12 in the 10-minute list
     // and 3 in the 1-hour list.
     const QString path = files_.Write(QStringLiteral("short.txt"), BuildReport(180, Level, 60));
@@ -134,13 +134,20 @@ void TestResultsWindow::rowPastTheEndOfAListLeavesThatList() {
     window.SelectRow(vrd::ListId::Leq5, 5);
     window.SelectRow(vrd::ListId::Leq1h, 1);
 
-    // Row 100 gives 5-minute row 21 and 1-hour row 3, past their ends, and 10-minute row 11.
+    // Row 100 gives 5-minute row 21 and 1-hour row 3, past their ends, and 10-minute row 11:
+    // the old highlights would point at unrelated times, so those lists show none.
     Click(window, 100);
     QCOMPARE(window.SelectedRow(vrd::ListId::Leq1), 100);
-    QCOMPARE(window.SelectedRow(vrd::ListId::Leq5), 5);
+    QCOMPARE(window.SelectedRow(vrd::ListId::Leq5), -1);
     QCOMPARE(window.SelectedRow(vrd::ListId::Leq10), 11);
-    QCOMPARE(window.SelectedRow(vrd::ListId::Leq1h), 1);
-    // The window stays usable.
+    QCOMPARE(window.SelectedRow(vrd::ListId::Leq1h), -1);
+    for (const vrd::ListId list : {vrd::ListId::Leq5, vrd::ListId::Leq1h})
+        QVERIFY(window.List(list)->selectionModel()->selectedIndexes().isEmpty());
+    // The summary rows below the minutes do the same, and the window stays usable.
+    const int lastRow = window.List(vrd::ListId::Leq1)->model()->rowCount() - 1;
+    window.SelectRow(vrd::ListId::Leq10, 3);
+    Click(window, lastRow);
+    QCOMPARE(window.SelectedRow(vrd::ListId::Leq10), -1);
     Click(window, 26);
     QCOMPARE(window.SelectedRow(vrd::ListId::Leq5), 6);
     QCOMPARE(window.SelectedRow(vrd::ListId::Leq1h), 1);

@@ -33,6 +33,7 @@ class TestSaveCommands final : public QObject {
     void savesWriteTheExportBytes();
     void cancelledSaveWritesNothing();
     void tooShortANameEndsTheCommand();
+    void suggestionNamesTheReportWritten();
 
   private:
     void OpenReport(const QString& name);
@@ -83,7 +84,7 @@ void TestSaveCommands::savesWriteTheExportBytes() {
     (csv ? main_->Menus().csvfile : main_->Menus().txtfile)->trigger();
 
     QCOMPARE(dialogs_->saveCalls.size(), 1);
-    // The name chosen last without its last six characters, then " decrypt".
+    // The report's file name without its last six characters, then " decrypt".
     QCOMPARE(dialogs_->saveCalls[0].preset, QStringLiteral("north ga decrypt"));
     QCOMPARE(dialogs_->saveCalls[0].filter, csv ? QStringLiteral("Fichier texte (*.csv)|*.csv")
                                                 : QStringLiteral("Fichier texte (*.txt)|*.txt"));
@@ -91,8 +92,10 @@ void TestSaveCommands::savesWriteTheExportBytes() {
     QCOMPARE(TestFiles::Read(target), expected);
     QVERIFY(TestFiles::Read(target).find("left out") == std::string::npos || !csv);
     QVERIFY(TakeWarning(*main_).isEmpty());
-    // The saved file is now the one chosen last.
-    QCOMPARE(main_->Dialog().LastChosenName(), QFileInfo(target).fileName());
+    // A save names no report: the next one suggests the same name.
+    QCOMPARE(main_->Dialog().ReportFileName(), QStringLiteral("north gate.vrd"));
+    (csv ? main_->Menus().csvfile : main_->Menus().txtfile)->trigger();
+    QCOMPARE(dialogs_->saveCalls.last().preset, QStringLiteral("north ga decrypt"));
 }
 
 void TestSaveCommands::cancelledSaveWritesNothing() {
@@ -103,7 +106,47 @@ void TestSaveCommands::cancelledSaveWritesNothing() {
     QCOMPARE(dialogs_->saveCalls.size(), 2);
     QCOMPARE(QDir(files_.Path(QString())).entryList(QDir::Files), before);
     QVERIFY(TakeWarning(*main_).isEmpty());
-    QCOMPARE(main_->Dialog().LastChosenName(), QStringLiteral("north gate.vrd"));
+    QCOMPARE(main_->Dialog().ReportFileName(), QStringLiteral("north gate.vrd"));
+}
+
+// A file named after one log must never hold another: the name suggested is always that of the
+// open whose report the save writes.
+void TestSaveCommands::suggestionNamesTheReportWritten() {
+    OpenReport(QStringLiteral("north gate.vrd"));
+    const QString target = files_.Path(QStringLiteral("out.txt"));
+
+    // An open that fails before it has a report keeps the report, and so the name.
+    const std::pair<QString, std::string> failing[] = {
+        {QStringLiteral("broken file.vrd"), "no table end"},
+        {QStringLiteral("missing dir/gone.vrd"), {}},
+    };
+    for (const auto& [name, bytes] : failing) {
+        const QString path = bytes.empty() ? files_.Path(name) : files_.Write(name, bytes);
+        dialogs_->openAnswers.append(path);
+        QSignalSpy ended(main_.get(), &MDIFormMain::loadEnded);
+        main_->Menus().mnuvrd->trigger();
+        QVERIFY(ended.wait(10000));
+        QVERIFY(!TakeWarning(*main_).isEmpty());
+        dialogs_->saveAnswers.append(target);
+        main_->Menus().txtfile->trigger();
+        QCOMPARE(dialogs_->saveCalls.last().preset, QStringLiteral("north ga decrypt"));
+        QCOMPARE(TestFiles::Read(target), vrd::TextFileBytes(report_));
+    }
+
+    // A decoding that fails part way leaves the new file's partial text, which is what a save
+    // writes: the name is then the new file's.
+    std::string cut = EncodeReport(report_);
+    cut.insert(cut.find('@') + 40, std::string(300, '0'));
+    dialogs_->openAnswers.append(files_.Write(QStringLiteral("cut word.vrd"), cut));
+    QSignalSpy ended(main_.get(), &MDIFormMain::loadEnded);
+    main_->Menus().mnuvrd->trigger();
+    QVERIFY(ended.wait(10000));
+    QVERIFY(!TakeWarning(*main_).isEmpty());
+    QVERIFY(main_->State().DecodedReport != report_);
+    dialogs_->saveAnswers.append(target);
+    main_->Menus().txtfile->trigger();
+    QCOMPARE(dialogs_->saveCalls.last().preset, QStringLiteral("cut wo decrypt"));
+    QCOMPARE(TestFiles::Read(target), vrd::TextFileBytes(main_->State().DecodedReport));
 }
 
 void TestSaveCommands::tooShortANameEndsTheCommand() {

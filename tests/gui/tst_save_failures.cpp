@@ -113,9 +113,7 @@ QAction* TestSaveFailures::Command(bool csv) const {
     return csv ? main_->Menus().csvfile : main_->Menus().txtfile;
 }
 
-// The name of a save's target becomes the name chosen last, from which the next save suggests
-// its name; names such as "full" or "null" are too short for that, so those saves come one per
-// test, in the format the test's data names.
+// One failed save per test, in the format the test's data names.
 void TestSaveFailures::SaveFails(const QString& target, bool csv, const QString& reason) {
     dialogs_->saveAnswers = {target};
     Command(csv)->trigger();

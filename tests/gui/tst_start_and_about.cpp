@@ -6,6 +6,8 @@
 #include "app/mdi_form_main.h"
 #include "gui_test_support.h"
 
+#include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -34,6 +36,7 @@ class TestStartAndAbout final : public QObject {
     void startUpDisablesTheMainWindowUntilTheTimerTicks();
     void menusAreAsDesigned();
     void aboutShowsItsTexts();
+    void aboutIsDrawnInOneLightGrey();
     void aboutDisablesTheMainWindowUntilClosed_data();
     void aboutDisablesTheMainWindowUntilClosed();
     void missingPicturesLeaveEmptyImages();
@@ -126,6 +129,36 @@ void TestStartAndAbout::aboutShowsItsTexts() {
         about->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
         QTRY_VERIFY(about.isNull());
     }
+}
+
+// The frame and every label in the same grey: no tinted frame with the labels' boxes showing on it.
+void TestStartAndAbout::aboutIsDrawnInOneLightGrey() {
+    FakeFileDialogs dialogs;
+    MDIFormMain main(dialogs, {0ms, {}});
+    main.Menus().mnuAbout->trigger();
+    QPointer<frmAbout> about = main.AboutWindow();
+    QVERIFY(about);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    const QImage image = about->grab().toImage();
+    const QColor grey(192, 192, 192);
+    QCOMPARE(image.pixelColor(2, 2), grey);
+    const auto* frame = about->findChild<QGroupBox*>(QStringLiteral("Frame1"));
+    QVERIFY(frame != nullptr);
+    // Inside the frame, below the rules and left of "Ok".
+    QCOMPARE(image.pixelColor(frame->geometry().topLeft() + QPoint(20, frame->height() - 20)),
+             grey);
+    // The labels' text starts at their left or is centred: their top right corner is background.
+    for (const char* name : {"lblTitle", "lblVersion", "Label_Version", "Label_Resolution",
+                             "lblDescription", "Label_System_Exploitation"}) {
+        const auto* label = about->findChild<QLabel*>(QLatin1String(name));
+        QVERIFY2(label != nullptr, name);
+        const QPoint corner = label->mapTo(about.data(), QPoint(label->width() - 3, 1));
+        QVERIFY2(image.pixelColor(corner) == grey,
+                 qPrintable(QLatin1String(name) % QStringLiteral(": ") %
+                            image.pixelColor(corner).name()));
+    }
+    about->close();
+    QTRY_VERIFY(about.isNull());
 }
 
 void TestStartAndAbout::aboutDisablesTheMainWindowUntilClosed_data() {

@@ -13,8 +13,6 @@ OpenedReport OpenFromStart(const std::string& path, ReportKind kind, bool parse)
     opened.state.BlockResultsWindow = kTrue;
     opened.state.BlockGraphWindow = kTrue;
     BeginOpen(opened.state, opened.window, path);
-    // Its first list access creates the results window, whose load shows the opened path.
-    opened.window.SetCaption(opened.state.OpenedFileName);
     opened.outcome =
         parse ? LoadAndParse(opened.state, opened.window, kind) : LoadReport(opened.state, kind);
     return opened;
