@@ -63,6 +63,14 @@ QMdiSubWindow* AddChild(QMdiArea& workspace, QWidget* form, Qt::WindowFlags flag
     return child;
 }
 
+// The site line of a report as a label shows it: without its line end.
+QString SiteText(const std::string& line) {
+    QString site = QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+    while (site.endsWith(QLatin1Char('\n')) || site.endsWith(QLatin1Char('\r')))
+        site.chop(1);
+    return site;
+}
+
 // A copy of state without the report and the minute lines, which a load does not need: a year of
 // them is tens of megabytes the GUI thread would copy for nothing.
 vrd::Declaration WithoutTexts(vrd::Declaration& state) {
@@ -227,6 +235,12 @@ void MDIFormMain::TakeOver(const LoadedReportPtr& loaded) {
     if (loaded->reportReplaced)
         CommonDialog1.NoteReportFrom(
             QFile::decodeName(QByteArray::fromStdString(state_.OpenedFileName)));
+    // The chart names the file and site of the minutes it shows: those of the last parse, which
+    // a later open that fails before its parse leaves in place.
+    if (loaded->minutesReplaced) {
+        minutesFrom_.path = QFile::decodeName(QByteArray::fromStdString(state_.OpenedFileName));
+        minutesFrom_.site = SiteText(loaded->lists.Label(vrd::LabelId::Name));
+    }
     if (rows != nullptr)
         rows->Replace(state_.DecodedReport, std::move(loaded->lists));
     if (loaded->outcome.reportLoaded)
@@ -263,10 +277,9 @@ void MDIFormMain::ShowGraphWindow() {
         });
         windows_.chart = AddChild(*workspace_, chart, Qt::SubWindow, windowIcon());
     }
-    ChartWindow()->SetSuggestedFileName(
-        QFileInfo(QFile::decodeName(QByteArray::fromStdString(state_.OpenedFileName)))
-            .completeBaseName() %
-        QStringLiteral(".png"));
+    ChartWindow()->SetSuggestedFileName(QFileInfo(minutesFrom_.path).completeBaseName() %
+                                        QStringLiteral(".png"));
+    ChartWindow()->SetReportIdentity(minutesFrom_.path, minutesFrom_.site);
     // Each opening shows the minutes of the report read last.
     ChartWindow()->ShowSeries(BuildChartSeries(state_.MinuteLines));
     windows_.chart->show();

@@ -106,4 +106,9 @@ class MDIFormMain final : public QMainWindow {
     LoadProgress* progress_ = nullptr;
     bool loading_ = false;
     bool reportRead_ = false;
+    // The open whose parse made the minute lines the chart shows.
+    struct {
+        QString path;
+        QString site;
+    } minutesFrom_;
 };

@@ -66,9 +66,17 @@ ChartSeries BuildChartSeries(std::string_view minuteLines) {
             series.lowest = std::min(series.lowest, level);
             series.highest = std::max(series.highest, level);
         }
-        if (!labels[r].empty())
-            series.marks.append({x, QString::fromLatin1(labels[r].data(),
-                                                        static_cast<qsizetype>(labels[r].size()))});
+        if (labels[r].empty())
+            continue;
+        ChartAxisMark mark{
+            x, QString::fromLatin1(labels[r].data(), static_cast<qsizetype>(labels[r].size()))};
+        if (!series.marks.isEmpty() && series.marks.constLast().label == mark.label) {
+            mark.repeat = true;
+            mark.hourStart = series.marks.constLast().hourStart;
+        } else {
+            mark.hourStart = series.marks.size();
+        }
+        series.marks.append(std::move(mark));
     }
     series.stamps = StampsOf(minuteLines, rows.size());
     return series;

@@ -12,6 +12,10 @@
 struct ChartAxisMark {
     int row; // the point's x value
     QString label;
+    // Whether the mark before this one has the same label: a repeat after a minute drawn at
+    // 55 dB. hourStart is the index among the marks of the first one of this run of the label.
+    bool repeat = false;
+    qsizetype hourStart = 0;
 };
 
 // Characters 1-10, 14-18 and 29-31 of a 1-minute line, blank where the line is shorter.

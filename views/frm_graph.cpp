@@ -1,6 +1,7 @@
 #include "views/frm_graph.h"
 
 #include "views/chart_decimation.h"
+#include "views/chart_time_labels.h"
 #include "views/chart_zoom_view.h"
 #include "views/design_fonts.h"
 #include "views/twips.h"
@@ -10,11 +11,13 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScatterSeries>
@@ -46,6 +49,15 @@ const QString kZoomHint =
                    "Home, Esc: whole report");
 // Zoomed ranges up to this many minutes are labelled on a grid of minutes too.
 constexpr double kMinuteGridSpan = 6 * 60;
+// Pixels: free space between two time labels; the axis's padding on either side of a label and
+// the margin of its text.
+constexpr double kLabelSpacing = 4;
+constexpr double kAxisLabelPadding = 4;
+constexpr double kLabelTextMargin = 0.5;
+const QChar kZeroWidthSpace(0x200B);
+// The title line above a saved chart.
+constexpr double kTitlePoints = 10;
+constexpr int kTitleMargin = 6;
 
 // The drop-down boxes are part of the design but have no entries: they show their texts.
 QComboBox* MakeComboBox(QWidget* parent, const char* name, const QString& text) {
@@ -239,11 +251,14 @@ void frmGraph::FollowLevelAxis() {
     secondLevelAxis_->setRange(shown.min, shown.max);
 }
 
-int frmGraph::PixelColumns() const {
+double frmGraph::PlotWidth() const {
     // Before the window is first shown the chart has no plot area yet: the view's width is near.
     const QRectF plot = chart_->plotArea();
-    const double width = plot.width() >= 1 ? plot.width() : MSChart1->width();
-    return std::max(1, static_cast<int>(std::ceil(width * devicePixelRatioF())));
+    return plot.width() >= 1 ? plot.width() : MSChart1->width();
+}
+
+int frmGraph::PixelColumns() const {
+    return std::max(1, static_cast<int>(std::ceil(PlotWidth() * devicePixelRatioF())));
 }
 
 void frmGraph::Redraw() {
@@ -258,56 +273,33 @@ void frmGraph::SetTimeLabels(AxisRange shown) {
     const QStringList old = timeAxis_->categoriesLabels();
     for (const QString& label : old)
         timeAxis_->remove(label);
-    if (shown.Span() <= kMinuteGridSpan && MSChart1->IsZoomed()) {
-        SetMinuteLabels(shown);
-        return;
-    }
-
-    // Labels closer than this many rows would overlap: of two, the earlier one is shown. A label
-    // repeats only within its own hour (after a minute drawn at 55 dB), and the axis needs each
-    // label once, so a repeat is left out too.
-    const int gap = std::max(1, static_cast<int>(shown.Span()) / kMostTimeLabels);
-    const auto byRow = [](const ChartAxisMark& mark, double row) { return mark.row < row; };
-    const auto& marks = series_.marks;
-    QSet<QString> shownLabels;
-    auto mark = std::lower_bound(marks.begin(), marks.end(), shown.min, byRow);
-    while (mark != marks.end() && mark->row <= shown.max) {
-        if (shownLabels.contains(mark->label)) {
-            ++mark;
-            continue;
-        }
-        timeAxis_->append(mark->label, mark->row);
-        shownLabels.insert(mark->label);
-        mark = std::lower_bound(mark + 1, marks.end(), static_cast<double>(mark->row) + gap, byRow);
+    const bool minuteGrid = shown.Span() <= kMinuteGridSpan && MSChart1->IsZoomed();
+    // The axis keeps each text once: a repeat of a text is told apart by zero-width spaces,
+    // which draw nothing.
+    QSet<QString> used;
+    for (const TimeLabel& label : ChooseTimeLabels(series_, shown, LabelRoom(shown), minuteGrid)) {
+        QString key = label.text;
+        while (used.contains(key))
+            key += kZeroWidthSpace;
+        used.insert(key);
+        timeAxis_->append(key, label.row);
     }
 }
 
-// A few hours or less: a label every few minutes, by the time of each line, so that a zoomed
-// chart still says when it is. Full hours carry the date and hour as the labels of the whole
-// report do.
-void frmGraph::SetMinuteLabels(AxisRange shown) {
-    constexpr std::array<int, 7> kSteps = {1, 2, 5, 10, 15, 30, 60};
-    const int most = kMostTimeLabels / 2;
-    const int step = *std::find_if(kSteps.begin(), kSteps.end() - 1,
-                                   [&](int minutes) { return shown.Span() / minutes <= most; });
-    const qsizetype first = std::max<qsizetype>(1, static_cast<qsizetype>(std::ceil(shown.min)));
-    const qsizetype last =
-        std::min<qsizetype>(series_.stamps.size(), static_cast<qsizetype>(std::floor(shown.max)));
-    for (qsizetype row = first; row <= last; ++row) {
-        const ChartRowStamp& stamp = series_.stamps[row - 1];
-        const QString time = QString::fromLatin1(stamp.time.data(), stamp.time.size());
-        bool hourOk = false;
-        bool minuteOk = false;
-        time.left(2).toInt(&hourOk);
-        const int minute = time.mid(3, 2).toInt(&minuteOk);
-        if (!hourOk || !minuteOk || time.at(2) != QLatin1Char(':') || minute % step != 0)
-            continue;
-        const QString label = minute != 0
-                                  ? time
-                                  : QString::fromLatin1(stamp.date.data(), stamp.date.size()) %
-                                        QLatin1Char('-') % time.left(2) % QLatin1Char('h');
-        timeAxis_->append(label, static_cast<double>(row));
-    }
+// The room a rotated label of the time axis needs, in rows of the range shown: its thickness and
+// a margin between two labels, and half of it at the left end. The axis shortens a label to "..."
+// once its share of the width is smaller than that, which the count of labels keeps it from.
+TimeLabelRoom frmGraph::LabelRoom(AxisRange shown) const {
+    const QFontMetricsF metrics(timeAxis_->labelsFont());
+    const double thickness = std::ceil(metrics.height()) + 2 * kLabelTextMargin;
+    const double width = std::max(1.0, PlotWidth());
+    const double rowsPerPixel = shown.Span() / width;
+    TimeLabelRoom room;
+    room.gap = (thickness + kLabelSpacing) * rowsPerPixel;
+    room.leftEdge = (thickness / 2 + 1) * rowsPerPixel;
+    room.most = std::max(
+        1, static_cast<int>(std::floor(width / (thickness + 2 * kAxisLabelPadding + 1))) - 1);
+    return room;
 }
 
 void frmGraph::ShowReadout(qsizetype row) {
@@ -326,15 +318,61 @@ void frmGraph::ShowReadout(qsizetype row) {
         marker_->replace(QList<QPointF>{point});
 }
 
-bool frmGraph::WritePng(const QString& path, QString& reason) {
-    // The chart as shown, with what a pending redraw would show, without the pointed minute.
+void frmGraph::SetReportIdentity(const QString& path, const QString& site) {
+    reportPath_ = path;
+    reportSite_ = site;
+}
+
+// "dd/mm/yyyy hh:mm" of a row, from 1, as its line gives them.
+QString frmGraph::RowTime(qsizetype row) const {
+    const ChartRowStamp& stamp = series_.stamps[row - 1];
+    return QString::fromLatin1(stamp.date.data(), stamp.date.size()).trimmed() % QLatin1Char(' ') %
+           QString::fromLatin1(stamp.time.data(), stamp.time.size()).trimmed();
+}
+
+QString frmGraph::TitleLine() const {
+    const AxisRange shown = MSChart1->ShownX();
+    const qsizetype first = std::max<qsizetype>(1, static_cast<qsizetype>(std::ceil(shown.min)));
+    const qsizetype last =
+        std::min<qsizetype>(series_.stamps.size(), static_cast<qsizetype>(std::floor(shown.max)));
+    const QString period = first <= last ? RowTime(first) % QStringLiteral(" to ") % RowTime(last)
+                                         : QStringLiteral("no minute");
+    const QString dash = QStringLiteral(" \u2014 ");
+    return reportPath_ % dash % reportSite_ % dash % period;
+}
+
+// The chart as shown, under a white band with its title line.
+QImage frmGraph::TitledPicture() {
+    // With what a pending redraw would show, without the pointed minute. (Hiding the series
+    // instead would bring its entry back into the legend.)
     if (redraw_.isActive())
         Redraw();
-    // (Hiding the series instead would bring its entry back into the legend.)
     const QList<QPointF> pointed = marker_->points();
     marker_->clear();
-    const QImage image = MSChart1->grab().toImage();
+    const QImage chart = MSChart1->grab().toImage();
     marker_->replace(pointed);
+
+    const QFont font = DesignFont(DesignFamily::Arial, kTitlePoints, {true, false});
+    const QFontMetrics metrics(font);
+    const int band = metrics.height() + 2 * kTitleMargin;
+    const qreal ratio = chart.devicePixelRatio();
+    QImage image(chart.width(), chart.height() + static_cast<int>(std::ceil(band * ratio)),
+                 QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const int width = static_cast<int>(chart.width() / ratio);
+    const QRect line(kTitleMargin, 0, width - 2 * kTitleMargin, band);
+    painter.drawText(line, Qt::AlignVCenter | Qt::AlignLeft,
+                     metrics.elidedText(TitleLine(), Qt::ElideMiddle, line.width()));
+    painter.drawImage(QPointF(0, band), chart);
+    return image;
+}
+
+bool frmGraph::WritePng(const QString& path, QString& reason) {
+    const QImage image = TitledPicture();
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {

@@ -7,8 +7,10 @@
 // minute under the pointer to the right of the chart, and saves the chart as a PNG image.
 
 #include "views/chart_series.h"
+#include "views/chart_time_labels.h"
 #include "views/chart_zoom.h"
 
+#include <QImage>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -31,10 +33,6 @@ class frmGraph final : public QWidget {
     Q_OBJECT
 
   public:
-    // The time axis shows about this many labels at most, whatever the range shown: at the
-    // designed size each rotated label then keeps the room it needs.
-    static constexpr int kMostTimeLabels = 32;
-
     // Asks where to save the chart; suggestedName is a file name without folder. nullopt when the
     // user cancels.
     using SavePathChooser =
@@ -50,7 +48,12 @@ class frmGraph final : public QWidget {
     void SetSavePathChooser(SavePathChooser chooser) { choosePath_ = std::move(chooser); }
     // The file name the save dialog suggests; "chart.png" until set.
     void SetSuggestedFileName(const QString& name) { suggestedName_ = name; }
-    // "Save chart as PNG": asks for a path and writes the chart as shown, whole or not at all.
+    // The file and site of the report shown, for the title line of a saved picture.
+    void SetReportIdentity(const QString& path, const QString& site);
+    // The line a saved picture carries above the chart: the file, the site and the period shown.
+    QString TitleLine() const;
+    // "Save chart as PNG": asks for a path and writes the chart as shown under its title line,
+    // whole or not at all.
     // A failure shows a warning naming the file and the reason. True when written.
     bool SaveChartAsPng();
     // Writes the chart as shown to path; on failure returns false and sets reason.
@@ -84,15 +87,20 @@ class frmGraph final : public QWidget {
     void BuildActions();
     void PlaceControls();
     void SetTimeLabels(AxisRange shown);
-    void SetMinuteLabels(AxisRange shown);
+    TimeLabelRoom LabelRoom(AxisRange shown) const;
+    double PlotWidth() const;
     void FollowLevelAxis();
     int PixelColumns() const;
+    QString RowTime(qsizetype row) const;
+    QImage TitledPicture();
 
     ChartSeries series_;
     AxisRange levelLimits_{50, 70};
     QTimer redraw_;
     SavePathChooser choosePath_;
     QString suggestedName_ = QStringLiteral("chart.png");
+    QString reportPath_;
+    QString reportSite_;
 
     QChart* chart_ = nullptr;
     ChartZoomView* MSChart1 = nullptr;

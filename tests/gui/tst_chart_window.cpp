@@ -3,7 +3,9 @@
 // and reset by mouse and keys; the read-out under the pointer; saving the chart as PNG.
 
 #include "gui_test_support.h"
+#include "report/chart_data.h"
 #include "views/chart_series.h"
+#include "views/chart_time_labels.h"
 #include "views/chart_zoom_view.h"
 #include "views/frm_graph.h"
 
@@ -11,6 +13,8 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QDir>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QImage>
 #include <QLabel>
 #include <QLegend>
@@ -75,6 +79,97 @@ void Drag(QWidget* viewport, QPoint from, QPoint to, Qt::MouseButton button,
     Mouse(viewport, QEvent::MouseButtonRelease, to, button, Qt::NoButton, modifiers);
 }
 
+struct DrawnLabel {
+    QString text; // as drawn, without the zero-width spaces that tell repeats apart
+    double x;     // the time-axis value at the label's centre
+    QRectF box;   // in scene coordinates
+};
+
+// The labels the time axis draws, read from the scene, left to right.
+QList<DrawnLabel> DrawnTimeLabels(const frmGraph& window) {
+    const QStringList keys = window.TimeAxis()->categoriesLabels();
+    QList<DrawnLabel> drawn;
+    for (const QGraphicsItem* item : window.Chart()->scene()->items()) {
+        const auto* text = dynamic_cast<const QGraphicsTextItem*>(item);
+        if (text == nullptr || !text->isVisible() || !keys.contains(text->toPlainText()))
+            continue;
+        const QRectF box = text->sceneBoundingRect();
+        const QPointF centre = window.Chart()->mapFromScene(box.center());
+        QString plain = text->toPlainText();
+        plain.remove(QChar(0x200B));
+        drawn.append({plain, window.Chart()->mapToValue(centre, window.Levels()).x(), box});
+    }
+    std::sort(drawn.begin(), drawn.end(),
+              [](const DrawnLabel& a, const DrawnLabel& b) { return a.x < b.x; });
+    return drawn;
+}
+
+// The axis's labels and where they end, without the zero-width spaces.
+QList<std::pair<QString, double>> Keys(const frmGraph& window) {
+    QList<std::pair<QString, double>> keys;
+    for (const QString& key : window.TimeAxis()->categoriesLabels()) {
+        QString text = key;
+        keys.append({text.remove(QChar(0x200B)), window.TimeAxis()->endValue(key)});
+    }
+    return keys;
+}
+
+// The label each row carries, row 1 first: ChartData's column 0 as the axis shows it.
+std::vector<std::string> RowLabels(const std::string& minutes) {
+    return vrd::ChartAxisLabels(vrd::BuildChartData(minutes));
+}
+
+int RowOf(const ChartSeries& series, const char* time) {
+    for (qsizetype i = 0; i < series.stamps.size(); ++i)
+        if (std::string(series.stamps[i].time.data(), 5) == time)
+            return static_cast<int>(i) + 1;
+    return -1;
+}
+
+double PixelsPerRow(const frmGraph& window) {
+    return window.Chart()->plotArea().width() /
+           (window.TimeAxis()->max() - window.TimeAxis()->min());
+}
+
+// The row a drawn label stands at: within the pixel the axis rounds its position to, the row
+// whose label (or, on the grid of minutes, whose time) the label's text is; -1 when none.
+int RowOfLabel(const frmGraph& window, const DrawnLabel& label,
+               const std::vector<std::string>& rowLabels) {
+    const double reach = 1.0 / PixelsPerRow(window);
+    const ChartSeries& series = window.Series();
+    for (auto row = static_cast<int>(std::ceil(label.x - reach));
+         row <= static_cast<int>(std::floor(label.x + reach)); ++row) {
+        if (row < 1 || row > static_cast<int>(rowLabels.size()))
+            continue;
+        const std::array<char, 5>& time = series.stamps[row - 1].time;
+        if (QString::fromStdString(rowLabels[row - 1]) == label.text ||
+            QString::fromLatin1(time.data(), 5) == label.text)
+            return row;
+    }
+    return -1;
+}
+
+bool IsHourLabel(const DrawnLabel& label) {
+    return label.text.endsWith(QLatin1Char('h'));
+}
+
+// Each label at the pixel of its row, with the text its row carries, whole, and no two
+// overlapping.
+void ExpectAtTheirRows(const frmGraph& window, const QList<DrawnLabel>& drawn,
+                       const std::vector<std::string>& rowLabels) {
+    for (qsizetype i = 0; i < drawn.size(); ++i) {
+        const DrawnLabel& label = drawn[i];
+        const QString where = label.text + QStringLiteral(" at ") + QString::number(label.x);
+        QVERIFY2(RowOfLabel(window, label, rowLabels) > 0, qPrintable(where));
+        if (i > 0)
+            QVERIFY2(!drawn[i - 1].box.intersects(label.box), qPrintable(where));
+    }
+    // None cut short for want of room.
+    for (const QGraphicsItem* item : window.Chart()->scene()->items())
+        if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item))
+            QVERIFY(!text->isVisible() || !text->toPlainText().endsWith(QStringLiteral("...")));
+}
+
 } // namespace
 
 class TestChartWindow final : public QObject {
@@ -83,7 +178,10 @@ class TestChartWindow final : public QObject {
   private slots:
     void seriesFollowsTheMinutes();
     void windowPlotsTheSeries();
-    void timeAxisShowsEachHourOnce();
+    void timeAxisShowsTheRowLabels();
+    void labelsStandAtTheirRowsForTheSample();
+    void repeatsShowWhereThereIsRoom();
+    void labelChoiceDropsButNeverMoves();
     void aYearIsDrawnAtThePlotsWidth();
     void wheelZoomsAboutThePointer();
     void dragZoomsPansAndKeysReset();
@@ -137,24 +235,188 @@ void TestChartWindow::windowPlotsTheSeries() {
     QCOMPARE(qobject_cast<QValueAxis*>(levelAxes.last())->tickType(), QValueAxis::TicksFixed);
 }
 
-void TestChartWindow::timeAxisShowsEachHourOnce() {
+void TestChartWindow::timeAxisShowsTheRowLabels() {
     frmGraph window;
     window.ShowSeries(BuildChartSeries(MinuteLines()));
-    QCOMPARE(window.TimeAxis()->categoriesLabels(),
-             (QStringList{QStringLiteral("12/05/2011-13h"), QStringLiteral("12/05/2011-14h")}));
-    QCOMPARE(window.TimeAxis()->endValue(QStringLiteral("12/05/2011-14h")), 3.0);
+    // 14:04 follows two minutes drawn at 55 dB: its label shows again.
+    QCOMPARE(Keys(window),
+             (QList<std::pair<QString, double>>{{QStringLiteral("12/05/2011-13h"), 1},
+                                                {QStringLiteral("12/05/2011-14h"), 3},
+                                                {QStringLiteral("12/05/2011-14h"), 7}}));
 
-    // A day of loud minutes, shown after the short report: every hour at its first minute.
+    // A day of loud minutes, shown after the short report: every hour at its first minute, but
+    // 00:00 at the very start of the axis, which has no room for it.
     std::string day;
     for (int minute = 0; minute < 24 * 60; ++minute)
         day += LevelLine(minute, 70);
     day += "\n";
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.ShowSeries(BuildChartSeries(day));
+    QTRY_VERIFY(window.Chart()->plotArea().width() > 100);
     QCOMPARE(window.Levels()->count(), 24 * 60);
-    const QStringList labels = window.TimeAxis()->categoriesLabels();
-    QCOMPARE(labels.size(), 24);
-    QCOMPARE(labels.first(), QStringLiteral("12/05/2011-00h"));
-    QCOMPARE(window.TimeAxis()->endValue(QStringLiteral("12/05/2011-23h")), 23.0 * 60 + 1);
+    const QList<std::pair<QString, double>> keys = Keys(window);
+    QCOMPARE(keys.size(), 23);
+    QCOMPARE(keys.first(), std::make_pair(QStringLiteral("12/05/2011-01h"), 61.0));
+    QCOMPARE(keys.last(), std::make_pair(QStringLiteral("12/05/2011-23h"), 23.0 * 60 + 1));
+    QTRY_COMPARE(DrawnTimeLabels(window).size(), 23);
+}
+
+// The sample report: each label drawn at the minute whose row carries it. The first labelled
+// minutes of 06h (06:52) and 07h (07:00) lie too close for both at this width: the one on the
+// full hour stays, and so 07:00 and 08:00 carry 07h and 08h, with the day's highest minute,
+// 103 dB at 08:02, right of 08h.
+void TestChartWindow::labelsStandAtTheirRowsForTheSample() {
+    const CoreOpen sample =
+        OpenWithCore(QFINDTESTDATA("../../samples/sample.vrd"), vrd::ReportKind::Encoded);
+    QVERIFY(!sample.outcome.failure);
+    const std::string& minutes = sample.state.MinuteLines;
+    const std::vector<std::string> rowLabels = RowLabels(minutes);
+    frmGraph window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.ShowSeries(BuildChartSeries(minutes));
+    QTRY_VERIFY(window.Chart()->plotArea().width() > 100);
+    QTest::qWait(50);
+
+    QList<DrawnLabel> drawn = DrawnTimeLabels(window);
+    ExpectAtTheirRows(window, drawn, rowLabels);
+    const int at0700 = RowOf(window.Series(), "07:00");
+    const int at0800 = RowOf(window.Series(), "08:00");
+    const int at0802 = RowOf(window.Series(), "08:02");
+    QCOMPARE(window.Series().points[at0802 - 1].y(), 103.0);
+    QStringList texts;
+    for (const DrawnLabel& label : drawn)
+        texts << label.text;
+    QCOMPARE(texts.count(QStringLiteral("12/05/2011-07h")), 1);
+    QCOMPARE(texts.count(QStringLiteral("12/05/2011-08h")), 1);
+    for (const DrawnLabel& label : drawn) {
+        if (label.text == QStringLiteral("12/05/2011-07h"))
+            QCOMPARE(RowOfLabel(window, label, rowLabels), at0700);
+        if (label.text == QStringLiteral("12/05/2011-08h")) {
+            QCOMPARE(RowOfLabel(window, label, rowLabels), at0800);
+            QVERIFY(label.x < at0802);
+        }
+    }
+    QVERIFY(drawn.size() >= 10);
+
+    // Zoomed into 07:00 to 08:00, every label of those rows shows, the repeats after a minute
+    // drawn at 55 dB included; only the one at the very start has no room.
+    window.View()->Show({at0700 - 0.5, at0800 + 0.5}, Shown(window.LevelAxis()));
+    window.Redraw();
+    QTest::qWait(50);
+    drawn = DrawnTimeLabels(window);
+    ExpectAtTheirRows(window, drawn, rowLabels);
+    QList<int> expected;
+    for (int row = at0700 + 1; row <= at0800; ++row)
+        if (!rowLabels[row - 1].empty())
+            expected << row;
+    QList<int> drawnRows;
+    for (const DrawnLabel& label : drawn)
+        if (IsHourLabel(label))
+            drawnRows << RowOfLabel(window, label, rowLabels);
+    QCOMPARE(drawnRows, expected);
+    QVERIFY(expected.size() > 10);
+}
+
+// Levels ramping through 55-65 dB over and over: each hour's label repeats after every run of
+// minutes drawn at 55 dB. Thinning keeps the first labelled minute of each hour before any
+// repeat of it, and a zoomed chart shows every repeat.
+void TestChartWindow::repeatsShowWhereThereIsRoom() {
+    std::string ramp;
+    for (int minute = 0; minute < 12 * 60; ++minute)
+        ramp += LevelLine(minute, 55 + minute % 11);
+    ramp += "\n";
+    const std::vector<std::string> rowLabels = RowLabels(ramp);
+    frmGraph window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.ShowSeries(BuildChartSeries(ramp));
+    QTRY_VERIFY(window.Chart()->plotArea().width() > 100);
+    QTest::qWait(50);
+
+    // The whole of it: each hour's first labelled minute (but 00:05, at the very start), and
+    // repeats only between them, never one of an hour whose first minute is left out.
+    QList<DrawnLabel> drawn = DrawnTimeLabels(window);
+    ExpectAtTheirRows(window, drawn, rowLabels);
+    const ChartSeries& series = window.Series();
+    QSet<int> drawnRows;
+    for (const DrawnLabel& label : drawn)
+        drawnRows.insert(RowOfLabel(window, label, rowLabels));
+    int firsts = 0;
+    for (const ChartAxisMark& mark : series.marks) {
+        const ChartAxisMark& hourStart = series.marks[mark.hourStart];
+        if (!mark.repeat && mark.row > 20) {
+            QVERIFY2(drawnRows.contains(mark.row), qPrintable(mark.label));
+            ++firsts;
+        }
+        if (mark.repeat && drawnRows.contains(mark.row) && hourStart.row > 20)
+            QVERIFY2(drawnRows.contains(hourStart.row), qPrintable(mark.label));
+    }
+    QCOMPARE(firsts, 11);
+    QVERIFY(drawn.size() > 11);
+
+    // One hour, 03:00 to 04:00: every label of its rows.
+    window.View()->Show({180.5, 240.5}, Shown(window.LevelAxis()));
+    window.Redraw();
+    QTest::qWait(50);
+    drawn = DrawnTimeLabels(window);
+    ExpectAtTheirRows(window, drawn, rowLabels);
+    QList<int> expected;
+    for (int row = 181; row <= 240; ++row)
+        if (!rowLabels[row - 1].empty())
+            expected << row;
+    QList<int> hourRows;
+    for (const DrawnLabel& label : drawn)
+        if (IsHourLabel(label))
+            hourRows << RowOfLabel(window, label, rowLabels);
+    QCOMPARE(hourRows, expected);
+    QCOMPARE(expected.size(), 6);
+}
+
+// What the axis chooses, by the numbers: room for labels at least 10 rows apart.
+void TestChartWindow::labelChoiceDropsButNeverMoves() {
+    // 06:52 (first of 06h), 07:00 (first of 07h), 07:05 and 07:30 (repeats), 08:00 (first).
+    const std::string lines = LevelLine(6 * 60 + 52, 61) + LevelLine(6 * 60 + 53, 50) +
+                              LevelLine(7 * 60, 62) + LevelLine(7 * 60 + 1, 50) +
+                              LevelLine(7 * 60 + 5, 63) + LevelLine(7 * 60 + 6, 50) +
+                              LevelLine(7 * 60 + 30, 64) + LevelLine(8 * 60, 65) + "\n";
+    const ChartSeries series = BuildChartSeries(lines);
+    QCOMPARE(series.marks.size(), 5);
+    const auto rows = [](const QList<TimeLabel>& labels) {
+        QList<int> chosen;
+        for (const TimeLabel& label : labels)
+            chosen << label.row;
+        return chosen;
+    };
+    TimeLabelRoom room;
+    room.gap = 1;
+    room.most = 10;
+    // Room for all: every row label, at its row.
+    const QList<TimeLabel> all = ChooseTimeLabels(series, {0, 8}, room, false);
+    QCOMPARE(rows(all), (QList<int>{1, 3, 5, 7, 8}));
+    QCOMPARE(all[2].text, QStringLiteral("12/05/2011-07h"));
+    // 06:52 and 07:00 too close: the full hour wins; neither repeat of 07h has room.
+    room.gap = 3;
+    QCOMPARE(rows(ChooseTimeLabels(series, {0, 8}, room, false)), (QList<int>{3, 8}));
+    room.gap = 2;
+    QCOMPARE(rows(ChooseTimeLabels(series, {0, 8}, room, false)), (QList<int>{1, 3, 5, 8}));
+    // 07:10 loses to 06:00, the full hour: then no repeat of 07h shows either, though it has room.
+    const ChartSeries late07 =
+        BuildChartSeries(LevelLine(6 * 60, 61) + LevelLine(7 * 60 + 10, 62) +
+                         LevelLine(7 * 60 + 11, 50) + LevelLine(7 * 60 + 12, 63) +
+                         LevelLine(7 * 60 + 13, 50) + LevelLine(7 * 60 + 14, 50) + "\n");
+    QCOMPARE(rows(ChooseTimeLabels(late07, {0, 6}, room, false)), (QList<int>{1}));
+    // A repeat whose hour's first minute lies before the range shows.
+    QCOMPARE(rows(ChooseTimeLabels(series, {4, 8}, room, false)), (QList<int>{5, 8}));
+    // Nothing in the room kept free at the start.
+    room.leftEdge = 1.5;
+    QCOMPARE(rows(ChooseTimeLabels(series, {0, 8}, room, false)), (QList<int>{3, 5, 8}));
+    room.leftEdge = 0;
+    // A room for two labels.
+    room.gap = 1;
+    room.most = 2;
+    QCOMPARE(rows(ChooseTimeLabels(series, {0, 8}, room, false)), (QList<int>{3, 8}));
 }
 
 void TestChartWindow::aYearIsDrawnAtThePlotsWidth() {
@@ -189,8 +451,7 @@ void TestChartWindow::aYearIsDrawnAtThePlotsWidth() {
     QCOMPARE(drawn.first(), window.Series().points.first());
     QCOMPARE(drawn.last(), window.Series().points.last());
     const qsizetype labels = window.TimeAxis()->categoriesLabels().size();
-    QVERIFY2(labels > frmGraph::kMostTimeLabels / 2 && labels <= frmGraph::kMostTimeLabels + 1,
-             qPrintable(QString::number(labels)));
+    QVERIFY2(labels > 10 && labels <= 60, qPrintable(QString::number(labels)));
 
     // Zoomed into one day, that day is drawn minute by minute.
     window.View()->Show({1440 * 100, 1440 * 101}, Shown(window.LevelAxis()));
@@ -309,18 +570,18 @@ void TestChartWindow::dragZoomsPansAndKeysReset() {
 void TestChartWindow::zoomedTimeAxisShowsMinutes() {
     frmGraph window;
     ShowDay(window);
-    // 13:00 to 14:00 is rows 781 to 841: full hours with date and hour, between them every five
-    // minutes.
-    window.View()->Show({781, 841}, Shown(window.LevelAxis()));
+    // 13:00 to 14:00 is rows 781 to 841, shown with a minute before: full hours with date and
+    // hour, between them every five minutes.
+    window.View()->Show({780, 841}, Shown(window.LevelAxis()));
     QTRY_COMPARE(window.TimeAxis()->categoriesLabels().size(), 13);
     const QStringList labels = window.TimeAxis()->categoriesLabels();
     QCOMPARE(labels.first(), QStringLiteral("12/05/2011-13h"));
     QCOMPARE(labels.at(1), QStringLiteral("13:05"));
     QCOMPARE(window.TimeAxis()->endValue(QStringLiteral("13:05")), 786.0);
     QCOMPARE(labels.last(), QStringLiteral("12/05/2011-14h"));
-    // Back to the whole day: the hours again.
+    // Back to the whole day: the hours again (but 00h at the very start of the axis).
     window.View()->ResetZoom();
-    QTRY_COMPARE(window.TimeAxis()->categoriesLabels().size(), 24);
+    QTRY_COMPARE(window.TimeAxis()->categoriesLabels().size(), 23);
 }
 
 void TestChartWindow::readoutShowsTheMinuteUnderThePointer() {
@@ -360,6 +621,8 @@ void TestChartWindow::savesTheChartAsPng() {
     TestFiles files;
     frmGraph window;
     ShowDay(window);
+    window.SetReportIdentity(QStringLiteral("/data/north gate.vrd"),
+                             QStringLiteral("Chantier Nord"));
     window.View()->ZoomTime(0.25);
     QList<QString> answers;
     QStringList suggested;
@@ -388,11 +651,20 @@ void TestChartWindow::savesTheChartAsPng() {
     QCOMPARE(legend, QList<QString>{QStringLiteral("Leq 1min")});
     QVERIFY(window.Readout()->text().startsWith(QStringLiteral("Date: ")));
     Mouse(viewport, QEvent::MouseMove, QPoint(2, 2), Qt::NoButton, Qt::NoButton);
-    const QImage image(path);
-    QCOMPARE(image.size(), window.View()->size() * window.View()->devicePixelRatio());
-    // The chart as shown.
-    QCOMPARE(image.convertToFormat(QImage::Format_RGB32),
-             window.View()->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    const QImage image = QImage(path).convertToFormat(QImage::Format_RGB32);
+    const QImage shown = window.View()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // The chart as shown, under a band with the title line: the file, the site and the period.
+    QCOMPARE(image.width(), shown.width());
+    const int band = image.height() - shown.height();
+    QVERIFY2(band > 10 && band < 40, qPrintable(QString::number(band)));
+    QCOMPARE(image.copy(0, band, shown.width(), shown.height()), shown);
+    int dark = 0;
+    for (int y = 0; y < band; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+    QVERIFY2(dark > 100, qPrintable(QString::number(dark)));
+    QCOMPARE(window.TitleLine(), QStringLiteral("/data/north gate.vrd \u2014 Chantier Nord \u2014 "
+                                                "12/05/2011 08:59 to 12/05/2011 14:59"));
     QCOMPARE(TakeWarning(window), QString());
 
     // A folder that is not there: a warning with the file and the reason, and no file.
