@@ -2,17 +2,14 @@
 
 #include "export/file_end.h"
 #include "report/complete_lines.h"
+#include "report/minute_record.h"
 #include "report/read_file.h"
-#include "report/text_positions.h"
 
 #include <cstring>
 
 namespace vrd {
 
 namespace {
-
-// A record line holds columns 1 to 36: "dd/mm/yyyy - hh:mm    Leq < lll dBA" and its line feed.
-constexpr std::size_t kRecordLength = 36;
 
 char* Put(char* out, std::string_view text) {
     if (text.empty()) // a column past the line's end has no data to copy from
@@ -25,23 +22,30 @@ char* Put(char* out, std::string_view text) {
 // own: it ends with whatever columns 33 to 36 hold. No row is longer than its line, which lets
 // the caller size the text by the report.
 char* PutRow(char* out, std::string_view line) {
-    if (line.size() >= kRecordLength && line.compare(22, 3, "Leq") == 0) {
+    namespace columns = record_columns;
+    const MinuteRecord record(line);
+    if (line.size() >= columns::kFullLength && record.IsLevel()) {
         // The common case, every column present: fixed copies.
-        std::memcpy(out, line.data(), 10);
-        std::memcpy(out + 10, line.data() + 12, 6);
-        out[16] = ';';
-        std::memcpy(out + 17, line.data() + 28, 3);
-        out[20] = ';';
-        std::memcpy(out + 21, line.data() + 32, 4);
-        return out + 25;
+        constexpr std::size_t kTimeAt = columns::kDate.Width();
+        constexpr std::size_t kLevelAt = kTimeAt + columns::kTime.Width() + 1;
+        constexpr std::size_t kAfterAt = kLevelAt + columns::kLevel.Width() + 1;
+        std::memcpy(out, line.data() + columns::kDate.Offset(), columns::kDate.Width());
+        std::memcpy(out + kTimeAt, line.data() + columns::kTime.Offset(), columns::kTime.Width());
+        out[kLevelAt - 1] = ';';
+        std::memcpy(out + kLevelAt, line.data() + columns::kLevel.Offset(),
+                    columns::kLevel.Width());
+        out[kAfterAt - 1] = ';';
+        std::memcpy(out + kAfterAt, line.data() + columns::kAfterLevel.Offset(),
+                    columns::kAfterLevel.Width());
+        return out + kAfterAt + columns::kAfterLevel.Width();
     }
-    if (Columns(line, 23, 25) == "Leq") {
-        out = Put(out, Columns(line, 1, 10));
-        out = Put(out, Columns(line, 13, 18));
+    if (record.IsLevel()) {
+        out = Put(out, record.Date());
+        out = Put(out, record.Time());
         *out++ = ';';
-        out = Put(out, Columns(line, 29, 31));
+        out = Put(out, record.LevelText());
         *out++ = ';';
-        return Put(out, Columns(line, 33, 36));
+        return Put(out, record.AfterLevel());
     }
     if (line.front() != '-')
         return Put(out, line);

@@ -1,9 +1,9 @@
 #include "report/chart_data.h"
 
 #include "report/complete_lines.h"
+#include "report/minute_record.h"
 #include "report/number_syntax.h"
 #include "report/read_file.h"
-#include "report/text_positions.h"
 
 #include <algorithm>
 
@@ -15,17 +15,18 @@ constexpr std::string_view kQuietLevel = "55";
 constexpr double kQuietBelow = 60;
 
 void AddRowFor(std::vector<ChartRow>& rows, std::string_view line) {
-    const std::string_view level = Columns(line, 29, 31);
-    const std::optional<double> value = ParseLevelNumber(level);
+    const MinuteRecord record(line);
+    const std::string_view level = record.LevelText();
+    const std::optional<double> value = record.LevelValue();
     ChartRow& row = rows.emplace_back();
     if (!value || *value < kQuietBelow) {
         row.level.assign(kQuietLevel);
         return;
     }
     std::string& label = row.label;
-    label.append(Columns(line, 1, 10));
+    label.append(record.Date());
     label.push_back('-');
-    label.append(Columns(line, 14, 15));
+    label.append(record.Hour());
     label.push_back('h');
     row.level.assign(level);
 }

@@ -1,6 +1,7 @@
 #include "report/parse_report.h"
 
 #include "report/complete_lines.h"
+#include "report/minute_record.h"
 #include "report/number_syntax.h"
 #include "report/read_file.h"
 #include "report/text_positions.h"
@@ -101,7 +102,7 @@ class Parser {
                 continue;
             window_.AddItem(list, line.substr(0, line.size() - 1));
             if (list == ListId::Leq1)
-                return MinuteRecord(line);
+                return MinuteLine(line);
             return std::nullopt;
         }
         return std::nullopt;
@@ -123,19 +124,19 @@ class Parser {
             open_.fill(false);
     }
 
-    std::optional<Failure> MinuteRecord(std::string_view line) {
-        const std::string_view kind = Columns(line, 23, 25);
-        if (kind == "   ") {
+    std::optional<Failure> MinuteLine(std::string_view line) {
+        const MinuteRecord record(line);
+        if (record.IsGap()) {
             state_.MinuteLines.append(line);
             ResetRunningLeq(state_.Running);
             return std::nullopt;
         }
-        if (kind != "Leq")
+        if (!record.IsLevel())
             return std::nullopt;
 
         state_.MinuteLines.append(line);
-        const std::string_view field = Columns(line, 29, 31);
-        const std::optional<double> value = ParseLevelNumber(field);
+        const std::string_view field = record.LevelText();
+        const std::optional<double> value = record.LevelValue();
         if (!value)
             return LineFailure("the level \"" + std::string(field) + "\" is not a number");
         const std::optional<std::int16_t> level = RoundToInt16(*value);
@@ -162,9 +163,10 @@ class Parser {
         if (leq <= maximum)
             return;
         maximum = leq;
-        maximumLine.assign(Columns(line, 1, 28));
+        const MinuteRecord record(line);
+        maximumLine.assign(record.BeforeLevel());
         maximumLine.append(std::to_string(leq));
-        maximumLine.append(Columns(line, 33, 36));
+        maximumLine.append(record.AfterLevel());
     }
 
     Failure LineFailure(const std::string& reason) const {

@@ -1,25 +1,25 @@
 #include "views/chart_series.h"
 
 #include "report/chart_data.h"
-#include "report/text_positions.h"
+#include "report/minute_record.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
 
-template <std::size_t N>
-void CopyColumns(std::array<char, N>& to, std::string_view line, std::size_t first) {
+template <std::size_t N> void CopyField(std::array<char, N>& to, std::string_view field) {
     to.fill(' ');
-    const std::string_view from = vrd::Columns(line, first, first + N - 1);
-    std::copy(from.begin(), from.end(), to.begin());
+    field = field.substr(0, N);
+    std::copy(field.begin(), field.end(), to.begin());
 }
 
 ChartRowStamp StampOf(std::string_view line) {
+    const vrd::MinuteRecord record(line);
     ChartRowStamp stamp{};
-    CopyColumns(stamp.date, line, 1);
-    CopyColumns(stamp.time, line, 14);
-    CopyColumns(stamp.level, line, 29);
+    CopyField(stamp.date, record.Date());
+    CopyField(stamp.time, record.ClockTime());
+    CopyField(stamp.level, record.LevelText());
     return stamp;
 }
 

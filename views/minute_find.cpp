@@ -1,5 +1,7 @@
 #include "views/minute_find.h"
 
+#include "report/minute_record.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -55,9 +57,15 @@ std::optional<QString> ParseTime(QStringView token) {
 } // namespace
 
 bool MinuteQuery::Matches(QStringView line) const {
-    if (!date.isEmpty() && !line.left(10).startsWith(date))
+    using vrd::record_columns::kClockTime;
+    using vrd::record_columns::kDate;
+    const auto field = [line](vrd::ColumnSpan span) {
+        return line.mid(static_cast<qsizetype>(span.Offset()),
+                        static_cast<qsizetype>(span.Width()));
+    };
+    if (!date.isEmpty() && !field(kDate).startsWith(date))
         return false;
-    return time.isEmpty() || line.mid(13, 5).startsWith(time);
+    return time.isEmpty() || field(kClockTime).startsWith(time);
 }
 
 std::optional<MinuteQuery> ParseMinuteQuery(QStringView text) {
