@@ -46,7 +46,7 @@ median_rate() { awk -F, -v n="\"$1/real_time_median\"" '$1 == n { print $6 }' "$
 echo "== outside the process, $runs runs each, interleaved (medians)"
 tool="$build/tools/vrdtool/vrdtool"
 declare -A samples
-commands=(cat csv txt show json)
+commands=(cat csv txt show json stats)
 run_once() {
   case "$1" in
   cat) cat "$vrd" >/dev/null ;;
@@ -54,6 +54,7 @@ run_once() {
   txt) "$tool" txt "$vrd" >/dev/null ;;
   show) "$tool" show "$vrd" >/dev/null ;;
   json) "$tool" show --json "$vrd" >/dev/null ;;
+  stats) "$tool" stats --json --threshold 85 "$vrd" >/dev/null ;;
   esac
 }
 for ((i = 0; i < runs; i++)); do
@@ -75,6 +76,7 @@ peak_kib() { # the median of three runs' peak resident memory
 }
 rss_show=$(peak_kib "$tool" show "$vrd")
 rss_json=$(peak_kib "$tool" show --json "$vrd")
+rss_stats=$(peak_kib "$tool" stats --json --threshold 85 "$vrd")
 budget_kib=$(((vrd_bytes + 2 * txt_bytes) / 1024 + 100 * 1024))
 
 plain_ms=$(median_ms BM_PlainRead)
@@ -126,6 +128,37 @@ row "peak memory, vrdtool show" "<= $((budget_kib / 1024)) MiB" "$((rss_show / 1
   "$(ratio "$rss_show" "$budget_kib")" "$(verdict "$rss_show" "$budget_kib")"
 row "peak memory, vrdtool show --json" "<= $((budget_kib / 1024)) MiB" "$((rss_json / 1024)) MiB" \
   "$(ratio "$rss_json" "$budget_kib")" "$(verdict "$rss_json" "$budget_kib")"
+
+# The analysis: the whole of it after the open, a sub-range as the analysis window asks for it,
+# vrdtool stats next to vrdtool show, and the memory of the series.
+counter() { # a user counter of a benchmark's median row, found by its column name
+  awk -F, -v n="\"$1/real_time_median\"" -v c="$2" 'NR == 1 { for (i = 1; i <= NF; i++) if ($i == c) col = i }
+    $1 == n { print $col }' "$results"; }
+for name in BM_SeriesOfMinuteLines BM_Analyse BM_RangeStatisticsIndex; do
+  time_ms=$(median_ms $name)
+  row "${name#BM_} (in-process)" "(information)" "$(ms "$time_ms")" "$(ratio "$time_ms" "$plain_ms")" ""
+done
+time_ms=$(median_ms BM_AnalysisAfterOpen)
+row "analysis after the open (in-process)" "< 30 ms" "$(ms "$time_ms")" \
+  "$(ratio "$time_ms" "$plain_ms")" "$(verdict "$time_ms" 30)"
+for name in BM_RangeFigures BM_RangeFiguresWholeYear; do
+  time_us=$(median_ms $name) # these two are in microseconds
+  row "${name#BM_} (in-process)" "< 1 ms" "$(awk -v v="$time_us" 'BEGIN { printf "%.1f us", v }')" \
+    "" "$(verdict "$time_us" 1000)"
+done
+show_ms=$(median_ms BM_VrdtoolShow)
+time_ms=$(median_ms BM_VrdtoolStatsJson)
+row "VrdtoolStatsJson (in-process)" "<= 3x VrdtoolShow" "$(ms "$time_ms")" \
+  "$(ratio "$time_ms" "$show_ms")" "$(verdict "$(awk -v a="$time_ms" -v b="$show_ms" 'BEGIN { print a / b }')" 3)"
+time_ms=$(median_of stats)
+r=$(awk -v a="$time_ms" -v b="$(median_of show)" 'BEGIN { print a / b }')
+row "vrdtool stats --json (outside)" "<= 3x vrdtool show" "$time_ms ms" \
+  "$(ratio "$time_ms" "$(median_of show)")" "$(verdict "$r" 3)"
+per_minute=$(counter BM_SeriesOfMinuteLines bytes_per_minute)
+row "series memory per minute" "<= 8 bytes" "$(awk -v v="$per_minute" 'BEGIN { printf "%.2f B", v }')" \
+  "" "$(verdict "$per_minute" 8)"
+row "peak memory, vrdtool stats --json" "<= $((budget_kib / 1024)) MiB" "$((rss_stats / 1024)) MiB" \
+  "$(ratio "$rss_stats" "$budget_kib")" "$(verdict "$rss_stats" "$budget_kib")"
 echo
 echo "ratios: times to the plain read (in-process) or to cat (outside); memory to the budget"
 echo "(.vrd size + twice the report + 100 MiB). Raw benchmark figures: $results"
