@@ -34,7 +34,7 @@ table="$(printf '%s' "$(seq 1 255 | awk '{ printf "%c", ($1 == 64 ? 65 : $1) }')
 { head -c 257 /dev/zero | tr '\0' 'z'; printf '@x11'; } >"$work/no-at-in-257.vrd"
 
 rm -rf "$corpus"
-mkdir -p "$corpus"/{fuzz_decode,fuzz_parse,fuzz_csv,fuzz_chart,fuzz_show}
+mkdir -p "$corpus"/{fuzz_decode,fuzz_parse,fuzz_csv,fuzz_chart,fuzz_show,fuzz_analysis}
 cp "$work"/*.vrd "$corpus/fuzz_decode/"
 for target in fuzz_parse fuzz_csv; do
   cp "$work"/*.txt "$corpus/$target/"
@@ -48,3 +48,13 @@ for name in day gaps crlf; do
        on && (substr($0, 23, 3) == "Leq" || substr($0, 23, 3) == "   ") { print }' \
     "$work/$name.txt" >"$corpus/fuzz_chart/$name.txt"
 done
+
+# The analysis reads the same records, and the same bytes as an exclusion file.
+cp "$corpus/fuzz_chart/gaps.txt" "$corpus/fuzz_analysis/gaps.txt"
+printf '2011-05-12T14:00/2011-05-12T16:30 rain\r\n# a comment\n\n2011-05-13T07:00/2011-05-13T12:00\troad works\n' \
+  >"$corpus/fuzz_analysis/exclusions.txt"
+{
+  printf '01/01/0001 - 00:00    Leq <  40 dBA\n31/12/9999 - 23:59    Leq <  70 dBA\n'
+  printf '12/05/2011 - 10:00    Leq <  70 dBA\n12/05/2011 - 10:00    Leq <  71 dBA\n'
+  printf '12/05/2011 - 10:01                  \n'
+} >"$corpus/fuzz_analysis/far-apart.txt"
