@@ -175,17 +175,18 @@ class Parser {
 
     std::optional<Failure> Summary() {
         if (!maxLevelLine_.empty()) {
-            if (auto failure =
-                    ListMaximum(ListId::Leq1, "1 minute Leq Log Max         ", maxLevelLine_))
+            if (auto failure = ListMaximum(ListId::Leq1, "1 minute Leq Log Max         ", maxLevel_,
+                                           maxLevelLine_))
                 return failure;
         }
         if (auto failure =
-                ListMaximum(ListId::Leq5, "5 minutes Leq Log Max         ", maxLeq5Line_))
+                ListMaximum(ListId::Leq5, "5 minutes Leq Log Max         ", maxLeq5_, maxLeq5Line_))
             return failure;
-        return ListMaximum(ListId::Leq10, "10 minutes Leq Log Max         ", maxLeq10Line_);
+        return ListMaximum(ListId::Leq10, "10 minutes Leq Log Max         ", maxLeq10_,
+                           maxLeq10Line_);
     }
 
-    std::optional<Failure> ListMaximum(ListId list, std::string_view heading,
+    std::optional<Failure> ListMaximum(ListId list, std::string_view heading, std::int32_t level,
                                        const std::string& line) {
         window_.AddItem(list, "");
         window_.AddItem(list, heading);
@@ -193,7 +194,9 @@ class Parser {
         if (line.size() < trim_)
             return Failure{Stage::Parse, "the 1 minute section holds no level record, so there "
                                          "are no running 5- and 10-minute maxima to list"};
-        window_.AddItem(list, std::string_view(line).substr(0, line.size() - trim_));
+        const std::string_view listed = std::string_view(line).substr(0, line.size() - trim_);
+        window_.AddItem(list, listed);
+        window_.SetMaximum(list, level, listed);
         return std::nullopt;
     }
 

@@ -24,6 +24,7 @@ void ReportLists::ClearList(ListId list) {
     target.lines.clear();
     target.lines.shrink_to_fit();
     target.own.clear();
+    maxima_[Index(list)].reset();
 }
 
 void ReportLists::AddItem(ListId list, std::string_view item) {
@@ -39,6 +40,10 @@ void ReportLists::AddItem(ListId list, std::string_view item) {
         return;
     }
     target.own.emplace_back(item);
+}
+
+void ReportLists::SetMaximum(ListId list, std::int32_t level, std::string_view line) {
+    maxima_[Index(list)] = ListedMaximum{level, std::string(line)};
 }
 
 void ReportLists::SetLabel(LabelId label, std::string_view caption) {

@@ -9,11 +9,18 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vrd {
+
+// A maximum as the parser listed it: the level and the line shown.
+struct ListedMaximum {
+    std::int32_t level = 0;
+    std::string line;
+};
 
 class ReportLists final : public ResultsWindow {
   public:
@@ -28,6 +35,7 @@ class ReportLists final : public ResultsWindow {
     void AddItem(ListId list, std::string_view item) override;
     void SetLabel(LabelId label, std::string_view caption) override;
     void SetCaption(std::string_view caption) override { caption_.assign(caption); }
+    void SetMaximum(ListId list, std::int32_t level, std::string_view line) override;
 
     std::size_t RowCount(ListId list) const;
     // Row `row` of `list`; report must hold the same text that was attached while it was added.
@@ -37,6 +45,11 @@ class ReportLists final : public ResultsWindow {
         return label == LabelId::Name ? name_ : serial_;
     }
     const std::string& Caption() const { return caption_; }
+    // The maximum listed at the end of list, when the parse got that far since the list was
+    // cleared.
+    const std::optional<ListedMaximum>& Maximum(ListId list) const {
+        return maxima_[static_cast<std::size_t>(list)];
+    }
 
   private:
     struct Span {
@@ -52,6 +65,7 @@ class ReportLists final : public ResultsWindow {
 
     std::string_view report_;
     std::array<List, kListCount> lists_;
+    std::array<std::optional<ListedMaximum>, kListCount> maxima_;
     std::string name_{kDesignedName};
     std::string serial_{kDesignedSerial};
     std::string caption_;

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace vrd {
@@ -38,6 +39,12 @@ class ResultsWindow {
     virtual void AddItem(ListId list, std::string_view item) = 0;
     virtual void SetLabel(LabelId label, std::string_view caption) = 0;
     virtual void SetCaption(std::string_view caption) = 0;
+    // The parser has listed line as the maximum of list (Leq1, Leq5 or Leq10), of level decibels.
+    virtual void SetMaximum(ListId list, std::int32_t level, std::string_view line) {
+        (void)list;
+        (void)level;
+        (void)line;
+    }
 };
 
 } // namespace vrd

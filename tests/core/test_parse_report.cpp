@@ -136,6 +136,29 @@ TEST(ParseReport, MaximumLinesAreBuiltFromTheRecord) {
     EXPECT_EQ(parsed.List(ListId::Leq1).back(), LevelRecord("10:00", "065").substr(0, 34));
 }
 
+TEST(ParseReport, TheMaximaAreKeptAsLevelsAndLinesAsListed) {
+    std::string report = Line("S") + Line("N") + Line("1 minute");
+    for (int i = 0; i < 5; ++i)
+        report += LevelRecord("10:0" + std::to_string(i), i == 2 ? "90" : "60");
+    const Parsed parsed = Parse(report + Line("") + "\n");
+    ASSERT_FALSE(parsed.failure);
+    for (const ListId list : {ListId::Leq1, ListId::Leq5, ListId::Leq10}) {
+        const std::optional<ListedMaximum>& maximum = parsed.window.Maximum(list);
+        ASSERT_TRUE(maximum);
+        EXPECT_EQ(maximum->line, parsed.List(list).back());
+    }
+    EXPECT_EQ(parsed.window.Maximum(ListId::Leq1)->level, 90);
+    EXPECT_EQ(parsed.window.Maximum(ListId::Leq5)->level, parsed.state.Running.Leq5);
+    EXPECT_FALSE(parsed.window.Maximum(ListId::Leq1h));
+
+    // A parse that fails lists no maximum; clearing a list drops its maximum.
+    EXPECT_FALSE(Parse(report + LevelRecord("10:05", "6x") + "\n").window.Maximum(ListId::Leq1));
+    Parsed cleared = Parse(report + Line("") + "\n");
+    cleared.window.ClearList(ListId::Leq5);
+    EXPECT_FALSE(cleared.window.Maximum(ListId::Leq5));
+    EXPECT_TRUE(cleared.window.Maximum(ListId::Leq10));
+}
+
 TEST(ParseReport, CarriageReturnsStayInTheListsAndTrimTwoCutsThem) {
     std::string record = LevelRecord("10:00", "70");
     record.insert(record.size() - 1, "\r");

@@ -20,6 +20,8 @@ namespace fs = std::filesystem;
 using test::LevelRecord;
 using test::Line;
 
+const std::string kHyphens(39, '-');
+
 class Vrdtool : public test::TempFolderTest {
   protected:
     nlohmann::ordered_json Show(const std::string& file, int expectedStatus, bool plain = false) {
@@ -121,6 +123,23 @@ TEST_F(Vrdtool, AFailedExportLeavesTheExistingOutputAlone) {
     EXPECT_EQ(Read(kept), "precious");
     EXPECT_NE(err.str().find("bad.vrd: no \"@\""), std::string::npos) << err.str();
     EXPECT_EQ(out.str(), "");
+}
+
+// The summary once took the line after a heading found again in the lists, so a report line that
+// read like the heading gave a maximum the failed parse never listed.
+TEST_F(Vrdtool, TheSummaryShowsOnlyMaximaThatTheParseListed) {
+    const std::string report = Line("S") + Line("N") + Line("1 minute Leq Log") +
+                               LevelRecord("10:00", "80") + Line("1 minute Leq Log Max         ") +
+                               Line(kHyphens) + LevelRecord("10:01", "6x") + "\n";
+    std::ostringstream out, err;
+    EXPECT_EQ(RunShow({Put("looks like it.txt", report), false}, false, out, err), 1);
+    EXPECT_NE(out.str().find("maximum 1 minute:   (none)\n"), std::string::npos) << out.str();
+
+    std::ostringstream good, goodErr;
+    EXPECT_EQ(RunShow({Put("day.txt", kReport), false}, false, good, goodErr), 0);
+    EXPECT_NE(good.str().find("maximum 1 minute:   12/05/2011 - 10:00    Leq <  80 dB\n"),
+              std::string::npos)
+        << good.str();
 }
 
 TEST_F(Vrdtool, ExitStatusOfTheProgram) {

@@ -36,12 +36,9 @@ std::string_view WithoutLineEnd(std::string_view text) {
 }
 
 // The maximum line of the summary that ends list, when the parse got that far.
-std::string_view MaximumOf(const OpenedReport& opened, ListId list, std::string_view heading) {
-    const std::size_t rows = opened.window.RowCount(list);
-    const std::string_view report = opened.state.DecodedReport;
-    if (rows < 4 || opened.window.Row(report, list, rows - 3) != heading)
-        return "(none)";
-    return opened.window.Row(report, list, rows - 1);
+std::string_view MaximumOf(const OpenedReport& opened, ListId list) {
+    const std::optional<ListedMaximum>& maximum = opened.window.Maximum(list);
+    return maximum ? std::string_view(maximum->line) : "(none)";
 }
 
 void PrintSummary(const std::string& file, const OpenedReport& opened, std::ostream& out) {
@@ -50,12 +47,9 @@ void PrintSummary(const std::string& file, const OpenedReport& opened, std::ostr
     out << "serial:  " << WithoutLineEnd(opened.window.Label(LabelId::Serial)) << '\n';
     for (const ListId list : kAllLists)
         out << ListName(list) << ": " << opened.window.RowCount(list) << " lines\n";
-    out << "maximum 1 minute:   "
-        << MaximumOf(opened, ListId::Leq1, "1 minute Leq Log Max         ") << '\n';
-    out << "maximum 5 minutes:  "
-        << MaximumOf(opened, ListId::Leq5, "5 minutes Leq Log Max         ") << '\n';
-    out << "maximum 10 minutes: "
-        << MaximumOf(opened, ListId::Leq10, "10 minutes Leq Log Max         ") << '\n';
+    out << "maximum 1 minute:   " << MaximumOf(opened, ListId::Leq1) << '\n';
+    out << "maximum 5 minutes:  " << MaximumOf(opened, ListId::Leq5) << '\n';
+    out << "maximum 10 minutes: " << MaximumOf(opened, ListId::Leq10) << '\n';
 }
 
 } // namespace
