@@ -1,4 +1,5 @@
 #include "export/csv_export.h"
+#include "export/export_bytes.h"
 #include "export/suggested_name.h"
 #include "export/text_export.h"
 #include "testkit/report_builder.h"
@@ -52,6 +53,20 @@ TEST(TextExport, TheReportByteForByteThenReturnAndLineFeed) {
     EXPECT_EQ(TextFileBytes(""), "\r\n");
     const std::string bytes("a\r\nb\0\xff\n", 7);
     EXPECT_EQ(TextFileBytes(bytes), bytes + "\r\n");
+}
+
+// A report handed over is appended to in place or freed: the bytes must not differ for it.
+TEST(ExportBytes, TheSameBytesWhetherTheReportIsKeptOrHandedOver) {
+    const std::string report = Line("Site") + Line("1 minute Leq Log") +
+                               LevelRecord("17:08", "60") + Line("-- left out") + "\n";
+    for (const ExportFormat format : {ExportFormat::Text, ExportFormat::Csv}) {
+        const std::string kept = ExportBytes(std::string_view(report), format);
+        EXPECT_EQ(kept,
+                  format == ExportFormat::Text ? TextFileBytes(report) : *CsvFileBytes(report));
+        std::string handed = report;
+        EXPECT_EQ(ExportBytes(std::move(handed), format), kept);
+        EXPECT_EQ(ExportBytes(std::string(), format), "\r\n");
+    }
 }
 
 TEST(SuggestedFileName, CutsSixCharactersAndAddsDecrypt) {

@@ -4,6 +4,7 @@
 #include "tools/vrdtool/show_json.h"
 
 #include <ostream>
+#include <utility>
 
 namespace vrd {
 
@@ -75,8 +76,7 @@ int RunExport(const ToolInput& input, ExportFormat format, const std::string& ou
     OpenedReport opened = OpenFromStart(input.file, KindOf(input), false);
     if (!opened.outcome.reportLoaded)
         return Fail(err, input.file, opened.outcome.failure->reason);
-    const std::string bytes = ExportBytes(opened.state.DecodedReport, format);
-    std::string().swap(opened.state.DecodedReport); // not needed any more: freed before the writing
+    const std::string bytes = ExportBytes(std::move(opened.state.DecodedReport), format);
     if (output.empty()) {
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
