@@ -21,9 +21,9 @@ struct PeriodHistograms {
     }
     PeriodLevels Levels(const Periods& periods) const {
         PeriodLevels levels;
-        levels.lday = day.Figures().leq;
-        levels.levening = evening.Figures().leq;
-        levels.lnight = night.Figures().leq;
+        levels.lday = day.BasicFigures().leq;
+        levels.levening = evening.BasicFigures().leq;
+        levels.lnight = night.BasicFigures().leq;
         levels.lden = Lden(periods, levels.lday, levels.levening, levels.lnight);
         return levels;
     }
@@ -177,7 +177,7 @@ class Analyser {
     void FlushHour() {
         if (hour_.Count() == 0)
             return;
-        const LevelFigures figures = hour_.Figures();
+        const LevelFigures figures = hour_.BasicFigures();
         HourFigures& row = result_.hours.stored_.emplace_back();
         row.start = hourKey_ * kMinutesPerHour;
         row.leq = figures.leq;

@@ -27,18 +27,30 @@ std::optional<double> LevelFigures::L(int percent) const {
     return std::nullopt;
 }
 
-void LevelHistogram::Add(std::int16_t level, std::int64_t times) {
+void LevelHistogram::Reach(int level) {
     if (counts_.empty()) {
         base_ = level;
         counts_.assign(1, 0);
     } else if (level < base_) {
         counts_.insert(counts_.begin(), static_cast<std::size_t>(base_ - level), 0);
         base_ = level;
-    } else if (level - base_ >= static_cast<int>(counts_.size())) {
+    } else {
         counts_.resize(static_cast<std::size_t>(level - base_ + 1), 0);
     }
-    counts_[static_cast<std::size_t>(level - base_)] += times;
-    total_ += times;
+}
+
+std::size_t LevelHistogram::Lowest() const {
+    std::size_t i = 0;
+    while (i < counts_.size() && counts_[i] == 0)
+        ++i;
+    return i;
+}
+
+std::size_t LevelHistogram::Highest() const {
+    std::size_t i = counts_.size();
+    while (i > 0 && counts_[i - 1] == 0)
+        --i;
+    return i - 1;
 }
 
 void LevelHistogram::Remove(std::int16_t level, std::int64_t times) {
@@ -67,27 +79,32 @@ std::int64_t LevelHistogram::CountAbove(double threshold) const {
     return above;
 }
 
-LevelFigures LevelHistogram::Figures() const {
+LevelFigures LevelHistogram::BasicFigures() const {
     LevelFigures figures;
     figures.count = total_;
     if (total_ <= 0)
         return figures;
-    const auto levelAt = [this](std::size_t i) { return base_ + static_cast<int>(i); };
+    const std::size_t lowest = Lowest();
+    const std::size_t highest = Highest();
+    // From the lowest level up, so that the same minutes give the same sum.
     double energy = 0;
-    std::size_t lowest = counts_.size();
-    std::size_t highest = 0;
-    for (std::size_t i = 0; i < counts_.size(); ++i) {
-        if (counts_[i] == 0)
-            continue;
-        energy +=
-            static_cast<double>(counts_[i]) * LevelEnergy(static_cast<std::int16_t>(levelAt(i)));
-        if (lowest == counts_.size())
-            lowest = i;
-        highest = i;
-    }
+    for (std::size_t i = lowest; i <= highest; ++i)
+        if (counts_[i] != 0)
+            energy += static_cast<double>(counts_[i]) *
+                      LevelEnergy(static_cast<std::int16_t>(base_ + static_cast<int>(i)));
     figures.leq = EnergyToLevel(energy / static_cast<double>(total_));
-    figures.lmin = levelAt(lowest);
-    figures.lmax = levelAt(highest);
+    figures.lmin = base_ + static_cast<int>(lowest);
+    figures.lmax = base_ + static_cast<int>(highest);
+    return figures;
+}
+
+LevelFigures LevelHistogram::Figures() const {
+    LevelFigures figures = BasicFigures();
+    if (total_ <= 0)
+        return figures;
+    const auto levelAt = [this](std::size_t i) { return base_ + static_cast<int>(i); };
+    const std::size_t lowest = Lowest();
+    const std::size_t highest = Highest();
 
     // x_k and x_{k+1} of the ascending levels, found by walking the counts once per N.
     const auto sample = [&](std::int64_t k) {

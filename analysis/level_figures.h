@@ -31,7 +31,12 @@ struct LevelFigures {
 // How many minutes had each whole-decibel level.
 class LevelHistogram {
   public:
-    void Add(std::int16_t level, std::int64_t times = 1);
+    void Add(std::int16_t level, std::int64_t times = 1) {
+        if (counts_.empty() || level < base_ || level - base_ >= static_cast<int>(counts_.size()))
+            Reach(level);
+        counts_[static_cast<std::size_t>(level - base_)] += times;
+        total_ += times;
+    }
     void Remove(std::int16_t level, std::int64_t times = 1);
     // Adds (sign +1) or removes (sign -1) every count of other.
     void Merge(const LevelHistogram& other, int sign = 1);
@@ -40,8 +45,15 @@ class LevelHistogram {
     std::int64_t Count() const { return total_; }
     std::int64_t CountAbove(double threshold) const;
     LevelFigures Figures() const;
+    // Count, Leq, Lmax and Lmin only, for the many small sets of a table.
+    LevelFigures BasicFigures() const;
 
   private:
+    // Makes room for level in counts_.
+    void Reach(int level);
+    std::size_t Lowest() const;
+    std::size_t Highest() const;
+
     // counts_[i] is the count of level base_ + i; grown as levels arrive.
     int base_ = 0;
     std::vector<std::int64_t> counts_;

@@ -78,18 +78,26 @@ void MinuteSeriesBuilder::Add(std::string_view minuteLines) {
     const std::size_t before = packed_.size();
     // A record is about 36 bytes: room for all of them at once.
     packed_.reserve(before + minuteLines.size() / record_columns::kFullLength + 1);
-    ForEachLine(minuteLines, [this](std::string_view line) {
+    // Records come a day at a time: the date of the previous record is read once.
+    std::string_view lastDate;
+    std::optional<Day> lastDay;
+    ForEachLine(minuteLines, [&](std::string_view line) {
         const MinuteRecord record(line);
         const bool level = record.IsLevel();
         if (!level && !record.IsGap())
             return;
-        const std::optional<Minute> when = record.When();
+        const std::string_view date = record.Date();
+        if (date != lastDate || lastDate.empty()) {
+            lastDate = date;
+            lastDay = ParseRecordDate(date);
+        }
+        const std::optional<Minute> time = ParseClockTime(record.ClockTime());
         const std::optional<std::int16_t> value = level ? record.Level() : std::int16_t{0};
-        if (!when || !value) {
+        if (!lastDay || !time || !value) {
             ++unreadable_;
             return;
         }
-        packed_.push_back(Pack(*when, level, *value));
+        packed_.push_back(Pack(StartOfDay(*lastDay) + *time, level, *value));
     });
     // A report is in time order but for clock changes and repeated logs; the sorts keep the
     // report order of records on the same minute, and the earlier reports before the later.

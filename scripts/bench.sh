@@ -132,7 +132,7 @@ row "peak memory, vrdtool show --json" "<= $((budget_kib / 1024)) MiB" "$((rss_j
 # The analysis: the whole of it after the open, a sub-range as the analysis window asks for it,
 # vrdtool stats next to vrdtool show, and the memory of the series.
 counter() { # a user counter of a benchmark's median row, found by its column name
-  awk -F, -v n="\"$1/real_time_median\"" -v c="$2" 'NR == 1 { for (i = 1; i <= NF; i++) if ($i == c) col = i }
+  awk -F, -v n="\"$1/real_time_median\"" -v c="\"$2\"" 'NR == 1 { for (i = 1; i <= NF; i++) if ($i == c) col = i }
     $1 == n { print $col }' "$results"; }
 for name in BM_SeriesOfMinuteLines BM_Analyse BM_RangeStatisticsIndex; do
   time_ms=$(median_ms $name)

@@ -1,5 +1,6 @@
 #include "report/minute_record.h"
 #include "report/minute_time.h"
+#include "report/number_syntax.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,17 @@ TEST(MinuteRecord, ReadsTheColumnsOfADeviceRecord) {
     EXPECT_TRUE(gap.IsGap());
     EXPECT_FALSE(gap.Level());
     EXPECT_FALSE(MinuteRecord("12/05/2011 - 17:0").When());
+}
+
+TEST(MinuteRecord, TheLevelIsTheWholeDecibelsTheParseFeedsTheRunningLevels) {
+    for (const char* text : {" 60", "060", "  5", "5  ", " 5 ", "-5 ", "+65", "6.5", "7.5", "999",
+                             "   ", "abc", "1e2", " 6", ""}) {
+        const std::string line = std::string("12/05/2011 - 17:08    Leq < ") + text;
+        std::optional<std::int16_t> expected;
+        if (const std::optional<double> value = ParseLevelNumber(text))
+            expected = RoundToInt16(*value);
+        EXPECT_EQ(MinuteRecord(line).Level(), expected) << '"' << text << '"';
+    }
 }
 
 } // namespace
