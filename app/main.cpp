@@ -1,16 +1,29 @@
 // vrdview: decodes the noise-measurement devices' .vrd reports and shows them by averaging
 // interval, with the running 5- and 10-minute levels, the maxima and a chart of the minutes.
 //
-// A file named as the first argument is opened once the start screen has gone.
+// A file named as the first argument is opened once the start screen has gone. With --report or
+// --xlsx it writes the analysis of the files named instead, without a window.
 
 #include "app/mdi_form_main.h"
 #include "app/qt_file_dialogs.h"
+#include "app/report_command.h"
 
 #include <QApplication>
 #include <QIcon>
 
+#include <iostream>
+
 int main(int argc, char** argv) {
+    QStringList given;
+    for (int i = 0; i < argc; ++i)
+        given << QString::fromLocal8Bit(argv[i]);
+    // The report without a window draws off screen, with or without a display.
+    const bool report = IsReportCommand(given);
+    if (report)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (report)
+        return RunReportCommand(QApplication::arguments(), std::cerr);
     QApplication::setApplicationName(QStringLiteral("vrdview"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vrdview/vrdview.png")));
 

@@ -25,6 +25,7 @@ MainMenus BuildMainMenus(QMenuBar& bar) {
     menus.txtfile = NamedAction(menus.mnuSave->addAction(QStringLiteral("txt file")), "txtfile");
 
     menus.mnuChart = NamedAction(bar.addAction(QStringLiteral("Chart")), "mnuChart");
+    menus.mnuAnalysis = NamedAction(bar.addAction(QStringLiteral("Analysis")), "mnuAnalysis");
     menus.sep1 = NamedAction(bar.addAction(QStringLiteral("|")), "sep1");
     menus.mnuAbout = NamedAction(bar.addAction(QStringLiteral("About...")), "mnuAbout");
     return menus;

@@ -1,5 +1,5 @@
 #pragma once
-// The main window's menu bar: "Open", "Save As", "Chart", "|" and "About...".
+// The main window's menu bar: "Open", "Save As", "Chart", "Analysis", "|" and "About...".
 
 class QAction;
 class QMenu;
@@ -12,8 +12,9 @@ struct MainMenus {
     QMenu* mnuSave = nullptr;  // "Save As", enabled once a file has been read
     QAction* csvfile = nullptr;
     QAction* txtfile = nullptr;
-    QAction* mnuChart = nullptr; // "Chart", enabled once a file has been read
-    QAction* sep1 = nullptr;     // "|", only a divider: it does nothing
+    QAction* mnuChart = nullptr;    // "Chart", enabled once a file has been read
+    QAction* mnuAnalysis = nullptr; // "Analysis", enabled when "Chart" is
+    QAction* sep1 = nullptr;        // "|", only a divider: it does nothing
     QAction* mnuAbout = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include "app/mdi_form_main.h"
 
+#include "app/analysis_window.h"
 #include "app/export_command.h"
 #include "app/frm_about.h"
 #include "app/frm_start.h"
@@ -7,6 +8,7 @@
 #include "app/load_progress.h"
 #include "app/results_window_on_demand.h"
 #include "views/chart_series.h"
+#include "views/frm_analysis.h"
 #include "views/frm_array.h"
 #include "views/frm_graph.h"
 #include "views/twips.h"
@@ -126,6 +128,7 @@ void MDIFormMain::ConnectCommands() {
     connect(menus_.csvfile, &QAction::triggered, this, &MDIFormMain::csvfile_Click);
     connect(menus_.txtfile, &QAction::triggered, this, &MDIFormMain::txtfile_Click);
     connect(menus_.mnuChart, &QAction::triggered, this, &MDIFormMain::ShowGraphWindow);
+    connect(menus_.mnuAnalysis, &QAction::triggered, this, &MDIFormMain::ShowAnalysisWindow);
     connect(menus_.mnuAbout, &QAction::triggered, this, &MDIFormMain::mnuAbout_Click);
 }
 
@@ -248,6 +251,9 @@ void MDIFormMain::TakeOver(const LoadedReportPtr& loaded) {
 }
 
 void MDIFormMain::EndLoad() {
+    // A new open refreshes an analysis window that is open.
+    if (reportRead_ && AnalysisWindow() != nullptr)
+        ShowReportInAnalysis(*AnalysisWindow(), state_, ResultsWindow());
     loading_ = false;
     progress_->End();
     UpdateMenus();
@@ -287,6 +293,23 @@ void MDIFormMain::ShowGraphWindow() {
     GuardWindows(state_, windows_);
 }
 
+void MDIFormMain::ShowAnalysisWindow() {
+    if (loading_ || !reportRead_)
+        return;
+    if (AnalysisWindow() == nullptr) {
+        auto* analysis = new frmAnalysis;
+        UseFileDialogs(*analysis, chartDialogs_);
+        analysis_ = AddChild(*workspace_, analysis, Qt::SubWindow, windowIcon());
+    }
+    ShowReportInAnalysis(*AnalysisWindow(), state_, ResultsWindow());
+    analysis_->show();
+    workspace_->setActiveSubWindow(analysis_);
+}
+
+frmAnalysis* MDIFormMain::AnalysisWindow() const {
+    return analysis_ ? qobject_cast<frmAnalysis*>(analysis_->widget()) : nullptr;
+}
+
 frmArray* MDIFormMain::ResultsWindow() const {
     return windows_.results ? qobject_cast<frmArray*>(windows_.results->widget()) : nullptr;
 }
@@ -323,6 +346,7 @@ void MDIFormMain::UpdateMenus() {
     menus_.mnuOpen->setEnabled(!loading_);
     menus_.mnuSave->setEnabled(reportRead_ && !loading_);
     menus_.mnuChart->setEnabled(reportRead_ && !loading_);
+    menus_.mnuAnalysis->setEnabled(menus_.mnuChart->isEnabled());
     menus_.mnuAbout->setEnabled(!loading_);
 }
 

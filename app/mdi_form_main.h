@@ -16,9 +16,11 @@
 
 class LoadProgress;
 class QMdiArea;
+class QMdiSubWindow;
 class ReportRows;
 class frmAbout;
 class frmArray;
+class frmAnalysis;
 class frmGraph;
 class frmStart;
 namespace vrd {
@@ -46,6 +48,9 @@ class MDIFormMain final : public QMainWindow {
     // Unblocks the chart window and shows in it the 1-minute levels of the report read last.
     void ShowGraphWindow();
 
+    // Opens the analysis window, once, over the 1-minute levels of the report read last.
+    void ShowAnalysisWindow();
+
     // Opens path as "vrd file" does when its name ends in ".vrd", else as "Txt file" does.
     // Ignored while a load is running.
     void OpenFile(const QString& path);
@@ -58,6 +63,7 @@ class MDIFormMain final : public QMainWindow {
     frmArray* ResultsWindow() const;
     frmGraph* ChartWindow() const;
     frmAbout* AboutWindow() const;
+    frmAnalysis* AnalysisWindow() const;
     bool IsLoading() const { return loading_; }
     ReportLoader& Loader() { return loader_; }
     LoadProgress& Progress() { return *progress_; }
@@ -102,6 +108,7 @@ class MDIFormMain final : public QMainWindow {
     ChildWindows windows_;
     QPointer<frmStart> startScreen_;
     QPointer<frmAbout> about_;
+    QPointer<QMdiSubWindow> analysis_;
     ReportLoader loader_;
     LoadProgress* progress_ = nullptr;
     bool loading_ = false;

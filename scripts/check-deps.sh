@@ -18,7 +18,8 @@ cache="$build/CMakeCache.txt"
 # The programs the scripts and tests call by name; add one here when a script starts calling it.
 # (cpack calls file for the Debian package.)
 programs=(bash cmake ctest cpack file ninja c++ clang++ pkg-config clang-format dpkg-query dpkg-shlibdeps
-  apt-get apt-cache desktop-file-validate awk sed grep tee tail sort stat nproc /usr/bin/time)
+  apt-get apt-cache desktop-file-validate awk sed grep tee tail sort stat nproc /usr/bin/time
+  pdfinfo pdftotext unzip)
 
 # The files whose owners were used: the config file of each CMake package folder, the build's
 # own tools, every program above. Libraries that a find module merely came across are not counted.

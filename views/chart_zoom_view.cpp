@@ -109,7 +109,8 @@ void ChartZoomView::mousePressEvent(QMouseEvent* event) {
         (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ShiftModifier));
     if (inPlot && (pan || event->button() == Qt::LeftButton)) {
         setFocus(Qt::MouseFocusReason);
-        drag_ = pan ? Drag::Pan : Drag::Rectangle;
+        const bool zoomBox = !selectTime_ || (event->modifiers() & Qt::ControlModifier);
+        drag_ = pan ? Drag::Pan : zoomBox ? Drag::Rectangle : Drag::TimeSpan;
         dragStart_ = event->position().toPoint();
         dragX_ = ShownX();
         dragY_ = ShownY();
@@ -132,6 +133,14 @@ void ChartZoomView::mouseMoveEvent(QMouseEvent* event) {
         band_->setGeometry(
             QRect(dragStart_, at).normalized().intersected(PlotRect().toAlignedRect()));
         break;
+    case Drag::TimeSpan: {
+        // The whole height of the plot: only the times count.
+        const QRect plot = PlotRect().toAlignedRect();
+        band_->setGeometry(QRect(QPoint(dragStart_.x(), plot.top()), QPoint(at.x(), plot.bottom()))
+                               .normalized()
+                               .intersected(plot));
+        break;
+    }
     case Drag::Pan: {
         const QRectF plot = PlotRect();
         if (plot.width() > 0 && plot.height() > 0) {
@@ -156,6 +165,15 @@ void ChartZoomView::mouseReleaseEvent(QMouseEvent* event) {
     if (drag_ == Drag::Rectangle) {
         band_->hide();
         ZoomRectangle(band_->geometry());
+    }
+    if (drag_ == Drag::TimeSpan) {
+        band_->hide();
+        const QRect pixels = band_->geometry();
+        const QRectF plot = PlotRect();
+        if (pixels.width() >= kLeastDragPixels)
+            emit timeSpanSelected(
+                ValueAtPixel(dragX_, plot.left(), plot.right(), pixels.left()),
+                ValueAtPixel(dragX_, plot.left(), plot.right(), pixels.right() + 1));
     }
     drag_ = Drag::None;
     viewport()->unsetCursor();

@@ -4,6 +4,8 @@
 //   - dragging a rectangle with the left button zooms into it (a flat one: into its times only);
 //   - dragging with the middle button, or with Shift and the left button, pans;
 //   - the arrow keys pan, + and - zoom, Home and Escape show the whole report again.
+// With time selection on (the analysis window), a left drag selects a span of time instead, and
+// Ctrl with a left drag zooms into a box.
 // Zooming out stops at the whole report. The view also says where the pointer is, in axis
 // values, for the read-out.
 
@@ -39,12 +41,15 @@ class ChartZoomView final : public QChartView {
     void ZoomTime(double factor);
     void ResetZoom();
     bool IsZoomed() const;
+    void SetTimeSelection(bool on) { selectTime_ = on; }
 
   signals:
     // The pointer is over the plot at these axis values.
     void pointed(QPointF value);
     // The pointer has left the plot.
     void pointingEnded();
+    // A left drag with time selection on has selected [from, to), in time-axis values.
+    void timeSpanSelected(double from, double to);
 
   protected:
     void wheelEvent(QWheelEvent* event) override;
@@ -56,7 +61,7 @@ class ChartZoomView final : public QChartView {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
-    enum class Drag { None, Rectangle, Pan };
+    enum class Drag { None, Rectangle, Pan, TimeSpan };
 
     // The plot area in viewport pixels.
     QRectF PlotRect() const;
@@ -73,4 +78,5 @@ class ChartZoomView final : public QChartView {
     AxisRange dragX_;
     AxisRange dragY_;
     QRubberBand* band_ = nullptr;
+    bool selectTime_ = false;
 };

@@ -86,8 +86,8 @@ void TestStartAndAbout::menusAreAsDesigned() {
     for (QAction* action : main.menuBar()->actions())
         bar << action->text();
     QCOMPARE(bar, (QStringList{QStringLiteral("Open"), QStringLiteral("Save As"),
-                               QStringLiteral("Chart"), QStringLiteral("|"),
-                               QStringLiteral("About...")}));
+                               QStringLiteral("Chart"), QStringLiteral("Analysis"),
+                               QStringLiteral("|"), QStringLiteral("About...")}));
     QStringList items;
     for (QAction* action : main.Menus().mnuOpen->actions() + main.Menus().mnuSave->actions())
         items << action->text();

@@ -1,0 +1,35 @@
+#include "app/analysis_window.h"
+
+#include "app/file_dialogs.h"
+#include "views/frm_analysis.h"
+#include "views/frm_array.h"
+
+#include <QRegularExpression>
+
+void ShowReportInAnalysis(frmAnalysis& window, const vrd::Declaration& state,
+                          const frmArray* results) {
+    vrd::ReportForAnalysis report;
+    report.path = state.OpenedFileName;
+    report.minuteLines = state.MinuteLines;
+    if (results != nullptr) {
+        report.site = results->Rows().Label(vrd::LabelId::Name).trimmed().toLatin1().toStdString();
+        report.serial =
+            results->Rows().Label(vrd::LabelId::Serial).trimmed().toLatin1().toStdString();
+    }
+    std::vector<vrd::ReportForAnalysis> reports;
+    reports.push_back(std::move(report));
+    window.Session().SetReports(std::move(reports));
+}
+
+void UseFileDialogs(frmAnalysis& window, FileDialogs& dialogs) {
+    window.SetPathChooser([&dialogs](QWidget*, const frmAnalysis::PathRequest& request) {
+        // The dialogs take one "description|pattern" pair: the first filter of the request.
+        const QString first = request.filter.section(QStringLiteral(";;"), 0, 0);
+        const QRegularExpressionMatch patterns =
+            QRegularExpression(QStringLiteral("\\(([^)]*)\\)")).match(first);
+        const QString filter = first + QLatin1Char('|') +
+                               (patterns.hasMatch() ? patterns.captured(1) : QStringLiteral("*"));
+        return request.save ? dialogs.ChooseSavePath(request.suggestedName, filter)
+                            : dialogs.ChooseOpenPath(filter);
+    });
+}

@@ -1,0 +1,17 @@
+#pragma once
+// vrdview --report OUT.pdf FILE... and vrdview --xlsx OUT.xlsx FILE...: the report and the
+// tables of the analysis window written without a window, for a folder of weekly logs. The
+// options are those of "vrdtool stats" (--from, --to, --exclude, --exclude-file, --threshold,
+// --periods, --penalties, --plain).
+
+#include <QStringList>
+
+#include <iosfwd>
+
+// True when the arguments (the program's name first) ask for --report or --xlsx.
+bool IsReportCommand(const QStringList& arguments);
+
+// Writes what is asked for. 0 when every file opened and every output was written; 1 when a file
+// failed (the outputs are still written from what could be read) or an output could not be
+// written, each named on err as "vrdview: FILE: reason"; 2 for a mistake in the options.
+int RunReportCommand(const QStringList& arguments, std::ostream& err);

@@ -1,0 +1,162 @@
+#include "export/analysis_workbook.h"
+
+#include "export/safe_write.h"
+
+#include <xlsxwriter.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <unistd.h>
+
+namespace vrd {
+
+namespace {
+
+// Day 0 of the spreadsheet calendar (its day 1 is 1900-01-01 and it counts a 29 February 1900
+// that never was, so serials from March 1900 on are days since 1899-12-30).
+const Day kSpreadsheetEpoch = DayFromCivil({1899, 12, 30});
+
+struct Formats {
+    lxw_format* header = nullptr;
+    lxw_format* date = nullptr;
+    lxw_format* dateTime = nullptr;
+    lxw_format* level = nullptr;
+    lxw_format* percent = nullptr;
+};
+
+void WriteHeader(lxw_worksheet* sheet, const Formats& formats,
+                 std::initializer_list<const char*> names) {
+    lxw_col_t column = 0;
+    for (const char* name : names)
+        worksheet_write_string(sheet, 0, column++, name, formats.header);
+    worksheet_freeze_panes(sheet, 1, 0);
+}
+
+template <typename Number>
+void WriteOptional(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column,
+                   const std::optional<Number>& value, lxw_format* format) {
+    if (value)
+        worksheet_write_number(sheet, row, column, static_cast<double>(*value), format);
+}
+
+void WriteDays(lxw_worksheet* sheet, const Formats& formats, const AnalysisResult& result) {
+    WriteHeader(sheet, formats,
+                {"Date", "Lday", "Levening", "Lnight", "Lden", "Day coverage", "Evening coverage",
+                 "Night coverage"});
+    worksheet_set_column(sheet, 0, 0, 12, nullptr);
+    worksheet_set_column(sheet, 1, 4, 10, nullptr);
+    worksheet_set_column(sheet, 5, 7, 16, nullptr);
+    for (std::int64_t i = 0; i < result.days.Size(); ++i) {
+        const DayFigures day = result.days.At(i);
+        const auto row = static_cast<lxw_row_t>(i + 1);
+        worksheet_write_number(sheet, row, 0, SpreadsheetDate(StartOfDay(day.date)), formats.date);
+        WriteOptional(sheet, row, 1, day.levels.lday, formats.level);
+        WriteOptional(sheet, row, 2, day.levels.levening, formats.level);
+        WriteOptional(sheet, row, 3, day.levels.lnight, formats.level);
+        WriteOptional(sheet, row, 4, day.levels.lden, formats.level);
+        worksheet_write_number(sheet, row, 5, day.coverageDay, formats.percent);
+        worksheet_write_number(sheet, row, 6, day.coverageEvening, formats.percent);
+        worksheet_write_number(sheet, row, 7, day.coverageNight, formats.percent);
+    }
+}
+
+void WriteHours(lxw_worksheet* sheet, const Formats& formats, const AnalysisResult& result) {
+    WriteHeader(sheet, formats, {"Start", "Leq", "Lmax", "Lmin", "Minutes"});
+    worksheet_set_column(sheet, 0, 0, 17, nullptr);
+    worksheet_set_column(sheet, 1, 4, 10, nullptr);
+    for (std::int64_t i = 0; i < result.hours.Size(); ++i) {
+        const HourFigures hour = result.hours.At(i);
+        const auto row = static_cast<lxw_row_t>(i + 1);
+        worksheet_write_number(sheet, row, 0, SpreadsheetDate(hour.start), formats.dateTime);
+        WriteOptional(sheet, row, 1, hour.leq, formats.level);
+        WriteOptional(sheet, row, 2, hour.lmax, nullptr);
+        WriteOptional(sheet, row, 3, hour.lmin, nullptr);
+        worksheet_write_number(sheet, row, 4, static_cast<double>(hour.minutes), nullptr);
+    }
+}
+
+lxw_format* NumberFormat(lxw_workbook* book, const char* pattern) {
+    lxw_format* format = workbook_add_format(book);
+    format_set_num_format(format, pattern);
+    return format;
+}
+
+// A sheet holds 1,048,576 rows, the header included.
+constexpr std::int64_t kMostRows = 1048575;
+
+} // namespace
+
+double SpreadsheetDate(Minute minute) {
+    const Day day = DayOfMinute(minute);
+    const Minute ofDay = minute - StartOfDay(day);
+    return static_cast<double>(day - kSpreadsheetEpoch) +
+           static_cast<double>(ofDay) / static_cast<double>(kMinutesPerDay);
+}
+
+std::optional<std::string> BuildAnalysisWorkbook(const AnalysisResult& result,
+                                                 std::string& reason) {
+    if (result.hours.Size() > kMostRows || result.days.Size() > kMostRows) {
+        reason = "the analysis has more hours than a sheet has rows";
+        return std::nullopt;
+    }
+    // The library writes to a named file: a private temporary one, read back and removed.
+    const char* folder = std::getenv("TMPDIR");
+    std::string temporary = std::string(folder != nullptr && *folder != '\0' ? folder : "/tmp") +
+                            "/vrd-workbook-XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        reason = std::string("no temporary file could be made: ") + std::strerror(errno);
+        return std::nullopt;
+    }
+    ::close(fd);
+
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    lxw_workbook* book = workbook_new_opt(temporary.c_str(), &options);
+    if (book == nullptr) {
+        ::unlink(temporary.c_str());
+        reason = "the workbook could not be started";
+        return std::nullopt;
+    }
+    Formats formats;
+    formats.header = workbook_add_format(book);
+    format_set_bold(formats.header);
+    formats.date = NumberFormat(book, "yyyy-mm-dd");
+    formats.dateTime = NumberFormat(book, "yyyy-mm-dd hh:mm");
+    formats.level = NumberFormat(book, "0.0");
+    formats.percent = NumberFormat(book, "0%");
+    WriteDays(workbook_add_worksheet(book, "Days"), formats, result);
+    WriteHours(workbook_add_worksheet(book, "Hours"), formats, result);
+    const lxw_error closed = workbook_close(book);
+    if (closed != LXW_NO_ERROR) {
+        ::unlink(temporary.c_str());
+        reason = std::string("the workbook could not be written: ") + lxw_strerror(closed);
+        return std::nullopt;
+    }
+
+    std::ifstream in(temporary, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    const bool readBack = static_cast<bool>(in) || in.eof();
+    ::unlink(temporary.c_str());
+    if (!readBack) {
+        reason = "the workbook could not be read back from its temporary file";
+        return std::nullopt;
+    }
+    return std::move(bytes).str();
+}
+
+std::optional<std::string> WriteAnalysisWorkbook(const std::string& path,
+                                                 const AnalysisResult& result) {
+    std::string reason;
+    const std::optional<std::string> bytes = BuildAnalysisWorkbook(result, reason);
+    if (!bytes)
+        return reason;
+    return WriteFileSafely(path, *bytes);
+}
+
+} // namespace vrd

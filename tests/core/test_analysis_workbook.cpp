@@ -1,0 +1,112 @@
+// The spreadsheet of an analysis and the running levels of the analysis chart: spreadsheet dates,
+// a workbook that is a whole archive or nothing, and running levels that are the parse's own.
+
+#include "analysis/analyse.h"
+#include "analysis/report_for_analysis.h"
+#include "export/analysis_workbook.h"
+#include "report/declaration.h"
+#include "report/parse_report.h"
+#include "report/report_lists.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+namespace vrd {
+namespace {
+
+Minute At(int year, int month, int day, int hour, int minute) {
+    return StartOfDay(DayFromCivil({year, month, day})) + hour * 60 + minute;
+}
+
+TEST(SpreadsheetDate, CountsDaysFromTheEndOf1899WithTheTimeAsFraction) {
+    EXPECT_EQ(SpreadsheetDate(At(1900, 3, 1, 0, 0)), 61.0);
+    EXPECT_EQ(SpreadsheetDate(At(2011, 5, 12, 0, 0)), 40675.0);
+    EXPECT_EQ(SpreadsheetDate(At(2011, 5, 12, 18, 0)), 40675.75);
+    EXPECT_DOUBLE_EQ(SpreadsheetDate(At(2011, 5, 12, 13, 0)), 40675.0 + 13.0 / 24);
+}
+
+// "12/05/2011 - hh:mm    Leq <  LL dBA" records, or gap records for a negative level.
+std::string Records(const std::vector<int>& levels, int firstMinute = 0) {
+    std::string lines;
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        const int minute = firstMinute + static_cast<int>(i);
+        char text[64];
+        if (levels[i] < 0)
+            std::snprintf(text, sizeof text, "12/05/2011 - %02d:%02d                 \n",
+                          minute / 60, minute % 60);
+        else
+            std::snprintf(text, sizeof text, "12/05/2011 - %02d:%02d    Leq < %3d dBA\n",
+                          minute / 60, minute % 60, levels[i]);
+        lines += text;
+    }
+    return lines;
+}
+
+class AnalysisWorkbook : public test::TempFolderTest {};
+
+TEST_F(AnalysisWorkbook, IsAZipArchiveWrittenWholeOrNotAtAll) {
+    const MinuteSeries series = SeriesOfMinuteLines(Records({60, 62, -1, 70, 71}, 600));
+    const AnalysisResult result = Analyse(series, {});
+    std::string reason;
+    const std::optional<std::string> bytes = BuildAnalysisWorkbook(result, reason);
+    ASSERT_TRUE(bytes) << reason;
+    EXPECT_EQ(bytes->substr(0, 2), "PK");
+
+    const std::string path = (folder_ / "tables.xlsx").string();
+    EXPECT_EQ(WriteAnalysisWorkbook(path, result), std::nullopt);
+    EXPECT_EQ(Read(path), *bytes);
+
+    // No folder to write into: a reason, and nothing made.
+    const std::string nowhere = (folder_ / "missing" / "tables.xlsx").string();
+    const std::optional<std::string> failure = WriteAnalysisWorkbook(nowhere, result);
+    ASSERT_TRUE(failure);
+    EXPECT_FALSE(failure->empty());
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "missing"));
+}
+
+TEST_F(AnalysisWorkbook, OfAnEmptyAnalysisHasItsHeadersOnly) {
+    std::string reason;
+    EXPECT_TRUE(BuildAnalysisWorkbook(Analyse(MinuteSeries{}, {}), reason)) << reason;
+}
+
+// The running levels the chart draws are those the parse left, minute by minute: the last of
+// them is the state the parse ends with.
+TEST(RunningLevelsOfMinuteLines, AgreeWithTheParseAndResetAtGaps) {
+    const std::vector<int> levels = {60, 75, 80, 64, 90, 55, -1, 70, 71, 72, 88, 59, 61, 62};
+    const std::string lines = Records(levels);
+    const std::vector<RunningMinute> running = RunningLevelsOfMinuteLines(lines);
+    ASSERT_EQ(running.size(), levels.size() - 1);
+    EXPECT_EQ(running.front().minute, At(2011, 5, 12, 0, 0));
+    EXPECT_EQ(running[6].minute, At(2011, 5, 12, 0, 7)); // after the gap at 00:06
+
+    for (std::size_t end = 1; end <= levels.size(); ++end) {
+        const std::vector<int> head(levels.begin(), levels.begin() + static_cast<long>(end));
+        if (head.back() < 0)
+            continue;
+        Declaration state;
+        ReportLists lists;
+        state.DecodedReport =
+            "Site\nSN\n1 minute Leq Log\n" + std::string(39, '-') + "\n" + Records(head) + "\n";
+        ASSERT_FALSE(ParseReport(state, lists, kTrimPlain));
+        const std::vector<RunningMinute> partial = RunningLevelsOfMinuteLines(Records(head));
+        ASSERT_FALSE(partial.empty());
+        EXPECT_EQ(partial.back().leq5, state.Running.Leq5) << end;
+        EXPECT_EQ(partial.back().leq10, state.Running.Leq10) << end;
+    }
+}
+
+TEST(RunningLevelsOfMinuteLines, SkipUnreadableRecords) {
+    std::string lines = Records({60, 61});
+    lines += "32/05/2011 - 00:02    Leq <  70 dBA\n"; // no such date: fed, but not drawn
+    lines += "12/05/2011 - 00:03    Leq <  xx dBA\n"; // no level: skipped
+    lines += Records({62}, 4);
+    const std::vector<RunningMinute> running = RunningLevelsOfMinuteLines(lines);
+    ASSERT_EQ(running.size(), 3u);
+    EXPECT_EQ(running[2].minute, At(2011, 5, 12, 0, 4));
+}
+
+} // namespace
+} // namespace vrd

@@ -1,0 +1,44 @@
+#pragma once
+// The lines of the analysis chart: the true 1-minute levels and the running 5- and 10-minute
+// levels, with a break wherever a minute has no level (a gap record or a missing minute), and the
+// labels of its time axis in dates and clock times.
+//
+// x is the minute counted from the chart's origin (the midnight before the first minute), at the
+// middle of the minute.
+
+#include "analysis/minute_series.h"
+#include "analysis/report_for_analysis.h"
+
+#include <QList>
+#include <QPointF>
+#include <QString>
+
+#include <vector>
+
+struct BrokenLine {
+    QList<QPointF> points;      // ascending x
+    QList<qsizetype> runStarts; // the index of the first point of each unbroken run
+};
+
+double ChartX(vrd::Minute minute, vrd::Minute origin);
+vrd::Minute MinuteAtX(double x, vrd::Minute origin);
+
+BrokenLine LevelLine(const vrd::MinuteSeries& series, vrd::Minute origin);
+// tenMinutes: the 10-minute levels, else the 5-minute ones.
+BrokenLine RunningLine(const std::vector<vrd::RunningMinute>& levels, vrd::Minute origin,
+                       bool tenMinutes);
+
+// What a plot columns wide shows of line over [fromX, toX]: one polyline per visible run, each
+// thinned as DecimateToColumns thins the chart window's line. A break narrower than a column
+// cannot be seen and is drawn through, and at most mostLines polylines are made (the narrowest
+// breaks are drawn through first), so that the chart stays quick on any log.
+QList<QList<QPointF>> VisiblePolylines(const BrokenLine& line, double fromX, double toX,
+                                       int columns, int mostLines);
+
+struct ClockLabel {
+    double x;
+    QString label;
+};
+// Labels on round times, at most about most of them: whole days ("2011-05-12") for long ranges,
+// else clock times, with the date at midnight. Labels are distinct, as the category axis needs.
+QList<ClockLabel> ClockLabels(vrd::Minute origin, double fromX, double toX, int most);

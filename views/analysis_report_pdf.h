@@ -1,0 +1,19 @@
+#pragma once
+// The printed report of an analysis, for a client: site, serial, the files, the analysed period
+// and the settings, the exclusions with their reasons, the chart as shown (drawn as vectors), the
+// figures of the whole period, then the table of days over as many pages as it needs. Every page
+// carries its number. The same pages go to a PDF file and to a printer.
+
+#include <QString>
+
+class AnalysisChart;
+class AnalysisSession;
+class QPagedPaintDevice;
+
+// Paints every page on device (a QPdfWriter or a QPrinter); returns the number of pages.
+int PaintAnalysisReport(QPagedPaintDevice& device, const AnalysisSession& session,
+                        AnalysisChart& chart);
+
+// Writes the report to path, whole or not at all; on failure returns false with the reason.
+bool WriteAnalysisPdf(const QString& path, const AnalysisSession& session, AnalysisChart& chart,
+                      QString& reason);

@@ -1,0 +1,92 @@
+#pragma once
+// What the analysis window works on, without any widget: the reports brought in, their minutes
+// merged into one series, the settings, the exclusions with their reasons, the whole analysis and
+// the figures of the selected period. Every change emits a signal, so that the tables, the
+// statistics and the chart follow at once; the tests drive it directly.
+
+#include "analysis/analyse.h"
+#include "analysis/range_statistics.h"
+#include "analysis/report_for_analysis.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class AnalysisSession final : public QObject {
+    Q_OBJECT
+
+  public:
+    // The day, evening and night figures of a day rest on too little data below this share.
+    static constexpr double kDefaultMinimumCoverage = 0.5;
+
+    explicit AnalysisSession(QObject* parent = nullptr);
+    ~AnalysisSession() override;
+
+    // Replaces every report with these (a new open); the selection becomes the whole series and
+    // the exclusions are dropped.
+    void SetReports(std::vector<vrd::ReportForAnalysis> reports);
+    // Brings one more report into the series ("Add file...").
+    void AddReport(vrd::ReportForAnalysis report);
+    const std::vector<vrd::ReportForAnalysis>& Reports() const { return reports_; }
+
+    // Settings; a change runs the analysis again. SetPeriods refuses (false) what CheckPeriods
+    // refuses.
+    void SetThreshold(std::optional<double> threshold);
+    bool SetPeriods(const vrd::Periods& periods);
+    void SetMinimumCoverage(double share);
+    // The analysed period; a missing end is the series' own.
+    void SetAnalysedPeriod(std::optional<vrd::Minute> from, std::optional<vrd::Minute> to);
+    const vrd::AnalysisSettings& Settings() const { return settings_; }
+    double MinimumCoverage() const { return minimumCoverage_; }
+
+    void AddExclusion(vrd::Exclusion exclusion);
+    void RemoveExclusion(std::size_t index);
+    void SetExclusions(std::vector<vrd::Exclusion> exclusions);
+    const std::vector<vrd::Exclusion>& Exclusions() const { return settings_.exclusions; }
+    // The exclusions as sorted, disjoint intervals.
+    const std::vector<vrd::Interval>& ExcludedIntervals() const { return excluded_; }
+
+    // The period whose figures the statistics show; an empty one is refused (false).
+    bool Select(vrd::Interval selection);
+    const vrd::Interval& Selection() const { return selection_; }
+    const vrd::RangeFigures& SelectionFigures() const { return selectionFigures_; }
+
+    const vrd::MinuteSeries& Series() const { return series_; }
+    // The whole analysed period: the tables and the report's figures.
+    const vrd::AnalysisResult& Result() const { return result_; }
+    // The analysed period; empty when there is no readable minute.
+    vrd::Interval AnalysedPeriod() const;
+    // The running levels of every report, by minute, the first report winning a minute.
+    const std::vector<vrd::RunningMinute>& RunningLevels() const { return running_; }
+
+    // The first non-empty site and serial among the reports.
+    QString Site() const;
+    QString Serial() const;
+
+  signals:
+    // The series has new minutes: the chart shows them from scratch.
+    void seriesChanged();
+    // The figures of the whole period changed (settings, exclusions or series).
+    void resultChanged();
+    void exclusionsChanged();
+    void selectionChanged();
+
+  private:
+    void RebuildSeries();
+    void Reanalyse();
+    void RefigureSelection();
+
+    std::vector<vrd::ReportForAnalysis> reports_;
+    vrd::MinuteSeries series_;
+    std::unique_ptr<vrd::RangeStatistics> statistics_;
+    std::vector<vrd::RunningMinute> running_;
+    vrd::AnalysisSettings settings_;
+    double minimumCoverage_ = kDefaultMinimumCoverage;
+    std::vector<vrd::Interval> excluded_;
+    vrd::AnalysisResult result_;
+    vrd::Interval selection_;
+    vrd::RangeFigures selectionFigures_;
+};
