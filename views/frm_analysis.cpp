@@ -206,6 +206,8 @@ QWidget* frmAnalysis::BuildSidePanel() {
     exclusionsView_ = new QListView(excluded);
     exclusionsView_->setObjectName(QStringLiteral("ExclusionList"));
     exclusionsView_->setModel(exclusions_);
+    // A few lines of exclusions: the statistics above keep the room.
+    exclusionsView_->setMaximumHeight(exclusionsView_->fontMetrics().height() * 6);
     excludedLayout->addWidget(exclusionsView_);
     auto* listButtons = new QHBoxLayout;
     auto* remove = Button(excluded, "RemoveExclusion", QStringLiteral("Remove"));
