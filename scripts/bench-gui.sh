@@ -6,7 +6,9 @@
 #   - the time from the "vrd file" command until the results window shows all seven lists,
 #   - the longest time the GUI thread took no events meanwhile (a 5 ms timer's longest gap),
 #   - the peak resident memory of the process against .vrd size + 2 x report size + 100 MiB,
-# once for a first open and once for opening the same file again over the shown report.
+# once for a first open and once for opening the same file again over the shown report; then the
+# analysis window on the year (vrd_gui_analysis_bench): opening, the statistics of a moved
+# selection, the PDF report.
 #
 #   scripts/bench-gui.sh
 #   RUNS=9 YEAR_VRD=/tmp/year.vrd scripts/bench-gui.sh
@@ -82,3 +84,10 @@ echo
 echo "reopen: the same file opened again over the report it shows, which is kept until the new one"
 echo "is in. Peak memory counts from the resident memory just before the command."
 echo "Raw figures: $results"
+
+# The analysis window on the same year: the window opened until its chart is drawn, the
+# statistics of a moved selection, the PDF report (medians over the runs of one process).
+echo
+echo "== the analysis window on $txt"
+cmake --build "$build" -j "$(nproc)" --target vrd_gui_analysis_bench >/dev/null
+QT_QPA_PLATFORM=offscreen "$build/bench/gui/vrd_gui_analysis_bench" "$txt" --runs "$runs" 2>/dev/null
