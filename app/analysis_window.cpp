@@ -8,6 +8,12 @@
 
 void ShowReportInAnalysis(frmAnalysis& window, const vrd::Declaration& state,
                           const frmArray* results) {
+    // The same report again (the window chosen once more, an open cancelled or failed before it
+    // read anything) keeps the exclusions and the selection the user made.
+    const std::vector<vrd::ReportForAnalysis>& shown = window.Session().Reports();
+    if (shown.size() == 1 && shown.front().path == state.OpenedFileName &&
+        shown.front().minuteLines == state.MinuteLines)
+        return;
     vrd::ReportForAnalysis report;
     report.path = state.OpenedFileName;
     report.minuteLines = state.MinuteLines;

@@ -310,14 +310,18 @@ void TestAnalysisWindow::theAnalysisCommandOpensOneWindowThatFollowsOpens() {
     QVERIFY(analysis != nullptr);
     QCOMPARE(analysis->Session().Result().minutes.measured, std::int64_t{119});
     QCOMPARE(analysis->Session().Site(), QStringLiteral("Site Test"));
+    analysis->Session().AddExclusion({{At(0, 1), At(0, 1, 30)}, "rain"});
     main.Menus().mnuAnalysis->trigger();
     QCOMPARE(main.AnalysisWindow(), analysis);
+    // The same report again keeps what the user marked.
+    QCOMPARE(analysis->Session().Exclusions().size(), std::size_t{1});
 
     main.OpenFile(second);
     QVERIFY(ended.wait(10000));
     QCOMPARE(main.AnalysisWindow(), analysis);
     QCOMPARE(analysis->Session().Result().minutes.measured, std::int64_t{299});
     QCOMPARE(analysis->Session().Reports().size(), std::size_t{1});
+    QVERIFY(analysis->Session().Exclusions().empty());
     QVERIFY(TakeWarning(main).isEmpty());
 }
 
