@@ -22,7 +22,7 @@ programs=(bash cmake ctest cpack file ninja c++ clang++ pkg-config clang-format 
   pdfinfo pdftotext unzip)
 
 # The files whose owners were used: the config file of each CMake package folder, the build's
-# own tools, every program above. Libraries that a find module merely came across are not counted.
+# own tools, the libraries a pkg-config module links, every program above. Libraries that a find module merely came across are not counted.
 used_files() {
   local line name value
   while IFS= read -r line; do
@@ -36,6 +36,7 @@ used_files() {
       done
       ;;
     CMAKE_*:FILEPATH=/*) [ -f "$value" ] && echo "$value" ;;
+    pkgcfg_lib_*:FILEPATH=/*) [ -f "$value" ] && echo "$value" ;; # linked through pkg-config
     esac
   done <"$cache"
   local program

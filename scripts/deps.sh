@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config time file
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
-  libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev libxlsxwriter-dev
+  libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev libxlsxwriter-dev zlib1g-dev
   clang libclang-rt-14-dev clang-format
   poppler-utils unzip xvfb xauth fonts-dejavu-core fonts-liberation2 fonts-comic-neue desktop-file-utils dpkg-dev
 )
