@@ -8,29 +8,51 @@ namespace vrd {
 
 namespace {
 
-// The analysis needs only the 1-minute records: the lists and labels of a window are dropped.
-class NoWindow final : public ResultsWindow {
+constexpr const char* kNoMemoryReason = "there is not enough memory to analyse it";
+
+// A label without the line end it was read with.
+std::string Trimmed(std::string text) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
+        text.pop_back();
+    return text;
+}
+
+// The analysis needs the 1-minute records and the two labels: the lists of a window are dropped.
+class LabelsOnly final : public ResultsWindow {
   public:
     void ClearList(ListId) override {}
     void AddItem(ListId, std::string_view) override {}
-    void SetLabel(LabelId, std::string_view) override {}
+    void SetLabel(LabelId label, std::string_view caption) override {
+        (label == LabelId::Name ? site : serial).assign(caption);
+    }
     void SetCaption(std::string_view) override {}
+
+    std::string site;
+    std::string serial;
 };
 
 } // namespace
 
 OpenedMinutes OpenMinuteLines(const AnalysisInput& input) {
     OpenedMinutes opened;
-    Declaration state;
-    NoWindow window;
-    BeginOpen(state, window, input.path);
-    const ReportKind kind = input.plain ? ReportKind::Plain : KindForPath(input.path);
-    OpenOutcome outcome = LoadAndParse(state, window, kind);
-    opened.failure = std::move(outcome.failure);
-    // A file that could not be read or decoded adds nothing; a parse that stopped adds what it
-    // had read.
-    if (outcome.reportLoaded)
-        opened.minuteLines = std::move(state.MinuteLines);
+    try {
+        Declaration state;
+        LabelsOnly window;
+        BeginOpen(state, window, input.path);
+        const ReportKind kind = input.plain ? ReportKind::Plain : KindForPath(input.path);
+        OpenOutcome outcome = LoadAndParse(state, window, kind);
+        opened.failure = std::move(outcome.failure);
+        // A file that could not be read or decoded adds nothing; a parse that stopped adds what
+        // it had read.
+        if (outcome.reportLoaded) {
+            opened.minuteLines = std::move(state.MinuteLines);
+            opened.site = Trimmed(std::move(window.site));
+            opened.serial = Trimmed(std::move(window.serial));
+        }
+    } catch (const std::bad_alloc&) {
+        opened = OpenedMinutes{};
+        opened.failure = Failure{Stage::Read, kNoMemoryReason};
+    }
     return opened;
 }
 
@@ -45,8 +67,7 @@ OpenedSeries OpenSeries(const std::vector<AnalysisInput>& inputs) {
                     {input.path, minutes.failure->stage, minutes.failure->reason});
             builder.Add(minutes.minuteLines);
         } catch (const std::bad_alloc&) {
-            opened.failures.push_back(
-                {input.path, Stage::Read, "there is not enough memory to analyse it"});
+            opened.failures.push_back({input.path, Stage::Read, kNoMemoryReason});
         }
     }
     opened.series = builder.Finish();

@@ -28,9 +28,12 @@ struct OpenedSeries {
     std::vector<FileFailure> failures; // in the order of the files
 };
 
-// The minute records of one report, or the failure that stopped its open.
+// The minute records of one report with the site and serial of its first lines (without their
+// line ends; empty when the report names none), or the failure that stopped its open.
 struct OpenedMinutes {
     std::string minuteLines;
+    std::string site;
+    std::string serial;
     std::optional<Failure> failure;
 };
 OpenedMinutes OpenMinuteLines(const AnalysisInput& input);
