@@ -2,10 +2,10 @@
 
 #include "analysis/exclusion_file.h"
 #include "analysis/open_files.h"
+#include "export/analysis_csv.h"
 #include "export/analysis_workbook.h"
 #include "export/safe_write.h"
 #include "report/read_file.h"
-#include "tools/vrdtool/stats_output.h"
 #include "views/analysis_chart.h"
 #include "views/analysis_report_pdf.h"
 #include "views/analysis_table_models.h"

@@ -1,6 +1,7 @@
 #include "tools/vrdtool/stats_command.h"
 
 #include "analysis/analyse.h"
+#include "export/analysis_csv.h"
 #include "tools/vrdtool/stats_output.h"
 
 #include <CLI/CLI.hpp>

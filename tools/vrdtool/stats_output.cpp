@@ -1,30 +1,15 @@
 #include "tools/vrdtool/stats_output.h"
 
+#include "export/decimal_text.h"
 #include "tools/vrdtool/json_text.h"
-
-#include <cstdio>
 
 namespace vrd {
 
 namespace {
 
-std::string OneDecimal(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", value);
-    return text;
-}
-
-template <typename Number> std::string Level(const std::optional<Number>& value) {
-    return value ? OneDecimal(static_cast<double>(*value)) : std::string();
-}
-
 // A level for the summary: one decimal and the unit, or "-".
 template <typename Number> std::string Shown(const std::optional<Number>& value) {
     return value ? OneDecimal(static_cast<double>(*value)) + " dB" : std::string("-");
-}
-
-std::string Percent(double fraction) {
-    return OneDecimal(100 * fraction);
 }
 
 std::string OrNone(const std::optional<Interval>& selection, bool end) {
@@ -102,9 +87,9 @@ void WriteStatsSummary(std::ostream& out, const std::vector<std::string>& files,
     out << "period:     " << OrNone(result.selection, false) << " to "
         << OrNone(result.selection, true) << " (" << minutes.period << " minutes, "
         << minutes.excluded << " excluded)\n";
-    out << "coverage:   " << (result.coverage ? Percent(*result.coverage) + " %" : "-") << " ("
-        << minutes.measured << " measured, " << minutes.gaps << " gaps, " << minutes.unreadable
-        << " unreadable, " << minutes.duplicate << " duplicate)\n";
+    out << "coverage:   " << (result.coverage ? OneDecimalPercent(*result.coverage) + " %" : "-")
+        << " (" << minutes.measured << " measured, " << minutes.gaps << " gaps, "
+        << minutes.unreadable << " unreadable, " << minutes.duplicate << " duplicate)\n";
     const LevelFigures& overall = result.overall;
     out << "Leq:        " << Shown(overall.leq) << "   Lmax: " << Shown(overall.lmax)
         << "   Lmin: " << Shown(overall.lmin) << '\n';
@@ -135,8 +120,9 @@ void WriteStatsSummary(std::ostream& out, const std::vector<std::string>& files,
         std::string levening = column(day.levels.levening);
         levening.resize(std::max<std::size_t>(levening.size(), 9), ' ');
         out << FormatDay(day.date) << "  " << column(day.levels.lday) << levening
-            << column(day.levels.lnight) << column(day.levels.lden) << Percent(day.coverageDay)
-            << '/' << Percent(day.coverageEvening) << '/' << Percent(day.coverageNight) << '\n';
+            << column(day.levels.lnight) << column(day.levels.lden)
+            << OneDecimalPercent(day.coverageDay) << '/' << OneDecimalPercent(day.coverageEvening)
+            << '/' << OneDecimalPercent(day.coverageNight) << '\n';
     }
 }
 
@@ -227,29 +213,6 @@ void WriteStatsJson(std::ostream& out, const std::vector<std::string>& files,
     }
     json.EndArray();
     json.EndObject();
-}
-
-void WriteDaysCsv(std::ostream& out, const AnalysisResult& result) {
-    out << "date,lday,levening,lnight,lden,coverage_day_percent,coverage_evening_percent,"
-           "coverage_night_percent\r\n";
-    for (std::int64_t i = 0; i < result.days.Size(); ++i) {
-        const DayFigures day = result.days.At(i);
-        out << FormatDay(day.date) << ',' << Level(day.levels.lday) << ','
-            << Level(day.levels.levening) << ',' << Level(day.levels.lnight) << ','
-            << Level(day.levels.lden) << ',' << Percent(day.coverageDay) << ','
-            << Percent(day.coverageEvening) << ',' << Percent(day.coverageNight) << "\r\n";
-    }
-}
-
-void WriteHoursCsv(std::ostream& out, const AnalysisResult& result) {
-    out << "start,leq,lmax,lmin,minutes\r\n";
-    for (std::int64_t i = 0; i < result.hours.Size(); ++i) {
-        const HourFigures hour = result.hours.At(i);
-        std::string start = FormatMinute(hour.start);
-        start[10] = ' '; // "yyyy-mm-dd hh:mm", which spreadsheets read as a date and time
-        out << start << ',' << Level(hour.leq) << ',' << Level(hour.lmax) << ',' << Level(hour.lmin)
-            << ',' << hour.minutes << "\r\n";
-    }
 }
 
 } // namespace vrd

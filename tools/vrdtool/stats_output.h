@@ -1,6 +1,6 @@
 #pragma once
-// What "vrdtool stats" prints: a summary for a person, the whole result as JSON, or the table of
-// days or hours as comma-separated values for a spreadsheet.
+// What "vrdtool stats" prints: a summary for a person or the whole result as JSON (the tables as
+// comma-separated values are in export/analysis_csv.h).
 
 #include "analysis/analyse.h"
 #include "analysis/open_files.h"
@@ -17,9 +17,5 @@ void WriteStatsSummary(std::ostream& out, const std::vector<std::string>& files,
 // One JSON object, keys in a fixed order; the tables are written row by row.
 void WriteStatsJson(std::ostream& out, const std::vector<std::string>& files,
                     const AnalysisResult& result, const std::vector<FileFailure>& failures);
-
-// RFC 4180: a header row, then one row per day (or hour), CRLF line ends, empty fields for nulls.
-void WriteDaysCsv(std::ostream& out, const AnalysisResult& result);
-void WriteHoursCsv(std::ostream& out, const AnalysisResult& result);
 
 } // namespace vrd

@@ -1,0 +1,42 @@
+#include "export/analysis_csv.h"
+
+#include "export/decimal_text.h"
+
+#include <optional>
+#include <string>
+
+namespace vrd {
+
+namespace {
+
+template <typename Number> std::string Level(const std::optional<Number>& value) {
+    return value ? OneDecimal(static_cast<double>(*value)) : std::string();
+}
+
+} // namespace
+
+void WriteDaysCsv(std::ostream& out, const AnalysisResult& result) {
+    out << "date,lday,levening,lnight,lden,coverage_day_percent,coverage_evening_percent,"
+           "coverage_night_percent\r\n";
+    for (std::int64_t i = 0; i < result.days.Size(); ++i) {
+        const DayFigures day = result.days.At(i);
+        out << FormatDay(day.date) << ',' << Level(day.levels.lday) << ','
+            << Level(day.levels.levening) << ',' << Level(day.levels.lnight) << ','
+            << Level(day.levels.lden) << ',' << OneDecimalPercent(day.coverageDay) << ','
+            << OneDecimalPercent(day.coverageEvening) << ',' << OneDecimalPercent(day.coverageNight)
+            << "\r\n";
+    }
+}
+
+void WriteHoursCsv(std::ostream& out, const AnalysisResult& result) {
+    out << "start,leq,lmax,lmin,minutes\r\n";
+    for (std::int64_t i = 0; i < result.hours.Size(); ++i) {
+        const HourFigures hour = result.hours.At(i);
+        std::string start = FormatMinute(hour.start);
+        start[10] = ' '; // "yyyy-mm-dd hh:mm", which spreadsheets read as a date and time
+        out << start << ',' << Level(hour.leq) << ',' << Level(hour.lmax) << ',' << Level(hour.lmin)
+            << ',' << hour.minutes << "\r\n";
+    }
+}
+
+} // namespace vrd
