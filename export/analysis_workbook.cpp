@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <locale.h>
 #include <sstream>
 #include <unistd.h>
 
@@ -85,6 +86,29 @@ lxw_format* NumberFormat(lxw_workbook* book, const char* pattern) {
     return format;
 }
 
+// The library writes numbers with printf, which follows the locale, and the program runs in the
+// user's: a decimal comma there would leave every number of the sheets unreadable. While it
+// lives, this thread (and only this one) writes numbers as the C locale does.
+class CNumbersOnThisThread {
+  public:
+    CNumbersOnThisThread() : c_(::newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr))) {
+        if (c_ != static_cast<locale_t>(nullptr))
+            previous_ = ::uselocale(c_);
+    }
+    ~CNumbersOnThisThread() {
+        if (c_ == static_cast<locale_t>(nullptr))
+            return;
+        ::uselocale(previous_);
+        ::freelocale(c_);
+    }
+    CNumbersOnThisThread(const CNumbersOnThisThread&) = delete;
+    CNumbersOnThisThread& operator=(const CNumbersOnThisThread&) = delete;
+
+  private:
+    locale_t c_;
+    locale_t previous_ = static_cast<locale_t>(nullptr);
+};
+
 // A sheet holds 1,048,576 rows, the header included.
 constexpr std::int64_t kMostRows = 1048575;
 
@@ -114,6 +138,7 @@ std::optional<std::string> BuildAnalysisWorkbook(const AnalysisResult& result,
     }
     ::close(fd);
 
+    const CNumbersOnThisThread cNumbers;
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
     lxw_workbook* book = workbook_new_opt(temporary.c_str(), &options);

@@ -19,7 +19,7 @@ cache="$build/CMakeCache.txt"
 # (cpack calls file for the Debian package.)
 programs=(bash cmake ctest cpack file ninja c++ clang++ pkg-config clang-format dpkg-query dpkg-shlibdeps
   apt-get apt-cache desktop-file-validate awk sed grep tee tail sort stat nproc /usr/bin/time
-  pdfinfo pdftotext unzip)
+  pdfinfo pdftotext unzip localedef)
 
 # The files whose owners were used: the config file of each CMake package folder, the build's
 # own tools, the libraries a pkg-config module links, every program above. Libraries that a find module merely came across are not counted.

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev libxlsxwriter-dev zlib1g-dev
   clang libclang-rt-14-dev clang-format
-  poppler-utils unzip xvfb xauth fonts-dejavu-core fonts-liberation2 fonts-comic-neue desktop-file-utils dpkg-dev
+  locales poppler-utils unzip xvfb xauth fonts-dejavu-core fonts-liberation2 fonts-comic-neue desktop-file-utils dpkg-dev
 )
 
 if [ "${1:-}" = --list ]; then
