@@ -2,12 +2,23 @@
 
 #include "app/file_dialogs.h"
 #include "views/frm_analysis.h"
-#include "views/frm_array.h"
 
 #include <QRegularExpression>
 
-void ShowReportInAnalysis(frmAnalysis& window, const vrd::Declaration& state,
-                          const frmArray* results) {
+namespace {
+
+// A label as the analysis shows it: without the blanks and line end around it.
+std::string Trimmed(const std::string& label) {
+    const std::size_t first = label.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return {};
+    return label.substr(first, label.find_last_not_of(" \t\r\n") + 1 - first);
+}
+
+} // namespace
+
+void ShowReportInAnalysis(frmAnalysis& window, const vrd::OpenedReport& opened) {
+    const vrd::Declaration& state = opened.state;
     // The same report again (the window chosen once more, an open cancelled or failed before it
     // read anything) keeps the exclusions and the selection the user made.
     const std::vector<vrd::ReportForAnalysis>& shown = window.Session().Reports();
@@ -17,11 +28,8 @@ void ShowReportInAnalysis(frmAnalysis& window, const vrd::Declaration& state,
     vrd::ReportForAnalysis report;
     report.path = state.OpenedFileName;
     report.minuteLines = state.MinuteLines;
-    if (results != nullptr) {
-        report.site = results->Rows().Label(vrd::LabelId::Name).trimmed().toLatin1().toStdString();
-        report.serial =
-            results->Rows().Label(vrd::LabelId::Serial).trimmed().toLatin1().toStdString();
-    }
+    report.site = Trimmed(opened.window.Label(vrd::LabelId::Name));
+    report.serial = Trimmed(opened.window.Label(vrd::LabelId::Serial));
     std::vector<vrd::ReportForAnalysis> reports;
     reports.push_back(std::move(report));
     window.Session().SetReports(std::move(reports));

@@ -1,17 +1,15 @@
 #pragma once
-// The analysis window as the main window opens it: over the report read last, the file dialogs
-// of the program, and the site and serial the results window shows.
+// The analysis window as the main window opens it: over the report read last, with the file
+// dialogs of the program.
 
-#include "report/declaration.h"
+#include "report/opened_report.h"
 
 class FileDialogs;
 class frmAnalysis;
-class frmArray;
 
-// Puts the report read last into the window (replacing what it analysed), with the site and
-// serial of results when it is open.
-void ShowReportInAnalysis(frmAnalysis& window, const vrd::Declaration& state,
-                          const frmArray* results);
+// Puts the minutes of report into the window (replacing what it analysed), with the site and
+// serial its labels show.
+void ShowReportInAnalysis(frmAnalysis& window, const vrd::OpenedReport& report);
 
 // Lets the window ask dialogs for its paths.
 void UseFileDialogs(frmAnalysis& window, FileDialogs& dialogs);

@@ -6,7 +6,6 @@
 #include "app/frm_start.h"
 #include "app/load_failure_text.h"
 #include "app/load_progress.h"
-#include "app/results_window_on_demand.h"
 #include "views/chart_series.h"
 #include "views/frm_analysis.h"
 #include "views/frm_array.h"
@@ -73,21 +72,11 @@ QString SiteText(const std::string& line) {
     return site;
 }
 
-// A copy of state without the report and the minute lines, which a load does not need: a year of
-// them is tens of megabytes the GUI thread would copy for nothing.
-vrd::Declaration WithoutTexts(vrd::Declaration& state) {
-    std::string report = std::move(state.DecodedReport);
-    std::string minutes = std::move(state.MinuteLines);
-    vrd::Declaration copy = state;
-    state.DecodedReport = std::move(report);
-    state.MinuteLines = std::move(minutes);
-    return copy;
-}
-
 } // namespace
 
 MDIFormMain::MDIFormMain(FileDialogs& dialogs, StartUpOptions options)
-    : CommonDialog1(dialogs), chartDialogs_(dialogs), fileToOpen_(std::move(options.fileToOpen)) {
+    : shown_(std::make_shared<const vrd::OpenedReport>()), CommonDialog1(dialogs),
+      chartDialogs_(dialogs), fileToOpen_(std::move(options.fileToOpen)) {
     setObjectName(QStringLiteral("MDIFormMain"));
     setWindowTitle(kCaption);
     setAcceptDrops(true);
@@ -134,12 +123,12 @@ void MDIFormMain::ConnectCommands() {
 
 void MDIFormMain::ConnectLoader() {
     connect(&loader_, &ReportLoader::reportReady, this,
-            [this](const QString&, const LoadedReportPtr& loaded) {
+            [this](const QString&, const vrd::SharedReport& loaded) {
                 TakeOver(loaded);
                 EndLoad();
             });
     connect(&loader_, &ReportLoader::loadFailed, this,
-            [this](const QString& path, const QString&, const LoadedReportPtr& partial) {
+            [this](const QString& path, const QString&, const vrd::SharedReport& partial) {
                 // Worded before the load ends: a command run from its end may start another
                 // load, for another path.
                 const QString warning = LoadFailureText(path, *partial->outcome.failure);
@@ -148,14 +137,19 @@ void MDIFormMain::ConnectLoader() {
                 ShowWarning(this, kCaption, warning);
             });
     // A cancelled load keeps nothing of what it read: the lists stay cleared.
-    connect(&loader_, &ReportLoader::loadCancelled, this, &MDIFormMain::EndLoad);
+    connect(&loader_, &ReportLoader::loadCancelled, this, [this](const QString&) {
+        if (began_)
+            shown_ =
+                std::make_shared<const vrd::OpenedReport>(vrd::CancelledOpen(*began_, *shown_));
+        EndLoad();
+    });
 }
 
 void MDIFormMain::MDIForm_Load() {
     UpdateMenus();
     show();
-    state_.BlockResultsWindow = vrd::kTrue;
-    state_.BlockGraphWindow = vrd::kTrue;
+    blocks_.BlockResultsWindow = vrd::kTrue;
+    blocks_.BlockGraphWindow = vrd::kTrue;
     // The main window takes no input until the start screen has gone.
     startScreen_ = new frmStart;
     setEnabled(false);
@@ -210,50 +204,47 @@ void MDIFormMain::OpenWithDialog(const QString& filter, vrd::ReportKind kind) {
         OpenReport(*path, kind);
 }
 
-// The steps before reading run here, in the order the open commands have always taken them; the
-// reading, decoding and parsing run on a copy of the state off the GUI thread.
+// The open command: the results window is unblocked, loaded if need be and cleared under the new
+// caption here; the reading, decoding and parsing run off the GUI thread over the report shown.
 void MDIFormMain::OpenReport(const QString& path, vrd::ReportKind kind) {
-    ResultsWindowOnDemand window([this] { return LoadResultsWindow(); });
-    vrd::BeginOpen(state_, window, PathBytes(path));
-
-    LoadRequest request;
-    request.state = WithoutTexts(state_);
-    if (const frmArray* results = ResultsWindow())
-        request.lists = results->Rows().SeedForLoad();
-    request.kind = kind;
+    blocks_.BlockResultsWindow = vrd::kFalse;
+    ReportRows* rows = LoadResultsWindow();
+    began_ = std::make_shared<const vrd::OpenedReport>(vrd::BeganOpen(
+        *shown_, rows != nullptr ? rows->Shown()->window : vrd::ReportLists(), PathBytes(path)));
+    if (rows != nullptr)
+        rows->Show(began_);
 
     loading_ = true;
     UpdateMenus();
     progress_->Begin(path);
-    loader_.Start(std::move(request));
+    loader_.Start(LoadRequest{began_, shown_, kind});
 }
 
-void MDIFormMain::TakeOver(const LoadedReportPtr& loaded) {
-    // The user may have closed the results window meanwhile; filling its lists loads it again.
-    ReportRows* rows = LoadResultsWindow();
-    if (rows != nullptr)
-        rows->BeginReplace();
-    ApplyLoad(state_, *loaded);
+void MDIFormMain::TakeOver(const vrd::SharedReport& loaded) {
+    const vrd::OpenOutcome& outcome = loaded->outcome;
     // The saves suggest a name made from the file whose report they write.
-    if (loaded->reportReplaced)
+    if (outcome.reportReplaced)
         CommonDialog1.NoteReportFrom(
-            QFile::decodeName(QByteArray::fromStdString(state_.OpenedFileName)));
+            QFile::decodeName(QByteArray::fromStdString(loaded->state.OpenedFileName)));
     // The chart names the file and site of the minutes it shows: those of the last parse, which
     // a later open that fails before its parse leaves in place.
-    if (loaded->minutesReplaced) {
-        minutesFrom_.path = QFile::decodeName(QByteArray::fromStdString(state_.OpenedFileName));
-        minutesFrom_.site = SiteText(loaded->lists.Label(vrd::LabelId::Name));
-    }
-    if (rows != nullptr)
-        rows->Replace(state_.DecodedReport, std::move(loaded->lists));
-    if (loaded->outcome.reportLoaded)
+    if (outcome.reportLoaded) {
+        minutesFrom_.path =
+            QFile::decodeName(QByteArray::fromStdString(loaded->state.OpenedFileName));
+        minutesFrom_.site = SiteText(loaded->window.Label(vrd::LabelId::Name));
         reportRead_ = true;
+    }
+    shown_ = loaded;
+    // The user may have closed the results window meanwhile; showing the lists loads it again.
+    if (ReportRows* rows = LoadResultsWindow())
+        rows->Show(shown_);
 }
 
 void MDIFormMain::EndLoad() {
+    began_.reset();
     // A new open refreshes an analysis window that is open.
     if (reportRead_ && AnalysisWindow() != nullptr)
-        ShowReportInAnalysis(*AnalysisWindow(), state_, ResultsWindow());
+        ShowReportInAnalysis(*AnalysisWindow(), *shown_);
     loading_ = false;
     progress_->End();
     UpdateMenus();
@@ -265,9 +256,12 @@ ReportRows* MDIFormMain::LoadResultsWindow() {
         return &loaded->Rows();
     auto* form = new frmArray;
     windows_.results = AddChild(*workspace_, form, kFixedChildFlags, windowIcon());
-    form->Rows().SetCaption(state_.OpenedFileName);
+    // A new window shows the designed labels under the path opened last, until it is filled.
+    auto designed = std::make_shared<vrd::OpenedReport>();
+    designed->window.SetCaption(shown_->state.OpenedFileName);
+    form->Rows().Show(std::move(designed));
     windows_.results->show();
-    GuardWindows(state_, windows_);
+    GuardWindows(blocks_, windows_);
     frmArray* results = ResultsWindow();
     return results != nullptr ? &results->Rows() : nullptr;
 }
@@ -275,7 +269,7 @@ ReportRows* MDIFormMain::LoadResultsWindow() {
 void MDIFormMain::ShowGraphWindow() {
     if (loading_)
         return;
-    state_.BlockGraphWindow = vrd::kFalse;
+    blocks_.BlockGraphWindow = vrd::kFalse;
     if (ChartWindow() == nullptr) {
         auto* chart = new frmGraph;
         chart->SetSavePathChooser([this](QWidget*, const QString& name) {
@@ -287,10 +281,10 @@ void MDIFormMain::ShowGraphWindow() {
                                         QStringLiteral(".png"));
     ChartWindow()->SetReportIdentity(minutesFrom_.path, minutesFrom_.site);
     // Each opening shows the minutes of the report read last.
-    ChartWindow()->ShowSeries(BuildChartSeries(state_.MinuteLines));
+    ChartWindow()->ShowSeries(BuildChartSeries(shown_->state.MinuteLines));
     windows_.chart->show();
     workspace_->setActiveSubWindow(windows_.chart);
-    GuardWindows(state_, windows_);
+    GuardWindows(blocks_, windows_);
 }
 
 void MDIFormMain::ShowAnalysisWindow() {
@@ -301,7 +295,7 @@ void MDIFormMain::ShowAnalysisWindow() {
         UseFileDialogs(*analysis, chartDialogs_);
         analysis_ = AddChild(*workspace_, analysis, Qt::SubWindow, windowIcon());
     }
-    ShowReportInAnalysis(*AnalysisWindow(), state_, ResultsWindow());
+    ShowReportInAnalysis(*AnalysisWindow(), *shown_);
     analysis_->show();
     workspace_->setActiveSubWindow(analysis_);
 }
@@ -325,7 +319,7 @@ frmGraph* MDIFormMain::ChartWindow() const {
 void MDIFormMain::SaveAs(vrd::ExportFormat format) {
     if (loading_ || !reportRead_)
         return;
-    const ExportOutcome outcome = SaveReport(CommonDialog1, state_.DecodedReport, format);
+    const ExportOutcome outcome = SaveReport(CommonDialog1, shown_->state.DecodedReport, format);
     switch (outcome.result) {
     case ExportOutcome::Result::Written:
     case ExportOutcome::Result::Cancelled:

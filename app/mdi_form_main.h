@@ -55,7 +55,9 @@ class MDIFormMain final : public QMainWindow {
     // Ignored while a load is running.
     void OpenFile(const QString& path);
 
-    const vrd::Declaration& State() const { return state_; }
+    // The state as the last open command left it.
+    const vrd::Declaration& State() const { return shown_->state; }
+    const vrd::WindowBlocks& Blocks() const { return blocks_; }
     const MainMenus& Menus() const { return menus_; }
     const CommonDialog& Dialog() const { return CommonDialog1; }
     const QTimer& WaitTimer() const { return Timer_Wait; }
@@ -90,13 +92,17 @@ class MDIFormMain final : public QMainWindow {
 
     void OpenWithDialog(const QString& filter, vrd::ReportKind kind);
     void OpenReport(const QString& path, vrd::ReportKind kind);
-    void TakeOver(const LoadedReportPtr& loaded);
+    void TakeOver(const vrd::SharedReport& loaded);
     void EndLoad();
     void SaveAs(vrd::ExportFormat format);
     void UpdateMenus();
     ReportRows* LoadResultsWindow();
 
-    vrd::Declaration state_;
+    // What the last open command made; the results window shows the same value, or the one an
+    // open in progress began with.
+    vrd::SharedReport shown_;
+    vrd::SharedReport began_; // while a load runs: what its open began with
+    vrd::WindowBlocks blocks_;
     CommonDialog CommonDialog1;
     // The chart's "Save chart as PNG" asks the same chooser, but is no file command: it leaves
     // the name the exports suggest alone.

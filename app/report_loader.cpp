@@ -19,32 +19,17 @@ struct ReportLoader::Job {
     std::mutex mutex;
     std::condition_variable ended;
     bool workerEnded = false; // guarded by mutex
-    LoadedReportPtr result;   // guarded by mutex: what the worker made, unless cancelled
+    vrd::SharedReport result; // guarded by mutex: what the worker made, unless cancelled
 };
 
 namespace {
 
-// A load that threw keeps nothing of what it made: the lists as they were seeded, and the
-// caller's report and minute lines.
-void FailWithoutReplacing(LoadedReport& loaded, vrd::ReportLists seed, std::string reason) {
-    loaded.lists = std::move(seed);
-    loaded.outcome = {};
-    loaded.outcome.failure = vrd::Failure{vrd::Stage::Read, std::move(reason)};
-    loaded.reportReplaced = false;
-    loaded.minutesReplaced = false;
-}
-
-LoadedReportPtr RunLoad(LoadRequest& request, ReportLoader::Job& job) {
-    auto loaded = std::make_shared<LoadedReport>();
-    loaded->state = std::move(request.state);
-    loaded->lists = request.lists;
-    // The core reports each stage from 0 to its own total (the decoding in bytes of the file, the
-    // parse in bytes of the report); the progress runs once over all of them instead.
-    const std::uint64_t stages = request.kind == vrd::ReportKind::Encoded ? 2 : 1;
-    std::uint64_t stage = 0;
-    std::uint64_t stageTotal = 0;
-    const vrd::Progress progress = [&job, &stage, &stageTotal, stages](std::uint64_t done,
-                                                                       std::uint64_t total) {
+// The core reports each stage from 0 to its own total (the decoding in bytes of the file, the
+// parse in bytes of the report); the progress runs once over all of them instead.
+vrd::Progress JobProgress(ReportLoader::Job& job, vrd::ReportKind kind) {
+    const std::uint64_t stages = kind == vrd::ReportKind::Encoded ? 2 : 1;
+    return [&job, stages, stage = std::uint64_t{0},
+            stageTotal = std::uint64_t{0}](std::uint64_t done, std::uint64_t total) mutable {
         if (total != stageTotal) {
             if (stageTotal != 0 && stage + 1 < stages)
                 ++stage;
@@ -58,29 +43,22 @@ LoadedReportPtr RunLoad(LoadRequest& request, ReportLoader::Job& job) {
         }
         return !job.cancelled.load();
     };
-    // Nothing may leave the worker's thread but its result.
-    try {
-        loaded->outcome = vrd::LoadAndParse(loaded->state, loaded->lists, request.kind, progress);
-        loaded->reportReplaced = loaded->outcome.reportReplaced;
-        loaded->minutesReplaced = loaded->outcome.reportLoaded;
-    } catch (const std::bad_alloc&) {
-        FailWithoutReplacing(*loaded, std::move(request.lists),
-                             "there is not enough memory to read it");
-    } catch (const std::exception& error) {
-        FailWithoutReplacing(*loaded, std::move(request.lists), error.what());
-    } catch (...) {
-        FailWithoutReplacing(*loaded, std::move(request.lists), "an unexpected error");
-    }
-    if (!loaded->reportReplaced)
-        std::string().swap(loaded->state.DecodedReport);
-    if (!loaded->minutesReplaced)
-        std::string().swap(loaded->state.MinuteLines);
-    return loaded;
 }
 
 // Runs on a thread of its own; the GUI thread takes the result when it next looks.
 void Work(std::shared_ptr<ReportLoader::Job> job, LoadRequest request) {
-    LoadedReportPtr loaded = RunLoad(request, *job);
+    vrd::SharedReport loaded;
+    // Nothing may leave the worker's thread: without even the memory for its result, the load
+    // ends as a cancelled one, which keeps the report shown.
+    try {
+        loaded = std::make_shared<const vrd::OpenedReport>(vrd::FinishOpen(
+            *request.began, *request.before, request.kind, true, JobProgress(*job, request.kind)));
+    } catch (...) {
+        loaded.reset();
+    }
+    // What the open began from is not kept alive by a worker that may outlast it.
+    request.began.reset();
+    request.before.reset();
     if (job->cancelled.load())
         loaded.reset(); // nobody takes it: freed now rather than kept until the next load
     {
@@ -93,18 +71,8 @@ void Work(std::shared_ptr<ReportLoader::Job> job, LoadRequest request) {
 
 } // namespace
 
-void ApplyLoad(vrd::Declaration& shown, LoadedReport& loaded) {
-    std::string report =
-        std::move(loaded.reportReplaced ? loaded.state.DecodedReport : shown.DecodedReport);
-    std::string minutes =
-        std::move(loaded.minutesReplaced ? loaded.state.MinuteLines : shown.MinuteLines);
-    shown = std::move(loaded.state);
-    shown.DecodedReport = std::move(report);
-    shown.MinuteLines = std::move(minutes);
-}
-
 ReportLoader::ReportLoader(QObject* parent) : QObject(parent) {
-    qRegisterMetaType<LoadedReportPtr>();
+    qRegisterMetaType<vrd::SharedReport>();
     pollTimer_.setInterval(kProgressInterval);
     connect(&pollTimer_, &QTimer::timeout, this, &ReportLoader::Poll);
 }
@@ -119,7 +87,7 @@ ReportLoader::~ReportLoader() {
 
 void ReportLoader::Start(LoadRequest request) {
     Q_ASSERT(!IsRunning());
-    path_ = QFile::decodeName(QByteArray::fromStdString(request.state.OpenedFileName));
+    path_ = QFile::decodeName(QByteArray::fromStdString(request.began->state.OpenedFileName));
     job_ = std::make_shared<Job>();
     lastWorker_ = job_;
     // Detached: a read from a device or a pipe may never come back, and neither a cancel nor the
@@ -161,7 +129,7 @@ void ReportLoader::Poll() {
     if (!job_)
         return;
     bool ended = false;
-    LoadedReportPtr loaded;
+    vrd::SharedReport loaded;
     {
         const std::lock_guard<std::mutex> lock(job_->mutex);
         ended = job_->workerEnded;
@@ -177,7 +145,7 @@ void ReportLoader::Poll() {
                         static_cast<qint64>(total));
 }
 
-void ReportLoader::Finish(const LoadedReportPtr& loaded) {
+void ReportLoader::Finish(const vrd::SharedReport& loaded) {
     pollTimer_.stop();
     job_.reset();
     // A copy: a receiver may start the next load, which changes path_.

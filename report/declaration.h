@@ -1,6 +1,7 @@
 #pragma once
-// The state the commands and windows share: the report opened last, its 1-minute records, the
-// window block flags and the running-level state. All zero or empty at program start.
+// The state the open commands share: the report opened last, its 1-minute records and the
+// running-level state; and the window block flags, which the main window's commands change between
+// opens. All zero or empty at program start.
 
 #include "report/running_leq.h"
 
@@ -17,9 +18,13 @@ struct Declaration {
     std::string DecodedReport;  // the report text of the file opened last
     std::string MinuteLines;    // level and gap records of the "1 minute" section, whole lines
     std::string OpenedFileName; // the path chosen in the last open dialog
+    RunningLeqState Running;
+};
+
+// A results or chart window loaded while its flag is true closes itself again.
+struct WindowBlocks {
     std::int16_t BlockResultsWindow = kFalse;
     std::int16_t BlockGraphWindow = kFalse;
-    RunningLeqState Running;
 };
 
 } // namespace vrd

@@ -22,7 +22,6 @@ ReportKind KindForPath(const std::string& path) {
 
 void BeginOpen(Declaration& state, ResultsWindow& window, const std::string& path) {
     state.OpenedFileName = path;
-    state.BlockResultsWindow = kFalse;
     for (const ListId list : kAllLists)
         window.ClearList(list);
     // Cleared lists belong to this open, whatever comes of it: a window that no longer shows the

@@ -26,8 +26,8 @@ struct OpenOutcome {
     std::optional<Failure> failure;
 };
 
-// The chosen path becomes OpenedFileName and the results window's caption; the window is unblocked
-// and its lists cleared.
+// The chosen path becomes OpenedFileName and the results window's caption, and its lists are
+// cleared. (The main window unblocks the results window before.)
 void BeginOpen(Declaration& state, ResultsWindow& window, const std::string& path);
 
 // Reads OpenedFileName into DecodedReport, decoding it when encoded. A file that cannot be read

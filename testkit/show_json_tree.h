@@ -2,7 +2,7 @@
 // The state after an open command as an nlohmann JSON value: what the streamed JSON of
 // "vrdtool show --json" is held to in tests and fuzzing.
 
-#include "tools/vrdtool/opened_report.h"
+#include "report/opened_report.h"
 
 #include <nlohmann/json.hpp>
 

@@ -14,7 +14,7 @@ void Unload(QPointer<QMdiSubWindow>& window) {
 
 } // namespace
 
-void GuardWindows(const vrd::Declaration& state, ChildWindows& windows) {
+void GuardWindows(const vrd::WindowBlocks& state, ChildWindows& windows) {
     if (state.BlockResultsWindow == vrd::kTrue)
         Unload(windows.results);
     if (state.BlockGraphWindow == vrd::kTrue)

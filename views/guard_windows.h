@@ -14,4 +14,4 @@ struct ChildWindows {
 
 // Called by each window as the last step of its load. Both flags are tested whichever window
 // calls; a window that is not loaded is left alone.
-void GuardWindows(const vrd::Declaration& state, ChildWindows& windows);
+void GuardWindows(const vrd::WindowBlocks& state, ChildWindows& windows);

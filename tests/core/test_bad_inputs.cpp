@@ -4,12 +4,12 @@
 
 #include "export/csv_export.h"
 #include "report/open_report.h"
+#include "report/opened_report.h"
 #include "report/report_lists.h"
 #include "testkit/encoder.h"
 #include "testkit/report_builder.h"
 #include "testkit/report_generator.h"
 #include "tools/vrdtool/commands.h"
-#include "tools/vrdtool/opened_report.h"
 
 #include <gtest/gtest.h>
 

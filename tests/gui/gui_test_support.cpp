@@ -88,6 +88,11 @@ CoreOpen OpenWithCore(const QString& path, vrd::ReportKind kind) {
     return open;
 }
 
+vrd::SharedReport Shared(const CoreOpen& open) {
+    return std::make_shared<const vrd::OpenedReport>(
+        vrd::OpenedReport{open.state, open.lists, open.outcome});
+}
+
 QString TestFiles::Write(const QString& name, const std::string& bytes) {
     const QString path = Path(name);
     QFile file(path);

@@ -3,6 +3,7 @@
 
 #include "app/file_dialogs.h"
 #include "report/open_report.h"
+#include "report/opened_report.h"
 #include "report/report_lists.h"
 
 #include <QApplication>
@@ -43,6 +44,8 @@ struct CoreOpen {
     vrd::OpenOutcome outcome;
 };
 CoreOpen OpenWithCore(const QString& path, vrd::ReportKind kind);
+// The same open as one value, as the windows take it.
+vrd::SharedReport Shared(const CoreOpen& open);
 
 // Files in a temporary folder that goes away with the test.
 class TestFiles {

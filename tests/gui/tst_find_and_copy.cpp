@@ -77,8 +77,7 @@ void TestFindAndCopy::initTestCase() {
 
 void TestFindAndCopy::init() {
     window_ = std::make_unique<frmArray>();
-    window_->Rows().BeginReplace();
-    window_->Rows().Replace(core_.state.DecodedReport, core_.lists);
+    window_->Rows().Show(Shared(core_));
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }
@@ -251,8 +250,7 @@ void TestFindAndCopy::copyKeepsEveryByte() {
     const QString path = files_.Write(QStringLiteral("bytes.txt"), report);
     const CoreOpen core = OpenWithCore(path, vrd::ReportKind::Plain);
     frmArray window;
-    window.Rows().BeginReplace();
-    window.Rows().Replace(core.state.DecodedReport, core.lists);
+    window.Rows().Show(Shared(core));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 

@@ -119,7 +119,7 @@ void TestOpenCommands::openVrdFillsTheResultsWindow() {
     }
     QCOMPARE(main_->State().DecodedReport, report_);
     QCOMPARE(main_->State().MinuteLines, core.state.MinuteLines);
-    QCOMPARE(main_->State().BlockResultsWindow, vrd::kFalse);
+    QCOMPARE(main_->Blocks().BlockResultsWindow, vrd::kFalse);
     QVERIFY(main_->Menus().mnuSave->menuAction()->isEnabled());
     QVERIFY(main_->Menus().mnuChart->isEnabled());
     QCOMPARE(main_->Dialog().ReportFileName(), QStringLiteral("site day.vrd"));
@@ -263,7 +263,7 @@ void TestOpenCommands::chartShowsTheMinutesReadLast() {
     main_->Menus().mnuChart->trigger();
     frmGraph* chart = main_->ChartWindow();
     QVERIFY(chart != nullptr);
-    QCOMPARE(main_->State().BlockGraphWindow, vrd::kFalse);
+    QCOMPARE(main_->Blocks().BlockGraphWindow, vrd::kFalse);
     // The last minute's line feed ends the store of minutes, so that minute is not charted.
     QCOMPARE(chart->Levels()->count(), 149);
     // Each hour, again after every two minutes below 60 dB (told apart by zero-width spaces).

@@ -41,7 +41,7 @@ class TestReportListModel final : public QObject {
   private slots:
     void showsTheRowsTheCoreMade_data();
     void showsTheRowsTheCoreMade();
-    void replaceResetsEachListOnceAndClearEmptiesOne();
+    void showResetsEachListOnceAndABegunOpenEmptiesThem();
     void seedKeepsTheLabelsAndCaptionShown();
 
   private:
@@ -67,8 +67,7 @@ void TestReportListModel::showsTheRowsTheCoreMade() {
 
     ReportRows rows;
     Models models(rows);
-    rows.BeginReplace();
-    rows.Replace(core.state.DecodedReport, core.lists);
+    rows.Show(Shared(core));
 
     for (const vrd::ListId list : vrd::kAllLists) {
         ReportListModel& model = models[list];
@@ -89,7 +88,7 @@ void TestReportListModel::showsTheRowsTheCoreMade() {
     QCOMPARE(rows.Caption(), path);
 }
 
-void TestReportListModel::replaceResetsEachListOnceAndClearEmptiesOne() {
+void TestReportListModel::showResetsEachListOnceAndABegunOpenEmptiesThem() {
     const QString path = files_.Write(QStringLiteral("reset.txt"), BuildReport(30, Level));
     const CoreOpen core = OpenWithCore(path, vrd::ReportKind::Plain);
     ReportRows rows;
@@ -99,29 +98,35 @@ void TestReportListModel::replaceResetsEachListOnceAndClearEmptiesOne() {
         resets.push_back(
             std::make_unique<QSignalSpy>(model.get(), &QAbstractItemModel::modelReset));
 
-    rows.BeginReplace();
-    rows.Replace(core.state.DecodedReport, core.lists);
+    rows.Show(Shared(core));
     for (const auto& spy : resets)
         QCOMPARE(spy->count(), 1);
 
-    rows.ClearList(vrd::ListId::Leq5);
-    QCOMPARE(models[vrd::ListId::Leq5].rowCount(), 0);
-    QCOMPARE(resets[static_cast<std::size_t>(vrd::ListId::Leq5)]->count(), 2);
-    QCOMPARE(resets[static_cast<std::size_t>(vrd::ListId::Leq1)]->count(), 1);
+    // The next open begins with its lists cleared: each list is reset once more, and empty.
+    rows.Show(std::make_shared<const vrd::OpenedReport>(
+        vrd::BeganOpen(*rows.Shown(), rows.Shown()->window, "/data/next.txt")));
+    for (const vrd::ListId list : vrd::kAllLists)
+        QCOMPARE(models[list].rowCount(), 0);
+    for (const auto& spy : resets)
+        QCOMPARE(spy->count(), 2);
 }
 
 void TestReportListModel::seedKeepsTheLabelsAndCaptionShown() {
     ReportRows rows;
     QCOMPARE(rows.Label(vrd::LabelId::Name), QStringLiteral("name"));
     QCOMPARE(rows.Label(vrd::LabelId::Serial), QStringLiteral("serial"));
-    rows.SetLabel(vrd::LabelId::Name, "North gate\n");
-    rows.SetCaption("/data/north.vrd");
-    const vrd::ReportLists seed = rows.SeedForLoad();
-    QCOMPARE(seed.Label(vrd::LabelId::Name), std::string("North gate\n"));
-    QCOMPARE(seed.Label(vrd::LabelId::Serial), std::string("serial"));
-    QCOMPARE(seed.Caption(), std::string("/data/north.vrd"));
+    auto shown = std::make_shared<vrd::OpenedReport>();
+    shown->window.SetLabel(vrd::LabelId::Name, "North gate\n");
+    shown->window.SetCaption("/data/north.vrd");
+    rows.Show(shown);
+    // An open begins with the labels shown, under its own path.
+    const vrd::OpenedReport began =
+        vrd::BeganOpen(vrd::OpenedReport{}, rows.Shown()->window, "/data/south.vrd");
+    QCOMPARE(began.window.Label(vrd::LabelId::Name), std::string("North gate\n"));
+    QCOMPARE(began.window.Label(vrd::LabelId::Serial), std::string("serial"));
+    QCOMPARE(began.window.Caption(), std::string("/data/south.vrd"));
     for (const vrd::ListId list : vrd::kAllLists)
-        QCOMPARE(seed.RowCount(list), std::size_t{0});
+        QCOMPARE(began.window.RowCount(list), std::size_t{0});
 }
 
 VRD_GUI_TEST_MAIN(TestReportListModel)

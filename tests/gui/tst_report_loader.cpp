@@ -1,6 +1,6 @@
-// The loader: the core's result, delivered through typed signals; applied over the state shown, it
-// leaves exactly what the core leaves when it opens over that state, though the load never sees
-// the report shown; a cancel hands back nothing and ends at once, even when the worker is stuck.
+// The loader: the core's result, delivered through typed signals; over the report shown, it leaves
+// exactly what the core leaves when it opens over that state; a cancel hands back nothing and ends
+// at once, even when the worker is stuck.
 
 #include "app/report_loader.h"
 #include "gui_test_support.h"
@@ -19,19 +19,20 @@ int Level(int minute) {
     return 50 + minute % 30;
 }
 
-// What the open command hands the loader: the state with the new path, without its texts.
-LoadRequest RequestFor(const QString& path, vrd::ReportKind kind, vrd::Declaration state = {}) {
+// What the open command hands the loader: the open begun over the report shown.
+LoadRequest RequestFor(const QString& path, vrd::ReportKind kind, vrd::SharedReport shown = {}) {
+    if (!shown)
+        shown = std::make_shared<const vrd::OpenedReport>();
     LoadRequest request;
-    vrd::BeginOpen(state, request.lists, QFile::encodeName(path).toStdString());
-    request.state = std::move(state);
-    request.state.DecodedReport.clear();
-    request.state.MinuteLines.clear();
+    request.began = std::make_shared<const vrd::OpenedReport>(
+        vrd::BeganOpen(*shown, shown->window, QFile::encodeName(path).toStdString()));
+    request.before = std::move(shown);
     request.kind = kind;
     return request;
 }
 
 // Waits for the signal that ends the load; the loaded report, or null after a cancel.
-LoadedReportPtr Await(ReportLoader& loader) {
+vrd::SharedReport Await(ReportLoader& loader) {
     QSignalSpy ready(&loader, &ReportLoader::reportReady);
     QSignalSpy failed(&loader, &ReportLoader::loadFailed);
     QSignalSpy cancelled(&loader, &ReportLoader::loadCancelled);
@@ -39,9 +40,9 @@ LoadedReportPtr Await(ReportLoader& loader) {
                          10000))
         return nullptr;
     if (ready.count() > 0)
-        return ready.at(0).at(1).value<LoadedReportPtr>();
+        return ready.at(0).at(1).value<vrd::SharedReport>();
     if (failed.count() > 0)
-        return failed.at(0).at(2).value<LoadedReportPtr>();
+        return failed.at(0).at(2).value<vrd::SharedReport>();
     return nullptr;
 }
 
@@ -74,16 +75,15 @@ void TestReportLoader::deliversWhatTheCoreMakes() {
     QCOMPARE(ready.at(0).at(0).toString(), path);
     QVERIFY(!loader.IsRunning());
 
-    const auto loaded = ready.at(0).at(1).value<LoadedReportPtr>();
+    const auto loaded = ready.at(0).at(1).value<vrd::SharedReport>();
     const CoreOpen core = OpenWithCore(path, vrd::ReportKind::Encoded);
     QVERIFY(loaded->outcome.reportLoaded);
-    QVERIFY(loaded->reportReplaced);
-    QVERIFY(loaded->minutesReplaced);
+    QVERIFY(loaded->outcome.reportReplaced);
     QCOMPARE(loaded->state.DecodedReport, core.state.DecodedReport);
     QCOMPARE(loaded->state.MinuteLines, core.state.MinuteLines);
     QCOMPARE(loaded->state.Running.Leq10, core.state.Running.Leq10);
     for (const vrd::ListId list : vrd::kAllLists)
-        QCOMPARE(loaded->lists.RowCount(list), core.lists.RowCount(list));
+        QCOMPARE(loaded->window.RowCount(list), core.lists.RowCount(list));
 }
 
 void TestReportLoader::appliedLoadLeavesWhatTheCoreLeaves_data() {
@@ -128,39 +128,39 @@ void TestReportLoader::appliedLoadLeavesWhatTheCoreLeaves() {
     // The state after an earlier open of another report, with minutes of its own.
     const QString earlier =
         files_.Write(QStringLiteral("earlier.txt"), BuildReport(30, [](int) { return 77; }));
-    const vrd::Declaration shownBefore = OpenWithCore(earlier, vrd::ReportKind::Plain).state;
+    const CoreOpen before = OpenWithCore(earlier, vrd::ReportKind::Plain);
+    const vrd::Declaration& shownBefore = before.state;
     QVERIFY(!shownBefore.MinuteLines.empty());
 
     // What the core leaves when it opens path over that state by itself.
     vrd::Declaration expected = shownBefore;
-    vrd::ReportLists expectedLists;
+    vrd::ReportLists expectedLists = before.lists;
     vrd::BeginOpen(expected, expectedLists, QFile::encodeName(path).toStdString());
     const vrd::OpenOutcome outcome = vrd::LoadAndParse(expected, expectedLists, kind);
 
-    // The open command clears the lists and takes the path, then hands the loader the rest.
-    vrd::Declaration shown = shownBefore;
-    vrd::ReportLists window;
-    vrd::BeginOpen(shown, window, QFile::encodeName(path).toStdString());
+    // The open command begins the open over the report shown and hands the loader the rest.
     ReportLoader loader;
-    loader.Start(RequestFor(path, kind, shown));
-    const LoadedReportPtr loaded = Await(loader);
+    loader.Start(RequestFor(path, kind, Shared(before)));
+    const vrd::SharedReport loaded = Await(loader);
     QVERIFY(loaded != nullptr);
     QCOMPARE(loaded->outcome.reportLoaded, outcome.reportLoaded);
     QCOMPARE(loaded->outcome.failure.has_value(), outcome.failure.has_value());
-    QCOMPARE(loaded->reportReplaced, reportReplaced);
-    QCOMPARE(loaded->minutesReplaced, minutesReplaced);
+    QCOMPARE(loaded->outcome.reportReplaced, reportReplaced);
+    QCOMPARE(loaded->state.MinuteLines != shownBefore.MinuteLines, minutesReplaced);
 
-    ApplyLoad(shown, *loaded);
+    const vrd::Declaration& shown = loaded->state;
     QCOMPARE(shown.DecodedReport, expected.DecodedReport);
     QCOMPARE(shown.MinuteLines, expected.MinuteLines);
     QCOMPARE(shown.OpenedFileName, expected.OpenedFileName);
-    QCOMPARE(shown.BlockResultsWindow, expected.BlockResultsWindow);
     QCOMPARE(shown.Running.Leq5, expected.Running.Leq5);
     QCOMPARE(shown.Running.Leq10, expected.Running.Leq10);
+    for (const vrd::LabelId label : {vrd::LabelId::Name, vrd::LabelId::Serial})
+        QCOMPARE(loaded->window.Label(label), expectedLists.Label(label));
+    QCOMPARE(loaded->window.Caption(), expectedLists.Caption());
     for (const vrd::ListId list : vrd::kAllLists) {
-        QCOMPARE(loaded->lists.RowCount(list), expectedLists.RowCount(list));
+        QCOMPARE(loaded->window.RowCount(list), expectedLists.RowCount(list));
         for (std::size_t row = 0; row < expectedLists.RowCount(list); ++row)
-            QCOMPARE(loaded->lists.Row(shown.DecodedReport, list, row),
+            QCOMPARE(loaded->window.Row(shown.DecodedReport, list, row),
                      expectedLists.Row(expected.DecodedReport, list, row));
     }
 }
@@ -201,7 +201,7 @@ void TestReportLoader::cancelEndsALoadStuckInARead() {
 
     const QString good = files_.Write(QStringLiteral("next.txt"), BuildReport(45, Level));
     loader.Start(RequestFor(good, vrd::ReportKind::Plain));
-    const LoadedReportPtr next = Await(loader);
+    const vrd::SharedReport next = Await(loader);
     QVERIFY(next != nullptr);
     QCOMPARE(next->state.DecodedReport, BuildReport(45, Level));
 

@@ -47,8 +47,7 @@ void TestResultsWindow::initTestCase() {
     QVERIFY(!core_.outcome.failure);
     owner_ = std::make_unique<frmArray>();
     window_ = owner_.get();
-    window_->Rows().BeginReplace();
-    window_->Rows().Replace(core_.state.DecodedReport, core_.lists);
+    window_->Rows().Show(Shared(core_));
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_));
 }
@@ -127,8 +126,7 @@ void TestResultsWindow::rowPastTheEndOfAListClearsItsSelection() {
     const QString path = files_.Write(QStringLiteral("short.txt"), BuildReport(180, Level, 60));
     const CoreOpen core = OpenWithCore(path, vrd::ReportKind::Plain);
     frmArray window;
-    window.Rows().BeginReplace();
-    window.Rows().Replace(core.state.DecodedReport, core.lists);
+    window.Rows().Show(Shared(core));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.SelectRow(vrd::ListId::Leq5, 5);
@@ -162,7 +160,7 @@ void TestResultsWindow::guardClosesTheBlockedWindows() {
     QPointer<QMdiSubWindow> results = windows.results;
     QPointer<QMdiSubWindow> chart = windows.chart;
 
-    vrd::Declaration state;
+    vrd::WindowBlocks state;
     state.BlockResultsWindow = vrd::kFalse;
     state.BlockGraphWindow = vrd::kFalse;
     GuardWindows(state, windows);

@@ -52,8 +52,8 @@ void TestStartAndAbout::startUpDisablesTheMainWindowUntilTheTimerTicks() {
     QVERIFY(main.isVisible());
     QVERIFY(!main.isEnabled());
     QCOMPARE(main.windowTitle(), QStringLiteral("VELMAR Decryption software "));
-    QCOMPARE(main.State().BlockResultsWindow, vrd::kTrue);
-    QCOMPARE(main.State().BlockGraphWindow, vrd::kTrue);
+    QCOMPARE(main.Blocks().BlockResultsWindow, vrd::kTrue);
+    QCOMPARE(main.Blocks().BlockGraphWindow, vrd::kTrue);
     QVERIFY(!main.Menus().mnuSave->menuAction()->isEnabled());
     QVERIFY(!main.Menus().mnuChart->isEnabled());
     frmStart* screen = StartScreen();

@@ -1,23 +1,13 @@
 #include "tools/vrdtool/commands.h"
 
 #include "export/safe_write.h"
+#include "report/opened_report.h"
 #include "tools/vrdtool/show_json.h"
 
 #include <ostream>
 #include <utility>
 
 namespace vrd {
-
-OpenedReport OpenFromStart(const std::string& path, ReportKind kind, bool parse) {
-    OpenedReport opened;
-    // Start-up blocks both windows; the open command unblocks the results window.
-    opened.state.BlockResultsWindow = kTrue;
-    opened.state.BlockGraphWindow = kTrue;
-    BeginOpen(opened.state, opened.window, path);
-    opened.outcome =
-        parse ? LoadAndParse(opened.state, opened.window, kind) : LoadReport(opened.state, kind);
-    return opened;
-}
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/vrdtool/opened_report.h"
+#include "report/opened_report.h"
 
 #include <ostream>
 #include <string>
