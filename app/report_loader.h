@@ -6,8 +6,9 @@
 //
 // A cancel ends the load at once, whatever the worker is doing (a read from a device or a pipe
 // may never come back): the worker is left to stop at its next progress step, and what it makes
-// is dropped. The worker touches nothing but its own data, so neither a cancel nor the end of the
-// program waits for it for long.
+// is dropped. The worker changes nothing but its own data and reads only values that nobody
+// changes, so neither a cancel nor the end of the program waits for it for long. (A worker held
+// up in its read keeps the report it began over alive until the read ends.)
 
 #include "report/opened_report.h"
 
@@ -17,7 +18,6 @@
 
 #include <chrono>
 #include <memory>
-#include <string>
 
 // What a load starts from: the value the open began with (vrd::BeganOpen), and the report opened
 // until now, which keeps what the load does not replace.

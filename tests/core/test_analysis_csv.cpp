@@ -2,11 +2,11 @@
 #include "export/decimal_text.h"
 
 #include "analysis/minute_series.h"
+#include "tests/core/comma_locale.h"
 #include "tests/core/minute_records.h"
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -17,6 +17,7 @@ namespace vrd {
 namespace {
 
 using test::At;
+using test::InACommaLocale;
 
 std::string Printf(double value) {
     char text[400];
@@ -39,22 +40,6 @@ TEST(OneDecimal, WritesWhatPrintfWritesInTheCLocale) {
     EXPECT_EQ(OneDecimalPercent(0.246), "24.6");
     EXPECT_EQ(OneDecimalPercent(1.0), "100.0");
 }
-
-// The program runs in the user's locale; a decimal comma there must not reach the tables.
-class InACommaLocale : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        saved_ = std::setlocale(LC_NUMERIC, nullptr);
-        for (const char* name :
-             {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8", "de_DE"})
-            if (std::setlocale(LC_NUMERIC, name) && Printf(0.5) == "0,5")
-                return;
-        std::setlocale(LC_NUMERIC, saved_.c_str());
-        GTEST_SKIP() << "no locale with a decimal comma is installed";
-    }
-    void TearDown() override { std::setlocale(LC_NUMERIC, saved_.c_str()); }
-    std::string saved_;
-};
 
 TEST_F(InACommaLocale, TheTablesKeepTheirPoint) {
     EXPECT_EQ(OneDecimal(60.25), "60.2");

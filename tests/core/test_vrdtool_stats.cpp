@@ -1,5 +1,6 @@
 #include "tools/vrdtool/stats_command.h"
 
+#include "tests/core/comma_locale.h"
 #include "tests/core/minute_records.h"
 #include "tests/core/temp_folder.h"
 
@@ -13,6 +14,7 @@ namespace vrd {
 namespace {
 
 using test::At;
+using test::InACommaLocale;
 
 // A plain report of an evening hour at 60 dB with a gap at 19:30, and a night minute at 80 dB.
 std::string EveningReport() {
@@ -147,6 +149,22 @@ TEST_F(VrdtoolStats, TheSummaryShowsTheFiguresWithOneDecimal) {
     for (const char* expected : {"Lmax: 80.0 dB", "Levening: 60.0 dB", "Lden: -",
                                  "above 62.5 dB: 1 minutes in 1 events", "2011-05-12  -"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+}
+
+// vrdview reads these options after Qt has set the user's locale: a decimal comma there must not
+// turn "62.5" down, nor read "62,5".
+TEST_F(InACommaLocale, TheOptionsReadNumbersWithAPoint) {
+    StatsArguments arguments;
+    arguments.files = {"evening.txt"};
+    arguments.threshold = "62.5";
+    arguments.penalties = "5,10.5";
+    const StatsRequestRead read = ReadStatsArguments(arguments);
+    ASSERT_TRUE(read.request) << read.error;
+    ASSERT_TRUE(read.request->settings.threshold);
+    EXPECT_EQ(*read.request->settings.threshold, 62.5);
+    EXPECT_EQ(read.request->settings.periods.nightPenalty, 10.5);
+    arguments.threshold = "62,5";
+    EXPECT_FALSE(ReadStatsArguments(arguments).request);
 }
 
 TEST_F(VrdtoolStats, MistakesInTheOptionsNameTheOption) {

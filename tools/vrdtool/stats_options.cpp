@@ -3,8 +3,11 @@
 #include "analysis/exclusion_file.h"
 #include "report/read_file.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <string_view>
+#include <system_error>
 
 namespace vrd {
 
@@ -16,12 +19,17 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
+// A number with a decimal point whatever the locale: vrdview reads these options after Qt has set
+// the user's, where strtod would want a decimal comma.
 std::optional<double> Number(const std::string& text) {
-    if (text.empty() || text.find_first_of(" \t\n") != std::string::npos)
-        return std::nullopt;
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (end != text.c_str() + text.size() || !std::isfinite(value))
+    std::string_view digits = text;
+    if (digits.size() > 1 && digits.front() == '+' && digits[1] != '-')
+        digits.remove_prefix(1);
+    double value = 0;
+    const std::from_chars_result read =
+        std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (digits.empty() || read.ec != std::errc() || read.ptr != digits.data() + digits.size() ||
+        !std::isfinite(value))
         return std::nullopt;
     return value;
 }
