@@ -209,8 +209,10 @@ void MDIFormMain::OpenWithDialog(const QString& filter, vrd::ReportKind kind) {
 void MDIFormMain::OpenReport(const QString& path, vrd::ReportKind kind) {
     blocks_.BlockResultsWindow = vrd::kFalse;
     ReportRows* rows = LoadResultsWindow();
-    began_ = std::make_shared<const vrd::OpenedReport>(vrd::BeganOpen(
-        *shown_, rows != nullptr ? rows->Shown()->window : vrd::ReportLists(), PathBytes(path)));
+    // The open keeps the labels the window shows (references both: a copy would copy the rows).
+    const vrd::SharedReport& labels = rows != nullptr ? rows->Shown() : shown_;
+    began_ = std::make_shared<const vrd::OpenedReport>(
+        vrd::BeganOpen(*shown_, labels->window, PathBytes(path)));
     if (rows != nullptr)
         rows->Show(began_);
 
