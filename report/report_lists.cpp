@@ -1,6 +1,7 @@
 #include "report/report_lists.h"
 
 #include <functional>
+#include <limits>
 
 namespace vrd {
 
@@ -35,9 +36,12 @@ void ReportLists::AddItem(ListId list, std::string_view item) {
         return;
     }
     if (target.own.empty() && LiesInside(item, report_)) {
-        target.lines.push_back({static_cast<std::uint64_t>(item.data() - report_.data()),
-                                static_cast<std::uint64_t>(item.size())});
-        return;
+        const auto offset = static_cast<std::uint64_t>(item.data() - report_.data());
+        if (offset + item.size() <= std::numeric_limits<std::uint32_t>::max()) {
+            target.lines.push_back(
+                {static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(item.size())});
+            return;
+        }
     }
     target.own.emplace_back(item);
 }

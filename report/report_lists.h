@@ -52,9 +52,11 @@ class ReportLists final : public ResultsWindow {
     }
 
   private:
+    // Reports are smaller than 4 GiB (the reading stops there), so 32 bits hold any position; a
+    // line that lay beyond would be kept as text instead.
     struct Span {
-        std::uint64_t offset;
-        std::uint64_t length;
+        std::uint32_t offset;
+        std::uint32_t length;
     };
     // A list is the report's lines first, then any rows of its own; the parser only appends its
     // own rows after the last line of the report.
