@@ -1,7 +1,7 @@
 #pragma once
 // The state the open commands share: the report opened last, its 1-minute records and the
-// running-level state; and the window block flags, which the main window's commands change between
-// opens. All zero or empty at program start.
+// running-level state. Beside it, the window block flags, which the main window's commands change
+// between opens. All zero or empty at program start.
 
 #include "report/running_leq.h"
 

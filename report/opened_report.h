@@ -31,7 +31,8 @@ OpenedReport BeganOpen(const OpenedReport& before, const ReportLists& shown,
 // The open command run on from began. What it does not replace stays before's: the report when
 // the file could not be read (or had no code table), the minute lines when the open stopped
 // before its parse. parse false stops after reading (and decoding), which is all the exports
-// need. Nothing is thrown: a failure, a cancel through progress or a lack of memory is an outcome.
+// need. A failure, a cancel through progress or a lack of memory while reading is an outcome; only
+// a lack of memory for keeping a copy of before's texts throws.
 OpenedReport FinishOpen(OpenedReport began, const OpenedReport& before, ReportKind kind, bool parse,
                         const Progress& progress = {});
 
