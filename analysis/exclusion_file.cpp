@@ -1,6 +1,6 @@
 #include "analysis/exclusion_file.h"
 
-#include <cstring>
+#include "report/complete_lines.h"
 
 namespace vrd {
 
@@ -30,21 +30,15 @@ std::string FormatInterval(const Interval& interval) {
 
 ExclusionFileRead ParseExclusionFile(std::string_view text) {
     ExclusionFileRead read;
-    std::size_t start = 0;
     std::size_t number = 0;
-    while (start < text.size()) {
-        const void* feed = std::memchr(text.data() + start, '\n', text.size() - start);
-        const std::size_t end =
-            feed == nullptr
-                ? text.size()
-                : static_cast<std::size_t>(static_cast<const char*>(feed) - text.data());
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
+    ForEachLine(text, [&](std::string_view line) {
         ++number;
+        if (!line.empty() && line.back() == '\n')
+            line.remove_suffix(1);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         if (line.empty() || line.front() == '#')
-            continue;
+            return true;
         const std::size_t blank = line.find_first_of(" \t");
         const std::string_view interval = line.substr(0, blank);
         const std::optional<Interval> parsed = ParseInterval(interval);
@@ -53,7 +47,7 @@ ExclusionFileRead ParseExclusionFile(std::string_view text) {
             read.error = "line " + std::to_string(number) + ": \"" + std::string(interval) +
                          "\" is not an interval FROM/TO of the form "
                          "yyyy-mm-ddThh:mm/yyyy-mm-ddThh:mm with FROM before TO";
-            return read;
+            return false;
         }
         std::string_view reason = blank == std::string_view::npos ? "" : line.substr(blank);
         while (!reason.empty() && IsBlank(reason.front()))
@@ -61,7 +55,8 @@ ExclusionFileRead ParseExclusionFile(std::string_view text) {
         while (!reason.empty() && IsBlank(reason.back()))
             reason.remove_suffix(1);
         read.exclusions.push_back({*parsed, std::string(reason)});
-    }
+        return true;
+    });
     return read;
 }
 

@@ -1,5 +1,6 @@
 #include "analysis/minute_series.h"
 
+#include "report/complete_lines.h"
 #include "report/minute_record.h"
 
 #include <algorithm>
@@ -28,20 +29,6 @@ bool HasLevel(std::uint64_t packed) {
 
 bool EarlierMinute(std::uint64_t a, std::uint64_t b) {
     return MinuteOf(a) < MinuteOf(b);
-}
-
-// Every line of text, line feed included; a last line without one counts too.
-template <typename Handle> void ForEachLine(std::string_view text, Handle&& handle) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const void* feed = std::memchr(text.data() + start, '\n', text.size() - start);
-        const std::size_t end =
-            feed == nullptr
-                ? text.size()
-                : static_cast<std::size_t>(static_cast<const char*>(feed) - text.data()) + 1;
-        handle(text.substr(start, end - start));
-        start = end;
-    }
 }
 
 } // namespace
@@ -85,7 +72,7 @@ void MinuteSeriesBuilder::Add(std::string_view minuteLines) {
         const MinuteRecord record(line);
         const bool level = record.IsLevel();
         if (!level && !record.IsGap())
-            return;
+            return true;
         const std::string_view date = record.Date();
         if (date != lastDate || lastDate.empty()) {
             lastDate = date;
@@ -95,9 +82,10 @@ void MinuteSeriesBuilder::Add(std::string_view minuteLines) {
         const std::optional<std::int16_t> value = level ? record.Level() : std::int16_t{0};
         if (!lastDay || !time || !value) {
             ++unreadable_;
-            return;
+            return true;
         }
         packed_.push_back(Pack(StartOfDay(*lastDay) + *time, level, *value));
+        return true;
     });
     // A report is in time order but for clock changes and repeated logs; the sorts keep the
     // report order of records on the same minute, and the earlier reports before the later.

@@ -1,9 +1,8 @@
 #include "analysis/report_for_analysis.h"
 
+#include "report/complete_lines.h"
 #include "report/minute_record.h"
 #include "report/running_leq.h"
-
-#include <cstring>
 
 namespace vrd {
 
@@ -11,30 +10,23 @@ std::vector<RunningMinute> RunningLevelsOfMinuteLines(std::string_view minuteLin
     std::vector<RunningMinute> levels;
     RunningLeqState state;
     ResetRunningLeq(state);
-    std::size_t start = 0;
-    while (start < minuteLines.size()) {
-        const void* feed =
-            std::memchr(minuteLines.data() + start, '\n', minuteLines.size() - start);
-        const std::size_t end =
-            feed == nullptr
-                ? minuteLines.size()
-                : static_cast<std::size_t>(static_cast<const char*>(feed) - minuteLines.data()) + 1;
-        const MinuteRecord record(minuteLines.substr(start, end - start));
-        start = end;
+    ForEachLine(minuteLines, [&](std::string_view line) {
+        const MinuteRecord record(line);
         if (record.IsGap()) {
             ResetRunningLeq(state);
-            continue;
+            return true;
         }
         if (!record.IsLevel())
-            continue;
+            return true;
         const std::optional<std::int16_t> level = record.Level();
         if (!level)
-            continue;
+            return true;
         if (!FeedMinuteLevel(state, *level).empty())
-            break;
+            return false;
         if (const std::optional<Minute> minute = record.When())
             levels.push_back({*minute, state.Leq5, state.Leq10});
-    }
+        return true;
+    });
     return levels;
 }
 

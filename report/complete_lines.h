@@ -1,6 +1,7 @@
 #pragma once
-// Walking a text line by line. The text's last character is never examined, so a last line whose
-// line feed is that character, and any text after the last line feed, are never handled.
+// Walking a text line by line: as the parse does, where the text's last character is never
+// examined (so a last line whose line feed is that character, and any text after the last line
+// feed, are never handled), or every line, as the minute records and other files are read.
 
 #include "report/progress.h"
 
@@ -37,6 +38,22 @@ WalkEnd ForEachCompleteLine(std::string_view text, const Progress& progress, Han
         }
     }
     return WalkEnd::Done;
+}
+
+// Calls handle(line) for every line, line feed included, and for a last line without one, until
+// handle returns false.
+template <typename Handle> void ForEachLine(std::string_view text, Handle&& handle) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const void* feed = std::memchr(text.data() + start, '\n', text.size() - start);
+        const std::size_t end =
+            feed == nullptr
+                ? text.size()
+                : static_cast<std::size_t>(static_cast<const char*>(feed) - text.data()) + 1;
+        if (!handle(text.substr(start, end - start)))
+            return;
+        start = end;
+    }
 }
 
 } // namespace vrd

@@ -1,10 +1,10 @@
 #include "views/chart_series.h"
 
 #include "report/chart_data.h"
+#include "report/complete_lines.h"
 #include "report/minute_record.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -28,17 +28,12 @@ ChartRowStamp StampOf(std::string_view line) {
 QList<ChartRowStamp> StampsOf(std::string_view minuteLines, std::size_t rows) {
     QList<ChartRowStamp> stamps;
     stamps.reserve(static_cast<qsizetype>(rows));
-    const std::size_t end = minuteLines.empty() ? 0 : minuteLines.size() - 1;
-    std::size_t start = 0;
-    while (start < end && stamps.size() < static_cast<qsizetype>(rows)) {
-        const void* feed = std::memchr(minuteLines.data() + start, '\n', end - start);
-        if (feed == nullptr)
-            break;
-        const auto lineEnd =
-            static_cast<std::size_t>(static_cast<const char*>(feed) - minuteLines.data()) + 1;
-        stamps.append(StampOf(minuteLines.substr(start, lineEnd - start)));
-        start = lineEnd;
-    }
+    vrd::ForEachCompleteLine(minuteLines, {}, [&](std::string_view line) {
+        if (stamps.size() == static_cast<qsizetype>(rows))
+            return false;
+        stamps.append(StampOf(line));
+        return true;
+    });
     // Never fewer stamps than points, whatever the lines hold.
     stamps.resize(static_cast<qsizetype>(rows), StampOf({}));
     return stamps;
