@@ -10,13 +10,6 @@ namespace {
 
 constexpr const char* kNoMemoryReason = "there is not enough memory to analyse it";
 
-// A label without the line end it was read with.
-std::string Trimmed(std::string text) {
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
-        text.pop_back();
-    return text;
-}
-
 // The analysis needs the 1-minute records and the two labels: the lists of a window are dropped.
 class LabelsOnly final : public ResultsWindow {
   public:
@@ -33,6 +26,12 @@ class LabelsOnly final : public ResultsWindow {
 
 } // namespace
 
+std::string AnalysisLabel(std::string_view label) {
+    while (!label.empty() && (label.back() == '\n' || label.back() == '\r' || label.back() == ' '))
+        label.remove_suffix(1);
+    return std::string(label);
+}
+
 OpenedMinutes OpenMinuteLines(const AnalysisInput& input) {
     OpenedMinutes opened;
     try {
@@ -46,8 +45,8 @@ OpenedMinutes OpenMinuteLines(const AnalysisInput& input) {
         // it had read.
         if (outcome.reportLoaded) {
             opened.minuteLines = std::move(state.MinuteLines);
-            opened.site = Trimmed(std::move(window.site));
-            opened.serial = Trimmed(std::move(window.serial));
+            opened.site = AnalysisLabel(window.site);
+            opened.serial = AnalysisLabel(window.serial);
         }
     } catch (const std::bad_alloc&) {
         opened = OpenedMinutes{};

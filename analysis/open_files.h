@@ -8,6 +8,7 @@
 #include "report/open_report.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vrd {
@@ -37,6 +38,9 @@ struct OpenedMinutes {
     std::optional<Failure> failure;
 };
 OpenedMinutes OpenMinuteLines(const AnalysisInput& input);
+
+// The site or serial as the analysis shows it: without the line end and blanks it ends with.
+std::string AnalysisLabel(std::string_view label);
 
 // Every file in the order given, merged into one series.
 OpenedSeries OpenSeries(const std::vector<AnalysisInput>& inputs);

@@ -1,21 +1,10 @@
 #include "app/analysis_window.h"
 
+#include "analysis/open_files.h"
 #include "app/file_dialogs.h"
 #include "views/frm_analysis.h"
 
 #include <QRegularExpression>
-
-namespace {
-
-// A label as the analysis shows it: without the blanks and line end around it.
-std::string Trimmed(const std::string& label) {
-    const std::size_t first = label.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return {};
-    return label.substr(first, label.find_last_not_of(" \t\r\n") + 1 - first);
-}
-
-} // namespace
 
 void ShowReportInAnalysis(frmAnalysis& window, const vrd::OpenedReport& opened) {
     const vrd::Declaration& state = opened.state;
@@ -28,8 +17,8 @@ void ShowReportInAnalysis(frmAnalysis& window, const vrd::OpenedReport& opened) 
     vrd::ReportForAnalysis report;
     report.path = state.OpenedFileName;
     report.minuteLines = state.MinuteLines;
-    report.site = Trimmed(opened.window.Label(vrd::LabelId::Name));
-    report.serial = Trimmed(opened.window.Label(vrd::LabelId::Serial));
+    report.site = vrd::AnalysisLabel(opened.window.Label(vrd::LabelId::Name));
+    report.serial = vrd::AnalysisLabel(opened.window.Label(vrd::LabelId::Serial));
     std::vector<vrd::ReportForAnalysis> reports;
     reports.push_back(std::move(report));
     window.Session().SetReports(std::move(reports));

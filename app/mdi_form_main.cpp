@@ -66,10 +66,8 @@ QMdiSubWindow* AddChild(QMdiArea& workspace, QWidget* form, Qt::WindowFlags flag
 
 // The site line of a report as a label shows it: without its line end.
 QString SiteText(const std::string& line) {
-    QString site = QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
-    while (site.endsWith(QLatin1Char('\n')) || site.endsWith(QLatin1Char('\r')))
-        site.chop(1);
-    return site;
+    const std::string_view site = vrd::WithoutLineEnd(line);
+    return QString::fromLatin1(site.data(), static_cast<qsizetype>(site.size()));
 }
 
 } // namespace

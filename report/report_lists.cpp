@@ -20,6 +20,12 @@ bool LiesInside(std::string_view view, std::string_view text) {
 
 } // namespace
 
+std::string_view WithoutLineEnd(std::string_view label) {
+    while (!label.empty() && (label.back() == '\n' || label.back() == '\r'))
+        label.remove_suffix(1);
+    return label;
+}
+
 void ReportLists::ClearList(ListId list) {
     List& target = lists_[Index(list)];
     target.lines.clear();

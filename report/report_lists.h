@@ -22,6 +22,9 @@ struct ListedMaximum {
     std::string line;
 };
 
+// A label as the outputs show it: without the line end it was read with.
+std::string_view WithoutLineEnd(std::string_view label);
+
 class ReportLists final : public ResultsWindow {
   public:
     // The labels' designed texts, shown until a parse sets them.

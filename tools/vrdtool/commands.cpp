@@ -20,12 +20,6 @@ int Fail(std::ostream& err, const std::string& file, const std::string& reason) 
     return 1;
 }
 
-std::string_view WithoutLineEnd(std::string_view text) {
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.remove_suffix(1);
-    return text;
-}
-
 // The maximum line of the summary that ends list, when the parse got that far.
 std::string_view MaximumOf(const OpenedReport& opened, ListId list) {
     const std::optional<ListedMaximum>& maximum = opened.window.Maximum(list);
