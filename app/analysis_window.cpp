@@ -2,7 +2,7 @@
 
 #include "analysis/open_files.h"
 #include "app/file_dialogs.h"
-#include "views/frm_analysis.h"
+#include "views/analysis/frm_analysis.h"
 
 #include <QRegularExpression>
 

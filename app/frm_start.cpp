@@ -1,8 +1,8 @@
 #include "app/frm_start.h"
 
 #include "app/app_images.h"
-#include "views/design_fonts.h"
-#include "views/twips.h"
+#include "views/common/design_fonts.h"
+#include "views/common/twips.h"
 
 #include <QGroupBox>
 #include <QLabel>

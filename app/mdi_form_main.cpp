@@ -6,12 +6,12 @@
 #include "app/frm_start.h"
 #include "app/load_failure_text.h"
 #include "app/load_progress.h"
-#include "views/chart_series.h"
-#include "views/frm_analysis.h"
-#include "views/frm_array.h"
-#include "views/frm_graph.h"
-#include "views/twips.h"
-#include "views/warning_box.h"
+#include "views/analysis/frm_analysis.h"
+#include "views/chart/frm_graph.h"
+#include "views/common/twips.h"
+#include "views/common/warning_box.h"
+#include "views/plot/chart_series.h"
+#include "views/results/frm_array.h"
 
 #include <QCloseEvent>
 #include <QFile>

@@ -6,7 +6,7 @@
 #include "app/main_menus.h"
 #include "app/report_loader.h"
 #include "report/declaration.h"
-#include "views/guard_windows.h"
+#include "views/common/guard_windows.h"
 
 #include <QMainWindow>
 #include <QPointer>

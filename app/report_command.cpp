@@ -1,7 +1,7 @@
 #include "app/report_command.h"
 
-#include "tools/vrdtool/stats_command.h"
-#include "views/frm_analysis.h"
+#include "options/add_options.h"
+#include "views/analysis/frm_analysis.h"
 
 #include <CLI/CLI.hpp>
 
@@ -29,29 +29,28 @@ bool IsReportCommand(const QStringList& arguments) {
 
 int RunReportCommand(const QStringList& arguments, std::ostream& err) {
     CLI::App app("vrdview");
-    vrd::StatsArguments stats;
+    vrd::AnalysisArguments options;
     std::string pdfPath;
     std::string xlsxPath;
-    CLI::App* command = vrd::AddStatsCommand(app, stats);
-    command->add_option("--report", pdfPath, "write the analysis report as a PDF to OUT");
-    command->add_option("--xlsx", xlsxPath, "write the tables of days and hours to OUT (.xlsx)");
-    // The options of "vrdtool stats", read as its command would read them.
+    app.add_option("FILE", options.files, "the reports to analyse")->required();
+    vrd::AddAnalysisOptions(app, options);
+    app.add_option("--report", pdfPath, "write the analysis report as a PDF to OUT");
+    app.add_option("--xlsx", xlsxPath, "write the tables of days and hours to OUT (.xlsx)");
     std::vector<std::string> words;
     for (qsizetype i = arguments.size() - 1; i >= 1; --i)
         words.push_back(arguments.at(i).toLocal8Bit().toStdString());
-    words.push_back("stats");
     try {
         app.parse(words);
     } catch (const CLI::ParseError& error) {
         err << "vrdview: " << error.what() << '\n';
         return 2;
     }
-    const vrd::StatsRequestRead read = vrd::ReadStatsArguments(stats);
+    const vrd::AnalysisRequestRead read = vrd::ReadAnalysisArguments(options);
     if (!read.request) {
         err << "vrdview: " << read.error << '\n';
         return 2;
     }
-    const vrd::StatsRequest& request = *read.request;
+    const vrd::AnalysisRequest& request = *read.request;
 
     int status = 0;
     std::vector<vrd::ReportForAnalysis> reports;

@@ -10,8 +10,8 @@
 
 #include "analysis/report_for_analysis.h"
 #include "testkit/report_generator.h"
-#include "views/analysis_chart.h"
-#include "views/frm_analysis.h"
+#include "views/analysis/analysis_chart.h"
+#include "views/analysis/frm_analysis.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -13,8 +13,8 @@
 #include "app/main_menus.h"
 #include "app/mdi_form_main.h"
 #include "testkit/report_generator.h"
-#include "views/chart_zoom_view.h"
-#include "views/frm_graph.h"
+#include "views/chart/frm_graph.h"
+#include "views/plot/chart_zoom_view.h"
 
 #include <QAction>
 #include <QApplication>

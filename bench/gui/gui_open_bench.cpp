@@ -17,7 +17,7 @@
 #include "app/file_dialogs.h"
 #include "app/load_progress.h"
 #include "app/mdi_form_main.h"
-#include "views/frm_array.h"
+#include "views/results/frm_array.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "gui_test_support.h"
+#include "tests/gui/gui_test_support.h"
 
 #include "app/mdi_form_main.h"
 #include "testkit/encoder.h"

@@ -1,0 +1,92 @@
+#pragma once
+// The chart of the analysis window: the true 1-minute levels with breaks where minutes have no
+// level, and as overlays the running 5- and 10-minute levels, the threshold, the day, evening and
+// night periods as bands, the excluded periods shaded and the selection. It zooms, pans, reads out
+// and thins its lines as the chart window does (ChartZoomView, DecimateToColumns); a left drag
+// selects a period.
+
+#include "analysis/analysis_settings.h"
+#include "views/analysis/analysis_chart_data.h"
+#include "views/plot/chart_zoom.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class AnalysisOverlay;
+class AnalysisSession;
+class ChartZoomView;
+class QCategoryAxis;
+class QChart;
+class QLabel;
+class QLineSeries;
+class QPainter;
+class QValueAxis;
+
+class AnalysisChart final : public QWidget {
+    Q_OBJECT
+
+  public:
+    static constexpr int kMostTimeLabels = 24;
+    // Polylines drawn per line at most, whatever the number of breaks in the log.
+    static constexpr int kMostPolylines = 400;
+
+    explicit AnalysisChart(const AnalysisSession& session, QWidget* parent = nullptr);
+    ~AnalysisChart() override;
+
+    struct Overlays {
+        bool running = false;
+        bool threshold = true;
+        bool periods = true;
+        bool exclusions = true;
+    };
+    void SetOverlays(Overlays overlays);
+    const Overlays& ShownOverlays() const { return overlays_; }
+
+    // Shows the period, zoomed out as far as needed to hold it.
+    void Reveal(vrd::Interval period);
+    // The lines for the range shown, at once instead of after the short pause.
+    void Redraw();
+    // Draws the chart as shown into target (vector output on a PDF or a printer).
+    void Render(QPainter& painter, const QRectF& target);
+
+    vrd::Minute Origin() const { return origin_; }
+    ChartZoomView* View() const { return view_; }
+    QChart* Chart() const { return chart_; }
+    QLabel* Readout() const { return readout_; }
+    // The polylines drawn of the 1-minute levels.
+    QList<QLineSeries*> LevelSeries() const;
+
+  signals:
+    // The user dragged over this period of the chart.
+    void periodDragged(vrd::Interval period);
+
+  private:
+    struct Pool;
+    void ShowWhole();
+    void FollowSession();
+    void SetTimeLabels(AxisRange shown);
+    void DrawLine(Pool& pool, const BrokenLine& line, bool visible, int columns);
+    void ShowReadout(QPointF value);
+    int PixelColumns() const;
+
+    const AnalysisSession& session_;
+    Overlays overlays_;
+    vrd::Minute origin_ = 0;
+    BrokenLine levels_;
+    BrokenLine leq5_;
+    BrokenLine leq10_;
+    QTimer redraw_;
+
+    QChart* chart_ = nullptr;
+    ChartZoomView* view_ = nullptr;
+    QCategoryAxis* timeAxis_ = nullptr;
+    QValueAxis* levelAxis_ = nullptr;
+    AnalysisOverlay* overlay_ = nullptr;
+    QLabel* readout_ = nullptr;
+    std::unique_ptr<Pool> levelPool_;
+    std::unique_ptr<Pool> leq5Pool_;
+    std::unique_ptr<Pool> leq10Pool_;
+};

@@ -1,0 +1,20 @@
+#pragma once
+// The row above the analysis chart: the commands that hand the analysis in, and the choice of what
+// the chart shows over the levels. Built here; the window connects it.
+
+class QCheckBox;
+class QPushButton;
+class QWidget;
+
+struct AnalysisCommandRow {
+    QWidget* row = nullptr;
+    QPushButton* savePdf = nullptr;    // "Save report as PDF"
+    QPushButton* print = nullptr;      // "Print..."
+    QPushButton* saveTables = nullptr; // "Save tables as spreadsheet"
+    QCheckBox* showRunning = nullptr;
+    QCheckBox* showThreshold = nullptr;
+    QCheckBox* showPeriods = nullptr;
+    QCheckBox* showExclusions = nullptr;
+};
+
+AnalysisCommandRow BuildAnalysisCommandRow();

@@ -1,0 +1,164 @@
+#include "views/analysis/frm_analysis.h"
+
+#include "analysis/exclusion_file.h"
+#include "analysis/open_files.h"
+#include "export/analysis_csv.h"
+#include "export/analysis_workbook.h"
+#include "export/safe_write.h"
+#include "report/read_file.h"
+#include "views/analysis/analysis_chart.h"
+#include "views/analysis/analysis_report_pdf.h"
+#include "views/analysis/analysis_text.h"
+#include "views/analysis/analysis_widgets.h"
+#include "views/common/warning_box.h"
+
+#include <QFileInfo>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include <sstream>
+
+// The analysis window's commands that read or write a file: each asks for its file, and shows
+// any failure with the file and the reason.
+
+// The program and the tests hand the window its chooser; without one nothing is chosen.
+std::optional<QString> frmAnalysis::ChoosePath(const PathRequest& request) {
+    if (!choosePath_)
+        return std::nullopt;
+    return choosePath_(this, request);
+}
+
+QString frmAnalysis::SuggestedName(const QString& suffix) const {
+    if (session_.Reports().empty())
+        return QStringLiteral("analysis") + suffix;
+    const std::string& path = session_.Reports().front().path;
+    return QFileInfo(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())))
+               .completeBaseName() +
+           QStringLiteral(" analysis") + suffix;
+}
+
+bool frmAnalysis::AddFile() {
+    const std::optional<QString> path =
+        ChoosePath({QStringLiteral("Add file"),
+                    QStringLiteral("Reports (*.vrd *.txt);;All files (*)"), QString(), false});
+    if (!path || path->isEmpty())
+        return false;
+    vrd::ReportForAnalysis report = vrd::OpenReportForAnalysis({LocalPath(*path), false});
+    const bool failed = report.failure.has_value();
+    const QString reason = failed ? QString::fromStdString(report.failure->reason) : QString();
+    session_.AddReport(std::move(report));
+    if (failed)
+        ShowFailure(*path, reason);
+    return !failed;
+}
+
+bool frmAnalysis::WritePdf(const QString& path, QString& reason) {
+    return WriteAnalysisPdf(path, session_, *chart_, reason);
+}
+
+bool frmAnalysis::SaveReportAsPdf() {
+    const std::optional<QString> path =
+        ChoosePath({QStringLiteral("Save report as PDF"), QStringLiteral("PDF document (*.pdf)"),
+                    SuggestedName(QStringLiteral(".pdf")), true});
+    if (!path || path->isEmpty())
+        return false;
+    QString reason;
+    if (WritePdf(*path, reason))
+        return true;
+    ShowNotWritten(*path, reason);
+    return false;
+}
+
+bool frmAnalysis::Print() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("PrintPreview"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { PaintAnalysisReport(*target, session_, *chart_); });
+    return preview.exec() == QDialog::Accepted;
+}
+
+bool frmAnalysis::WriteTables(const QString& path, QString& reason) {
+    const std::string target = LocalPath(path);
+    std::optional<std::string> failure;
+    if (path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
+        // The days in the file chosen, the hours beside it.
+        const QString hoursPath = path.left(path.size() - 4) + QStringLiteral(" hours.csv");
+        std::ostringstream daysCsv;
+        std::ostringstream hoursCsv;
+        vrd::WriteDaysCsv(daysCsv, session_.Result());
+        vrd::WriteHoursCsv(hoursCsv, session_.Result());
+        failure = vrd::WriteFileSafely(target, daysCsv.str());
+        if (!failure)
+            failure = vrd::WriteFileSafely(LocalPath(hoursPath), hoursCsv.str());
+        if (failure)
+            reason = QString::fromStdString(*failure);
+        return !failure;
+    }
+    failure = vrd::WriteAnalysisWorkbook(target, session_.Result());
+    if (failure)
+        reason = QString::fromStdString(*failure);
+    return !failure;
+}
+
+bool frmAnalysis::SaveTables() {
+    const std::optional<QString> path =
+        ChoosePath({QStringLiteral("Save tables as spreadsheet"),
+                    QStringLiteral("Excel workbook (*.xlsx);;Comma-separated values (*.csv)"),
+                    SuggestedName(QStringLiteral(".xlsx")), true});
+    if (!path || path->isEmpty())
+        return false;
+    QString reason;
+    if (WriteTables(*path, reason))
+        return true;
+    ShowNotWritten(*path, reason);
+    return false;
+}
+
+bool frmAnalysis::SaveExclusions() {
+    const std::optional<QString> path = ChoosePath(
+        {QStringLiteral("Save exclusions"), QStringLiteral("Exclusions (*.txt);;All files (*)"),
+         SuggestedName(QStringLiteral(" exclusions.txt")), true});
+    if (!path || path->isEmpty())
+        return false;
+    const std::optional<std::string> failure =
+        vrd::WriteFileSafely(LocalPath(*path), vrd::FormatExclusionFile(session_.Exclusions()));
+    if (!failure)
+        return true;
+    ShowNotWritten(*path, QString::fromStdString(*failure));
+    return false;
+}
+
+bool frmAnalysis::LoadExclusions() {
+    const std::optional<QString> path =
+        ChoosePath({QStringLiteral("Load exclusions"),
+                    QStringLiteral("Exclusions (*.txt);;All files (*)"), QString(), false});
+    if (!path || path->isEmpty())
+        return false;
+    const vrd::FileRead read = vrd::ReadWholeFile(LocalPath(*path));
+    if (read.failure) {
+        ShowFailure(*path, QString::fromStdString(read.failure->reason));
+        return false;
+    }
+    vrd::ExclusionFileRead parsed = vrd::ParseExclusionFile(read.bytes);
+    if (parsed.error) {
+        ShowFailure(*path, QString::fromStdString(*parsed.error));
+        return false;
+    }
+    session_.SetExclusions(std::move(parsed.exclusions));
+    return true;
+}
+
+void frmAnalysis::ShowFailure(const QString& path, const QString& reason) {
+    ShowWarning(QStringLiteral("\"") + path + QStringLiteral("\": ") + reason +
+                QStringLiteral("."));
+}
+
+void frmAnalysis::ShowNotWritten(const QString& path, const QString& reason) {
+    ShowWarning(NotWrittenText(path, reason));
+}
+
+void frmAnalysis::ShowWarning(const QString& text) {
+    ::ShowWarning(this, windowTitle(), text);
+}

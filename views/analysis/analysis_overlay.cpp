@@ -1,0 +1,112 @@
+#include "views/analysis/analysis_overlay.h"
+
+#include "views/analysis/analysis_chart_data.h"
+
+#include <QChart>
+#include <QPainter>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QColor kEvening(255, 236, 179, 150);
+const QColor kNight(187, 206, 240, 150);
+const QColor kExcluded(90, 90, 90, 140);
+const QColor kExcludedFill(120, 120, 120, 50);
+const QColor kSelection(66, 133, 244, 55);
+const QColor kSelectionEdge(66, 133, 244);
+const QColor kThreshold(200, 30, 30);
+// Above this many days in view the bands are left out: they would be thinner than a pixel.
+constexpr double kMostBandDays = 400;
+
+} // namespace
+
+AnalysisOverlay::AnalysisOverlay(QChart* chart, QValueAxis* x, QValueAxis* y)
+    : QGraphicsItem(chart), chart_(chart), x_(x), y_(y) {
+    // Above the plot's background, below the grid and the lines.
+    setZValue(0.5);
+    Follow();
+}
+
+void AnalysisOverlay::SetContent(Content content) {
+    content_ = std::move(content);
+    update();
+}
+
+void AnalysisOverlay::Follow() {
+    prepareGeometryChange();
+    plot_ = chart_->plotArea();
+    update();
+}
+
+QRectF AnalysisOverlay::boundingRect() const {
+    return plot_;
+}
+
+double AnalysisOverlay::PixelX(double x) const {
+    const double span = x_->max() - x_->min();
+    return plot_.left() + (span > 0 ? (x - x_->min()) / span * plot_.width() : 0);
+}
+
+void AnalysisOverlay::PaintSpan(QPainter& painter, double fromX, double toX,
+                                const QBrush& brush) const {
+    const double left = std::max(PixelX(fromX), plot_.left());
+    const double right = std::min(PixelX(toX), plot_.right());
+    if (right > left)
+        painter.fillRect(QRectF(left, plot_.top(), right - left, plot_.height()), brush);
+}
+
+void AnalysisOverlay::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+    if (plot_.isEmpty())
+        return;
+    painter->save();
+    painter->setClipRect(plot_);
+    const double shownFrom = x_->min();
+    const double shownTo = x_->max();
+    const auto x = [&](vrd::Minute minute) { return ChartX(minute, content_.origin) - 0.5; };
+
+    if (content_.periods && (shownTo - shownFrom) / vrd::kMinutesPerDay <= kMostBandDays) {
+        const vrd::Periods& p = *content_.periods;
+        const vrd::Day first = vrd::DayOfMinute(MinuteAtX(shownFrom, content_.origin)) - 1;
+        const vrd::Day last = vrd::DayOfMinute(MinuteAtX(shownTo, content_.origin));
+        for (vrd::Day day = first; day <= last; ++day) {
+            const vrd::Minute midnight = vrd::StartOfDay(day);
+            const vrd::Minute evening = midnight + p.evening * vrd::kMinutesPerHour;
+            const vrd::Minute night = midnight + p.night * vrd::kMinutesPerHour;
+            const vrd::Minute morning =
+                midnight + vrd::kMinutesPerDay + p.day * vrd::kMinutesPerHour;
+            PaintSpan(*painter, x(evening), x(night), kEvening);
+            PaintSpan(*painter, x(night), x(morning), kNight);
+        }
+    }
+    for (const vrd::Interval& excluded : content_.exclusions) {
+        if (x(excluded.to) < shownFrom || x(excluded.from) > shownTo)
+            continue;
+        PaintSpan(*painter, x(excluded.from), x(excluded.to), kExcludedFill);
+        PaintSpan(*painter, x(excluded.from), x(excluded.to), QBrush(kExcluded, Qt::BDiagPattern));
+    }
+
+    if (content_.selection) {
+        const double left = PixelX(x(content_.selection->from));
+        const double right = PixelX(x(content_.selection->to));
+        PaintSpan(*painter, x(content_.selection->from), x(content_.selection->to), kSelection);
+        painter->setPen(QPen(kSelectionEdge, 0));
+        for (const double edge : {left, right})
+            if (edge >= plot_.left() && edge <= plot_.right())
+                painter->drawLine(QPointF(edge, plot_.top()), QPointF(edge, plot_.bottom()));
+    }
+    if (content_.threshold) {
+        const double span = y_->max() - y_->min();
+        if (span > 0) {
+            const double y =
+                plot_.bottom() - (*content_.threshold - y_->min()) / span * plot_.height();
+            QPen pen(kThreshold, 1.5, Qt::DashLine);
+            pen.setCosmetic(true);
+            painter->setPen(pen);
+            painter->drawLine(QPointF(plot_.left(), y), QPointF(plot_.right(), y));
+        }
+    }
+    painter->restore();
+}

@@ -1,0 +1,152 @@
+#include "views/analysis/analysis_session.h"
+
+#include "analysis/analysis_settings.h"
+
+#include <algorithm>
+
+AnalysisSession::AnalysisSession(QObject* parent) : QObject(parent) {
+    RebuildSeries();
+}
+
+AnalysisSession::~AnalysisSession() = default;
+
+void AnalysisSession::SetReports(std::vector<vrd::ReportForAnalysis> reports) {
+    reports_ = std::move(reports);
+    settings_.exclusions.clear();
+    excluded_.clear();
+    RebuildSeries();
+    emit exclusionsChanged();
+}
+
+void AnalysisSession::AddReport(vrd::ReportForAnalysis report) {
+    reports_.push_back(std::move(report));
+    RebuildSeries();
+}
+
+void AnalysisSession::RebuildSeries() {
+    vrd::MinuteSeriesBuilder builder;
+    running_.clear();
+    for (const vrd::ReportForAnalysis& report : reports_) {
+        builder.Add(report.minuteLines);
+        const std::vector<vrd::RunningMinute> levels =
+            vrd::RunningLevelsOfMinuteLines(report.minuteLines);
+        running_.insert(running_.end(), levels.begin(), levels.end());
+    }
+    series_ = builder.Finish();
+    // In minute order, one per minute, the earlier report first.
+    std::stable_sort(running_.begin(), running_.end(),
+                     [](const vrd::RunningMinute& a, const vrd::RunningMinute& b) {
+                         return a.minute < b.minute;
+                     });
+    running_.erase(std::unique(running_.begin(), running_.end(),
+                               [](const vrd::RunningMinute& a, const vrd::RunningMinute& b) {
+                                   return a.minute == b.minute;
+                               }),
+                   running_.end());
+    statistics_ = std::make_unique<vrd::RangeStatistics>(series_, settings_.threshold);
+    selection_ = AnalysedPeriod();
+    emit seriesChanged();
+    Reanalyse();
+}
+
+void AnalysisSession::SetThreshold(std::optional<double> threshold) {
+    if (threshold == settings_.threshold)
+        return;
+    settings_.threshold = threshold;
+    statistics_ = std::make_unique<vrd::RangeStatistics>(series_, settings_.threshold);
+    Reanalyse();
+}
+
+bool AnalysisSession::SetPeriods(const vrd::Periods& periods) {
+    if (vrd::CheckPeriods(periods))
+        return false;
+    settings_.periods = periods;
+    Reanalyse();
+    return true;
+}
+
+void AnalysisSession::SetMinimumCoverage(double share) {
+    minimumCoverage_ = std::clamp(share, 0.0, 1.0);
+    emit resultChanged();
+}
+
+void AnalysisSession::SetAnalysedPeriod(std::optional<vrd::Minute> from,
+                                        std::optional<vrd::Minute> to) {
+    settings_.from = from;
+    settings_.to = to;
+    selection_ = AnalysedPeriod();
+    Reanalyse();
+}
+
+void AnalysisSession::AddExclusion(vrd::Exclusion exclusion) {
+    if (exclusion.interval.Length() <= 0)
+        return;
+    settings_.exclusions.push_back(std::move(exclusion));
+    excluded_ = vrd::MergeExclusions(settings_.exclusions);
+    emit exclusionsChanged();
+    Reanalyse();
+}
+
+void AnalysisSession::RemoveExclusion(std::size_t index) {
+    if (index >= settings_.exclusions.size())
+        return;
+    settings_.exclusions.erase(settings_.exclusions.begin() + static_cast<std::ptrdiff_t>(index));
+    excluded_ = vrd::MergeExclusions(settings_.exclusions);
+    emit exclusionsChanged();
+    Reanalyse();
+}
+
+void AnalysisSession::SetExclusions(std::vector<vrd::Exclusion> exclusions) {
+    settings_.exclusions = std::move(exclusions);
+    excluded_ = vrd::MergeExclusions(settings_.exclusions);
+    emit exclusionsChanged();
+    Reanalyse();
+}
+
+bool AnalysisSession::Select(vrd::Interval selection) {
+    if (selection.Length() <= 0)
+        return false;
+    if (selection.from == selection_.from && selection.to == selection_.to)
+        return true;
+    selection_ = selection;
+    RefigureSelection();
+    return true;
+}
+
+vrd::Interval AnalysisSession::AnalysedPeriod() const {
+    const vrd::Minute from = settings_.from.value_or(series_.First().value_or(0));
+    const vrd::Minute to = settings_.to.value_or(series_.End().value_or(from));
+    return {from, std::max(from, to)};
+}
+
+void AnalysisSession::Reanalyse() {
+    result_ = vrd::Analyse(series_, settings_);
+    emit resultChanged();
+    RefigureSelection();
+}
+
+void AnalysisSession::RefigureSelection() {
+    selectionFigures_ = statistics_->Figures(selection_, excluded_);
+    emit selectionChanged();
+}
+
+namespace {
+
+QString FirstNonEmpty(const std::vector<vrd::ReportForAnalysis>& reports,
+                      std::string vrd::ReportForAnalysis::*field) {
+    for (const vrd::ReportForAnalysis& report : reports)
+        if (!(report.*field).empty())
+            return QString::fromLatin1((report.*field).data(),
+                                       static_cast<qsizetype>((report.*field).size()));
+    return {};
+}
+
+} // namespace
+
+QString AnalysisSession::Site() const {
+    return FirstNonEmpty(reports_, &vrd::ReportForAnalysis::site);
+}
+
+QString AnalysisSession::Serial() const {
+    return FirstNonEmpty(reports_, &vrd::ReportForAnalysis::serial);
+}

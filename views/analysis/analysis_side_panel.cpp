@@ -1,0 +1,75 @@
+#include "views/analysis/analysis_side_panel.h"
+
+#include "views/analysis/analysis_widgets.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics,
+                                         QAbstractItemModel* exclusions) {
+    AnalysisSidePanel built;
+    auto* panel = new QWidget;
+    built.panel = panel;
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* selection = new QGroupBox(QStringLiteral("Selection"), panel);
+    auto* form = new QFormLayout(selection);
+    built.from = new QLineEdit(selection);
+    built.from->setObjectName(QStringLiteral("SelectionFrom"));
+    built.from->setPlaceholderText(QStringLiteral("yyyy-mm-dd hh:mm"));
+    built.to = new QLineEdit(selection);
+    built.to->setObjectName(QStringLiteral("SelectionTo"));
+    built.to->setPlaceholderText(QStringLiteral("yyyy-mm-dd hh:mm"));
+    form->addRow(QStringLiteral("From"), built.from);
+    form->addRow(QStringLiteral("To"), built.to);
+    auto* buttons = new QHBoxLayout;
+    built.select = NamedButton(selection, "SelectTyped", QStringLiteral("Select"));
+    built.wholePeriod = NamedButton(selection, "SelectWhole", QStringLiteral("Whole period"));
+    buttons->addWidget(built.select);
+    buttons->addWidget(built.wholePeriod);
+    form->addRow(buttons);
+    layout->addWidget(selection);
+
+    built.statistics = AnalysisTableView(panel, "StatisticsTable", statistics);
+    built.statistics->horizontalHeader()->setVisible(false);
+    built.statistics->horizontalHeader()->setStretchLastSection(true);
+    built.statistics->horizontalHeader()->resizeSection(0, 170);
+    built.statistics->setSelectionMode(QAbstractItemView::NoSelection);
+    layout->addWidget(built.statistics, 1);
+
+    auto* excluded = new QGroupBox(QStringLiteral("Exclusions"), panel);
+    auto* excludedLayout = new QVBoxLayout(excluded);
+    auto* reasonRow = new QHBoxLayout;
+    built.reason = new QLineEdit(excluded);
+    built.reason->setObjectName(QStringLiteral("ExclusionReason"));
+    built.reason->setPlaceholderText(QStringLiteral("reason, e.g. rain"));
+    built.exclude = NamedButton(excluded, "ExcludeSelection", QStringLiteral("Exclude selection"));
+    reasonRow->addWidget(built.reason, 1);
+    reasonRow->addWidget(built.exclude);
+    excludedLayout->addLayout(reasonRow);
+    built.exclusions = new QListView(excluded);
+    built.exclusions->setObjectName(QStringLiteral("ExclusionList"));
+    built.exclusions->setModel(exclusions);
+    // A few lines of exclusions: the statistics above keep the room.
+    built.exclusions->setMaximumHeight(built.exclusions->fontMetrics().height() * 6);
+    excludedLayout->addWidget(built.exclusions);
+    auto* listButtons = new QHBoxLayout;
+    built.remove = NamedButton(excluded, "RemoveExclusion", QStringLiteral("Remove"));
+    built.save = NamedButton(excluded, "SaveExclusions", QStringLiteral("Save..."));
+    built.load = NamedButton(excluded, "LoadExclusions", QStringLiteral("Load..."));
+    listButtons->addWidget(built.remove);
+    listButtons->addWidget(built.save);
+    listButtons->addWidget(built.load);
+    excludedLayout->addLayout(listButtons);
+    layout->addWidget(excluded);
+    panel->setMinimumWidth(340);
+    return built;
+}

@@ -1,0 +1,113 @@
+#pragma once
+// The tables of the analysis window as Qt models over an AnalysisSession: the days, the hours,
+// the statistics of the selection, the exclusions and the reports. They follow the session's
+// signals and need no widgets.
+
+#include "views/analysis/analysis_session.h"
+
+#include <QAbstractListModel>
+#include <QAbstractTableModel>
+
+// The role that gives the minute a row stands for (a day's start, an hour's start), as a
+// qlonglong: a click on the row selects that period.
+constexpr int kPeriodStartRole = Qt::UserRole + 1;
+constexpr int kPeriodEndRole = Qt::UserRole + 2;
+
+// One row a day: date, Lday, Levening, Lnight, Lden and the three coverages. A period whose
+// coverage is below the minimum has its level and coverage marked.
+class DaysTableModel final : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    enum Column { Date, Lday, Levening, Lnight, Lden, CoverageDay, CoverageEvening, CoverageNight };
+    static constexpr int kColumns = 8;
+
+    explicit DaysTableModel(const AnalysisSession& session, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    // True when the period of column (a level or coverage column) rests on too little data.
+    bool IsLow(int row, int column) const;
+
+  private:
+    const AnalysisSession& session_;
+};
+
+// One row an hour: start, Leq, Lmax, Lmin, minutes.
+class HoursTableModel final : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    enum Column { Start, Leq, Lmax, Lmin, Minutes };
+    static constexpr int kColumns = 5;
+
+    explicit HoursTableModel(const AnalysisSession& session, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+  private:
+    const AnalysisSession& session_;
+};
+
+// The figures of a period as (name, value) rows: start, end, coverage, Leq, Lmax, Lmin, L1 ..
+// L99, and the exceedance. Shared by the statistics panel and the printed report.
+struct FigureRow {
+    QString name;
+    QString value;
+};
+QList<FigureRow> FigureRows(const vrd::RangeFigures& figures);
+
+// The statistics of the selection, following it.
+class StatisticsModel final : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    explicit StatisticsModel(const AnalysisSession& session, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // The value shown beside name, empty when there is no such row.
+    QString Value(const QString& name) const;
+
+  private:
+    const AnalysisSession& session_;
+    QList<FigureRow> rows_;
+};
+
+// "2011-05-12 14:00 – 2011-05-12 16:30  rain": one exclusion a row.
+class ExclusionListModel final : public QAbstractListModel {
+    Q_OBJECT
+
+  public:
+    explicit ExclusionListModel(const AnalysisSession& session, QObject* parent = nullptr);
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+  private:
+    const AnalysisSession& session_;
+};
+
+// The reports of the analysis with the error each gave, if any.
+class ReportFileListModel final : public QAbstractListModel {
+    Q_OBJECT
+
+  public:
+    explicit ReportFileListModel(const AnalysisSession& session, QObject* parent = nullptr);
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+  private:
+    const AnalysisSession& session_;
+};
+
+// "path" or "path: parse: line 12: ...", as the list and the printed report name a report.
+QString ReportFileText(const vrd::ReportForAnalysis& report);

@@ -1,0 +1,168 @@
+#include "views/analysis/frm_analysis.h"
+
+#include "views/analysis/analysis_chart.h"
+#include "views/analysis/analysis_command_row.h"
+#include "views/analysis/analysis_settings_tab.h"
+#include "views/analysis/analysis_side_panel.h"
+#include "views/analysis/analysis_table_models.h"
+#include "views/analysis/analysis_text.h"
+#include "views/analysis/analysis_widgets.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+const QSize kDesignedSize(1400, 860);
+
+} // namespace
+
+frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmAnalysis"));
+    setWindowTitle(QStringLiteral("Analysis"));
+    statistics_ = new StatisticsModel(session_, this);
+    days_ = new DaysTableModel(session_, this);
+    hours_ = new HoursTableModel(session_, this);
+    exclusions_ = new ExclusionListModel(session_, this);
+    files_ = new ReportFileListModel(session_, this);
+
+    chart_ = new AnalysisChart(session_, this);
+    chart_->setObjectName(QStringLiteral("AnalysisChart"));
+
+    auto* top = new QSplitter(Qt::Horizontal);
+    auto* chartColumn = new QWidget;
+    auto* chartLayout = new QVBoxLayout(chartColumn);
+    chartLayout->setContentsMargins(0, 0, 0, 0);
+    chartLayout->addWidget(ConnectCommands(BuildAnalysisCommandRow()));
+    chartLayout->addWidget(chart_, 1);
+    top->addWidget(chartColumn);
+    top->addWidget(ConnectSidePanel(BuildAnalysisSidePanel(statistics_, exclusions_)));
+    top->setStretchFactor(0, 1);
+
+    auto* tabs = new QTabWidget;
+    tabs->setObjectName(QStringLiteral("AnalysisTabs"));
+    daysView_ = AnalysisTableView(tabs, "DaysTable", days_);
+    hoursView_ = AnalysisTableView(tabs, "HoursTable", hours_);
+    daysView_->horizontalHeader()->resizeSection(DaysTableModel::Date, 100);
+    hoursView_->horizontalHeader()->resizeSection(HoursTableModel::Start, 140);
+    tabs->addTab(daysView_, QStringLiteral("Days"));
+    tabs->addTab(hoursView_, QStringLiteral("Hours"));
+    tabs->addTab(new AnalysisSettingsTab(session_), QStringLiteral("Settings"));
+    tabs->addTab(BuildFiles(), QStringLiteral("Files"));
+
+    auto* whole = new QSplitter(Qt::Vertical, this);
+    whole->addWidget(top);
+    whole->addWidget(tabs);
+    whole->setStretchFactor(0, 3);
+    whole->setStretchFactor(1, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(whole);
+
+    connect(chart_, &AnalysisChart::periodDragged, this,
+            [this](vrd::Interval period) { session_.Select(period); });
+    connect(&session_, &AnalysisSession::selectionChanged, this, &frmAnalysis::FollowSelection);
+    connect(daysView_, &QTableView::clicked, this, &frmAnalysis::SelectRow);
+    connect(hoursView_, &QTableView::clicked, this, &frmAnalysis::SelectRow);
+    FollowSelection();
+    resize(kDesignedSize);
+}
+
+frmAnalysis::~frmAnalysis() = default;
+
+QSize frmAnalysis::sizeHint() const {
+    return kDesignedSize;
+}
+
+QWidget* frmAnalysis::ConnectCommands(const AnalysisCommandRow& commands) {
+    connect(commands.savePdf, &QPushButton::clicked, this, &frmAnalysis::SaveReportAsPdf);
+    connect(commands.print, &QPushButton::clicked, this, &frmAnalysis::Print);
+    connect(commands.saveTables, &QPushButton::clicked, this, &frmAnalysis::SaveTables);
+    for (QCheckBox* box : {commands.showRunning, commands.showThreshold, commands.showPeriods,
+                           commands.showExclusions})
+        connect(box, &QCheckBox::toggled, this, [this, commands] {
+            chart_->SetOverlays(
+                {commands.showRunning->isChecked(), commands.showThreshold->isChecked(),
+                 commands.showPeriods->isChecked(), commands.showExclusions->isChecked()});
+        });
+    return commands.row;
+}
+
+QWidget* frmAnalysis::ConnectSidePanel(const AnalysisSidePanel& panel) {
+    from_ = panel.from;
+    to_ = panel.to;
+    reason_ = panel.reason;
+    statisticsView_ = panel.statistics;
+    exclusionsView_ = panel.exclusions;
+    connect(panel.select, &QPushButton::clicked, this, &frmAnalysis::SelectTyped);
+    connect(from_, &QLineEdit::returnPressed, this, &frmAnalysis::SelectTyped);
+    connect(to_, &QLineEdit::returnPressed, this, &frmAnalysis::SelectTyped);
+    connect(panel.wholePeriod, &QPushButton::clicked, this,
+            [this] { session_.Select(session_.AnalysedPeriod()); });
+    connect(panel.exclude, &QPushButton::clicked, this, &frmAnalysis::ExcludeSelection);
+    connect(reason_, &QLineEdit::returnPressed, this, &frmAnalysis::ExcludeSelection);
+    connect(panel.remove, &QPushButton::clicked, this, [this] {
+        const QModelIndex current = exclusionsView_->currentIndex();
+        if (current.isValid())
+            session_.RemoveExclusion(static_cast<std::size_t>(current.row()));
+    });
+    connect(panel.save, &QPushButton::clicked, this, &frmAnalysis::SaveExclusions);
+    connect(panel.load, &QPushButton::clicked, this, &frmAnalysis::LoadExclusions);
+    return panel.panel;
+}
+
+QWidget* frmAnalysis::BuildFiles() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    filesView_ = new QListView(page);
+    filesView_->setObjectName(QStringLiteral("FileList"));
+    filesView_->setModel(files_);
+    auto* add = NamedButton(page, "AddFile", QStringLiteral("Add file..."));
+    connect(add, &QPushButton::clicked, this, &frmAnalysis::AddFile);
+    layout->addWidget(filesView_, 1);
+    layout->addWidget(add, 0, Qt::AlignLeft);
+    return page;
+}
+
+void frmAnalysis::FollowSelection() {
+    const vrd::Interval& selection = session_.Selection();
+    if (!from_->hasFocus())
+        from_->setText(MinuteText(selection.from));
+    if (!to_->hasFocus())
+        to_->setText(MinuteText(selection.to));
+}
+
+bool frmAnalysis::SelectTyped() {
+    const std::optional<vrd::Minute> from = ParseMinuteText(from_->text());
+    const std::optional<vrd::Minute> to = ParseMinuteText(to_->text());
+    if (!from || !to || *from >= *to) {
+        ShowWarning(QStringLiteral("The selection needs a from and a to time written "
+                                   "yyyy-mm-dd hh:mm, the from before the to."));
+        return false;
+    }
+    session_.Select({*from, *to});
+    chart_->Reveal({*from, *to});
+    return true;
+}
+
+void frmAnalysis::SelectRow(const QModelIndex& index) {
+    const QVariant start = index.data(kPeriodStartRole);
+    const QVariant end = index.data(kPeriodEndRole);
+    if (!start.isValid() || !end.isValid())
+        return;
+    const vrd::Interval period{start.toLongLong(), end.toLongLong()};
+    session_.Select(period);
+    chart_->Reveal(period);
+}
+
+void frmAnalysis::ExcludeSelection() {
+    session_.AddExclusion({session_.Selection(), reason_->text().trimmed().toStdString()});
+    reason_->clear();
+}

@@ -1,0 +1,106 @@
+#pragma once
+// The analysis window: the chart of the 1-minute levels with a selected period, the statistics
+// of the selection beside it, the exclusions with their reasons, the settings of the analysis,
+// the tables of days and hours, the reports analysed, and the commands that hand the analysis in:
+// "Save report as PDF", "Print..." and "Save tables as spreadsheet".
+
+#include "views/analysis/analysis_session.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class AnalysisChart;
+struct AnalysisCommandRow;
+struct AnalysisSidePanel;
+class DaysTableModel;
+class ExclusionListModel;
+class HoursTableModel;
+class QLineEdit;
+class QListView;
+class QTableView;
+class ReportFileListModel;
+class StatisticsModel;
+
+class frmAnalysis final : public QWidget {
+    Q_OBJECT
+
+  public:
+    // Asks for a file: to save (with a suggested name) or to open. nullopt when the user cancels.
+    struct PathRequest {
+        QString caption;
+        QString filter;
+        QString suggestedName;
+        bool save = true;
+    };
+    using PathChooser = std::function<std::optional<QString>(QWidget*, const PathRequest&)>;
+
+    explicit frmAnalysis(QWidget* parent = nullptr);
+    ~frmAnalysis() override;
+
+    AnalysisSession& Session() { return session_; }
+    void SetPathChooser(PathChooser chooser) { choosePath_ = std::move(chooser); }
+
+    // The commands; each asks for its file, shows any failure with the file and the reason, and
+    // returns true when done.
+    bool AddFile();
+    bool SaveReportAsPdf();
+    bool Print();
+    bool SaveTables();
+    bool SaveExclusions();
+    bool LoadExclusions();
+    // Marks the selection as excluded with the reason typed beside it.
+    void ExcludeSelection();
+    // Selects the period typed in the from and to boxes; false (and a warning) when unreadable.
+    bool SelectTyped();
+
+    // The writers behind the commands, for the command line and the tests; on failure they return
+    // false with the reason.
+    bool WritePdf(const QString& path, QString& reason);
+    bool WriteTables(const QString& path, QString& reason);
+
+    AnalysisChart* Chart() const { return chart_; }
+    QTableView* DaysView() const { return daysView_; }
+    QTableView* HoursView() const { return hoursView_; }
+    QTableView* StatisticsView() const { return statisticsView_; }
+    StatisticsModel* Statistics() const { return statistics_; }
+    DaysTableModel* Days() const { return days_; }
+    HoursTableModel* Hours() const { return hours_; }
+    QListView* ExclusionsView() const { return exclusionsView_; }
+    QLineEdit* ReasonEdit() const { return reason_; }
+    QLineEdit* FromEdit() const { return from_; }
+    QLineEdit* ToEdit() const { return to_; }
+
+    QSize sizeHint() const override;
+
+  private:
+    QWidget* ConnectCommands(const AnalysisCommandRow& commands);
+    QWidget* ConnectSidePanel(const AnalysisSidePanel& panel);
+    QWidget* BuildFiles();
+    void FollowSelection();
+    void SelectRow(const QModelIndex& index);
+    std::optional<QString> ChoosePath(const PathRequest& request);
+    void ShowWarning(const QString& text);
+    void ShowFailure(const QString& path, const QString& reason);
+    void ShowNotWritten(const QString& path, const QString& reason);
+    QString SuggestedName(const QString& suffix) const;
+
+    AnalysisSession session_;
+    PathChooser choosePath_;
+
+    AnalysisChart* chart_ = nullptr;
+    StatisticsModel* statistics_ = nullptr;
+    DaysTableModel* days_ = nullptr;
+    HoursTableModel* hours_ = nullptr;
+    ExclusionListModel* exclusions_ = nullptr;
+    ReportFileListModel* files_ = nullptr;
+    QTableView* statisticsView_ = nullptr;
+    QTableView* daysView_ = nullptr;
+    QTableView* hoursView_ = nullptr;
+    QListView* exclusionsView_ = nullptr;
+    QListView* filesView_ = nullptr;
+    QLineEdit* from_ = nullptr;
+    QLineEdit* to_ = nullptr;
+    QLineEdit* reason_ = nullptr;
+};
