@@ -11,11 +11,14 @@
 #include "analysis/report_for_analysis.h"
 #include "testkit/report_generator.h"
 #include "views/analysis/analysis_chart.h"
+#include "views/analysis/analysis_session.h"
+#include "views/analysis/carpet_painting.h"
 #include "views/analysis/frm_analysis.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -82,6 +85,7 @@ int main(int argc, char** argv) {
     std::vector<double> open;
     std::vector<double> update;
     std::vector<double> pdf;
+    std::vector<double> carpet;
     for (int run = 0; run < runs; ++run) {
         frmAnalysis window;
         window.show();
@@ -106,6 +110,21 @@ int main(int argc, char** argv) {
             update.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         }
 
+        // The carpet of the year from the series: its cells, its picture, and the picture drawn.
+        timer.restart();
+        const vrd::Carpet cells =
+            vrd::CarpetOf(window.Session().Series(), whole, window.Session().ExcludedIntervals());
+        CarpetPicture picture;
+        picture.scale = ScaleOf(cells);
+        picture.image = CarpetImage(cells, picture.scale);
+        picture.firstDate = cells.FirstDate();
+        QImage drawn(1600, 900, QImage::Format_RGB32);
+        {
+            QPainter painter(&drawn);
+            PaintCarpet(painter, QRectF(drawn.rect()), picture);
+        }
+        carpet.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+
         timer.restart();
         QString reason;
         if (!window.WritePdf(folder.filePath(QStringLiteral("year.pdf")), reason)) {
@@ -116,6 +135,7 @@ int main(int argc, char** argv) {
     }
     Print("open the window over the year", open, "< 500 ms");
     Print("statistics of a moved selection", update, "< 16 ms");
+    Print("carpet of the year, made and drawn", carpet, "< 200 ms");
     Print("PDF report of the year", pdf, "< 5000 ms");
     return 0;
 }

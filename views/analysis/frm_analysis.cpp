@@ -7,6 +7,8 @@
 #include "views/analysis/analysis_table_models.h"
 #include "views/analysis/analysis_text.h"
 #include "views/analysis/analysis_widgets.h"
+#include "views/analysis/carpet_view.h"
+#include "views/analysis/daily_profile_view.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -54,6 +56,9 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     hoursView_->horizontalHeader()->resizeSection(HoursTableModel::Start, 140);
     tabs->addTab(daysView_, QStringLiteral("Days"));
     tabs->addTab(hoursView_, QStringLiteral("Hours"));
+    carpet_ = new CarpetView(session_, tabs);
+    tabs->addTab(carpet_, QStringLiteral("Carpet"));
+    tabs->addTab(new DailyProfileView(session_, tabs), QStringLiteral("Daily profile"));
     tabs->addTab(new AnalysisSettingsTab(session_), QStringLiteral("Settings"));
     tabs->addTab(BuildFiles(), QStringLiteral("Files"));
 
@@ -68,6 +73,10 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
 
     connect(chart_, &AnalysisChart::periodDragged, this,
             [this](vrd::Interval period) { session_.Select(period); });
+    connect(carpet_, &CarpetView::periodDragged, this, [this](vrd::Interval period) {
+        session_.Select(period);
+        chart_->Reveal(period);
+    });
     connect(&session_, &AnalysisSession::selectionChanged, this, &frmAnalysis::FollowSelection);
     connect(daysView_, &QTableView::clicked, this, &frmAnalysis::SelectRow);
     connect(hoursView_, &QTableView::clicked, this, &frmAnalysis::SelectRow);

@@ -12,6 +12,7 @@
 #include <optional>
 
 class AnalysisChart;
+class CarpetView;
 struct AnalysisCommandRow;
 struct AnalysisSidePanel;
 class DaysTableModel;
@@ -61,6 +62,7 @@ class frmAnalysis final : public QWidget {
     bool WriteTables(const QString& path, QString& reason);
 
     AnalysisChart* Chart() const { return chart_; }
+    CarpetView* Carpet() const { return carpet_; }
     QTableView* DaysView() const { return daysView_; }
     QTableView* HoursView() const { return hoursView_; }
     QTableView* StatisticsView() const { return statisticsView_; }
@@ -90,6 +92,7 @@ class frmAnalysis final : public QWidget {
     PathChooser choosePath_;
 
     AnalysisChart* chart_ = nullptr;
+    CarpetView* carpet_ = nullptr;
     StatisticsModel* statistics_ = nullptr;
     DaysTableModel* days_ = nullptr;
     HoursTableModel* hours_ = nullptr;

@@ -1,0 +1,27 @@
+#pragma once
+// Draws the carpet with its axes: the dates down the left, the hours of the day along the
+// bottom, the day, evening and night boundaries as vertical lines, and the colour scale in dB on
+// the right. The window and the report draw it alike.
+
+#include "analysis/analysis_settings.h"
+#include "views/analysis/carpet_image.h"
+
+#include <QImage>
+#include <QRectF>
+
+#include <optional>
+
+class QPainter;
+
+struct CarpetPicture {
+    QImage image; // CarpetImage
+    CarpetScale scale;
+    vrd::Day firstDate = 0;
+    vrd::Periods periods;
+    std::optional<vrd::Interval> selection; // outlined when given
+};
+
+// Where the cells go within area.
+QRectF CarpetCellArea(const QRectF& area);
+
+void PaintCarpet(QPainter& painter, const QRectF& area, const CarpetPicture& picture);
