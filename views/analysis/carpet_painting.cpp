@@ -76,29 +76,44 @@ void PaintScale(QPainter& painter, const QRectF& cells, const CarpetScale& scale
     painter.drawText(QPointF(bar.left(), bar.top() - 4), QStringLiteral("dB"));
 }
 
+// The selection as at most three outlined blocks: the rest of its first date, its whole dates,
+// the start of its last date.
 void PaintSelection(QPainter& painter, const QRectF& cells, const CarpetPicture& picture) {
     const vrd::Interval& selection = *picture.selection;
     const int dates = picture.image.height();
     const double rowHeight = cells.height() / dates;
     const vrd::Minute origin = vrd::StartOfDay(picture.firstDate);
-    const vrd::Minute end = origin + dates * vrd::kMinutesPerDay;
-    const vrd::Minute from = std::max(selection.from, origin);
-    const vrd::Minute to = std::min(selection.to, end);
-    if (from >= to)
+    const vrd::Minute from = std::max<vrd::Minute>(selection.from - origin, 0);
+    const vrd::Minute to =
+        std::min<vrd::Minute>(selection.to - origin, dates * vrd::kMinutesPerDay);
+    if (from >= to || (from == 0 && to == dates * vrd::kMinutesPerDay))
         return;
+    const auto block = [&](vrd::Minute firstRow, vrd::Minute rows, vrd::Minute left,
+                           vrd::Minute right) {
+        if (rows <= 0 || right <= left)
+            return;
+        painter.drawRect(QRectF(cells.left() + cells.width() * static_cast<double>(left) / 1440.0,
+                                cells.top() + rowHeight * static_cast<double>(firstRow),
+                                cells.width() * static_cast<double>(right - left) / 1440.0,
+                                std::max(rowHeight * static_cast<double>(rows), 1.0)));
+    };
     painter.setPen(QPen(QColor(220, 30, 30), 1.5));
     painter.setBrush(Qt::NoBrush);
-    for (vrd::Minute rowStart = vrd::StartOfDay(vrd::DayOfMinute(from)); rowStart < to;
-         rowStart += vrd::kMinutesPerDay) {
-        const double row = static_cast<double>((rowStart - origin) / vrd::kMinutesPerDay);
-        const double left = static_cast<double>(std::max(from, rowStart) - rowStart);
-        const double right =
-            static_cast<double>(std::min(to, rowStart + vrd::kMinutesPerDay) - rowStart);
-        painter.drawRect(QRectF(cells.left() + cells.width() * left / vrd::kMinutesPerDay,
-                                cells.top() + rowHeight * row,
-                                cells.width() * (right - left) / vrd::kMinutesPerDay,
-                                std::max(rowHeight, 1.0)));
+    const vrd::Minute firstRow = from / vrd::kMinutesPerDay;
+    const vrd::Minute lastRow = (to - 1) / vrd::kMinutesPerDay;
+    const vrd::Minute start = from % vrd::kMinutesPerDay;
+    const vrd::Minute end = to - lastRow * vrd::kMinutesPerDay;
+    if (firstRow == lastRow) {
+        block(firstRow, 1, start, end);
+        return;
     }
+    const vrd::Minute wholeFrom = start == 0 ? firstRow : firstRow + 1;
+    const vrd::Minute wholeTo = end == vrd::kMinutesPerDay ? lastRow + 1 : lastRow;
+    if (start != 0)
+        block(firstRow, 1, start, vrd::kMinutesPerDay);
+    block(wholeFrom, wholeTo - wholeFrom, 0, vrd::kMinutesPerDay);
+    if (end != vrd::kMinutesPerDay)
+        block(lastRow, 1, 0, end);
 }
 
 } // namespace

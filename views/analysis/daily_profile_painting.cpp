@@ -134,7 +134,7 @@ void PaintDailyProfile(QPainter& painter, const QRectF& area, const vrd::DailyPr
                 highest = std::max(highest, *hour.highest);
             }
     Axes axes;
-    axes.plot = area.adjusted(44, 20, -12, -24);
+    axes.plot = area.adjusted(44, 20, -22, -24);
     if (lowest <= highest) {
         axes.low = std::floor(lowest / 5) * 5;
         axes.high = std::max(std::ceil(highest / 5) * 5, axes.low + 5);
