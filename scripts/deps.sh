@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config time file
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-tools-dev qt6-l10n-tools
+  qt6-translations-l10n
   libgtest-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev libxlsxwriter-dev zlib1g-dev
   clang libclang-rt-14-dev clang-format
   locales poppler-utils unzip xvfb xauth fonts-dejavu-core fonts-liberation2 fonts-comic-neue desktop-file-utils dpkg-dev
