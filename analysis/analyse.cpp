@@ -37,17 +37,34 @@ struct PeriodHistograms {
 
 } // namespace
 
+std::optional<Interval> SelectionOf(const MinuteSeries& series, const AnalysisSettings& settings) {
+    // A missing end comes from the records; an end before the other is pulled to it, so that
+    // the selection is empty rather than reversed.
+    std::optional<Minute> from = settings.from;
+    std::optional<Minute> to = settings.to;
+    if (!from && !to && series.Empty())
+        return std::nullopt;
+    if (!from)
+        from = series.Empty() ? *to : std::min(*series.First(), to.value_or(*series.First()));
+    if (!to)
+        to = series.Empty() ? *from : std::max(*series.End(), *from);
+    return Interval{*from, std::max(*from, *to)};
+}
+
 std::optional<double> Lden(const Periods& periods, std::optional<double> lday,
                            std::optional<double> levening, std::optional<double> lnight) {
-    if (!lday || !levening || !lnight)
+    // An empty evening weighs nothing, so it has no level to miss.
+    const bool evening = periods.EveningMinutes() > 0;
+    if (!lday || (evening && !levening) || !lnight)
         return std::nullopt;
     const double dayHours = periods.evening - periods.day;
     const double eveningHours = periods.night - periods.evening;
     const double nightHours = 24 - periods.night + periods.day;
-    const double energy =
-        dayHours * std::pow(10.0, *lday / 10.0) +
-        eveningHours * std::pow(10.0, (*levening + periods.eveningPenalty) / 10.0) +
-        nightHours * std::pow(10.0, (*lnight + periods.nightPenalty) / 10.0);
+    // Summed day, evening, night, as always, so that the same levels give the same bits.
+    double energy = dayHours * std::pow(10.0, *lday / 10.0);
+    if (evening)
+        energy += eveningHours * std::pow(10.0, (*levening + periods.eveningPenalty) / 10.0);
+    energy += nightHours * std::pow(10.0, (*lnight + periods.nightPenalty) / 10.0);
     return EnergyToLevel(energy / 24.0);
 }
 
@@ -56,6 +73,7 @@ class Analyser {
     Analyser(const MinuteSeries& series, const AnalysisSettings& settings)
         : series_(series), settings_(settings) {
         result_.periods = settings.periods;
+        result_.preset = settings.preset;
         result_.threshold = settings.threshold;
         result_.minutes.unreadable = series.Unreadable();
         result_.minutes.duplicate = series.Duplicate();
@@ -64,7 +82,7 @@ class Analyser {
     AnalysisResult Run() {
         if (settings_.threshold)
             result_.exceedance = Exceedance{};
-        const std::optional<Interval> selection = Selection();
+        const std::optional<Interval> selection = SelectionOf(series_, settings_);
         result_.selection = selection;
         if (!selection)
             return std::move(result_);
@@ -87,25 +105,12 @@ class Analyser {
         result_.whole = whole_.Levels(settings_.periods);
         if (result_.exceedance)
             result_.exceedance->minutes = overall_.CountAbove(*settings_.threshold);
+        if (settings_.who)
+            result_.who = CompareWithWho(*settings_.who, result_.whole.lden, result_.whole.lnight);
         return std::move(result_);
     }
 
   private:
-    // A missing end comes from the records; an end before the other is pulled to it, so that
-    // the selection is empty rather than reversed.
-    std::optional<Interval> Selection() const {
-        std::optional<Minute> from = settings_.from;
-        std::optional<Minute> to = settings_.to;
-        if (!from && !to && series_.Empty())
-            return std::nullopt;
-        if (!from)
-            from =
-                series_.Empty() ? *to : std::min(*series_.First(), to.value_or(*series_.First()));
-        if (!to)
-            to = series_.Empty() ? *from : std::max(*series_.End(), *from);
-        return Interval{*from, std::max(*from, *to)};
-    }
-
     void SetUpTables(const Interval& range) {
         if (range.Length() == 0)
             return;
@@ -196,8 +201,9 @@ class Analyser {
         row.levels = day_.Levels(periods);
         row.coverageDay =
             static_cast<double>(day_.day.Count()) / static_cast<double>(periods.DayMinutes());
-        row.coverageEvening = static_cast<double>(day_.evening.Count()) /
-                              static_cast<double>(periods.EveningMinutes());
+        if (periods.EveningMinutes() > 0)
+            row.coverageEvening = static_cast<double>(day_.evening.Count()) /
+                                  static_cast<double>(periods.EveningMinutes());
         row.coverageNight =
             static_cast<double>(day_.night.Count()) / static_cast<double>(periods.NightMinutes());
         day_.Clear();

@@ -3,7 +3,8 @@
 // Levening, Lnight and Lden, the table of days and the table of hours, and the exceedance.
 //
 // Lden = 10·log10(((e-d)·10^(Lday/10) + (n-e)·10^((Levening+PE)/10)
-//                  + (24-n+d)·10^((Lnight+PN)/10)) / 24), null when any of the three is null.
+//                  + (24-n+d)·10^((Lnight+PN)/10)) / 24), null when any of the three is null; an
+// empty evening (e == n) has no level and no part in it.
 
 #include "analysis/analysis_settings.h"
 #include "analysis/level_figures.h"
@@ -12,6 +13,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace vrd {
@@ -34,7 +36,7 @@ struct PeriodLevels {
 
 // One calendar day D: its day, evening and night (which runs into D+1), each over the minutes
 // that lie in the selection and are not excluded; coverage is measured minutes over the whole
-// period's minutes.
+// period's minutes (0 for an empty evening, which EveningCoverage tells apart).
 struct DayFigures {
     Day date = 0;
     PeriodLevels levels;
@@ -42,6 +44,13 @@ struct DayFigures {
     double coverageEvening = 0;
     double coverageNight = 0;
 };
+
+// The evening's coverage, nullopt when the periods leave no evening.
+inline std::optional<double> EveningCoverage(const DayFigures& day, const Periods& periods) {
+    if (periods.EveningMinutes() == 0)
+        return std::nullopt;
+    return day.coverageEvening;
+}
 
 // One clock hour: its measured minutes in the selection, not excluded.
 struct HourFigures {
@@ -92,6 +101,7 @@ struct AnalysisResult {
     // The selection; nullopt when there is no readable record and neither end was given.
     std::optional<Interval> selection;
     Periods periods;
+    std::string preset; // as in the settings
     std::optional<double> threshold;
     MinuteCounts minutes;
     LevelFigures overall;
@@ -100,6 +110,7 @@ struct AnalysisResult {
     SparseTable<DayFigures> days;         // every date one of whose periods overlaps the selection
     SparseTable<HourFigures> hours;       // every clock hour that overlaps the selection
     std::optional<Exceedance> exceedance; // nullopt without a threshold
+    std::optional<WhoComparison> who;     // of the whole Lden and Lnight; nullopt unless asked
 };
 
 template <typename Row> Row SparseTable<Row>::At(std::int64_t index) const {
@@ -117,6 +128,10 @@ template <typename Row> Row SparseTable<Row>::At(std::int64_t index) const {
         return stored_[low];
     return EmptyRow<Row>(key);
 }
+
+// The selection of settings over series: a missing end defaults to the first readable record's
+// minute or to one past the last's; nullopt when both are missing and there is no record.
+std::optional<Interval> SelectionOf(const MinuteSeries& series, const AnalysisSettings& settings);
 
 // One pass over the series.
 AnalysisResult Analyse(const MinuteSeries& series, const AnalysisSettings& settings);

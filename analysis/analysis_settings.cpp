@@ -2,14 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace vrd {
 
 std::optional<std::string> CheckPeriods(const Periods& periods) {
     if (periods.day < 0 || periods.night > 23 || periods.day >= periods.evening ||
-        periods.evening >= periods.night)
-        return std::string("the day, evening and night hours must be strictly increasing "
-                           "within 0..23");
+        periods.evening > periods.night)
+        return std::string("the day, evening and night hours must be increasing within 0..23, "
+                           "the day before the evening (an empty evening has evening = night)");
     if (!std::isfinite(periods.eveningPenalty) || !std::isfinite(periods.nightPenalty))
         return std::string("the penalties must be numbers of dB");
     return std::nullopt;
@@ -19,8 +20,14 @@ std::vector<Interval> MergeExclusions(const std::vector<Exclusion>& exclusions) 
     std::vector<Interval> intervals;
     intervals.reserve(exclusions.size());
     for (const Exclusion& exclusion : exclusions)
-        if (exclusion.interval.Length() > 0)
-            intervals.push_back(exclusion.interval);
+        intervals.push_back(exclusion.interval);
+    return MergeIntervals(std::move(intervals));
+}
+
+std::vector<Interval> MergeIntervals(std::vector<Interval> intervals) {
+    intervals.erase(std::remove_if(intervals.begin(), intervals.end(),
+                                   [](const Interval& interval) { return interval.Length() == 0; }),
+                    intervals.end());
     std::sort(intervals.begin(), intervals.end(),
               [](const Interval& a, const Interval& b) { return a.from < b.from; });
     std::vector<Interval> merged;

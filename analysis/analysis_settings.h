@@ -2,6 +2,7 @@
 // What an analysis looks at: the selected minutes, the minutes left out and why, the threshold,
 // and the day, evening and night periods with their penalties.
 
+#include "analysis/who_guidelines.h"
 #include "report/minute_time.h"
 
 #include <optional>
@@ -25,9 +26,20 @@ struct Exclusion {
     std::string reason;
 };
 
+// What was heard during a marked period: nothing to use (an exclusion), the noise under
+// assessment (source), or everything but it (residual, the reference it is compared with).
+enum class MarkKind { Exclude, Source, Residual };
+
+struct Mark {
+    MarkKind kind = MarkKind::Exclude;
+    Interval interval;
+    std::string reason;
+};
+
 // Day [D day:00, D evening:00), evening [D evening:00, D night:00), night [D night:00,
-// D+1 day:00): the night belongs to the day it begins. Penalties in dB, added to the evening and
-// night levels in Lden.
+// D+1 day:00): the night belongs to the day it begins. The evening may be empty (evening ==
+// night), as where only a day and a night level are asked for. Penalties in dB, added to the
+// evening and night levels in Lden.
 struct Periods {
     int day = 7;
     int evening = 19;
@@ -40,8 +52,8 @@ struct Periods {
     Minute NightMinutes() const { return (24 - night + day) * kMinutesPerHour; }
 };
 
-// Empty when the hours are strictly increasing within 0..23 and the penalties are finite;
-// otherwise what is wrong, for a person.
+// Empty when 0 <= day < evening <= night <= 23 and the penalties are finite; otherwise what is
+// wrong, for a person.
 std::optional<std::string> CheckPeriods(const Periods& periods);
 
 struct AnalysisSettings {
@@ -50,12 +62,17 @@ struct AnalysisSettings {
     std::optional<Minute> from;
     std::optional<Minute> to;
     std::vector<Exclusion> exclusions; // may overlap; minutes outside the selection are ignored
+    std::vector<Mark> marks;           // source and residual periods, for an assessment
     std::optional<double> threshold;   // dB; exceedance is not worked out without it
     Periods periods;
+    std::string preset; // the name of the preset the periods come from; empty when set by hand
+    std::optional<WhoSource> who; // compare Lden and Lnight with this source's WHO guidelines
 };
 
 // The exclusions as sorted, disjoint intervals (overlapping and touching ones joined, empty ones
 // dropped).
 std::vector<Interval> MergeExclusions(const std::vector<Exclusion>& exclusions);
+// The same for any intervals.
+std::vector<Interval> MergeIntervals(std::vector<Interval> intervals);
 
 } // namespace vrd

@@ -2,14 +2,104 @@
 
 #include "report/complete_lines.h"
 
+#include <array>
+#include <tuple>
+#include <utility>
+
 namespace vrd {
 
 namespace {
 
 constexpr std::size_t kMinuteText = 16; // "yyyy-mm-ddThh:mm"
+constexpr const char* kIntervalForm =
+    "an interval FROM/TO of the form yyyy-mm-ddThh:mm/yyyy-mm-ddThh:mm with FROM before TO";
+constexpr std::array<MarkKind, 3> kKinds = {MarkKind::Exclude, MarkKind::Source,
+                                            MarkKind::Residual};
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
+}
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The first word of text and what follows it.
+std::pair<std::string_view, std::string_view> FirstWord(std::string_view text) {
+    const std::size_t blank = text.find_first_of(" \t");
+    if (blank == std::string_view::npos)
+        return {text, {}};
+    return {text.substr(0, blank), text.substr(blank)};
+}
+
+std::optional<MarkKind> KindNamed(std::string_view word) {
+    for (const MarkKind kind : kKinds)
+        if (word == MarkKindName(kind))
+            return kind;
+    return std::nullopt;
+}
+
+// One line of a marks file, or why it is not one. Kinds are read only when withKinds.
+std::optional<Mark> ParseLine(std::string_view line, bool withKinds, std::string& error) {
+    auto [word, rest] = FirstWord(line);
+    Mark mark;
+    const std::optional<MarkKind> kind = withKinds ? KindNamed(word) : std::nullopt;
+    if (kind) {
+        mark.kind = *kind;
+        const std::string_view after = Trimmed(rest);
+        std::tie(word, rest) = FirstWord(after);
+        if (word.empty()) {
+            error =
+                "\"" + std::string(MarkKindName(*kind)) + "\" is not followed by " + kIntervalForm;
+            return std::nullopt;
+        }
+    }
+    const std::optional<Interval> interval = ParseInterval(word);
+    if (!interval) {
+        error = "\"" + std::string(word) + "\" is not " + kIntervalForm;
+        if (withKinds && !kind)
+            error += ", nor a kind (exclude, source or residual) before one";
+        return std::nullopt;
+    }
+    mark.interval = *interval;
+    mark.reason = std::string(Trimmed(rest));
+    return mark;
+}
+
+MarksFileRead ParseLines(std::string_view text, bool withKinds) {
+    MarksFileRead read;
+    std::size_t number = 0;
+    ForEachLine(text, [&](std::string_view line) {
+        ++number;
+        if (!line.empty() && line.back() == '\n')
+            line.remove_suffix(1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (line.empty() || line.front() == '#')
+            return true;
+        std::string error;
+        std::optional<Mark> mark = ParseLine(line, withKinds, error);
+        if (!mark) {
+            read.marks.clear();
+            read.error = "line " + std::to_string(number) + ": " + error;
+            return false;
+        }
+        read.marks.push_back(std::move(*mark));
+        return true;
+    });
+    return read;
+}
+
+// The reason on one line, without blanks at its ends.
+std::string OneLineReason(std::string reason) {
+    for (char& c : reason)
+        if (c == '\n' || c == '\r' || c == '\t')
+            c = ' ';
+    return std::string(Trimmed(reason));
 }
 
 } // namespace
@@ -28,50 +118,31 @@ std::string FormatInterval(const Interval& interval) {
     return FormatMinute(interval.from) + '/' + FormatMinute(interval.to);
 }
 
-ExclusionFileRead ParseExclusionFile(std::string_view text) {
-    ExclusionFileRead read;
-    std::size_t number = 0;
-    ForEachLine(text, [&](std::string_view line) {
-        ++number;
-        if (!line.empty() && line.back() == '\n')
-            line.remove_suffix(1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (line.empty() || line.front() == '#')
-            return true;
-        const std::size_t blank = line.find_first_of(" \t");
-        const std::string_view interval = line.substr(0, blank);
-        const std::optional<Interval> parsed = ParseInterval(interval);
-        if (!parsed) {
-            read.exclusions.clear();
-            read.error = "line " + std::to_string(number) + ": \"" + std::string(interval) +
-                         "\" is not an interval FROM/TO of the form "
-                         "yyyy-mm-ddThh:mm/yyyy-mm-ddThh:mm with FROM before TO";
-            return false;
-        }
-        std::string_view reason = blank == std::string_view::npos ? "" : line.substr(blank);
-        while (!reason.empty() && IsBlank(reason.front()))
-            reason.remove_prefix(1);
-        while (!reason.empty() && IsBlank(reason.back()))
-            reason.remove_suffix(1);
-        read.exclusions.push_back({*parsed, std::string(reason)});
-        return true;
-    });
-    return read;
+const char* MarkKindName(MarkKind kind) {
+    switch (kind) {
+    case MarkKind::Source:
+        return "source";
+    case MarkKind::Residual:
+        return "residual";
+    case MarkKind::Exclude:
+        break;
+    }
+    return "exclude";
 }
 
-std::string FormatExclusionFile(const std::vector<Exclusion>& exclusions) {
+MarksFileRead ParseMarksFile(std::string_view text) {
+    return ParseLines(text, true);
+}
+
+std::string FormatMarksFile(const std::vector<Mark>& marks) {
     std::string text;
-    for (const Exclusion& exclusion : exclusions) {
-        text += FormatInterval(exclusion.interval);
-        std::string reason = exclusion.reason;
-        for (char& c : reason)
-            if (c == '\n' || c == '\r' || c == '\t')
-                c = ' ';
-        while (!reason.empty() && reason.front() == ' ')
-            reason.erase(reason.begin());
-        while (!reason.empty() && reason.back() == ' ')
-            reason.pop_back();
+    for (const Mark& mark : marks) {
+        if (mark.kind != MarkKind::Exclude) {
+            text += MarkKindName(mark.kind);
+            text += ' ';
+        }
+        text += FormatInterval(mark.interval);
+        const std::string reason = OneLineReason(mark.reason);
         if (!reason.empty()) {
             text += ' ';
             text += reason;
@@ -79,6 +150,24 @@ std::string FormatExclusionFile(const std::vector<Exclusion>& exclusions) {
         text += '\n';
     }
     return text;
+}
+
+ExclusionFileRead ParseExclusionFile(std::string_view text) {
+    MarksFileRead marks = ParseLines(text, false);
+    ExclusionFileRead read;
+    read.error = std::move(marks.error);
+    read.exclusions.reserve(marks.marks.size());
+    for (Mark& mark : marks.marks)
+        read.exclusions.push_back({mark.interval, std::move(mark.reason)});
+    return read;
+}
+
+std::string FormatExclusionFile(const std::vector<Exclusion>& exclusions) {
+    std::vector<Mark> marks;
+    marks.reserve(exclusions.size());
+    for (const Exclusion& exclusion : exclusions)
+        marks.push_back({MarkKind::Exclude, exclusion.interval, exclusion.reason});
+    return FormatMarksFile(marks);
 }
 
 } // namespace vrd

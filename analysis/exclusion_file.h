@@ -1,11 +1,13 @@
 #pragma once
-// The list of exclusions as a plain text file: one per line, "FROM/TO" in the form
-// yyyy-mm-ddThh:mm (FROM inclusive, TO exclusive), then blanks and the reason, which may be empty.
-// Empty lines and lines starting with "#" are skipped; a carriage return before the line feed is
-// allowed.
+// The marks of an analysis as a plain text file: one per line, "[KIND ]FROM/TO[ REASON]" where
+// KIND is exclude, source or residual, FROM/TO is in the form yyyy-mm-ddThh:mm (FROM inclusive,
+// TO exclusive), and the reason, after blanks, may be empty. A line that starts with the interval
+// is an exclusion, so a file of exclusions alone has no kinds. Empty lines and lines starting with
+// "#" are skipped; a carriage return before the line feed is allowed.
 //
 //   2011-05-12T14:00/2011-05-12T16:30 rain
-//   2011-05-13T07:00/2011-05-13T12:00 road works
+//   source 2011-05-13T07:00/2011-05-13T12:00 the fan of the bakery
+//   residual 2011-05-14T07:00/2011-05-14T12:00 the bakery closed
 
 #include "analysis/analysis_settings.h"
 
@@ -20,6 +22,22 @@ namespace vrd {
 std::optional<Interval> ParseInterval(std::string_view text);
 std::string FormatInterval(const Interval& interval); // "FROM/TO"
 
+// "exclude", "source", "residual": the word that starts a line of that kind.
+const char* MarkKindName(MarkKind kind);
+
+struct MarksFileRead {
+    std::vector<Mark> marks;
+    std::optional<std::string> error; // "line N: reason" for the first bad line; nothing kept then
+};
+
+MarksFileRead ParseMarksFile(std::string_view text);
+
+// The file's bytes for marks: one line each, ended by a line feed, the kind first for source and
+// residual marks only. A reason's line feeds, carriage returns and tabs become blanks, so that
+// every mark reads back.
+std::string FormatMarksFile(const std::vector<Mark>& marks);
+
+// A file of exclusions only: a line with a kind is a bad line.
 struct ExclusionFileRead {
     std::vector<Exclusion> exclusions;
     std::optional<std::string> error; // "line N: reason" for the first bad line; nothing kept then
@@ -27,8 +45,7 @@ struct ExclusionFileRead {
 
 ExclusionFileRead ParseExclusionFile(std::string_view text);
 
-// The file's bytes for exclusions: one line each, ended by a line feed. A reason's line feeds and
-// carriage returns become blanks, so that every exclusion reads back.
+// The file's bytes for exclusions, as FormatMarksFile writes them.
 std::string FormatExclusionFile(const std::vector<Exclusion>& exclusions);
 
 } // namespace vrd

@@ -13,6 +13,11 @@ template <typename Number> std::string Level(const std::optional<Number>& value)
     return value ? OneDecimal(static_cast<double>(*value)) : std::string();
 }
 
+// An empty evening has no coverage: an empty field.
+std::string Percent(const std::optional<double>& value) {
+    return value ? OneDecimalPercent(*value) : std::string();
+}
+
 } // namespace
 
 void WriteDaysCsv(std::ostream& out, const AnalysisResult& result) {
@@ -23,8 +28,8 @@ void WriteDaysCsv(std::ostream& out, const AnalysisResult& result) {
         out << FormatDay(day.date) << ',' << Level(day.levels.lday) << ','
             << Level(day.levels.levening) << ',' << Level(day.levels.lnight) << ','
             << Level(day.levels.lden) << ',' << OneDecimalPercent(day.coverageDay) << ','
-            << OneDecimalPercent(day.coverageEvening) << ',' << OneDecimalPercent(day.coverageNight)
-            << "\r\n";
+            << Percent(EveningCoverage(day, result.periods)) << ','
+            << OneDecimalPercent(day.coverageNight) << "\r\n";
     }
 }
 

@@ -60,7 +60,7 @@ void WriteDays(lxw_worksheet* sheet, const Formats& formats, const AnalysisResul
         WriteOptional(sheet, row, 3, day.levels.lnight, formats.level);
         WriteOptional(sheet, row, 4, day.levels.lden, formats.level);
         worksheet_write_number(sheet, row, 5, day.coverageDay, formats.percent);
-        worksheet_write_number(sheet, row, 6, day.coverageEvening, formats.percent);
+        WriteOptional(sheet, row, 6, EveningCoverage(day, result.periods), formats.percent);
         worksheet_write_number(sheet, row, 7, day.coverageNight, formats.percent);
     }
 }

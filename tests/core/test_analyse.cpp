@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <tuple>
+
 namespace vrd {
 namespace {
 
@@ -194,6 +197,53 @@ TEST(Analyse, OtherPeriodsAndPenalties) {
     EXPECT_NEAR(*result.whole.lden, 60.0, 1e-12);
     ASSERT_EQ(result.days.Size(), 1);
     EXPECT_EQ(result.days.At(0).coverageEvening, 1.0);
+}
+
+// Ldn has no evening: its day runs to the night, and the empty evening takes no part in it.
+TEST(Analyse, AnEmptyEveningUnderLdn) {
+    const MinuteSeries series =
+        SeriesOfMinuteLines(ConstantLevel(At("2011-05-12T07:00"), At("2011-05-13T07:00"), 60));
+    AnalysisSettings settings;
+    settings.periods.evening = 22;
+    settings.periods.night = 22;
+    settings.periods.eveningPenalty = 0;
+    ASSERT_FALSE(CheckPeriods(settings.periods));
+    const AnalysisResult result = Analyse(series, settings);
+    EXPECT_EQ(result.whole.lday, 60.0);
+    EXPECT_FALSE(result.whole.levening);
+    // (15 h at 60 dB + 9 h at 70 dB) / 24.
+    EXPECT_NEAR(*result.whole.lden, 10 * std::log10((15 * 1e6 + 9 * 1e7) / 24), 1e-12);
+    ASSERT_EQ(result.days.Size(), 1);
+    const DayFigures day = result.days.At(0);
+    EXPECT_EQ(day.coverageDay, 1.0);
+    EXPECT_EQ(day.coverageEvening, 0.0);
+    EXPECT_FALSE(EveningCoverage(day, settings.periods));
+    EXPECT_EQ(day.coverageNight, 1.0);
+    EXPECT_EQ(day.levels.lden, result.whole.lden);
+
+    // The day and the night may not be empty, nor the hours out of order.
+    for (const auto& [d, e, n] : {std::tuple{7, 7, 22}, std::tuple{7, 22, 21},
+                                  std::tuple{-1, 19, 23}, std::tuple{7, 19, 24}}) {
+        Periods periods;
+        periods.day = d;
+        periods.evening = e;
+        periods.night = n;
+        EXPECT_TRUE(CheckPeriods(periods)) << d << "," << e << "," << n;
+    }
+}
+
+TEST(Analyse, WhoGuidelinesBesideTheWholeLdenAndLnight) {
+    const MinuteSeries series =
+        SeriesOfMinuteLines(ConstantLevel(At("2011-05-12T07:00"), At("2011-05-13T07:00"), 60));
+    AnalysisSettings settings;
+    EXPECT_FALSE(Analyse(series, settings).who);
+    settings.who = WhoSource::Road;
+    const AnalysisResult result = Analyse(series, settings);
+    ASSERT_TRUE(result.who);
+    EXPECT_EQ(result.who->ldenGuideline, 53.0);
+    EXPECT_EQ(result.who->lnightGuideline, 45.0);
+    EXPECT_NEAR(*result.who->ldenExcess, 66.40 - 53, 0.005);
+    EXPECT_EQ(result.who->lnightExcess, 15.0);
 }
 
 } // namespace

@@ -47,6 +47,54 @@ TEST(ExclusionFile, WritesWhatReadsBack) {
     EXPECT_EQ(read.exclusions[1].reason, "road works");
 }
 
+TEST(MarksFile, ReadsKindsAndTakesALineWithoutOneForAnExclusion) {
+    const MarksFileRead read =
+        ParseMarksFile("2011-05-12T14:00/2011-05-12T16:30 rain\r\n"
+                       "source 2011-05-12T17:00/2011-05-12T18:00 the fan of the bakery\n"
+                       "# the bakery closed\n"
+                       "residual\t2011-05-12T19:00/2011-05-12T20:00\n"
+                       "exclude 2011-05-12T21:00/2011-05-12T22:00 source of trouble\n");
+    ASSERT_FALSE(read.error) << *read.error;
+    ASSERT_EQ(read.marks.size(), 4u);
+    EXPECT_EQ(read.marks[0].kind, MarkKind::Exclude);
+    EXPECT_EQ(read.marks[0].reason, "rain");
+    EXPECT_EQ(read.marks[1].kind, MarkKind::Source);
+    EXPECT_EQ(FormatInterval(read.marks[1].interval), "2011-05-12T17:00/2011-05-12T18:00");
+    EXPECT_EQ(read.marks[1].reason, "the fan of the bakery");
+    EXPECT_EQ(read.marks[2].kind, MarkKind::Residual);
+    EXPECT_EQ(read.marks[2].reason, "");
+    EXPECT_EQ(read.marks[3].kind, MarkKind::Exclude);
+    EXPECT_EQ(read.marks[3].reason, "source of trouble");
+
+    // Written back, only source and residual lines carry their kind.
+    EXPECT_EQ(FormatMarksFile(read.marks),
+              "2011-05-12T14:00/2011-05-12T16:30 rain\n"
+              "source 2011-05-12T17:00/2011-05-12T18:00 the fan of the bakery\n"
+              "residual 2011-05-12T19:00/2011-05-12T20:00\n"
+              "2011-05-12T21:00/2011-05-12T22:00 source of trouble\n");
+}
+
+TEST(MarksFile, ABadLineIsNamedAndNothingIsKept) {
+    for (const char* bad : {"source", "source rain", "residual 2011-05-12T14:00/2011-05-12T14:00",
+                            "sources 2011-05-12T14:00/2011-05-12T15:00", "Source"}) {
+        const MarksFileRead read =
+            ParseMarksFile(std::string("source 2011-05-12T10:00/2011-05-12T11:00\n") + bad);
+        ASSERT_TRUE(read.error) << bad;
+        EXPECT_EQ(read.error->rfind("line 2: ", 0), 0u) << *read.error;
+        EXPECT_TRUE(read.marks.empty());
+    }
+    EXPECT_NE(ParseMarksFile("rain\n").error->find("nor a kind"), std::string::npos);
+}
+
+// The analysis window still loads exclusion files only: a marked line is not one of them.
+TEST(ExclusionFile, ALineWithAKindIsNotAnExclusion) {
+    const ExclusionFileRead read =
+        ParseExclusionFile("source 2011-05-12T17:00/2011-05-12T18:00 the fan\n");
+    ASSERT_TRUE(read.error);
+    EXPECT_EQ(*read.error, "line 1: \"source\" is not an interval FROM/TO of the form "
+                           "yyyy-mm-ddThh:mm/yyyy-mm-ddThh:mm with FROM before TO");
+}
+
 TEST(MergeExclusions, JoinsOverlappingAndTouchingIntervals) {
     const std::vector<Interval> merged = MergeExclusions({{{50, 60}, "b"},
                                                           {{10, 20}, "a"},

@@ -1,0 +1,166 @@
+#include "analysis/assess.h"
+
+#include "analysis/analyse.h"
+#include "analysis/minute_marks.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace vrd {
+
+std::optional<std::size_t> AssessmentResult::Held(std::int64_t index) const {
+    const auto at = std::lower_bound(heldIndices_.begin(), heldIndices_.end(), index);
+    if (at == heldIndices_.end() || *at != index)
+        return std::nullopt;
+    return static_cast<std::size_t>(at - heldIndices_.begin());
+}
+
+EmergencePeriod AssessmentResult::Period(std::int64_t index) const {
+    if (const std::optional<std::size_t> held = Held(index); held && *held < heldPeriods_.size())
+        return heldPeriods_[*held];
+    const AssessmentPeriod period = calendar.At(index);
+    return {period.date, period.label, {}};
+}
+
+BackgroundInterval AssessmentResult::BackgroundIntervalAt(std::int64_t index) const {
+    if (const std::optional<std::size_t> held = Held(index); held && *held < heldIntervals_.size())
+        return heldIntervals_[*held];
+    const AssessmentPeriod period = calendar.At(index);
+    BackgroundInterval interval;
+    interval.start = period.interval.from;
+    interval.length = period.interval.Length();
+    interval.label = period.label;
+    return interval;
+}
+
+class Assessor {
+  public:
+    Assessor(const MinuteSeries& series, const AnalysisSettings& settings,
+             const AssessmentSettings& assessment)
+        : series_(series), settings_(settings), assessment_(assessment), marks_(settings) {}
+
+    AssessmentResult Run() {
+        result_.settings = assessment_;
+        result_.selection = SelectionOf(series_, settings_);
+        if (result_.selection) {
+            const Interval range = *result_.selection;
+            result_.calendar = AssessmentCalendar(assessment_.standard, range);
+            for (const Interval& excluded : marks_.Excluded())
+                result_.minutes.excluded += std::max<Minute>(
+                    0, std::min(excluded.to, range.to) - std::max(excluded.from, range.from));
+            Walk(range);
+            Flush();
+        }
+        if (assessment_.standard == Standard::Bs4142)
+            FinishBackground();
+        else
+            FinishEmergence();
+        return std::move(result_);
+    }
+
+  private:
+    struct Pool {
+        LevelHistogram ambient;
+        LevelHistogram residual;
+        std::vector<double> l90s;
+    };
+
+    void Walk(const Interval& range) {
+        for (std::size_t i = series_.LowerBound(range.from); i < series_.Size(); ++i) {
+            const SeriesMinute minute = series_.At(i);
+            if (minute.minute >= range.to)
+                break;
+            if (minute.gap)
+                continue;
+            const MinuteClass kind = marks_.Of(minute.minute);
+            if (kind == MinuteClass::Excluded)
+                continue;
+            ++result_.minutes.measured;
+            if (kind == MinuteClass::Unmarked)
+                continue;
+            if (minute.minute >= periodEnd_) {
+                Flush();
+                index_ = result_.calendar.IndexOf(minute.minute);
+                period_ = result_.calendar.At(index_);
+                periodEnd_ = period_.interval.to;
+            }
+            if (kind == MinuteClass::Source) {
+                ++result_.minutes.source;
+                ambient_.Add(minute.level);
+            } else {
+                ++result_.minutes.residual;
+                residual_.Add(minute.level);
+            }
+        }
+    }
+
+    // Keeps the figures of the period walked so far, if it had a source or residual minute.
+    void Flush() {
+        if (ambient_.Count() == 0 && residual_.Count() == 0)
+            return;
+        Pool& pool = pools_[static_cast<std::size_t>(period_.label)];
+        result_.heldIndices_.push_back(index_);
+        if (assessment_.standard == Standard::Bs4142) {
+            BackgroundInterval& interval = result_.heldIntervals_.emplace_back();
+            interval.start = period_.interval.from;
+            interval.length = period_.interval.Length();
+            interval.label = period_.label;
+            interval.minutes = residual_.Count();
+            interval.l90 = IntervalL90(residual_, interval.length);
+            if (interval.l90)
+                pool.l90s.push_back(*interval.l90);
+        } else {
+            result_.heldPeriods_.push_back({period_.date, period_.label,
+                                            EmergenceOf(assessment_.standard, period_.label,
+                                                        assessment_.indoors, ambient_, residual_)});
+            pool.ambient.Merge(ambient_);
+            pool.residual.Merge(residual_);
+        }
+        ambient_.Clear();
+        residual_.Clear();
+    }
+
+    void FinishEmergence() {
+        for (const PeriodLabel label : result_.calendar.Labels()) {
+            const Pool& pool = pools_[static_cast<std::size_t>(label)];
+            result_.overall.push_back(
+                {label, EmergenceOf(assessment_.standard, label, assessment_.indoors, pool.ambient,
+                                    pool.residual)});
+        }
+        // The smallest margin, the earliest on a tie; periods without a margin are never worst.
+        for (const EmergencePeriod& period : result_.heldPeriods_) {
+            const std::optional<double>& margin = period.figures.margin;
+            if (margin && (!result_.worst || *margin < *result_.worst->figures.margin))
+                result_.worst = period;
+        }
+    }
+
+    void FinishBackground() {
+        for (const PeriodLabel label : result_.calendar.Labels()) {
+            Pool& pool = pools_[static_cast<std::size_t>(label)];
+            result_.background.push_back(BackgroundOf(label, std::move(pool.l90s)));
+        }
+    }
+
+    const MinuteSeries& series_;
+    const AnalysisSettings& settings_;
+    const AssessmentSettings& assessment_;
+    MinuteMarks marks_;
+    AssessmentResult result_;
+
+    // The period walked: its index, place and minutes.
+    std::int64_t index_ = 0;
+    AssessmentPeriod period_;
+    Minute periodEnd_ = std::numeric_limits<Minute>::min();
+    LevelHistogram ambient_;
+    LevelHistogram residual_;
+    std::array<Pool, 3> pools_; // by PeriodLabel
+};
+
+AssessmentResult Assess(const MinuteSeries& series, const AnalysisSettings& settings,
+                        const AssessmentSettings& assessment) {
+    return Assessor(series, settings, assessment).Run();
+}
+
+} // namespace vrd
