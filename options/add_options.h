@@ -7,9 +7,13 @@
 
 namespace vrd {
 
+// Only the options of the groups asked for (OptionGroup bits) are put on the command.
 template <typename Command>
-void AddAnalysisOptions(Command& command, AnalysisArguments& arguments) {
+void AddAnalysisOptions(Command& command, AnalysisArguments& arguments,
+                        unsigned groups = kAllOptions) {
     for (const AnalysisOption& option : AnalysisOptions()) {
+        if ((option.group & groups) == 0)
+            continue;
         switch (option.shape) {
         case OptionShape::Flag:
             command.add_flag(option.name, arguments.*option.flag, option.help);

@@ -1,6 +1,8 @@
 #include "options/analysis_options.h"
 
 #include "analysis/exclusion_file.h"
+#include "analysis/minute_marks.h"
+#include "analysis/period_presets.h"
 #include "report/read_file.h"
 
 #include <charconv>
@@ -8,6 +10,7 @@
 #include <cstdlib>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace vrd {
 
@@ -67,25 +70,29 @@ class Reader {
             return Failed();
         if (settings.from && settings.to && *settings.from >= *settings.to)
             return Failed("--from: " + arguments_.from + " must be before --to " + arguments_.to);
-        for (const std::string& exclude : arguments_.excludes) {
-            const std::optional<Interval> interval = ParseInterval(exclude);
-            if (!interval)
-                return Failed("--exclude: expects FROM/TO, two minutes yyyy-mm-ddThh:mm with FROM "
-                              "before TO, not " +
-                              Quoted(exclude));
-            settings.exclusions.push_back({*interval, ""});
-        }
-        for (const std::string& file : arguments_.excludeFiles)
-            if (!ReadExclusionFile(file, settings.exclusions))
-                return Failed();
+        if (!ReadMarks(settings))
+            return Failed();
         if (!arguments_.threshold.empty()) {
             settings.threshold = Number(arguments_.threshold);
             if (!settings.threshold)
                 return Failed("--threshold: expects a level in dB such as 65 or 62.5, not " +
                               Quoted(arguments_.threshold));
         }
-        if (!ReadPeriods(settings.periods))
+        if (!ReadPreset(settings) || !ReadPeriods(settings.periods))
             return Failed();
+        if (!arguments_.who.empty()) {
+            settings.who = WhoSourceNamed(arguments_.who);
+            if (!settings.who)
+                return Failed("--who: expects road, rail, aircraft or wind, not " +
+                              Quoted(arguments_.who));
+        }
+        if (!arguments_.standard.empty()) {
+            const std::optional<Standard> standard = StandardNamed(arguments_.standard);
+            if (!standard)
+                return Failed("--standard: expects fr-neighbourhood, fr-icpe or bs4142, not " +
+                              Quoted(arguments_.standard));
+            request.assessment = AssessmentSettings{*standard, arguments_.indoors};
+        }
         AnalysisRequestRead read;
         read.request = std::move(request);
         return read;
@@ -107,19 +114,91 @@ class Reader {
         return minute.has_value();
     }
 
-    bool ReadExclusionFile(const std::string& file, std::vector<Exclusion>& exclusions) {
+    // The marks of --exclude, --source, --residual and the marks files, each source and residual
+    // mark with where it was given, so that two that overlap can be named.
+    bool ReadMarks(AnalysisSettings& settings) {
+        std::vector<Mark> marks;
+        std::vector<std::string> origins;
+        const auto intervals = [&](const char* option, const std::vector<std::string>& texts,
+                                   MarkKind kind) {
+            for (const std::string& text : texts) {
+                const std::optional<Interval> interval = ParseInterval(text);
+                if (!interval) {
+                    error_ = std::string(option) +
+                             ": expects FROM/TO, two minutes yyyy-mm-ddThh:mm with FROM before "
+                             "TO, not " +
+                             Quoted(text);
+                    return false;
+                }
+                marks.push_back({kind, *interval, ""});
+                origins.push_back(option);
+            }
+            return true;
+        };
+        if (!intervals("--exclude", arguments_.excludes, MarkKind::Exclude) ||
+            !intervals("--source", arguments_.sources, MarkKind::Source) ||
+            !intervals("--residual", arguments_.residuals, MarkKind::Residual))
+            return false;
+        for (const auto& [option, files] : {std::pair{"--marks-file", &arguments_.marksFiles},
+                                            std::pair{"--exclude-file", &arguments_.excludeFiles}})
+            for (const std::string& file : *files)
+                if (!ReadMarksFile(option, file, marks, origins))
+                    return false;
+        if (const std::optional<MarkOverlap> overlap = FindSourceResidualOverlap(marks)) {
+            const Mark& source = marks[overlap->source];
+            const Mark& residual = marks[overlap->residual];
+            error_ = origins[overlap->source] + ": the source interval " +
+                     FormatInterval(source.interval) + " overlaps the residual interval " +
+                     FormatInterval(residual.interval) + " of " + origins[overlap->residual] +
+                     "; a minute is heard with the source or without it, not both";
+            return false;
+        }
+        AddMarks(settings, std::move(marks));
+        return true;
+    }
+
+    bool ReadMarksFile(const char* option, const std::string& file, std::vector<Mark>& marks,
+                       std::vector<std::string>& origins) {
         FileRead read = ReadWholeFile(file);
         if (read.failure) {
-            error_ = "--exclude-file: " + file + ": " + read.failure->reason;
+            error_ = std::string(option) + ": " + file + ": " + read.failure->reason;
             return false;
         }
-        ExclusionFileRead parsed = ParseExclusionFile(read.bytes);
+        MarksFileRead parsed = ParseMarksFile(read.bytes);
         if (parsed.error) {
-            error_ = "--exclude-file: " + file + ": " + *parsed.error;
+            error_ = std::string(option) + ": " + file + ": " + *parsed.error;
             return false;
         }
-        for (Exclusion& exclusion : parsed.exclusions)
-            exclusions.push_back(std::move(exclusion));
+        for (Mark& mark : parsed.marks) {
+            marks.push_back(std::move(mark));
+            origins.push_back(std::string(option) + " " + file);
+        }
+        return true;
+    }
+
+    // A preset sets the periods and penalties whole; without one, nor either of those, the
+    // periods are the default preset's.
+    bool ReadPreset(AnalysisSettings& settings) {
+        if (arguments_.preset.empty()) {
+            if (arguments_.periods.empty() && arguments_.penalties.empty())
+                settings.preset = PeriodPresets().front().name;
+            return true;
+        }
+        if (!arguments_.periods.empty() || !arguments_.penalties.empty()) {
+            error_ = "--preset: sets the periods and penalties, so it cannot be given with " +
+                     std::string(arguments_.periods.empty() ? "--penalties" : "--periods");
+            return false;
+        }
+        const std::optional<PeriodPreset> preset = PresetNamed(arguments_.preset);
+        if (!preset) {
+            std::string names;
+            for (const PeriodPreset& known : PeriodPresets())
+                names += std::string(names.empty() ? "" : ", ") + known.name;
+            error_ = "--preset: expects one of " + names + ", not " + Quoted(arguments_.preset);
+            return false;
+        }
+        settings.periods = preset->periods;
+        settings.preset = preset->name;
         return true;
     }
 
@@ -179,25 +258,67 @@ AnalysisRequestRead ReadAnalysisArguments(const AnalysisArguments& arguments) {
     return Reader(arguments).Read();
 }
 
+namespace {
+
+using A = AnalysisArguments;
+
+AnalysisOption Flag(const char* name, const char* help, bool A::*member, OptionGroup group) {
+    return {name, help, OptionShape::Flag, member, nullptr, nullptr, group};
+}
+
+AnalysisOption Value(const char* name, const char* help, std::string A::*member,
+                     OptionGroup group) {
+    return {name, help, OptionShape::Value, nullptr, member, nullptr, group};
+}
+
+AnalysisOption Values(const char* name, const char* help, std::vector<std::string> A::*member,
+                      OptionGroup group) {
+    return {name, help, OptionShape::Values, nullptr, nullptr, member, group};
+}
+
+} // namespace
+
 const std::vector<AnalysisOption>& AnalysisOptions() {
-    using A = AnalysisArguments;
     static const std::vector<AnalysisOption> options = {
-        {"--plain", "read every FILE as a plain report", OptionShape::Flag, &A::plain},
-        {"--from", "first minute, yyyy-mm-ddThh:mm (default: the first record's)",
-         OptionShape::Value, nullptr, &A::from},
-        {"--to", "end minute, not included (default: one past the last record's)",
-         OptionShape::Value, nullptr, &A::to},
-        {"--exclude",
-         "leave the minutes FROM/TO out of every figure (FROM included, TO not); may be repeated",
-         OptionShape::Values, nullptr, nullptr, &A::excludes},
-        {"--exclude-file", "leave out the intervals of FILE: one \"FROM/TO reason\" a line",
-         OptionShape::Values, nullptr, nullptr, &A::excludeFiles},
-        {"--threshold", "count the minutes and events above DB (may have a fraction)",
-         OptionShape::Value, nullptr, &A::threshold},
-        {"--periods", "the hours D,E,N that start the day, evening and night (default 7,19,23)",
-         OptionShape::Value, nullptr, &A::periods},
-        {"--penalties", "the evening and night penalties PE,PN in dB for Lden (default 5,10)",
-         OptionShape::Value, nullptr, &A::penalties},
+        Flag("--plain", "read every FILE as a plain report", &A::plain, kMinuteOptions),
+        Value("--from", "first minute, yyyy-mm-ddThh:mm (default: the first record's)", &A::from,
+              kMinuteOptions),
+        Value("--to", "end minute, not included (default: one past the last record's)", &A::to,
+              kMinuteOptions),
+        Values("--exclude",
+               "leave the minutes FROM/TO out of every figure (FROM included, TO not); may be "
+               "repeated",
+               &A::excludes, kMinuteOptions),
+        Values("--source", "the noise under assessment was heard from FROM to TO; may be repeated",
+               &A::sources, kMinuteOptions),
+        Values("--residual",
+               "the noise under assessment was not heard from FROM to TO, the reference; may be "
+               "repeated (without any, every minute that is not source is residual)",
+               &A::residuals, kMinuteOptions),
+        Values("--marks-file",
+               "read the marks of FILE: one \"[KIND ]FROM/TO reason\" a line, KIND exclude "
+               "(the default), source or residual",
+               &A::marksFiles, kMinuteOptions),
+        Values("--exclude-file", "the same as --marks-file", &A::excludeFiles, kMinuteOptions),
+        Value("--threshold", "count the minutes and events above DB (may have a fraction)",
+              &A::threshold, kLevelOptions),
+        Value("--periods",
+              "the hours D,E,N that start the day, evening and night (default 7,19,23)",
+              &A::periods, kLevelOptions),
+        Value("--penalties", "the evening and night penalties PE,PN in dB for Lden (default 5,10)",
+              &A::penalties, kLevelOptions),
+        Value("--preset",
+              "the periods and penalties of eu (7,19,23 +5,+10, the default), fr, it, uk, us-ldn "
+              "or us-cnel",
+              &A::preset, kLevelOptions),
+        Value("--who",
+              "compare Lden and Lnight with the WHO 2018 guidelines for road, rail, aircraft or "
+              "wind",
+              &A::who, kLevelOptions),
+        Value("--standard", "assess the source by fr-neighbourhood, fr-icpe or bs4142",
+              &A::standard, kAssessmentOptions),
+        Flag("--indoors", "fr-neighbourhood: measured inside a dwelling (the gate is 25 dB)",
+             &A::indoors, kAssessmentOptions),
     };
     return options;
 }

@@ -1,10 +1,11 @@
 #pragma once
-// The options of an analysis as typed (the files, the selection, the exclusions, the threshold,
-// the periods), and their reading into the settings. Shared by every program that takes them:
-// each wires its own command line to AnalysisArguments, and every mistake comes back named with
-// the option and what it expects.
+// The options of an analysis as typed (the files, the selection, the marks, the threshold, the
+// periods, the standard of an assessment), and their reading into the settings. Shared by every
+// program that takes them: each wires its own command line to AnalysisArguments, and every mistake
+// comes back named with the option and what it expects.
 
 #include "analysis/analysis_settings.h"
+#include "analysis/assess.h"
 #include "analysis/open_files.h"
 
 #include <optional>
@@ -19,16 +20,24 @@ struct AnalysisArguments {
     std::string from;
     std::string to;
     std::vector<std::string> excludes;     // FROM/TO each
-    std::vector<std::string> excludeFiles; // files of "FROM/TO reason" lines
+    std::vector<std::string> sources;      // FROM/TO each
+    std::vector<std::string> residuals;    // FROM/TO each
+    std::vector<std::string> marksFiles;   // files of "[KIND ]FROM/TO reason" lines
+    std::vector<std::string> excludeFiles; // the same, by the option's older name
     std::string threshold;
     std::string periods;   // "D,E,N"
     std::string penalties; // "PE,PN"
+    std::string preset;    // a name of PeriodPresets()
+    std::string who;       // road, rail, aircraft or wind
+    std::string standard;  // fr-neighbourhood, fr-icpe or bs4142
+    bool indoors = false;
 };
 
 struct AnalysisRequest {
     std::vector<AnalysisInput> inputs;
     std::vector<std::string> files; // as given
     AnalysisSettings settings;
+    std::optional<AssessmentSettings> assessment; // with --standard
 };
 
 struct AnalysisRequestRead {
@@ -36,11 +45,20 @@ struct AnalysisRequestRead {
     std::string error; // "--from: ..." when request is empty
 };
 
-// Reads the arguments, and the exclusion files they name.
+// Reads the arguments, and the marks files they name.
 AnalysisRequestRead ReadAnalysisArguments(const AnalysisArguments& arguments);
 
 // How an option is given on a command line, for the programs that wire them.
 enum class OptionShape { Flag, Value, Values };
+
+// What an option is about, so that a command takes only those it uses: the minutes and their
+// marks (every command), the levels of the days and periods, or the standard of an assessment.
+enum OptionGroup : unsigned {
+    kMinuteOptions = 1,
+    kLevelOptions = 2,
+    kAssessmentOptions = 4,
+    kAllOptions = 7,
+};
 
 // One option of AnalysisArguments: its name, help text and the member it fills. Exactly one of
 // the member pointers is set, the one that fits shape.
@@ -51,6 +69,7 @@ struct AnalysisOption {
     bool AnalysisArguments::*flag = nullptr;
     std::string AnalysisArguments::*value = nullptr;
     std::vector<std::string> AnalysisArguments::*values = nullptr;
+    OptionGroup group = kMinuteOptions;
 };
 
 // Every option but the files, in the order the help lists them.

@@ -51,9 +51,10 @@ TEST_F(VrdtoolStats, JsonHoldsExactlyTheKeysOfTheResult) {
     std::vector<std::string> keys;
     for (const auto& item : ordered.items())
         keys.push_back(item.key());
-    EXPECT_EQ(keys, (std::vector<std::string>{"files", "from", "to", "periods", "threshold",
-                                              "minutes", "overall", "lday", "levening", "lnight",
-                                              "lden", "days", "hours", "exceedance", "errors"}));
+    EXPECT_EQ(keys,
+              (std::vector<std::string>{"files", "from", "to", "periods", "threshold", "minutes",
+                                        "overall", "lday", "levening", "lnight", "lden", "days",
+                                        "hours", "exceedance", "who", "errors"}));
     std::vector<std::string> overall;
     for (const auto& item : ordered["overall"].items())
         overall.push_back(item.key());
@@ -62,7 +63,8 @@ TEST_F(VrdtoolStats, JsonHoldsExactlyTheKeysOfTheResult) {
     EXPECT_EQ(json["from"], "2011-05-12T19:00");
     EXPECT_EQ(json["to"], "2011-05-12T23:01");
     EXPECT_EQ(json["periods"], nlohmann::json::parse(R"({"day":7,"evening":19,"night":23,
-        "evening_penalty":5.0,"night_penalty":10.0})"));
+        "evening_penalty":5.0,"night_penalty":10.0,"preset":"eu"})"));
+    EXPECT_TRUE(json["who"].is_null());
     EXPECT_EQ(json["minutes"], nlohmann::json::parse(R"({"period":241,"excluded":0,"measured":60,
         "gaps":1,"unreadable":0,"duplicate":0})"));
     EXPECT_EQ(json["exceedance"], nlohmann::json::parse(R"({"minutes":1,"events":1,"longest":1})"));
@@ -120,6 +122,65 @@ TEST_F(VrdtoolStats, ExclusionsFromOptionsAndFiles) {
     EXPECT_EQ(json["minutes"]["excluded"], 21);
     EXPECT_EQ(json["minutes"]["measured"], 39);
     EXPECT_EQ(json["overall"]["lmax"], 60);
+}
+
+TEST_F(VrdtoolStats, SourceAndResidualMarksChangeNoFigure) {
+    StatsArguments arguments;
+    arguments.files = {Put("evening.txt", EveningReport())};
+    arguments.excludes = {"2011-05-12T19:00/2011-05-12T19:10"};
+    const nlohmann::json plain = Json(arguments);
+    arguments.sources = {"2011-05-12T19:20/2011-05-12T19:40"};
+    arguments.marksFiles = {Put("marks.txt", "residual 2011-05-12T19:40/2011-05-12T20:00\n")};
+    EXPECT_EQ(Json(arguments), plain);
+}
+
+TEST_F(VrdtoolStats, PresetsNameTheCombinedLevel) {
+    StatsArguments arguments;
+    arguments.files = {
+        Put("day.txt", "Chantier\n110487\n1 minute Leq Log\n" +
+                           test::ConstantLevel(At("2011-05-12T07:00"), At("2011-05-13T07:00"), 60) +
+                           "\n")};
+    arguments.preset = "uk";
+    nlohmann::json json = Json(arguments);
+    EXPECT_EQ(json["periods"], nlohmann::json::parse(R"({"day":7,"evening":23,"night":23,
+        "evening_penalty":0,"night_penalty":0,"preset":"uk"})"));
+    // No evening: its level and coverage are null, and LAeq,24h of a constant level is that level.
+    EXPECT_TRUE(json["levening"].is_null());
+    EXPECT_TRUE(json["days"][0]["coverage_evening"].is_null());
+    EXPECT_NEAR(json["lden"].get<double>(), 60.0, 1e-9);
+    ASSERT_EQ(Run(arguments), 0) << err_.str();
+    EXPECT_NE(out_.str().find("LAeq,24h: 60.0 dB"), std::string::npos) << out_.str();
+    EXPECT_NE(out_.str().find("no evening"), std::string::npos) << out_.str();
+    EXPECT_NE(out_.str().find("100.0/-/100.0"), std::string::npos) << out_.str();
+    arguments.csv = "days";
+    ASSERT_EQ(Run(arguments), 0) << err_.str();
+    EXPECT_NE(out_.str().find("2011-05-12,60.0,,60.0,60.0,100.0,,100.0\r\n"), std::string::npos)
+        << out_.str();
+
+    arguments.csv.clear();
+    arguments.preset = "us-cnel";
+    ASSERT_EQ(Run(arguments), 0) << err_.str();
+    EXPECT_NE(out_.str().find("CNEL: "), std::string::npos) << out_.str();
+    arguments.preset.clear();
+    arguments.periods = "7,19,23";
+    EXPECT_TRUE(Json(arguments)["periods"]["preset"].is_null());
+}
+
+TEST_F(VrdtoolStats, WhoGuidelinesBesideLdenAndLnight) {
+    StatsArguments arguments;
+    arguments.files = {Put("evening.txt", EveningReport())};
+    arguments.who = "wind";
+    const nlohmann::json json = Json(arguments);
+    // No Lden without a day; wind has no night guideline.
+    EXPECT_EQ(json["who"], nlohmann::json::parse(R"({"source":"wind","lden_guideline":45,
+        "lnight_guideline":null,"lden_excess":null,"lnight_excess":null})"));
+    arguments.who = "aircraft";
+    EXPECT_EQ(Json(arguments)["who"]["lnight_excess"], 40.0);
+    ASSERT_EQ(Run(arguments), 0) << err_.str();
+    EXPECT_NE(out_.str().find("WHO 2018:   aircraft, Lden - against 45.0 dB; Lnight 80.0 dB "
+                              "against 40.0 dB (+40.0)"),
+              std::string::npos)
+        << out_.str();
 }
 
 TEST_F(VrdtoolStats, CsvTablesForASpreadsheet) {
@@ -198,6 +259,28 @@ TEST_F(VrdtoolStats, MistakesInTheOptionsNameTheOption) {
     EXPECT_NE(error([](StatsArguments& a) { a.penalties = "5"; }).find("--penalties:"),
               std::string::npos);
     EXPECT_NE(error([](StatsArguments& a) { a.csv = "weeks"; }).find("--csv:"), std::string::npos);
+    EXPECT_NE(
+        error([](StatsArguments& a) { a.preset = "de"; }).find("--preset: expects one of eu,"),
+        std::string::npos);
+    EXPECT_NE(error([](StatsArguments& a) {
+                  a.preset = "fr";
+                  a.penalties = "5,10";
+              })
+                  .find("--preset: sets the periods and penalties, so it cannot be given with "
+                        "--penalties"),
+              std::string::npos);
+    EXPECT_NE(error([](StatsArguments& a) { a.who = "trams"; }).find("--who: expects"),
+              std::string::npos);
+    EXPECT_NE(error([](StatsArguments& a) { a.sources = {"soon"}; }).find("--source: expects"),
+              std::string::npos);
+    EXPECT_NE(error([](StatsArguments& a) {
+                  a.residuals = {"2011-05-12T19:00"};
+              }).find("--residual: expects"),
+              std::string::npos);
+    EXPECT_NE(error([](StatsArguments& a) {
+                  a.marksFiles = {"/nonexistent/marks.txt"};
+              }).find("--marks-file: /nonexistent/marks.txt: "),
+              std::string::npos);
     EXPECT_NE(error([](StatsArguments& a) {
                   a.excludeFiles = {"/nonexistent/rain.txt"};
               }).find("--exclude-file: /nonexistent/rain.txt: "),
@@ -213,6 +296,25 @@ TEST_F(VrdtoolStats, ABadExclusionFileNamesItsLine) {
     EXPECT_NE(err_.str().find(rain + ": line 2: "), std::string::npos) << err_.str();
 }
 
+TEST_F(VrdtoolStats, OverlappingSourceAndResidualMarksAreNamed) {
+    StatsArguments arguments;
+    arguments.files = {Put("evening.txt", EveningReport())};
+    const std::string marks =
+        Put("marks.txt", "# the fan\n"
+                         "residual 2011-05-12T19:30/2011-05-12T19:50 closed\n");
+    arguments.sources = {"2011-05-12T19:00/2011-05-12T19:40"};
+    arguments.marksFiles = {marks};
+    EXPECT_EQ(Run(arguments), 2);
+    EXPECT_EQ(err_.str(), "vrdtool: --source: the source interval "
+                          "2011-05-12T19:00/2011-05-12T19:40 overlaps the residual interval "
+                          "2011-05-12T19:30/2011-05-12T19:50 of --marks-file " +
+                              marks +
+                              "; a minute is heard with the source or without it, not both\n");
+    // Touching is no overlap.
+    arguments.sources = {"2011-05-12T19:00/2011-05-12T19:30"};
+    EXPECT_EQ(Run(arguments), 0) << err_.str();
+}
+
 TEST_F(VrdtoolStats, ExitStatusOfTheProgram) {
     const std::string tool = VRDTOOL_PATH;
     const auto run = [&](const std::string& arguments) {
@@ -225,6 +327,12 @@ TEST_F(VrdtoolStats, ExitStatusOfTheProgram) {
     EXPECT_EQ(run(file + " --loudness 3"), 2);
     EXPECT_EQ(run(""), 2);
     EXPECT_EQ(run(file + " --json --csv days"), 2);
+    EXPECT_EQ(run(file + " --preset uk --who road"), 0);
+    EXPECT_EQ(run(file + " --marks-file " +
+                  Put("marks.txt", "source 2011-05-12T19:00/2011-05-12T19:30\n")),
+              0);
+    // The standard is the assessment's, not an option of stats.
+    EXPECT_EQ(run(file + " --standard bs4142"), 2);
 }
 
 } // namespace

@@ -76,6 +76,11 @@ void JsonText::Integer(std::int64_t value) {
     out_ << value;
 }
 
+void JsonText::Bool(bool value) {
+    BeforeValue();
+    out_ << (value ? "true" : "false");
+}
+
 void JsonText::Null() {
     BeforeValue();
     out_ << "null";

@@ -1,7 +1,7 @@
 #pragma once
 // JSON text written as it goes, without building a tree: objects and arrays, keys, the report's
 // bytes as strings (each byte the Unicode character of the same value, in UTF-8), numbers in the
-// shortest form that reads back to the same double, and null.
+// shortest form that reads back to the same double, true, false and null.
 
 #include <cstdint>
 #include <optional>
@@ -25,10 +25,13 @@ class JsonText {
     void String(std::string_view bytes);
     void Number(double value); // null when not finite
     void Integer(std::int64_t value);
+    void Bool(bool value);
     void Null();
     template <typename Value> void Optional(const std::optional<Value>& value) {
         if (!value)
             Null();
+        else if constexpr (std::is_same_v<Value, bool>)
+            Bool(*value);
         else if constexpr (std::is_integral_v<Value>)
             Integer(*value);
         else

@@ -1,5 +1,6 @@
 // vrdtool: the report tool's commands for scripts and batch use.
 
+#include "tools/vrdtool/assess_command.h"
 #include "tools/vrdtool/batch.h"
 #include "tools/vrdtool/commands.h"
 #include "tools/vrdtool/stats_command.h"
@@ -31,7 +32,11 @@ int main(int argc, char** argv) {
                "  vrdtool txt FILE... [--plain] [-o OUT]\n"
                "  vrdtool csv FILE... [--plain] [-o OUT]\n"
                "  vrdtool stats FILE... [--from T] [--to T] [--exclude T/T]... [--threshold DB]\n"
-               "                [--periods D,E,N] [--penalties PE,PN] [--json | --csv days|hours]\n"
+               "                [--periods D,E,N] [--penalties PE,PN] [--preset NAME]\n"
+               "                [--who SOURCE] [--json | --csv days|hours]\n"
+               "  vrdtool assess FILE... --standard fr-neighbourhood|fr-icpe|bs4142 [--indoors]\n"
+               "                [--from T] [--to T] [--exclude|--source|--residual T/T]...\n"
+               "                [--marks-file FILE]... [--json]\n"
                "'vrdtool COMMAND --help' describes each command. Exit status: 0 done, 1 a file\n"
                "failed (vrdtool: FILE: reason on standard error), 2 usage error.");
 
@@ -64,6 +69,8 @@ int main(int argc, char** argv) {
                      "file\" would.");
     vrd::StatsArguments statsArguments;
     CLI::App* stats = vrd::AddStatsCommand(app, statsArguments);
+    vrd::AssessArguments assessArguments;
+    CLI::App* assess = vrd::AddAssessCommand(app, assessArguments);
 
     try {
         app.parse(argc, argv);
@@ -78,8 +85,10 @@ int main(int argc, char** argv) {
     }
 
     std::ios::sync_with_stdio(false);
-    if (stats->parsed()) {
+    if (stats->parsed() || assess->parsed()) {
         try {
+            if (assess->parsed())
+                return vrd::RunAssess(assessArguments, std::cout, std::cerr);
             return vrd::RunStats(statsArguments, std::cout, std::cerr);
         } catch (const std::bad_alloc&) {
             std::cerr << "vrdtool: there is not enough memory for this analysis\n";

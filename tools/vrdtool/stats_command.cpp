@@ -3,6 +3,7 @@
 #include "analysis/analyse.h"
 #include "export/analysis_csv.h"
 #include "options/add_options.h"
+#include "tools/vrdtool/command_status.h"
 #include "tools/vrdtool/stats_output.h"
 
 #include <CLI/CLI.hpp>
@@ -17,7 +18,7 @@ CLI::App* AddStatsCommand(CLI::App& app, StatsArguments& arguments) {
                  "Leq, Lmax, Lmin, L1..L99, Lday, Levening, Lnight, Lden, days, hours and "
                  "minutes above a threshold.");
     stats->add_option("FILE", arguments.files, "the reports to analyse")->required();
-    AddAnalysisOptions(*stats, arguments);
+    AddAnalysisOptions(*stats, arguments, kMinuteOptions | kLevelOptions);
     stats->add_flag("--json", arguments.json, "print the whole result as one JSON object");
     stats->add_option("--csv", arguments.csv,
                       "print the table of days or hours as comma-separated values");
@@ -48,17 +49,7 @@ int RunStats(const StatsArguments& arguments, std::ostream& out, std::ostream& e
         WriteHoursCsv(out, result);
         break;
     }
-    out.flush();
-    int status = 0;
-    if (!out) {
-        err << "vrdtool: standard output: cannot write\n";
-        status = 1;
-    }
-    for (const FileFailure& failure : opened.failures) {
-        err << "vrdtool: " << failure.file << ": " << failure.reason << '\n';
-        status = 1;
-    }
-    return status;
+    return FinishAnalysisCommand(out, err, opened.failures);
 }
 
 } // namespace vrd

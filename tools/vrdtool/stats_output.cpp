@@ -1,6 +1,8 @@
 #include "tools/vrdtool/stats_output.h"
 
+#include "analysis/period_presets.h"
 #include "export/decimal_text.h"
+#include "tools/vrdtool/analysis_json.h"
 #include "tools/vrdtool/json_text.h"
 
 namespace vrd {
@@ -18,7 +20,7 @@ std::string OrNone(const std::optional<Interval>& selection, bool end) {
     return FormatMinute(end ? selection->to : selection->from);
 }
 
-void DayJson(JsonText& json, const DayFigures& day) {
+void DayJson(JsonText& json, const DayFigures& day, const Periods& periods) {
     json.BeginObject();
     json.Key("date");
     json.String(FormatDay(day.date));
@@ -33,7 +35,7 @@ void DayJson(JsonText& json, const DayFigures& day) {
     json.Key("coverage_day");
     json.Number(day.coverageDay);
     json.Key("coverage_evening");
-    json.Number(day.coverageEvening);
+    json.Optional(EveningCoverage(day, periods));
     json.Key("coverage_night");
     json.Number(day.coverageNight);
     json.EndObject();
@@ -74,6 +76,47 @@ void Count(JsonText& json, const char* key, std::int64_t value) {
     json.Integer(value);
 }
 
+std::string PercentOrNone(const std::optional<double>& fraction) {
+    return fraction ? OneDecimalPercent(*fraction) : std::string("-");
+}
+
+// "WHO 2018 road: Lden 66.4 dB over 53 dB by 13.4; Lnight 60.0 dB over 45 dB by 15.0".
+void WhoSummary(std::ostream& out, const WhoComparison& who, const PeriodLevels& levels) {
+    const auto against = [&](const char* name, const std::optional<double>& level,
+                             const std::optional<double>& guideline,
+                             const std::optional<double>& excess) {
+        out << name << ' ' << Shown(level) << " against ";
+        if (!guideline) {
+            out << "no guideline";
+            return;
+        }
+        out << OneDecimal(*guideline) << " dB";
+        if (excess)
+            out << " (" << (*excess > 0 ? "+" : "") << OneDecimal(*excess) << ")";
+    };
+    out << "WHO 2018:   " << WhoSourceName(who.source) << ", ";
+    against("Lden", levels.lden, who.ldenGuideline, who.ldenExcess);
+    out << "; ";
+    against("Lnight", levels.lnight, who.lnightGuideline, who.lnightExcess);
+    out << '\n';
+}
+
+void WhoJson(JsonText& json, const std::optional<WhoComparison>& who) {
+    json.Key("who");
+    if (!who) {
+        json.Null();
+        return;
+    }
+    json.BeginObject();
+    json.Key("source");
+    json.String(WhoSourceName(who->source));
+    Member(json, "lden_guideline", who->ldenGuideline);
+    Member(json, "lnight_guideline", who->lnightGuideline);
+    Member(json, "lden_excess", who->ldenExcess);
+    Member(json, "lnight_excess", who->lnightExcess);
+    json.EndObject();
+}
+
 } // namespace
 
 void WriteStatsSummary(std::ostream& out, const std::vector<std::string>& files,
@@ -95,21 +138,31 @@ void WriteStatsSummary(std::ostream& out, const std::vector<std::string>& files,
         << "   Lmin: " << Shown(overall.lmin) << '\n';
     out << "L10/L50/L90: " << Shown(overall.L(10)) << " / " << Shown(overall.L(50)) << " / "
         << Shown(overall.L(90)) << '\n';
+    const std::string combined = CombinedLevelName(result.preset);
     out << "Lday:       " << Shown(result.whole.lday)
         << "   Levening: " << Shown(result.whole.levening)
-        << "   Lnight: " << Shown(result.whole.lnight) << "   Lden: " << Shown(result.whole.lden)
-        << '\n';
-    out << "periods:    day from " << periods.day << ":00, evening from " << periods.evening
-        << ":00, night from " << periods.night << ":00; penalties +"
-        << OneDecimal(periods.eveningPenalty) << " / +" << OneDecimal(periods.nightPenalty)
-        << " dB\n";
+        << "   Lnight: " << Shown(result.whole.lnight) << "   " << combined << ": "
+        << Shown(result.whole.lden) << '\n';
+    out << "periods:    day from " << periods.day << ":00, ";
+    if (periods.EveningMinutes() > 0)
+        out << "evening from " << periods.evening << ":00, ";
+    else
+        out << "no evening, ";
+    out << "night from " << periods.night << ":00; penalties +"
+        << OneDecimal(periods.eveningPenalty) << " / +" << OneDecimal(periods.nightPenalty) << " dB"
+        << (result.preset.empty() ? "" : " (preset " + result.preset + ")") << '\n';
+    if (result.who)
+        WhoSummary(out, *result.who, result.whole);
     if (result.exceedance && result.threshold)
         out << "above " << OneDecimal(*result.threshold) << " dB: " << result.exceedance->minutes
             << " minutes in " << result.exceedance->events << " events, the longest "
             << result.exceedance->longest << " minutes\n";
     else
         out << "exceedance: - (no --threshold)\n";
-    out << "\ndate        Lday   Levening Lnight Lden   coverage day/evening/night %\n";
+    std::string combinedColumn = combined;
+    combinedColumn.resize(std::max<std::size_t>(combinedColumn.size() + 1, 7), ' ');
+    out << "\ndate        Lday   Levening Lnight " << combinedColumn
+        << "coverage day/evening/night %\n";
     const auto column = [](const std::optional<double>& value) {
         std::string text = value ? OneDecimal(*value) : "-";
         text.resize(std::max<std::size_t>(text.size() + 1, 7), ' ');
@@ -121,8 +174,9 @@ void WriteStatsSummary(std::ostream& out, const std::vector<std::string>& files,
         levening.resize(std::max<std::size_t>(levening.size(), 9), ' ');
         out << FormatDay(day.date) << "  " << column(day.levels.lday) << levening
             << column(day.levels.lnight) << column(day.levels.lden)
-            << OneDecimalPercent(day.coverageDay) << '/' << OneDecimalPercent(day.coverageEvening)
-            << '/' << OneDecimalPercent(day.coverageNight) << '\n';
+            << OneDecimalPercent(day.coverageDay) << '/'
+            << PercentOrNone(EveningCoverage(day, periods)) << '/'
+            << OneDecimalPercent(day.coverageNight) << '\n';
     }
 }
 
@@ -130,21 +184,7 @@ void WriteStatsJson(std::ostream& out, const std::vector<std::string>& files,
                     const AnalysisResult& result, const std::vector<FileFailure>& failures) {
     JsonText json(out);
     json.BeginObject();
-    json.Key("files");
-    json.BeginArray();
-    for (const std::string& file : files)
-        json.String(file);
-    json.EndArray();
-    json.Key("from");
-    if (result.selection)
-        json.String(FormatMinute(result.selection->from));
-    else
-        json.Null();
-    json.Key("to");
-    if (result.selection)
-        json.String(FormatMinute(result.selection->to));
-    else
-        json.Null();
+    FilesAndSelectionJson(json, files, result.selection);
 
     json.Key("periods");
     json.BeginObject();
@@ -155,6 +195,11 @@ void WriteStatsJson(std::ostream& out, const std::vector<std::string>& files,
     json.Number(result.periods.eveningPenalty);
     json.Key("night_penalty");
     json.Number(result.periods.nightPenalty);
+    json.Key("preset");
+    if (result.preset.empty())
+        json.Null();
+    else
+        json.String(result.preset);
     json.EndObject();
     Member(json, "threshold", result.threshold);
 
@@ -185,7 +230,8 @@ void WriteStatsJson(std::ostream& out, const std::vector<std::string>& files,
     Member(json, "levening", result.whole.levening);
     Member(json, "lnight", result.whole.lnight);
     Member(json, "lden", result.whole.lden);
-    Rows(json, "days", result.days, DayJson);
+    Rows(json, "days", result.days,
+         [&](JsonText& row, const DayFigures& day) { DayJson(row, day, result.periods); });
     Rows(json, "hours", result.hours, HourJson);
 
     json.Key("exceedance");
@@ -199,19 +245,8 @@ void WriteStatsJson(std::ostream& out, const std::vector<std::string>& files,
         json.Null();
     }
 
-    json.Key("errors");
-    json.BeginArray();
-    for (const FileFailure& failure : failures) {
-        json.BeginObject();
-        json.Key("file");
-        json.String(failure.file);
-        json.Key("stage");
-        json.String(StageName(failure.stage));
-        json.Key("reason");
-        json.String(failure.reason);
-        json.EndObject();
-    }
-    json.EndArray();
+    WhoJson(json, result.who);
+    ErrorsJson(json, failures);
     json.EndObject();
 }
 
