@@ -49,10 +49,17 @@ for name in day gaps crlf; do
     "$work/$name.txt" >"$corpus/fuzz_chart/$name.txt"
 done
 
-# The analysis reads the same records, and the same bytes as an exclusion file.
+# The analysis reads the same records, and the same bytes as a marks file.
 cp "$corpus/fuzz_chart/gaps.txt" "$corpus/fuzz_analysis/gaps.txt"
 printf '2011-05-12T14:00/2011-05-12T16:30 rain\r\n# a comment\n\n2011-05-13T07:00/2011-05-13T12:00\troad works\n' \
   >"$corpus/fuzz_analysis/exclusions.txt"
+# Records, a form feed, and a marks file of every kind.
+{
+  cat "$corpus/fuzz_analysis/gaps.txt"
+  printf '\f# the fan\nsource 2011-05-12T10:57/2011-05-12T11:02 the fan\r\n'
+  printf 'residual 2011-05-12T10:55/2011-05-12T10:57\nexclude 2011-05-12T11:04/2011-05-12T11:05 rain\n'
+  printf '2011-05-12T11:05/2011-05-12T11:06\n'
+} >"$corpus/fuzz_analysis/marks.txt"
 {
   printf '01/01/0001 - 00:00    Leq <  40 dBA\n31/12/9999 - 23:59    Leq <  70 dBA\n'
   printf '12/05/2011 - 10:00    Leq <  70 dBA\n12/05/2011 - 10:00    Leq <  71 dBA\n'
