@@ -1,12 +1,17 @@
 // The analysis of the year of minutes: the series, the whole analysis, the figures of a sub-range
-// as the analysis window asks for them on every mouse move, and vrdtool stats in-process.
+// as the analysis window asks for them on every mouse move, vrdtool stats in-process, and the
+// assessment of a source heard 500 times over the year, alone and as vrdtool assess.
 
 #include "bench/null_stream.h"
 #include "bench/year_files.h"
 
 #include "analysis/analyse.h"
+#include "analysis/assess.h"
+#include "analysis/exclusion_file.h"
+#include "analysis/minute_marks.h"
 #include "analysis/open_files.h"
 #include "analysis/range_statistics.h"
+#include "tools/vrdtool/assess_command.h"
 #include "tools/vrdtool/stats_command.h"
 
 #include <benchmark/benchmark.h>
@@ -117,6 +122,56 @@ void BM_VrdtoolStatsJson(benchmark::State& state) {
             state.SkipWithError("the command failed");
 }
 BENCHMARK(BM_VrdtoolStatsJson)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// 500 source intervals of 45 minutes spread evenly over the year, as --source arguments.
+constexpr int kSourceIntervals = 500;
+
+std::vector<std::string> YearSources() {
+    const MinuteSeries& series = YearSeries();
+    const Minute first = *series.First();
+    const Minute step = (*series.End() - first) / kSourceIntervals;
+    std::vector<std::string> sources;
+    for (int i = 0; i < kSourceIntervals; ++i) {
+        const Minute from = first + i * step + 17;
+        sources.push_back(FormatInterval({from, from + 45}));
+    }
+    return sources;
+}
+
+void BM_AssessEmergence(benchmark::State& state) {
+    const MinuteSeries& series = YearSeries();
+    AnalysisSettings settings;
+    for (const std::string& source : YearSources())
+        AddMarks(settings, {{MarkKind::Source, *ParseInterval(source), ""}});
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            Assess(series, settings, {Standard::FrNeighbourhood, false}).minutes.source);
+}
+BENCHMARK(BM_AssessEmergence)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// As `vrdtool assess FILE --json --standard S --source ...` (500 of them), next to
+// BM_VrdtoolShow.
+void VrdtoolAssessJson(benchmark::State& state, const char* standard) {
+    NullStream out, err;
+    AssessArguments arguments;
+    arguments.files = {Year().vrdPath};
+    arguments.json = true;
+    arguments.standard = standard;
+    arguments.sources = YearSources();
+    for (auto _ : state)
+        if (RunAssess(arguments, out, err) != 0)
+            state.SkipWithError("the command failed");
+}
+
+void BM_VrdtoolAssessJson(benchmark::State& state) {
+    VrdtoolAssessJson(state, "fr-neighbourhood");
+}
+BENCHMARK(BM_VrdtoolAssessJson)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_VrdtoolAssessBackgroundJson(benchmark::State& state) {
+    VrdtoolAssessJson(state, "bs4142");
+}
+BENCHMARK(BM_VrdtoolAssessBackgroundJson)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace vrd::bench

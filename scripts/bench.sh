@@ -150,6 +150,14 @@ show_ms=$(median_ms BM_VrdtoolShow)
 time_ms=$(median_ms BM_VrdtoolStatsJson)
 row "VrdtoolStatsJson (in-process)" "<= 3x VrdtoolShow" "$(ms "$time_ms")" \
   "$(ratio "$time_ms" "$show_ms")" "$(verdict "$(awk -v a="$time_ms" -v b="$show_ms" 'BEGIN { print a / b }')" 3)"
+for name in BM_VrdtoolAssessJson BM_VrdtoolAssessBackgroundJson; do
+  time_ms=$(median_ms $name)
+  row "${name#BM_} (in-process)" "<= 3x VrdtoolShow" "$(ms "$time_ms")" \
+    "$(ratio "$time_ms" "$show_ms")" "$(verdict "$(awk -v a="$time_ms" -v b="$show_ms" 'BEGIN { print a / b }')" 3)"
+done
+time_ms=$(median_ms BM_AssessEmergence)
+row "AssessEmergence, 500 sources (in-process)" "(information)" "$(ms "$time_ms")" \
+  "$(ratio "$time_ms" "$plain_ms")" ""
 time_ms=$(median_of stats)
 r=$(awk -v a="$time_ms" -v b="$(median_of show)" 'BEGIN { print a / b }')
 row "vrdtool stats --json (outside)" "<= 3x vrdtool show" "$time_ms ms" \
