@@ -4,7 +4,7 @@
 //
 // Lden = 10·log10(((e-d)·10^(Lday/10) + (n-e)·10^((Levening+PE)/10)
 //                  + (24-n+d)·10^((Lnight+PN)/10)) / 24), null when any of the three is null; an
-// empty evening (e == n) has no level and no part in it.
+// empty evening (e == n) has no level and is left out.
 
 #include "analysis/analysis_settings.h"
 #include "analysis/level_figures.h"

@@ -199,7 +199,7 @@ TEST(Analyse, OtherPeriodsAndPenalties) {
     EXPECT_EQ(result.days.At(0).coverageEvening, 1.0);
 }
 
-// Ldn has no evening: its day runs to the night, and the empty evening takes no part in it.
+// Ldn has no evening: its day runs to the night, and the empty evening is left out of it.
 TEST(Analyse, AnEmptyEveningUnderLdn) {
     const MinuteSeries series =
         SeriesOfMinuteLines(ConstantLevel(At("2011-05-12T07:00"), At("2011-05-13T07:00"), 60));
