@@ -11,8 +11,7 @@ namespace {
 // This program's translations are compiled in; Qt's own come with the system's Qt.
 std::unique_ptr<QTranslator> LoadOwn(Language language) {
     auto translator = std::make_unique<QTranslator>();
-    if (language == Language::French &&
-        translator->load(QStringLiteral(":/i18n/vrdview_fr.qm")))
+    if (language == Language::French && translator->load(QStringLiteral(":/i18n/vrdview_fr.qm")))
         return translator;
     return nullptr;
 }
@@ -93,8 +92,9 @@ QString Translated(Language language, const char* context, const char* source) {
 }
 
 QLocale LocaleOf(Language language) {
-    QLocale locale = language == Language::French ? QLocale(QLocale::French, QLocale::France)
-                                                  : QLocale(QLocale::English, QLocale::UnitedKingdom);
+    QLocale locale = language == Language::French
+                         ? QLocale(QLocale::French, QLocale::France)
+                         : QLocale(QLocale::English, QLocale::UnitedKingdom);
     // Levels are written "1234,5", never with a thousands separator.
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale;
