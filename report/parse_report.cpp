@@ -16,6 +16,11 @@ namespace {
 constexpr std::size_t kShortLine = 16;
 constexpr std::size_t kLabelScan = 31;
 constexpr std::string_view kHyphens = "---------------------------------------";
+// Why the maxima cannot be listed: a text that never names a section is no report at all (a
+// picture, a letter), which says more than the missing level record.
+constexpr const char* kNoLevelRecord = "the 1 minute section holds no level record, so there are "
+                                       "no running 5- and 10-minute maxima to list";
+constexpr const char* kNoReport = "holds no report: none of its lines is a section heading";
 
 struct Header {
     std::string_view prefix;
@@ -116,6 +121,7 @@ class Parser {
                 if (header.closes[i])
                     open_[i] = false;
             open_[Index(header.opens)] = true;
+            headingSeen_ = true;
             if (header.resetsRunningLevels)
                 ResetRunningLeq(state_.Running);
             return;
@@ -192,8 +198,7 @@ class Parser {
         window_.AddItem(list, heading);
         window_.AddItem(list, kHyphens);
         if (line.size() < trim_)
-            return Failure{Stage::Parse, "the 1 minute section holds no level record, so there "
-                                         "are no running 5- and 10-minute maxima to list"};
+            return Failure{Stage::Parse, headingSeen_ ? kNoLevelRecord : kNoReport};
         const std::string_view listed = std::string_view(line).substr(0, line.size() - trim_);
         window_.AddItem(list, listed);
         window_.SetMaximum(list, level, listed);
@@ -207,6 +212,7 @@ class Parser {
     const std::string_view report_;
     std::array<bool, kListCount> open_{};
     std::size_t lineNumber_ = 0;
+    bool headingSeen_ = false;
     std::int32_t maxLevel_ = 0;
     std::string maxLevelLine_;
     std::int32_t maxLeq5_ = 0;

@@ -108,10 +108,11 @@ void ExpectFailure(const OpenOutcome& outcome, Stage stage, std::string_view rea
     EXPECT_NE(outcome.failure->reason.find(reason), std::string::npos) << outcome.failure->reason;
 }
 
-// A parse that met no level record: the 5-minute summary stops after its heading.
+// A parse that met no section heading, so no level record: the 5-minute summary stops after its
+// heading, and the reason says that the file holds no report.
 void ExpectNoLinesHandled(const Session& session, const OpenOutcome& outcome) {
     EXPECT_TRUE(outcome.reportLoaded);
-    ExpectFailure(outcome, Stage::Parse, "no level record");
+    ExpectFailure(outcome, Stage::Parse, "holds no report: none of its lines is a section heading");
     EXPECT_EQ(session.window.Label(LabelId::Name), "");
     EXPECT_EQ(session.window.Label(LabelId::Serial), "");
     EXPECT_EQ(session.state.MinuteLines, "");

@@ -204,6 +204,8 @@ TEST(ParseReport, WithoutLevelRecordsTheSummaryStopsAfterTheFiveMinuteHeading) {
     const Parsed parsed = Parse(Line("S") + Line("N") + Line("5 minutes") + Line("") + "\n");
     ASSERT_TRUE(parsed.failure);
     EXPECT_EQ(parsed.failure->stage, Stage::Parse);
+    EXPECT_EQ(parsed.failure->reason, "the 1 minute section holds no level record, so there are "
+                                      "no running 5- and 10-minute maxima to list");
     EXPECT_EQ(parsed.List(ListId::Leq1), Rows{});
     EXPECT_EQ(parsed.List(ListId::Leq5),
               (Rows{"5 minutes", "", "5 minutes Leq Log Max         ", kHyphens}));
@@ -214,6 +216,18 @@ TEST(ParseReport, WithoutLevelRecordsTheSummaryStopsAfterTheFiveMinuteHeading) {
     ASSERT_FALSE(zeros.failure);
     EXPECT_EQ(zeros.List(ListId::Leq1).size(), 2u);
     EXPECT_EQ(zeros.List(ListId::Leq10).size(), 4u);
+}
+
+// A picture or a letter opened as a report: the lists end as for a report without level records,
+// and the reason says what the file is.
+TEST(ParseReport, AFileWithoutSectionHeadingsHoldsNoReport) {
+    const Parsed parsed = Parse(std::string("\x89PNG\r\n\x1a\n") + "IHDR 1 minute\n\n\n");
+    ASSERT_TRUE(parsed.failure);
+    EXPECT_EQ(parsed.failure->stage, Stage::Parse);
+    EXPECT_EQ(parsed.failure->reason, "holds no report: none of its lines is a section heading");
+    EXPECT_EQ(parsed.List(ListId::Leq1), Rows{});
+    EXPECT_EQ(parsed.List(ListId::Leq5), (Rows{"", "5 minutes Leq Log Max         ", kHyphens}));
+    EXPECT_EQ(parsed.state.MinuteLines, "");
 }
 
 TEST(ParseReport, TheLastCharacterIsNeverExamined) {

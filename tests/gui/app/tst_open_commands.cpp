@@ -202,6 +202,20 @@ void TestOpenCommands::failuresWarnAndLeaveWhatTheyShould() {
              QStringLiteral("12/05/2011 - 00:03    Leq <  6x dBA"));
     QCOMPARE(main_->ResultsWindow()->List(vrd::ListId::Leq5)->model()->rowCount(), 0);
     QVERIFY(main_->Menus().mnuSave->menuAction()->isEnabled());
+
+    // A file that holds no report at all says so; the lists are those of a report without a
+    // level record: the 5-minute summary's heading alone.
+    const QString picture = files_.Write(QStringLiteral("picture.txt"),
+                                         std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\n", 17));
+    QVERIFY(Open(main_->Menus().mnutxt, picture));
+    warning = TakeWarning(*main_);
+    QVERIFY2(warning.contains(picture) &&
+                 warning.contains(QStringLiteral("holds no report: none of its lines is a section "
+                                                 "heading")),
+             qPrintable(warning));
+    QCOMPARE(main_->ResultsWindow()->List(vrd::ListId::Leq1)->model()->rowCount(), 0);
+    QCOMPARE(main_->ResultsWindow()->List(vrd::ListId::Leq5)->model()->rowCount(), 3);
+    QVERIFY(main_->Menus().mnuSave->menuAction()->isEnabled());
 }
 
 void TestOpenCommands::menusAreHeldDuringALoad() {
