@@ -1,14 +1,18 @@
-// What the analysis window hands in: the PDF report of the sample and of a year (pages and text
-// read back with pdfinfo and pdftotext), the workbook (its sheets hold numbers and dates), the
-// comma-separated tables, failed saves, and vrdview --report / --xlsx without a window.
+// What the analysis window hands in: the PDF report of the sample and of a year (pages, text and
+// fonts read back with pdfinfo, pdftotext and pdftohtml), the workbook (its sheets hold numbers and
+// dates), the comma-separated tables, failed saves, and vrdview --report / --xlsx without a
+// window.
 
 #include "tests/gui/analysis/analysis_test_data.h"
 #include "tests/gui/gui_test_support.h"
+#include "views/analysis/analysis_chart.h"
 #include "views/analysis/frm_analysis.h"
+#include "views/plot/chart_zoom_view.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -27,6 +31,35 @@ QString Run(const QString& program, const QStringList& arguments, int* status = 
     return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
 }
 
+struct Finished {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// vrdview run with arguments, its outputs apart; without a display when headless.
+Finished RunVrdview(const QStringList& arguments, bool headless = false) {
+    QProcess process;
+    if (headless) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            environment.remove(QLatin1String(name));
+        process.setProcessEnvironment(environment);
+    }
+    process.start(QStringLiteral(VRDVIEW_PATH), arguments);
+    Finished finished;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        finished.err = QStringLiteral("<vrdview did not finish>");
+        return finished;
+    }
+    finished.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    finished.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    finished.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return finished;
+}
+
 int Pages(const QString& pdf) {
     const QString info = Run(QStringLiteral("pdfinfo"), {pdf});
     const QRegularExpressionMatch pages =
@@ -36,6 +69,26 @@ int Pages(const QString& pdf) {
 
 QString PdfText(const QString& pdf) {
     return Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+}
+
+QString PageText(const QString& pdf, int page) {
+    const QString number = QString::number(page);
+    return Run(QStringLiteral("pdftotext"),
+               {QStringLiteral("-layout"), QStringLiteral("-f"), number, QStringLiteral("-l"),
+                number, pdf, QStringLiteral("-")});
+}
+
+// The sizes of the fonts that the PDF's text is set in, in points (rounded by pdftohtml).
+QList<int> FontSizes(const QString& pdf) {
+    const QString xml = Run(QStringLiteral("pdftohtml"),
+                            {QStringLiteral("-xml"), QStringLiteral("-i"), QStringLiteral("-zoom"),
+                             QStringLiteral("1"), QStringLiteral("-stdout"), pdf});
+    QList<int> sizes;
+    QRegularExpressionMatchIterator fonts =
+        QRegularExpression(QStringLiteral("<fontspec [^>]*size=\"(\\d+)\"")).globalMatch(xml);
+    while (fonts.hasNext())
+        sizes.append(fonts.next().captured(1).toInt());
+    return sizes;
 }
 
 QString Unzipped(const QString& archive, const QString& member) {
@@ -59,6 +112,9 @@ class TestAnalysisReport final : public QObject {
     void theTablesAsCommaSeparatedValues();
     void aFailedSaveNamesTheFileAndLeavesNothing();
     void theReportWithoutAWindow();
+    void everyPageCarriesTheSiteThePeriodAndTheFiles();
+    void theReportLeavesFailedFilesAndAMissingSerialOut();
+    void aZoomedChartIsPrintedWithTheDatesOfItsRange();
 };
 
 void TestAnalysisReport::thePdfOfTheSampleReadsAsAReport() {
@@ -79,10 +135,22 @@ void TestAnalysisReport::thePdfOfTheSampleReadsAsAReport() {
           QStringLiteral("Serial: 110487"), QStringLiteral("sample.vrd"),
           QStringLiteral("2011-05-12 14:00 to 2011-05-12 15:30"), QStringLiteral("rain"),
           QStringLiteral("Threshold: 65.0 dB"), QStringLiteral("Lden"),
-          QStringLiteral("Page 1 of 1"), QStringLiteral("2011-05-12")})
+          QStringLiteral("Page 1 of 1"), QStringLiteral("2011-05-12"), QStringLiteral("Lday (dB)")})
         QVERIFY2(text.contains(expected), qPrintable(expected));
-    // The chart is drawn, not pasted: its axis labels are text.
+    // The chart is drawn, not pasted: its axis labels are text, and the time labels have the
+    // room they need.
     QVERIFY(text.contains(QStringLiteral("Level (dB)")));
+    QVERIFY(text.contains(QStringLiteral("02:00")));
+    // Every figure has its unit.
+    for (const QString& pattern :
+         {QStringLiteral("Leq +\\d+\\.\\d dB"), QStringLiteral("L90 +\\d+\\.\\d dB"),
+          QStringLiteral("Lden +\\d+\\.\\d dB"), QStringLiteral("Coverage +\\d+ %"),
+          QStringLiteral("Minutes measured +\\d+ min"), QStringLiteral("Longest event +\\d+ min")})
+        QVERIFY2(QRegularExpression(pattern).match(text).hasMatch(), qPrintable(pattern));
+    // The chart spans the whole period, and says so with dates.
+    QVERIFY(text.simplified().contains(
+        QStringLiteral("1-minute levels in dB over the whole analysed period, 2011-05-12 00:00 to "
+                       "2011-05-13 00:00.")));
 }
 
 void TestAnalysisReport::thePdfOfAYearNumbersEveryPage() {
@@ -175,16 +243,22 @@ void TestAnalysisReport::theReportWithoutAWindow() {
     const QString book = files.Path(QStringLiteral("week.xlsx"));
     const QString excluded =
         files.Write(QStringLiteral("excluded.txt"), "2011-05-12T14:00/2011-05-12T16:30 rain\n");
-    int status = -1;
-    QString output = Run(QStringLiteral(VRDVIEW_PATH),
-                         {QStringLiteral("--report"), pdf, QStringLiteral("--xlsx"), book, kSample,
-                          QStringLiteral("--threshold"), QStringLiteral("70"),
-                          QStringLiteral("--exclude-file"), excluded},
-                         &status);
-    QCOMPARE(status, 0);
+    const Finished good =
+        RunVrdview({QStringLiteral("--report"), pdf, QStringLiteral("--xlsx"), book, kSample,
+                    QStringLiteral("--threshold"), QStringLiteral("70"),
+                    QStringLiteral("--exclude-file"), excluded});
+    QCOMPARE(good.status, 0);
     QCOMPARE(Pages(pdf), 1);
     QVERIFY(PdfText(pdf).contains(QStringLiteral("rain")));
     QVERIFY(Unzipped(book, QStringLiteral("xl/workbook.xml")).contains(QStringLiteral("Hours")));
+    // No lettering too small to read, the chart's included (it was 5 pt).
+    const QList<int> sizes = FontSizes(pdf);
+    QVERIFY(sizes.size() >= 3);
+    for (const int size : sizes)
+        QVERIFY2(size >= 8, qPrintable(QString::number(size)));
+
+    int status = -1;
+    QString output;
 
     // A file that cannot be read: named on standard error, the rest still written.
     const QString missing = files.Path(QStringLiteral("missing.vrd"));
@@ -208,6 +282,88 @@ void TestAnalysisReport::theReportWithoutAWindow() {
                  &status);
     QCOMPARE(status, 2);
     QVERIFY2(output.contains(QStringLiteral("--periods")), qPrintable(output));
+}
+
+void TestAnalysisReport::everyPageCarriesTheSiteThePeriodAndTheFiles() {
+    TestFiles files;
+    // Forty days: the table of days runs onto a second page.
+    const std::string days = DatedReport(40 * 1440, [](int minute) { return 50 + minute % 17; });
+    const QString first = files.Write(QStringLiteral("weeks 1-6.txt"), days);
+    const QString second = files.Write(QStringLiteral("weeks again.txt"), days);
+    const QString pdf = files.Path(QStringLiteral("weeks.pdf"));
+    const Finished run = RunVrdview({QStringLiteral("--report"), pdf, first, second});
+    QCOMPARE(run.status, 0);
+    const int pages = Pages(pdf);
+    QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
+    for (int page = 1; page <= pages; ++page) {
+        const QString text = PageText(pdf, page);
+        for (const QString& expected :
+             QStringList{QStringLiteral("Site Test"),
+                         QStringLiteral("2011-05-12 00:00 to 2011-06-21 00:00"),
+                         QStringLiteral("weeks 1-6.txt + 1 more"),
+                         QStringLiteral("Page %1 of %2").arg(page).arg(pages)})
+            QVERIFY2(text.contains(expected),
+                     qPrintable(QStringLiteral("page ") + QString::number(page) +
+                                QStringLiteral(": ") + expected + QStringLiteral("\n") + text));
+    }
+    QVERIFY(PageText(pdf, 2).contains(QStringLiteral("Evening cov.")));
+}
+
+void TestAnalysisReport::theReportLeavesFailedFilesAndAMissingSerialOut() {
+    TestFiles files;
+    const QString picture = files.Write(QStringLiteral("picture.png"),
+                                        std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    const QString broken = files.Write(QStringLiteral("broken.vrd"), "no code table here");
+    // No serial: the second line ends beyond the 31 characters that the labels are read from.
+    const QString unnamed =
+        files.Write(QStringLiteral("unnamed.txt"),
+                    "Chantier de la gare\n" + DatedReport(60, [](int) {
+                                                  return 55;
+                                              }).substr(std::string("Site Test\nSN 42\n").size()));
+    frmAnalysis window;
+    std::vector<vrd::ReportForAnalysis> reports;
+    for (const QString& path : {picture, broken, unnamed})
+        reports.push_back(vrd::OpenReportForAnalysis({path.toStdString(), false}));
+    QVERIFY(reports[0].failure && reports[1].failure && !reports[2].failure);
+    window.Session().SetReports(std::move(reports));
+    const QString pdf = files.Path(QStringLiteral("report.pdf"));
+    QString reason;
+    QVERIFY2(window.WritePdf(pdf, reason), qPrintable(reason));
+    const QString text = PdfText(pdf);
+    QVERIFY2(text.contains(QStringLiteral("unnamed.txt")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("Site: Chantier de la gare")));
+    for (const QString& absent :
+         {QStringLiteral("picture.png"), QStringLiteral("PNG"), QStringLiteral("broken.vrd"),
+          QStringLiteral("decode"), QStringLiteral("section heading"), QStringLiteral("Serial:"),
+          QStringLiteral("more")})
+        QVERIFY2(!text.contains(absent), qPrintable(absent));
+}
+
+void TestAnalysisReport::aZoomedChartIsPrintedWithTheDatesOfItsRange() {
+    TestFiles files;
+    frmAnalysis window;
+    window.Session().SetReports({vrd::OpenReportForAnalysis({kSample.toStdString(), false})});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ChartZoomView& view = *window.Chart()->View();
+    view.Show({14 * 60, 18 * 60}, view.ShownY());
+    QVERIFY(window.Session().Select(
+        {*vrd::ParseMinute("2011-05-12T15:00"), *vrd::ParseMinute("2011-05-12T16:00")}));
+    const QString pdf = files.Path(QStringLiteral("zoomed.pdf"));
+    QString reason;
+    QVERIFY2(window.WritePdf(pdf, reason), qPrintable(reason));
+    const QString text = PdfText(pdf).simplified();
+    QVERIFY2(text.contains(QStringLiteral("1-minute levels in dB from 2011-05-12 14:00 to "
+                                          "2011-05-12 18:00, a part of the analysed period")),
+             qPrintable(text));
+    // The figures stay those of the whole period, and the window keeps its zoom.
+    QVERIFY(text.contains(QStringLiteral("Period: 2011-05-12 00:00 to 2011-05-13 00:00")));
+    const QString measured = QStringLiteral("Minutes measured ") +
+                             QString::number(window.Session().Result().minutes.measured) +
+                             QStringLiteral(" min");
+    QVERIFY2(text.contains(measured), qPrintable(measured));
+    QVERIFY(window.Session().SelectionFigures().measured < 61);
+    QCOMPARE(view.ShownX().min, 14.0 * 60);
 }
 
 VRD_GUI_TEST_MAIN(TestAnalysisReport)

@@ -1,0 +1,178 @@
+// The parts of the printed report on their own: which reports it names and how, the units of its
+// figures, and the chart drawn for paper (across its box, without the selection, and the window's
+// chart put back as it was).
+
+#include "tests/gui/analysis/analysis_test_data.h"
+#include "tests/gui/gui_test_support.h"
+#include "views/analysis/analysis_chart.h"
+#include "views/analysis/analysis_overlay.h"
+#include "views/analysis/analysis_report_text.h"
+#include "views/analysis/frm_analysis.h"
+#include "views/analysis/report_chart.h"
+#include "views/plot/chart_zoom_view.h"
+
+#include <QAbstractAxis>
+#include <QChart>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+namespace {
+
+vrd::ReportForAnalysis Report(const std::string& path, const std::string& site,
+                              std::optional<vrd::Failure> failure, bool minutes) {
+    vrd::ReportForAnalysis report;
+    report.path = path;
+    report.site = site;
+    report.serial = site.empty() ? std::string() : "SN " + site;
+    report.failure = std::move(failure);
+    if (minutes)
+        report.minuteLines = DatedRecord(*vrd::ParseMinute("2011-05-12T10:00"), 60);
+    return report;
+}
+
+QString ValueOf(const QList<ReportFigure>& figures, const QString& name) {
+    for (const ReportFigure& figure : figures)
+        if (figure.name == name)
+            return figure.value;
+    return QStringLiteral("<no ") + name + QStringLiteral(">");
+}
+
+// The chart drawn for paper into an image of size, as on a page of dpi dots per inch.
+QImage PaperChart(AnalysisChart& chart, QSize size, double dpi = 150) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    PaintReportChart(chart, painter, QRectF(QPointF(0, 0), size), dpi);
+    return image;
+}
+
+AnalysisOverlay* OverlayOf(AnalysisChart& chart) {
+    for (QGraphicsItem* item : chart.Chart()->childItems())
+        if (auto* overlay = dynamic_cast<AnalysisOverlay*>(item))
+            return overlay;
+    return nullptr;
+}
+
+} // namespace
+
+class TestReportParts final : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void onlyTheReportsThatGaveMinutesAreNamed();
+    void everyFigureCarriesItsUnit();
+    void theChartFillsItsBoxWithoutTheSelection();
+    void theCaptionGivesTheRangeShownWithDates();
+};
+
+void TestReportParts::onlyTheReportsThatGaveMinutesAreNamed() {
+    const vrd::Failure decode{vrd::Stage::Decode, "no code table"};
+    const vrd::Failure parse{vrd::Stage::Parse, "line 9: the level \"6O\" is not a number"};
+    // A picture read as a plain report has a "site": its first line.
+    const std::vector<vrd::ReportForAnalysis> reports = {
+        Report("/logs/picture.png", "\x89PNG", vrd::Failure{vrd::Stage::Parse, "holds no report"},
+               false),
+        Report("/logs/week 1.vrd", "Chantier", std::nullopt, true),
+        Report("/logs/bad.vrd", "", decode, false),
+        Report("/logs/cut.txt", "", parse, true),
+    };
+    const auto analysed = ReportsAnalysed(reports);
+    QCOMPARE(analysed.size(), std::size_t{2});
+    QCOMPARE(ReportPath(*analysed[0]), QStringLiteral("/logs/week 1.vrd"));
+    QCOMPARE(ReportPath(*analysed[1]), QStringLiteral("/logs/cut.txt"));
+    QCOMPARE(ReportSite(analysed), QStringLiteral("Chantier"));
+    QCOMPARE(ReportSerial(analysed), QStringLiteral("SN Chantier"));
+    QCOMPARE(ReportFilesInBrief(analysed), QStringLiteral("week 1.vrd + 1 more"));
+    QCOMPARE(ReportFilesInBrief({analysed[0]}), QStringLiteral("week 1.vrd"));
+    QCOMPARE(ReportFilesInBrief({}), QString());
+    QCOMPARE(ReportSite({}), QString());
+    QCOMPARE(PeriodText({0, 0}), QStringLiteral("no minute"));
+}
+
+void TestReportParts::everyFigureCarriesItsUnit() {
+    AnalysisSession session;
+    session.SetReports({vrd::OpenReportForAnalysis({VRD_SAMPLES_DIR "/sample.vrd", false})});
+    session.SetThreshold(65);
+    QList<ReportFigure> figures = ReportFigures(session.Result());
+    QVERIFY(ValueOf(figures, QStringLiteral("Coverage")).endsWith(QStringLiteral(" %")));
+    for (const char* name :
+         {"Minutes measured", "Minutes excluded", "Minutes above threshold", "Longest event"})
+        QVERIFY2(ValueOf(figures, QLatin1String(name)).endsWith(QStringLiteral(" min")), name);
+    for (const char* name :
+         {"Leq", "Lmax", "Lmin", "L1", "L50", "L90", "L99", "Lday", "Levening", "Lnight", "Lden"})
+        QVERIFY2(ValueOf(figures, QLatin1String(name)).endsWith(QStringLiteral(" dB")), name);
+    QVERIFY(!ValueOf(figures, QStringLiteral("Events above threshold")).isEmpty());
+
+    // Without a threshold there is nothing above it to count; without minutes, no level.
+    session.SetThreshold(std::nullopt);
+    session.SetAnalysedPeriod(*vrd::ParseMinute("2020-01-01T00:00"),
+                              *vrd::ParseMinute("2020-01-02T00:00"));
+    figures = ReportFigures(session.Result());
+    QVERIFY(ValueOf(figures, QStringLiteral("Longest event")).startsWith(QStringLiteral("<no")));
+    QCOMPARE(ValueOf(figures, QStringLiteral("Leq")), QStringLiteral("–"));
+    QCOMPARE(ValueOf(figures, QStringLiteral("Minutes measured")), QStringLiteral("0 min"));
+}
+
+void TestReportParts::theChartFillsItsBoxWithoutTheSelection() {
+    frmAnalysis window;
+    window.Session().SetReports(
+        {vrd::OpenReportForAnalysis({VRD_SAMPLES_DIR "/sample.vrd", false})});
+    window.resize(1400, 860);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    AnalysisChart& chart = *window.Chart();
+    const QSizeF shownSize = chart.Chart()->size();
+    const QFont labels = chart.Chart()->axes().first()->labelsFont();
+
+    // A box of a page's width (some 7 inches) is filled whatever its shape, none of the
+    // background left showing.
+    for (const QSize size : {QSize(1000, 500), QSize(1400, 1000)}) {
+        const QImage whole = PaperChart(chart, size, size.width() / 7.0);
+        int uncovered = 0;
+        for (int y = 0; y < whole.height(); ++y)
+            for (int x = 0; x < whole.width(); ++x)
+                uncovered += whole.pixel(x, y) == QColor(Qt::magenta).rgb();
+        QCOMPARE(uncovered, 0);
+    }
+
+    // The selection is the window's: the paper shows none.
+    const QImage unselected = PaperChart(chart, QSize(1000, 500));
+    const vrd::Interval afternoon{*vrd::ParseMinute("2011-05-12T14:00"),
+                                  *vrd::ParseMinute("2011-05-12T16:00")};
+    QVERIFY(window.Session().Select(afternoon));
+    QVERIFY(OverlayOf(chart)->Shown().selection.has_value());
+    QCOMPARE(PaperChart(chart, QSize(1000, 500)), unselected);
+
+    // And the window's chart is as it was.
+    QCOMPARE(chart.Chart()->size(), shownSize);
+    QCOMPARE(chart.Chart()->axes().first()->labelsFont(), labels);
+    QCOMPARE(OverlayOf(chart)->Shown().selection->from, afternoon.from);
+}
+
+void TestReportParts::theCaptionGivesTheRangeShownWithDates() {
+    frmAnalysis window;
+    window.Session().SetReports(
+        {vrd::OpenReportForAnalysis({VRD_SAMPLES_DIR "/sample.vrd", false})});
+    AnalysisChart& chart = *window.Chart();
+    const vrd::Interval period = window.Session().AnalysedPeriod();
+    QString caption = ReportChartCaption(chart, period, false, false);
+    QVERIFY2(caption.startsWith(QStringLiteral("1-minute levels in dB over the whole analysed "
+                                               "period, 2011-05-12 00:00 to 2011-05-13 00:00.")),
+             qPrintable(caption));
+    QVERIFY(!caption.contains(QStringLiteral("hatched")));
+
+    // Zoomed into the afternoon: the range has its dates, and the figures are said to be the
+    // whole period's.
+    ChartZoomView& view = *chart.View();
+    view.Show({14 * 60, 18 * 60}, view.ShownY());
+    caption = ReportChartCaption(chart, period, true, true);
+    QVERIFY2(caption.startsWith(QStringLiteral("1-minute levels in dB from 2011-05-12 14:00 to "
+                                               "2011-05-12 18:00, a part of the analysed period")),
+             qPrintable(caption));
+    QVERIFY(caption.contains(QStringLiteral("Excluded periods are hatched.")));
+    QVERIFY(caption.contains(QStringLiteral("threshold")));
+}
+
+VRD_GUI_TEST_MAIN(TestReportParts)
+#include "tst_report_parts.moc"
