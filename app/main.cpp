@@ -2,9 +2,11 @@
 // interval, with the running 5- and 10-minute levels, the maxima and a chart of the minutes.
 //
 // A file named as the first argument is opened once the start screen has gone. With --report or
-// --xlsx it writes the analysis of the files named instead, without a window.
+// --xlsx it writes the analysis of the files named instead, without a window; --help and
+// --version print the usage and the version.
 
 #include "app/mdi_form_main.h"
+#include "app/program_usage.h"
 #include "app/qt_file_dialogs.h"
 #include "app/report_command.h"
 
@@ -17,10 +19,11 @@ int main(int argc, char** argv) {
     QStringList given;
     for (int i = 0; i < argc; ++i)
         given << QString::fromLocal8Bit(argv[i]);
-    // The report without a window draws off screen, with or without a display.
+    if (const std::optional<int> answered = AnswerHelpOrVersion(given, std::cout))
+        return *answered;
     const bool report = IsReportCommand(given);
     if (report)
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        PrepareReportCommand();
     QApplication app(argc, argv);
     if (report)
         return RunReportCommand(QApplication::arguments(), std::cerr);

@@ -7,12 +7,41 @@
 
 #include <QApplication>
 
+#include <iostream>
 #include <ostream>
 
 namespace {
 
 const QString kReport = QStringLiteral("--report");
 const QString kXlsx = QStringLiteral("--xlsx");
+
+struct ReportArguments {
+    vrd::AnalysisArguments analysis;
+    std::string pdfPath;
+    std::string xlsxPath;
+};
+
+void AddReportOptions(CLI::App& app, ReportArguments& arguments) {
+    app.add_option("FILE", arguments.analysis.files, "the reports to analyse")->required();
+    app.add_option("--report", arguments.pdfPath, "write the analysis report as a PDF to OUT")
+        ->type_name("OUT");
+    app.add_option("--xlsx", arguments.xlsxPath,
+                   "write the tables of days and hours to OUT (.xlsx, or .csv for two tables of "
+                   "comma-separated values)")
+        ->type_name("OUT");
+    vrd::AddAnalysisOptions(app, arguments.analysis);
+}
+
+// Qt's notes on the platform and the fonts ("This plugin does not support propagateSizeHints()")
+// tell whoever runs a batch nothing; only what stops the program gets through.
+void KeepQtNotesOff(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << "vrdview: " << message.toLocal8Bit().toStdString() << '\n';
+}
+
+// Why a report that opened gave no minute.
+constexpr const char* kNoReadableMinute =
+    "none of its 1-minute records has a readable date, time and level";
 
 } // namespace
 
@@ -27,15 +56,24 @@ bool IsReportCommand(const QStringList& arguments) {
     return false;
 }
 
+void PrepareReportCommand() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(KeepQtNotesOff);
+}
+
+std::string ReportCommandOptionsHelp() {
+    CLI::App app("vrdview");
+    ReportArguments arguments;
+    AddReportOptions(app, arguments);
+    app.set_help_flag("-h,--help", "print this help and exit");
+    app.set_version_flag("--version", "", "print the version and exit");
+    return CLI::Formatter().make_groups(&app, CLI::AppFormatMode::Normal);
+}
+
 int RunReportCommand(const QStringList& arguments, std::ostream& err) {
     CLI::App app("vrdview");
-    vrd::AnalysisArguments options;
-    std::string pdfPath;
-    std::string xlsxPath;
-    app.add_option("FILE", options.files, "the reports to analyse")->required();
-    vrd::AddAnalysisOptions(app, options);
-    app.add_option("--report", pdfPath, "write the analysis report as a PDF to OUT");
-    app.add_option("--xlsx", xlsxPath, "write the tables of days and hours to OUT (.xlsx)");
+    ReportArguments given;
+    AddReportOptions(app, given);
     std::vector<std::string> words;
     for (qsizetype i = arguments.size() - 1; i >= 1; --i)
         words.push_back(arguments.at(i).toLocal8Bit().toStdString());
@@ -45,7 +83,7 @@ int RunReportCommand(const QStringList& arguments, std::ostream& err) {
         err << "vrdview: " << error.what() << '\n';
         return 2;
     }
-    const vrd::AnalysisRequestRead read = vrd::ReadAnalysisArguments(options);
+    const vrd::AnalysisRequestRead read = vrd::ReadAnalysisArguments(given.analysis);
     if (!read.request) {
         err << "vrdview: " << read.error << '\n';
         return 2;
@@ -65,6 +103,16 @@ int RunReportCommand(const QStringList& arguments, std::ostream& err) {
     frmAnalysis window;
     AnalysisSession& session = window.Session();
     session.SetReports(std::move(reports));
+    if (session.Series().LevelCount() == 0) {
+        // A report of no minute would read as the report of a silent site: nothing is written.
+        for (const vrd::ReportForAnalysis& report : session.Reports())
+            if (!report.failure)
+                err << "vrdview: " << report.path << ": " << kNoReadableMinute << '\n';
+        for (const std::string* output : {&given.pdfPath, &given.xlsxPath})
+            if (!output->empty())
+                err << "vrdview: " << *output << ": not written: no file gave a readable minute\n";
+        return 1;
+    }
     session.SetThreshold(request.settings.threshold);
     session.SetPeriods(request.settings.periods);
     session.SetAnalysedPeriod(request.settings.from, request.settings.to);
@@ -85,7 +133,7 @@ int RunReportCommand(const QStringList& arguments, std::ostream& err) {
             status = 1;
         }
     };
-    write(pdfPath, &frmAnalysis::WritePdf);
-    write(xlsxPath, &frmAnalysis::WriteTables);
+    write(given.pdfPath, &frmAnalysis::WritePdf);
+    write(given.xlsxPath, &frmAnalysis::WriteTables);
     return status;
 }

@@ -1,7 +1,7 @@
 // What the analysis window hands in: the PDF report of the sample and of a year (pages, text and
 // fonts read back with pdfinfo, pdftotext and pdftohtml), the workbook (its sheets hold numbers and
 // dates), the comma-separated tables, failed saves, and vrdview --report / --xlsx without a
-// window.
+// window, --help and --version.
 
 #include "tests/gui/analysis/analysis_test_data.h"
 #include "tests/gui/gui_test_support.h"
@@ -115,6 +115,8 @@ class TestAnalysisReport final : public QObject {
     void everyPageCarriesTheSiteThePeriodAndTheFiles();
     void theReportLeavesFailedFilesAndAMissingSerialOut();
     void aZoomedChartIsPrintedWithTheDatesOfItsRange();
+    void aBatchWithoutAReadableMinuteWritesNothing();
+    void helpAndVersionNeedNoWindowAndNoDisplay();
 };
 
 void TestAnalysisReport::thePdfOfTheSampleReadsAsAReport() {
@@ -248,6 +250,8 @@ void TestAnalysisReport::theReportWithoutAWindow() {
                     QStringLiteral("--threshold"), QStringLiteral("70"),
                     QStringLiteral("--exclude-file"), excluded});
     QCOMPARE(good.status, 0);
+    // Standard error holds the command's own messages only, and there were none.
+    QCOMPARE(good.err, QString());
     QCOMPARE(Pages(pdf), 1);
     QVERIFY(PdfText(pdf).contains(QStringLiteral("rain")));
     QVERIFY(Unzipped(book, QStringLiteral("xl/workbook.xml")).contains(QStringLiteral("Hours")));
@@ -364,6 +368,52 @@ void TestAnalysisReport::aZoomedChartIsPrintedWithTheDatesOfItsRange() {
     QVERIFY2(text.contains(measured), qPrintable(measured));
     QVERIFY(window.Session().SelectionFigures().measured < 61);
     QCOMPARE(view.ShownX().min, 14.0 * 60);
+}
+
+void TestAnalysisReport::aBatchWithoutAReadableMinuteWritesNothing() {
+    TestFiles files;
+    const QString picture = files.Write(QStringLiteral("picture.png"),
+                                        std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    const QString missing = files.Path(QStringLiteral("missing.vrd"));
+    const QString pdf = files.Write(QStringLiteral("kept.pdf"), "an older report");
+    const QString book = files.Path(QStringLiteral("week.xlsx"));
+    const Finished run = RunVrdview(
+        {QStringLiteral("--report"), pdf, QStringLiteral("--xlsx"), book, picture, missing});
+    QCOMPARE(run.status, 1);
+    QCOMPARE(TestFiles::Read(pdf), std::string("an older report"));
+    QVERIFY(!QFileInfo::exists(book));
+    for (const QString& expected : QStringList{
+             QStringLiteral("vrdview: ") + picture +
+                 QStringLiteral(": holds no report: none of its lines is a section heading\n"),
+             QStringLiteral("vrdview: ") + missing + QStringLiteral(": "),
+             QStringLiteral("vrdview: ") + pdf +
+                 QStringLiteral(": not written: no file gave a readable minute\n"),
+             QStringLiteral("vrdview: ") + book + QStringLiteral(": not written")})
+        QVERIFY2(run.err.contains(expected), qPrintable(run.err));
+    QVERIFY2(!run.err.contains(QStringLiteral("maxima")), qPrintable(run.err));
+}
+
+void TestAnalysisReport::helpAndVersionNeedNoWindowAndNoDisplay() {
+    const Finished version = RunVrdview({QStringLiteral("--version")}, true);
+    QCOMPARE(version.status, 0);
+    QCOMPARE(version.out, QStringLiteral("vrdview " VRD_VERSION "\n"));
+    QCOMPARE(version.err, QString());
+
+    for (const QString& help : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+        const Finished usage = RunVrdview({help}, true);
+        QCOMPARE(usage.status, 0);
+        QCOMPARE(usage.err, QString());
+        for (const QString& expected :
+             {QStringLiteral("Usage: vrdview [FILE]"), QStringLiteral("--report OUT.pdf"),
+              QStringLiteral("--xlsx OUT"), QStringLiteral("--threshold"),
+              QStringLiteral("--exclude-file"), QStringLiteral("--version")})
+            QVERIFY2(usage.out.contains(expected), qPrintable(usage.out));
+    }
+    // Asked beside a report, the help is all that is done.
+    const Finished beside =
+        RunVrdview({QStringLiteral("--report"), QStringLiteral("x.pdf"), QStringLiteral("--help")});
+    QCOMPARE(beside.status, 0);
+    QVERIFY(!QFileInfo::exists(QStringLiteral("x.pdf")));
 }
 
 VRD_GUI_TEST_MAIN(TestAnalysisReport)
