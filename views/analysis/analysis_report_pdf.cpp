@@ -101,11 +101,11 @@ void LayOut(ReportPages& pages, const AnalysisSession& session, AnalysisChart& c
     pages.Note(QStringLiteral("A shaded figure rests on too little data: its period's coverage is "
                               "below ") +
                QString::number(least) + QStringLiteral(" %."));
-    const QStringList headers = {QStringLiteral("Date"),          QStringLiteral("Lday (dB)"),
-                                 QStringLiteral("Levening (dB)"), QStringLiteral("Lnight (dB)"),
-                                 QStringLiteral("Lden (dB)"),     QStringLiteral("Day cov."),
-                                 QStringLiteral("Evening cov."),  QStringLiteral("Night cov.")};
-    const QList<double> shares = {0.14, 0.115, 0.135, 0.12, 0.115, 0.12, 0.135, 0.12};
+    const QStringList headers = {QStringLiteral("Date"),         QStringLiteral("Lday"),
+                                 QStringLiteral("Levening"),     QStringLiteral("Lnight"),
+                                 QStringLiteral("Lden"),         QStringLiteral("Day cov."),
+                                 QStringLiteral("Evening cov."), QStringLiteral("Night cov.")};
+    const QList<double> shares = {0.16, 0.11, 0.11, 0.11, 0.11, 0.13, 0.14, 0.13};
     const auto rows = static_cast<int>(std::min<std::int64_t>(result.days.Size(), 1 << 24));
     const double least01 = session.MinimumCoverage();
     pages.Table(
@@ -116,13 +116,13 @@ void LayOut(ReportPages& pages, const AnalysisSession& session, AnalysisChart& c
             case 0:
                 return DayText(day.date);
             case 1:
-                return LevelText(day.levels.lday);
+                return DecibelText(day.levels.lday);
             case 2:
-                return LevelText(day.levels.levening);
+                return DecibelText(day.levels.levening);
             case 3:
-                return LevelText(day.levels.lnight);
+                return DecibelText(day.levels.lnight);
             case 4:
-                return LevelText(day.levels.lden);
+                return DecibelText(day.levels.lden);
             case 5:
                 return PercentText(day.coverageDay);
             case 6:

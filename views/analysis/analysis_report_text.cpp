@@ -20,8 +20,9 @@ QString FirstNonEmpty(const std::vector<const vrd::ReportForAnalysis*>& reports,
     return {};
 }
 
-QString Decibels(const QString& level) {
-    return level.isEmpty() ? kNothing : level + QStringLiteral(" dB");
+// A level with its unit, or the dash where there is none.
+template <typename Level> QString Decibels(std::optional<Level> level) {
+    return level ? LevelText(level) + QStringLiteral(" dB") : kNothing;
 }
 
 QString Minutes(std::int64_t minutes) {
@@ -61,6 +62,10 @@ QString ReportSerial(const std::vector<const vrd::ReportForAnalysis*>& reports) 
     return FirstNonEmpty(reports, &vrd::ReportForAnalysis::serial);
 }
 
+QString DecibelText(std::optional<double> level) {
+    return level ? LevelText(level) + QStringLiteral(" dB") : QString();
+}
+
 QString PeriodText(vrd::Interval period) {
     if (period.to <= period.from)
         return QStringLiteral("no minute");
@@ -74,16 +79,16 @@ QList<ReportFigure> ReportFigures(const vrd::AnalysisResult& result) {
     figures.append({QStringLiteral("Coverage"), coverage.isEmpty() ? kNothing : coverage});
     figures.append({QStringLiteral("Minutes measured"), Minutes(result.minutes.measured)});
     figures.append({QStringLiteral("Minutes excluded"), Minutes(result.minutes.excluded)});
-    figures.append({QStringLiteral("Leq"), Decibels(LevelText(levels.leq))});
-    figures.append({QStringLiteral("Lmax"), Decibels(LevelText(levels.lmax))});
-    figures.append({QStringLiteral("Lmin"), Decibels(LevelText(levels.lmin))});
+    figures.append({QStringLiteral("Leq"), Decibels(levels.leq)});
+    figures.append({QStringLiteral("Lmax"), Decibels(levels.lmax)});
+    figures.append({QStringLiteral("Lmin"), Decibels(levels.lmin)});
     for (const int percent : vrd::kStatisticalPercents)
-        figures.append({QStringLiteral("L") + QString::number(percent),
-                        Decibels(LevelText(levels.L(percent)))});
-    figures.append({QStringLiteral("Lday"), Decibels(LevelText(result.whole.lday))});
-    figures.append({QStringLiteral("Levening"), Decibels(LevelText(result.whole.levening))});
-    figures.append({QStringLiteral("Lnight"), Decibels(LevelText(result.whole.lnight))});
-    figures.append({QStringLiteral("Lden"), Decibels(LevelText(result.whole.lden))});
+        figures.append(
+            {QStringLiteral("L") + QString::number(percent), Decibels(levels.L(percent))});
+    figures.append({QStringLiteral("Lday"), Decibels(result.whole.lday)});
+    figures.append({QStringLiteral("Levening"), Decibels(result.whole.levening)});
+    figures.append({QStringLiteral("Lnight"), Decibels(result.whole.lnight)});
+    figures.append({QStringLiteral("Lden"), Decibels(result.whole.lden)});
     if (const std::optional<vrd::Exceedance>& above = result.exceedance) {
         figures.append({QStringLiteral("Minutes above threshold"), Minutes(above->minutes)});
         figures.append({QStringLiteral("Events above threshold"), QString::number(above->events)});

@@ -26,6 +26,9 @@ QString ReportFilesInBrief(const std::vector<const vrd::ReportForAnalysis*>& rep
 QString ReportSite(const std::vector<const vrd::ReportForAnalysis*>& reports);
 QString ReportSerial(const std::vector<const vrd::ReportForAnalysis*>& reports);
 
+// "63.4 dB"; empty for a missing level.
+QString DecibelText(std::optional<double> level);
+
 // "2011-05-12 00:00 to 2011-05-14 00:00"; "no minute" for an empty period.
 QString PeriodText(vrd::Interval period);
 

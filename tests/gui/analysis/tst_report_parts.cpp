@@ -103,6 +103,9 @@ void TestReportParts::everyFigureCarriesItsUnit() {
          {"Leq", "Lmax", "Lmin", "L1", "L50", "L90", "L99", "Lday", "Levening", "Lnight", "Lden"})
         QVERIFY2(ValueOf(figures, QLatin1String(name)).endsWith(QStringLiteral(" dB")), name);
     QVERIFY(!ValueOf(figures, QStringLiteral("Events above threshold")).isEmpty());
+    // The days table's levels likewise; a missing one stays an empty, shaded cell.
+    QCOMPARE(DecibelText(63.44), QStringLiteral("63.4 dB"));
+    QCOMPARE(DecibelText(std::nullopt), QString());
 
     // Without a threshold there is nothing above it to count; without minutes, no level.
     session.SetThreshold(std::nullopt);
