@@ -87,12 +87,20 @@ class ChartOnPaper {
     };
 
     // Lays the chart out at once, as the window's event loop would: the legend and the axes are
-    // laid out on posted events. Then draws the lines for the new width.
+    // laid out on events posted to the chart, its legend and its scene (and to nothing else, as
+    // this may run inside a print preview's paint). Then draws the lines for the new width.
     void Resize(QSizeF size) {
         qchart_->resize(size);
-        QCoreApplication::sendPostedEvents();
+        LayOutNow();
         chart_.Redraw();
-        QCoreApplication::sendPostedEvents();
+        LayOutNow();
+    }
+
+    void LayOutNow() {
+        for (QObject* receiver :
+             {static_cast<QObject*>(qchart_->scene()), static_cast<QObject*>(qchart_),
+              static_cast<QObject*>(qchart_->legend())})
+            QCoreApplication::sendPostedEvents(receiver);
     }
 
     AnalysisChart& chart_;

@@ -143,6 +143,7 @@ void TestAnalysisReport::thePdfOfTheSampleReadsAsAReport() {
     // room they need.
     QVERIFY(text.contains(QStringLiteral("Level (dB)")));
     QVERIFY(text.contains(QStringLiteral("02:00")));
+    QVERIFY(text.contains(QStringLiteral("Leq 1 min"))); // the legend
     // Every figure has its unit.
     for (const QString& pattern :
          {QStringLiteral("Leq +\\d+\\.\\d dB"), QStringLiteral("L90 +\\d+\\.\\d dB"),
