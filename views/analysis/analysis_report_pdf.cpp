@@ -62,8 +62,11 @@ void LayOut(ReportPages& pages, const AnalysisSession& session, AnalysisChart& c
 
     pages.Heading(QStringLiteral("Analysed period and settings"));
     const vrd::Interval period = session.AnalysedPeriod();
-    pages.Line(QStringLiteral("Period: ") + PeriodText(period) + QStringLiteral(" (coverage ") +
-               PercentText(result.coverage) + QStringLiteral(")"));
+    const QString coverage = PercentText(result.coverage);
+    pages.Line(QStringLiteral("Period: ") + PeriodText(period) +
+               (coverage.isEmpty()
+                    ? QString()
+                    : QString(QStringLiteral(" (coverage ") + coverage + QStringLiteral(")"))));
     pages.Line(QStringLiteral("Day ") + Hour(periods.day) + QStringLiteral("–") +
                Hour(periods.evening) + QStringLiteral(", evening ") + Hour(periods.evening) +
                QStringLiteral("–") + Hour(periods.night) + QStringLiteral(", night ") +
