@@ -1,6 +1,6 @@
 // The parts of the printed report on their own: which reports it names and how, the units of its
 // figures, and the chart drawn for paper (across its box, without the selection, and the window's
-// chart put back as it was).
+// chart put back as it was). Its caption is read in the PDFs of tst_analysis_report.
 
 #include "tests/gui/analysis/analysis_test_data.h"
 #include "tests/gui/gui_test_support.h"
@@ -9,7 +9,6 @@
 #include "views/analysis/analysis_report_text.h"
 #include "views/analysis/frm_analysis.h"
 #include "views/analysis/report_chart.h"
-#include "views/plot/chart_zoom_view.h"
 
 #include <QAbstractAxis>
 #include <QChart>
@@ -63,7 +62,6 @@ class TestReportParts final : public QObject {
     void onlyTheReportsThatGaveMinutesAreNamed();
     void everyFigureCarriesItsUnit();
     void theChartFillsItsBoxWithoutTheSelection();
-    void theCaptionGivesTheRangeShownWithDates();
 };
 
 void TestReportParts::onlyTheReportsThatGaveMinutesAreNamed() {
@@ -151,30 +149,6 @@ void TestReportParts::theChartFillsItsBoxWithoutTheSelection() {
     QCOMPARE(chart.Chart()->size(), shownSize);
     QCOMPARE(chart.Chart()->axes().first()->labelsFont(), labels);
     QCOMPARE(OverlayOf(chart)->Shown().selection->from, afternoon.from);
-}
-
-void TestReportParts::theCaptionGivesTheRangeShownWithDates() {
-    frmAnalysis window;
-    window.Session().SetReports(
-        {vrd::OpenReportForAnalysis({VRD_SAMPLES_DIR "/sample.vrd", false})});
-    AnalysisChart& chart = *window.Chart();
-    const vrd::Interval period = window.Session().AnalysedPeriod();
-    QString caption = ReportChartCaption(chart, period, false, false);
-    QVERIFY2(caption.startsWith(QStringLiteral("1-minute levels in dB over the whole analysed "
-                                               "period, 2011-05-12 00:00 to 2011-05-13 00:00.")),
-             qPrintable(caption));
-    QVERIFY(!caption.contains(QStringLiteral("hatched")));
-
-    // Zoomed into the afternoon: the range has its dates, and the figures are said to be the
-    // whole period's.
-    ChartZoomView& view = *chart.View();
-    view.Show({14 * 60, 18 * 60}, view.ShownY());
-    caption = ReportChartCaption(chart, period, true, true);
-    QVERIFY2(caption.startsWith(QStringLiteral("1-minute levels in dB from 2011-05-12 14:00 to "
-                                               "2011-05-12 18:00, a part of the analysed period")),
-             qPrintable(caption));
-    QVERIFY(caption.contains(QStringLiteral("Excluded periods are hatched.")));
-    QVERIFY(caption.contains(QStringLiteral("threshold")));
 }
 
 VRD_GUI_TEST_MAIN(TestReportParts)
