@@ -5,6 +5,7 @@
 #include "views/analysis/analysis_report_text.h"
 #include "views/analysis/analysis_session.h"
 #include "views/analysis/analysis_text.h"
+#include "views/analysis/report_campaign_pages.h"
 #include "views/analysis/report_chart.h"
 #include "views/analysis/report_pages.h"
 
@@ -153,6 +154,7 @@ void LayOut(ReportPages& pages, const AnalysisSession& session, AnalysisChart& c
                 return false;
             }
         });
+    LayOutCampaignPages(pages, session);
 }
 
 } // namespace

@@ -11,21 +11,18 @@
 
 namespace {
 
-constexpr double kDateMargin = 78;
-constexpr double kHourMargin = 20;
-constexpr double kScaleMargin = 64;
-
 void PaintHours(QPainter& painter, const QRectF& cells, const vrd::Periods& periods) {
     const QFontMetricsF metrics(painter.font());
     painter.setPen(Qt::black);
     for (int hour = 0; hour <= 24; hour += 3) {
         const double x = cells.left() + cells.width() * hour / 24.0;
-        painter.drawLine(QPointF(x, cells.bottom()), QPointF(x, cells.bottom() + 4));
+        const double tick = metrics.height() * 0.3;
+        painter.drawLine(QPointF(x, cells.bottom()), QPointF(x, cells.bottom() + tick));
         const QString text = QStringLiteral("%1:00").arg(hour, 2, 10, QLatin1Char('0'));
         const double width = metrics.horizontalAdvance(text);
-        painter.drawText(QPointF(x - width / 2, cells.bottom() + 4 + metrics.ascent()), text);
+        painter.drawText(QPointF(x - width / 2, cells.bottom() + tick + metrics.ascent()), text);
     }
-    QPen boundary(Qt::white, 1.2, Qt::DashLine);
+    QPen boundary(Qt::white, std::max(1.2, metrics.height() / 10), Qt::DashLine);
     painter.setPen(boundary);
     for (const int hour : {periods.day, periods.evening, periods.night}) {
         const double x = cells.left() + cells.width() * hour / 24.0;
@@ -56,7 +53,8 @@ void PaintDates(QPainter& painter, const QRectF& cells, const CarpetPicture& pic
 
 void PaintScale(QPainter& painter, const QRectF& cells, const CarpetScale& scale) {
     const QFontMetricsF metrics(painter.font());
-    const QRectF bar(cells.right() + 12, cells.top(), 14, cells.height());
+    const QRectF bar(cells.right() + metrics.height() * 0.8, cells.top(), metrics.height(),
+                     cells.height());
     QLinearGradient gradient(bar.bottomLeft(), bar.topLeft());
     for (int step = 0; step <= 10; ++step) {
         const double level = scale.low + (scale.high - scale.low) * step / 10.0;
@@ -97,7 +95,8 @@ void PaintSelection(QPainter& painter, const QRectF& cells, const CarpetPicture&
                                 cells.width() * static_cast<double>(right - left) / 1440.0,
                                 std::max(rowHeight * static_cast<double>(rows), 1.0)));
     };
-    painter.setPen(QPen(QColor(220, 30, 30), 1.5));
+    painter.setPen(
+        QPen(QColor(220, 30, 30), std::max(1.5, QFontMetricsF(painter.font()).height() / 8)));
     painter.setBrush(Qt::NoBrush);
     const vrd::Minute firstRow = from / vrd::kMinutesPerDay;
     const vrd::Minute lastRow = (to - 1) / vrd::kMinutesPerDay;
@@ -118,13 +117,16 @@ void PaintSelection(QPainter& painter, const QRectF& cells, const CarpetPicture&
 
 } // namespace
 
-QRectF CarpetCellArea(const QRectF& area) {
-    return area.adjusted(kDateMargin, 14, -kScaleMargin, -kHourMargin);
+QRectF CarpetCellArea(const QRectF& area, const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const double dates = metrics.horizontalAdvance(QStringLiteral("2011-05-12")) + metrics.height();
+    const double scale = metrics.horizontalAdvance(QStringLiteral("105")) + metrics.height() * 2.5;
+    return area.adjusted(dates, metrics.height() * 1.2, -scale, -metrics.height() * 1.6);
 }
 
 void PaintCarpet(QPainter& painter, const QRectF& area, const CarpetPicture& picture) {
     painter.save();
-    const QRectF cells = CarpetCellArea(area);
+    const QRectF cells = CarpetCellArea(area, painter.font());
     if (picture.image.isNull() || cells.width() <= 0 || cells.height() <= 0) {
         painter.restore();
         return;

@@ -6,6 +6,7 @@
 #include "analysis/analysis_settings.h"
 #include "views/analysis/carpet_image.h"
 
+#include <QFont>
 #include <QImage>
 #include <QRectF>
 
@@ -21,7 +22,7 @@ struct CarpetPicture {
     std::optional<vrd::Interval> selection; // outlined when given
 };
 
-// Where the cells go within area.
-QRectF CarpetCellArea(const QRectF& area);
+// Where the cells go within area, leaving room for labels in font.
+QRectF CarpetCellArea(const QRectF& area, const QFont& font);
 
 void PaintCarpet(QPainter& painter, const QRectF& area, const CarpetPicture& picture);

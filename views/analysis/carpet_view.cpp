@@ -44,7 +44,7 @@ QRectF CarpetView::Area() const {
 }
 
 std::optional<vrd::Minute> CarpetView::MinuteAt(QPointF point) const {
-    const QRectF cells = CarpetCellArea(Area());
+    const QRectF cells = CarpetCellArea(Area(), font());
     if (carpet_.Dates() == 0 || !cells.contains(point))
         return std::nullopt;
     const auto row = static_cast<vrd::Minute>(std::floor(

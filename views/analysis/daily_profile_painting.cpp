@@ -42,6 +42,8 @@ std::vector<std::pair<int, int>> Runs(const vrd::ProfileLine& hours) {
 }
 
 void PaintLine(QPainter& painter, const Axes& axes, const Line& line) {
+    // Strokes grow with the letters, so that a page at 300 dpi draws them as the screen does.
+    const double stroke = std::max(1.0, QFontMetricsF(painter.font()).height() / 12);
     QColor band = line.colour;
     band.setAlpha(45);
     for (const auto& [from, to] : Runs(*line.hours)) {
@@ -64,11 +66,12 @@ void PaintLine(QPainter& painter, const Axes& axes, const Line& line) {
                 axes.At(hour + 0.5, *(*line.hours)[static_cast<std::size_t>(hour)].lowest));
         spread.closeSubpath();
         painter.fillPath(spread, band);
-        painter.setPen(QPen(line.colour, 2));
+        painter.setPen(QPen(line.colour, 2 * stroke));
         painter.drawPath(mean);
         for (int hour = from; hour < to; ++hour)
             painter.drawEllipse(
-                axes.At(hour + 0.5, *(*line.hours)[static_cast<std::size_t>(hour)].leq), 2, 2);
+                axes.At(hour + 0.5, *(*line.hours)[static_cast<std::size_t>(hour)].leq), 2 * stroke,
+                2 * stroke);
     }
 }
 
@@ -87,19 +90,22 @@ void PaintAxes(QPainter& painter, const Axes& axes) {
     }
     for (int hour = 0; hour <= 24; hour += 3) {
         const QPointF at = axes.At(hour, axes.low);
-        painter.drawLine(at, at + QPointF(0, 4));
+        painter.drawLine(at, at + QPointF(0, metrics.height() * 0.3));
         const QString text = QStringLiteral("%1:00").arg(hour, 2, 10, QLatin1Char('0'));
-        painter.drawText(at + QPointF(-metrics.horizontalAdvance(text) / 2, 4 + metrics.ascent()),
+        painter.drawText(at + QPointF(-metrics.horizontalAdvance(text) / 2,
+                                      metrics.height() * 0.3 + metrics.ascent()),
                          text);
     }
     painter.drawRect(axes.plot);
-    painter.drawText(QPointF(axes.plot.left() - 30, axes.plot.top() - 6), QStringLiteral("dB"));
+    painter.drawText(QPointF(axes.plot.left() - metrics.horizontalAdvance(QStringLiteral("dB")) - 5,
+                             axes.plot.top() - metrics.descent() - 2),
+                     QStringLiteral("dB"));
 }
 
 void PaintLegend(QPainter& painter, const Axes& axes, const std::vector<Line>& lines) {
     const QFontMetricsF metrics(painter.font());
-    double x = axes.plot.left() + 8;
-    const double y = axes.plot.top() + metrics.height();
+    const double y = axes.plot.top() + metrics.height() * 1.2;
+    double x = axes.plot.left() + metrics.height() * 0.6;
     for (const Line& line : lines) {
         painter.setPen(QPen(line.colour, 2));
         painter.drawLine(QPointF(x, y - metrics.ascent() / 3),
@@ -134,7 +140,10 @@ void PaintDailyProfile(QPainter& painter, const QRectF& area, const vrd::DailyPr
                 highest = std::max(highest, *hour.highest);
             }
     Axes axes;
-    axes.plot = area.adjusted(44, 20, -22, -24);
+    const QFontMetricsF metrics(painter.font());
+    axes.plot = area.adjusted(
+        metrics.horizontalAdvance(QStringLiteral("100")) + metrics.height(), metrics.height() * 1.4,
+        -metrics.horizontalAdvance(QStringLiteral("00:00")) / 2 - 4, -metrics.height() * 1.6);
     if (lowest <= highest) {
         axes.low = std::floor(lowest / 5) * 5;
         axes.high = std::max(std::ceil(highest / 5) * 5, axes.low + 5);

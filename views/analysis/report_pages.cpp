@@ -147,6 +147,11 @@ void ReportPages::Room(double height) {
         NextPage();
 }
 
+void ReportPages::NewPage() {
+    if (y_ > Top())
+        NextPage();
+}
+
 void ReportPages::NextPage() {
     if (painter_ != nullptr)
         device_.newPage();

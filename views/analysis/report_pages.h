@@ -33,6 +33,9 @@ class ReportPages {
 
     int Page() const { return page_; }
     double Width() const { return area_.width(); }
+    // The height left on the page, and a new page unless this one is still empty.
+    double RoomLeft() const { return Bottom() - y_; }
+    void NewPage();
 
     void Title(const QString& text);
     void Heading(const QString& text);

@@ -129,15 +129,15 @@ void TestAnalysisReport::thePdfOfTheSampleReadsAsAReport() {
     const QString pdf = files.Path(QStringLiteral("sample.pdf"));
     QString reason;
     QVERIFY2(window.WritePdf(pdf, reason), qPrintable(reason));
-    // Two days: the whole report fits on one page.
-    QCOMPARE(Pages(pdf), 1);
+    // Two days: the figures fit on one page, the carpet and the daily profile take one each.
+    QCOMPARE(Pages(pdf), 3);
     const QString text = PdfText(pdf);
     for (const QString& expected :
          {QStringLiteral("Noise measurement report"), QStringLiteral("Chantier Rue des Lilas"),
           QStringLiteral("Serial: 110487"), QStringLiteral("sample.vrd"),
           QStringLiteral("2011-05-12 14:00 to 2011-05-12 15:30"), QStringLiteral("rain"),
           QStringLiteral("Threshold: 65.0 dB"), QStringLiteral("Lden"),
-          QStringLiteral("Page 1 of 1"), QStringLiteral("2011-05-12")})
+          QStringLiteral("Page 1 of 3"), QStringLiteral("2011-05-12")})
         QVERIFY2(text.contains(expected), qPrintable(expected));
     // The chart is drawn, not pasted: its axis labels are text, and the time labels have the
     // room they need.
@@ -174,8 +174,11 @@ void TestAnalysisReport::thePdfOfAYearNumbersEveryPage() {
     const QString last = QStringLiteral("Page %1 of %1").arg(pages);
     QVERIFY2(text.contains(last), qPrintable(last));
     QVERIFY(text.contains(QStringLiteral("2012-05-11")));
-    // The header row comes again on every page of the table.
-    QVERIFY(text.count(QStringLiteral("Evening cov.")) >= pages - 1);
+    // The header row comes again on every page of the table, which all pages but the first and
+    // the carpet's and the profile's hold.
+    QVERIFY(text.count(QStringLiteral("Evening cov.")) >= pages - 3);
+    QVERIFY(text.contains(QStringLiteral("Carpet of the minutes")));
+    QVERIFY(text.contains(QStringLiteral("Daily profile")));
 }
 
 void TestAnalysisReport::theWorkbookHoldsNumbersAndDates() {
@@ -256,7 +259,7 @@ void TestAnalysisReport::theReportWithoutAWindow() {
     QCOMPARE(good.status, 0);
     // Standard error holds the command's own messages only, and there were none.
     QCOMPARE(good.err, QString());
-    QCOMPARE(Pages(pdf), 1);
+    QCOMPARE(Pages(pdf), 3);
     QVERIFY(PdfText(pdf).contains(QStringLiteral("rain")));
     QVERIFY(Unzipped(book, QStringLiteral("xl/workbook.xml")).contains(QStringLiteral("Hours")));
     // No lettering too small to read, the chart's included (it was 5 pt).
@@ -275,7 +278,7 @@ void TestAnalysisReport::theReportWithoutAWindow() {
     QCOMPARE(status, 1);
     QVERIFY2(output.contains(QStringLiteral("vrdview: ") + missing + QStringLiteral(": ")),
              qPrintable(output));
-    QCOMPARE(Pages(pdf), 1);
+    QCOMPARE(Pages(pdf), 3);
 
     // An output that cannot be written, and a mistake in the options.
     const QString nowhere = files.Path(QStringLiteral("no folder/week.pdf"));

@@ -82,8 +82,8 @@ class TestCampaignViews final : public QObject {
         window.Session().SetReports(std::move(reports));
         CarpetView* carpet = window.Carpet();
         carpet->resize(1440 + 200, 300);
-        const QRectF cells =
-            CarpetCellArea(QRectF(carpet->rect()).adjusted(0, carpet->Readout()->height(), 0, 0));
+        const QRectF cells = CarpetCellArea(
+            QRectF(carpet->rect()).adjusted(0, carpet->Readout()->height(), 0, 0), carpet->font());
         const auto point = [&](int row, double hour) {
             return QPoint(static_cast<int>(cells.left() + cells.width() * hour / 24.0),
                           static_cast<int>(cells.top() + cells.height() * (row + 0.5) / 2));
