@@ -7,8 +7,10 @@
 #include "views/analysis/analysis_table_models.h"
 #include "views/analysis/analysis_text.h"
 #include "views/analysis/analysis_widgets.h"
+#include "views/analysis/analysis_zoom_keys.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
@@ -69,6 +71,7 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     connect(chart_, &AnalysisChart::periodDragged, this,
             [this](vrd::Interval period) { session_.Select(period); });
     connect(&session_, &AnalysisSession::selectionChanged, this, &frmAnalysis::FollowSelection);
+    AddWholePeriodKeys(this, chart_->View());
     connect(daysView_, &QTableView::clicked, this, &frmAnalysis::SelectRow);
     connect(hoursView_, &QTableView::clicked, this, &frmAnalysis::SelectRow);
     FollowSelection();
@@ -85,13 +88,16 @@ QWidget* frmAnalysis::ConnectCommands(const AnalysisCommandRow& commands) {
     connect(commands.savePdf, &QPushButton::clicked, this, &frmAnalysis::SaveReportAsPdf);
     connect(commands.print, &QPushButton::clicked, this, &frmAnalysis::Print);
     connect(commands.saveTables, &QPushButton::clicked, this, &frmAnalysis::SaveTables);
-    for (QCheckBox* box : {commands.showRunning, commands.showThreshold, commands.showPeriods,
+    const auto apply = [this, commands] {
+        chart_->SetOverlays({commands.showSliding->isChecked(),
+                             commands.slidingLength->currentData().toInt(),
+                             commands.showThreshold->isChecked(), commands.showPeriods->isChecked(),
+                             commands.showExclusions->isChecked()});
+    };
+    for (QCheckBox* box : {commands.showSliding, commands.showThreshold, commands.showPeriods,
                            commands.showExclusions})
-        connect(box, &QCheckBox::toggled, this, [this, commands] {
-            chart_->SetOverlays(
-                {commands.showRunning->isChecked(), commands.showThreshold->isChecked(),
-                 commands.showPeriods->isChecked(), commands.showExclusions->isChecked()});
-        });
+        connect(box, &QCheckBox::toggled, this, apply);
+    connect(commands.slidingLength, &QComboBox::currentIndexChanged, this, apply);
     return commands.row;
 }
 

@@ -28,42 +28,6 @@
 
 using namespace std::chrono_literals;
 
-namespace {
-
-// 12/05/2011 00:00 on: the level climbs by the hour, and minute 100 is a gap.
-int Level(int minute) {
-    if (minute == 100)
-        return -1;
-    return 40 + (minute / 60) % 30 + minute % 7;
-}
-
-vrd::Minute At(int day, int hour, int minute = 0) {
-    return vrd::DayFromCivil({2011, 5, 12 + day}) * vrd::kMinutesPerDay + hour * 60 + minute;
-}
-
-// Three days of minutes, the last hour of them missing.
-vrd::ReportForAnalysis ThreeDays() {
-    vrd::ReportForAnalysis report;
-    report.path = "three days.txt";
-    const CoreOpen open = [] {
-        TestFiles files;
-        const QString path =
-            files.Write(QStringLiteral("three days.txt"), DatedReport(3 * 1440 - 60, Level));
-        return OpenWithCore(path, vrd::ReportKind::Plain);
-    }();
-    report.minuteLines = open.state.MinuteLines;
-    report.site = "Site Test";
-    return report;
-}
-
-std::vector<vrd::ReportForAnalysis> Reports(vrd::ReportForAnalysis report) {
-    std::vector<vrd::ReportForAnalysis> reports;
-    reports.push_back(std::move(report));
-    return reports;
-}
-
-} // namespace
-
 class TestAnalysisWindow final : public QObject {
     Q_OBJECT
 
@@ -292,8 +256,9 @@ void TestAnalysisWindow::aDragOnTheChartSelectsAndTheLineBreaksAtGaps() {
 
 void TestAnalysisWindow::theAnalysisCommandOpensOneWindowThatFollowsOpens() {
     TestFiles files;
-    const QString first = files.Write(QStringLiteral("first.txt"), BuildReport(120, Level));
-    const QString second = files.Write(QStringLiteral("second.txt"), BuildReport(300, Level));
+    const QString first = files.Write(QStringLiteral("first.txt"), BuildReport(120, ClimbingLevel));
+    const QString second =
+        files.Write(QStringLiteral("second.txt"), BuildReport(300, ClimbingLevel));
     FakeFileDialogs dialogs;
     MDIFormMain main(dialogs, {0ms, {}});
     QSignalSpy started(&main, &MDIFormMain::startUpFinished);
