@@ -23,6 +23,13 @@ void AnalysisSession::AddReport(vrd::ReportForAnalysis report) {
     RebuildSeries();
 }
 
+void AnalysisSession::RemoveReport(std::size_t index) {
+    if (index >= reports_.size())
+        return;
+    reports_.erase(reports_.begin() + static_cast<std::ptrdiff_t>(index));
+    RebuildSeries();
+}
+
 void AnalysisSession::RebuildSeries() {
     vrd::MinuteSeriesBuilder builder;
     for (const vrd::ReportForAnalysis& report : reports_)

@@ -30,6 +30,9 @@ class AnalysisSession final : public QObject {
     void SetReports(std::vector<vrd::ReportForAnalysis> reports);
     // Brings one more report into the series ("Add file...").
     void AddReport(vrd::ReportForAnalysis report);
+    // Takes the report at index out of the series, whether it was read or failed; the exclusions
+    // stay, the selection becomes the whole series.
+    void RemoveReport(std::size_t index);
     const std::vector<vrd::ReportForAnalysis>& Reports() const { return reports_; }
 
     // Settings; a change runs the analysis again. SetPeriods refuses (false) what CheckPeriods
