@@ -1,10 +1,12 @@
 // The analysis window's model layer and window: the tables through QAbstractItemModelTester, the
 // statistics of a selection against the core, exclusions that add and remove back to the same
 // figures, a click on a row selecting its period, every statistic in sight with its unit, the
-// exclusion file, the Files list and its failures, and the "Analysis" command of the main window.
+// exclusion file, the Files list and its failures, the spreadsheet's file types, and the
+// "Analysis" command of the main window.
 
 #include "analysis/analyse.h"
 #include "analysis/exclusion_file.h"
+#include "app/analysis_window.h"
 #include "app/mdi_form_main.h"
 #include "tests/gui/analysis/analysis_test_data.h"
 #include "tests/gui/gui_test_support.h"
@@ -62,6 +64,7 @@ class TestAnalysisWindow final : public QObject {
     void typedSelectionAndBadTimes();
     void theExclusionFileRoundTrips();
     void aFailedFileIsNamedBeforeAReportAndCanBeRemoved();
+    void theSpreadsheetTypeChosenGivesTheSuffix();
     void aDragOnTheChartSelectsAndTheLineBreaksAtGaps();
     void theAnalysisCommandOpensOneWindowThatFollowsOpens();
 };
@@ -415,6 +418,43 @@ void TestAnalysisWindow::aFailedFileIsNamedBeforeAReportAndCanBeRemoved() {
     QVERIFY(window.RemoveFile());
     QVERIFY(window.Session().Reports().empty());
     QCOMPARE(window.Session().Result().minutes.measured, std::int64_t{0});
+}
+
+void TestAnalysisWindow::theSpreadsheetTypeChosenGivesTheSuffix() {
+    TestFiles files;
+    FakeFileDialogs dialogs;
+    frmAnalysis window;
+    UseFileDialogs(window, dialogs);
+    window.Session().SetReports(Reports(ThreeDays()));
+
+    // Both types are offered to choose from.
+    dialogs.saveAnswers.append(files.Path(QStringLiteral("week")));
+    dialogs.saveTypeAnswers.append(1);
+    QVERIFY(window.SaveTables());
+    const QString offered = dialogs.saveCalls.last().filter;
+    QVERIFY2(offered.contains(QStringLiteral("*.xlsx")) &&
+                 offered.contains(QStringLiteral("*.csv")),
+             qPrintable(offered));
+    // The comma-separated type chosen, with no suffix typed: the days and the hours as CSV.
+    QVERIFY(QFileInfo::exists(files.Path(QStringLiteral("week.csv"))));
+    QVERIFY(QFileInfo::exists(files.Path(QStringLiteral("week hours.csv"))));
+    QVERIFY(!QFileInfo::exists(files.Path(QStringLiteral("week"))));
+
+    dialogs.saveAnswers.append(files.Path(QStringLiteral("book")));
+    dialogs.saveTypeAnswers.append(0);
+    QVERIFY(window.SaveTables());
+    QVERIFY(QFileInfo::exists(files.Path(QStringLiteral("book.xlsx"))));
+    // A suffix typed is kept whatever the type chosen.
+    dialogs.saveAnswers.append(files.Path(QStringLiteral("typed.CSV")));
+    dialogs.saveTypeAnswers.append(0);
+    QVERIFY(window.SaveTables());
+    QVERIFY(QFileInfo::exists(files.Path(QStringLiteral("typed.CSV"))));
+    QVERIFY(!QFileInfo::exists(files.Path(QStringLiteral("typed.CSV.xlsx"))));
+
+    // Opening offers every type as well.
+    QVERIFY(!window.AddFile());
+    QCOMPARE(dialogs.openCalls.last().filter,
+             QStringLiteral("Reports (*.vrd *.txt)|*.vrd *.txt;;All files (*)|*"));
 }
 
 void TestAnalysisWindow::aDragOnTheChartSelectsAndTheLineBreaksAtGaps() {
