@@ -31,7 +31,10 @@ AnalysisBandLegend::AnalysisBandLegend(QChart* chart, QValueAxis* x, QValueAxis*
     // The hatch alone, as the chart draws it over its grey.
     excluded_ = Entry(chart, x, y, QStringLiteral("Excluded"),
                       QBrush(band_look::kExcludedHatch, Qt::BDiagPattern), outline);
-    selection_ = Entry(chart, x, y, QStringLiteral("Selection"), band_look::kSelectionFill,
+    // The selection's outline tells it on the chart; its faint fill alone would not in a swatch.
+    QColor selectionSwatch = band_look::kSelectionEdge;
+    selectionSwatch.setAlpha(110);
+    selection_ = Entry(chart, x, y, QStringLiteral("Selection"), selectionSwatch,
                        QPen(band_look::kSelectionEdge, band_look::kSelectionEdgeWidth));
 }
 
