@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -23,6 +24,7 @@
 namespace {
 
 const QSize kDesignedSize(1400, 860);
+constexpr int kRowsMeasured = 100;
 
 } // namespace
 
@@ -49,7 +51,9 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     daysView_ = AnalysisTableView(tabs, "DaysTable", days_);
     hoursView_ = AnalysisTableView(tabs, "HoursTable", hours_);
     for (QTableView* table : {daysView_, hoursView_}) {
-        // Columns as wide as their text, measured again with every new content.
+        // Columns as wide as their text, measured again with every new content. A column's texts
+        // are all of about one width, so its first rows tell it: a year of hours would stall.
+        table->horizontalHeader()->setResizeContentsPrecision(kRowsMeasured);
         connect(table->model(), &QAbstractItemModel::modelReset, table,
                 &QTableView::resizeColumnsToContents);
         table->resizeColumnsToContents();
