@@ -66,10 +66,10 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     auto* left = new QSplitter(Qt::Vertical);
     left->addWidget(chartColumn);
     left->addWidget(tabs);
-    // Three fifths of the height for the chart, whatever the tables would like.
-    left->setStretchFactor(0, 3);
-    left->setStretchFactor(1, 2);
-    left->setSizes({kDesignedSize.height() * 3 / 5, kDesignedSize.height() * 2 / 5});
+    // Two thirds of the height for the chart, whatever the tables would like.
+    left->setStretchFactor(0, 2);
+    left->setStretchFactor(1, 1);
+    left->setSizes({kDesignedSize.height() * 2 / 3, kDesignedSize.height() / 3});
     // The side panel runs the whole height: every statistic shows at once.
     auto* whole = new QSplitter(Qt::Horizontal, this);
     whole->addWidget(left);
