@@ -1,7 +1,6 @@
 #include "views/analysis/analysis_chart.h"
 
 #include "analysis/sliding_leq.h"
-#include "views/analysis/analysis_band_legend.h"
 #include "views/analysis/analysis_overlay.h"
 #include "views/analysis/analysis_session.h"
 #include "views/analysis/analysis_text.h"
@@ -71,10 +70,9 @@ AnalysisChart::AnalysisChart(const AnalysisSession& session, QWidget* parent)
     timeAxis_->setLabelsAngle(-90);
     chart_->addAxis(levelAxis_, Qt::AlignLeft);
     chart_->addAxis(timeAxis_, Qt::AlignBottom);
-    // The lines first, then the bands: the legend lists them in that order.
+    // The lines first, then the bands the overlay names: the legend lists them in that order.
     AddPiece(*levelPool_);
     AddPiece(*slidingPool_);
-    bandLegend_ = std::make_unique<AnalysisBandLegend>(chart_, timeAxis_, levelAxis_);
 
     view_ = new ChartZoomView(chart_, this);
     view_->setObjectName(QStringLiteral("AnalysisChartView"));
@@ -171,8 +169,6 @@ void AnalysisChart::FollowSession() {
         content.selection = selection;
     if (overlays_.threshold)
         content.threshold = session_.Settings().threshold;
-    bandLegend_->Show(content.periods.has_value(), !content.exclusions.empty(),
-                      content.selection.has_value());
     overlay_->SetContent(std::move(content));
 }
 

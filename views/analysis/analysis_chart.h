@@ -17,7 +17,6 @@
 #include <memory>
 #include <optional>
 
-class AnalysisBandLegend;
 class AnalysisOverlay;
 class AnalysisSession;
 class ChartZoomView;
@@ -99,7 +98,6 @@ class AnalysisChart final : public QWidget {
     QCategoryAxis* timeAxis_ = nullptr;
     QValueAxis* levelAxis_ = nullptr;
     AnalysisOverlay* overlay_ = nullptr;
-    std::unique_ptr<AnalysisBandLegend> bandLegend_;
     QLabel* readout_ = nullptr;
     QPushButton* resetZoom_ = nullptr;
     std::unique_ptr<Pool> levelPool_;

@@ -21,14 +21,17 @@ constexpr double kMostBandDays = 400;
 } // namespace
 
 AnalysisOverlay::AnalysisOverlay(QChart* chart, QValueAxis* x, QValueAxis* y)
-    : QGraphicsItem(chart), chart_(chart), x_(x), y_(y) {
+    : QGraphicsItem(chart), chart_(chart), x_(x), y_(y), legend_(chart, x, y) {
     // Above the plot's background, below the grid and the lines.
     setZValue(0.5);
+    legend_.Show(false, false, false);
     Follow();
 }
 
 void AnalysisOverlay::SetContent(Content content) {
     content_ = std::move(content);
+    legend_.Show(content_.periods.has_value(), !content_.exclusions.empty(),
+                 content_.selection.has_value());
     update();
 }
 

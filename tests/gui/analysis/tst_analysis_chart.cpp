@@ -4,6 +4,7 @@
 
 #include "tests/gui/analysis/analysis_test_data.h"
 #include "views/analysis/analysis_chart.h"
+#include "views/analysis/analysis_overlay.h"
 #include "views/analysis/frm_analysis.h"
 #include "views/plot/chart_zoom_view.h"
 
@@ -144,6 +145,18 @@ void TestAnalysisChart::theBandsHaveTheirLegendAndTheSelectionItsEntry() {
     QVERIFY(LegendEntries(chart).contains(QStringLiteral("Selection")));
     session.AddExclusion({{At(0, 14), At(0, 16)}, "rain"});
     QVERIFY(LegendEntries(chart).contains(QStringLiteral("Excluded")));
+    // The legend names what the bands draw, also when the chart is drawn for paper without the
+    // selection.
+    AnalysisOverlay* overlay = nullptr;
+    for (QGraphicsItem* item : chart.Chart()->childItems())
+        if (auto* found = dynamic_cast<AnalysisOverlay*>(item))
+            overlay = found;
+    QVERIFY(overlay != nullptr);
+    AnalysisOverlay::Content onPaper = overlay->Shown();
+    onPaper.selection.reset();
+    overlay->SetContent(onPaper);
+    QVERIFY(!LegendEntries(chart).contains(QStringLiteral("Selection")));
+    session.Select({At(1, 8), At(1, 19)});
 
     window.findChild<QCheckBox*>(QStringLiteral("ShowPeriods"))->setChecked(false);
     window.findChild<QCheckBox*>(QStringLiteral("ShowExclusions"))->setChecked(false);
