@@ -24,15 +24,54 @@ void ShowReportInAnalysis(frmAnalysis& window, const vrd::OpenedReport& opened) 
     window.Session().SetReports(std::move(reports));
 }
 
+namespace {
+
+// The patterns of a filter as Qt writes it: "*.xlsx" of "Excel workbook (*.xlsx)", "*" without.
+QString PatternsOf(const QString& filter) {
+    const QRegularExpressionMatch patterns =
+        QRegularExpression(QStringLiteral("\\(([^)]*)\\)")).match(filter);
+    return patterns.hasMatch() ? patterns.captured(1) : QStringLiteral("*");
+}
+
+// ".xlsx" of "*.xlsx"; empty for a pattern that names no suffix ("*").
+QString SuffixOf(const QString& pattern) {
+    return pattern.startsWith(QStringLiteral("*.")) && pattern.count(QLatin1Char('*')) == 1
+               ? pattern.mid(1)
+               : QString();
+}
+
+// path as the user typed it when its name ends in a suffix of one of the types offered (each an
+// entry of patterns: "*.xlsx", "*.vrd *.txt"), else with the suffix of the type chosen.
+QString PathWithTypeSuffix(const QString& path, const QStringList& patterns, int chosen) {
+    const QString name = path.section(QLatin1Char('/'), -1);
+    for (const QString& ofType : patterns)
+        for (const QString& pattern : ofType.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QString suffix = SuffixOf(pattern);
+            if (!suffix.isEmpty() && name.size() > suffix.size() &&
+                name.endsWith(suffix, Qt::CaseInsensitive))
+                return path;
+        }
+    const QString first = patterns.value(chosen).section(QLatin1Char(' '), 0, 0);
+    return path + SuffixOf(first);
+}
+
+} // namespace
+
 void UseFileDialogs(frmAnalysis& window, FileDialogs& dialogs) {
     window.SetPathChooser([&dialogs](QWidget*, const frmAnalysis::PathRequest& request) {
-        // The dialogs take one "description|pattern" pair: the first filter of the request.
-        const QString first = request.filter.section(QStringLiteral(";;"), 0, 0);
-        const QRegularExpressionMatch patterns =
-            QRegularExpression(QStringLiteral("\\(([^)]*)\\)")).match(first);
-        const QString filter = first + QLatin1Char('|') +
-                               (patterns.hasMatch() ? patterns.captured(1) : QStringLiteral("*"));
-        return request.save ? dialogs.ChooseSavePath(request.suggestedName, filter)
-                            : dialogs.ChooseOpenPath(filter);
+        // Every type the request offers, as "description|pattern" pairs.
+        QStringList filters;
+        QStringList patterns;
+        for (const QString& filter : request.filter.split(QStringLiteral(";;"))) {
+            patterns.append(PatternsOf(filter));
+            filters.append(filter + QLatin1Char('|') + patterns.constLast());
+        }
+        if (!request.save)
+            return dialogs.ChooseOpenPathAmong(filters);
+        const std::optional<FileDialogs::ChosenPath> chosen =
+            dialogs.ChooseSavePathAmong(request.suggestedName, filters);
+        if (!chosen)
+            return std::optional<QString>();
+        return std::optional<QString>(PathWithTypeSuffix(chosen->path, patterns, chosen->filter));
     });
 }

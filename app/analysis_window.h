@@ -11,5 +11,6 @@ class frmAnalysis;
 // serial its labels show.
 void ShowReportInAnalysis(frmAnalysis& window, const vrd::OpenedReport& report);
 
-// Lets the window ask dialogs for its paths.
+// Lets the window ask dialogs for its paths, offering every file type of a request. A name saved
+// without the suffix of a type offered gets that of the type chosen.
 void UseFileDialogs(frmAnalysis& window, FileDialogs& dialogs);

@@ -3,6 +3,7 @@
 // the tests.
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -16,4 +17,22 @@ class FileDialogs {
     // presetName is the file name the dialog suggests; the program adds no extension to the path.
     virtual std::optional<QString> ChooseSavePath(const QString& presetName,
                                                   const QString& filter) = 0;
+
+    // The same among several file types: filters are "description|pattern" pairs, offered in this
+    // order, the first one chosen at the start. A save's path comes with the index of the type the
+    // user chose last. A chooser of one type at a time offers the first.
+    struct ChosenPath {
+        QString path;
+        int filter = 0;
+    };
+    virtual std::optional<QString> ChooseOpenPathAmong(const QStringList& filters) {
+        return ChooseOpenPath(filters.value(0));
+    }
+    virtual std::optional<ChosenPath> ChooseSavePathAmong(const QString& presetName,
+                                                          const QStringList& filters) {
+        const std::optional<QString> path = ChooseSavePath(presetName, filters.value(0));
+        if (!path)
+            return std::nullopt;
+        return ChosenPath{*path, 0};
+    }
 };

@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include <algorithm>
+
 QString QtFileDialogs::QtFilter(const QString& filter) {
     const qsizetype bar = filter.indexOf(QLatin1Char('|'));
     if (bar < 0)
@@ -15,21 +17,46 @@ QString QtFileDialogs::QtFilter(const QString& filter) {
     return description % QStringLiteral(" (") % filter.mid(bar + 1) % QLatin1Char(')');
 }
 
+namespace {
+
+// The filters as Qt's dialogs take several: "Excel workbook (*.xlsx);;Comma-separated (*.csv)".
+QStringList QtFilters(const QStringList& filters) {
+    QStringList qtFilters;
+    for (const QString& filter : filters)
+        qtFilters.append(QtFileDialogs::QtFilter(filter));
+    return qtFilters;
+}
+
+} // namespace
+
 std::optional<QString> QtFileDialogs::ChooseOpenPath(const QString& filter) {
-    const QString path =
-        QFileDialog::getOpenFileName(parent_, QString(), folder_, QtFilter(filter));
+    return ChooseOpenPathAmong({filter});
+}
+
+std::optional<QString> QtFileDialogs::ChooseSavePath(const QString& presetName,
+                                                     const QString& filter) {
+    const std::optional<ChosenPath> chosen = ChooseSavePathAmong(presetName, {filter});
+    return chosen ? std::optional<QString>(chosen->path) : std::nullopt;
+}
+
+std::optional<QString> QtFileDialogs::ChooseOpenPathAmong(const QStringList& filters) {
+    const QString path = QFileDialog::getOpenFileName(
+        parent_, QString(), folder_, QtFilters(filters).join(QStringLiteral(";;")));
     if (path.isEmpty())
         return std::nullopt;
     folder_ = QFileInfo(path).absolutePath();
     return path;
 }
 
-std::optional<QString> QtFileDialogs::ChooseSavePath(const QString& presetName,
-                                                     const QString& filter) {
+std::optional<FileDialogs::ChosenPath>
+QtFileDialogs::ChooseSavePathAmong(const QString& presetName, const QStringList& filters) {
     const QString preset = folder_.isEmpty() ? presetName : QDir(folder_).filePath(presetName);
-    const QString path = QFileDialog::getSaveFileName(parent_, QString(), preset, QtFilter(filter));
+    const QStringList qtFilters = QtFilters(filters);
+    QString selected = qtFilters.value(0);
+    const QString path = QFileDialog::getSaveFileName(
+        parent_, QString(), preset, qtFilters.join(QStringLiteral(";;")), &selected);
     if (path.isEmpty())
         return std::nullopt;
     folder_ = QFileInfo(path).absolutePath();
-    return path;
+    return ChosenPath{path, std::max<int>(0, static_cast<int>(qtFilters.indexOf(selected)))};
 }

@@ -14,6 +14,9 @@ class QtFileDialogs final : public FileDialogs {
     std::optional<QString> ChooseOpenPath(const QString& filter) override;
     std::optional<QString> ChooseSavePath(const QString& presetName,
                                           const QString& filter) override;
+    std::optional<QString> ChooseOpenPathAmong(const QStringList& filters) override;
+    std::optional<ChosenPath> ChooseSavePathAmong(const QString& presetName,
+                                                  const QStringList& filters) override;
 
     // "encrypted Data (*.vrd)|*.vrd" as Qt writes a filter: "encrypted Data (*.vrd)".
     static QString QtFilter(const QString& filter);

@@ -160,6 +160,20 @@ std::optional<QString> FakeFileDialogs::ChooseSavePath(const QString& presetName
     return saveAnswers.takeFirst();
 }
 
+std::optional<QString> FakeFileDialogs::ChooseOpenPathAmong(const QStringList& filters) {
+    return ChooseOpenPath(filters.join(QStringLiteral(";;")));
+}
+
+std::optional<FileDialogs::ChosenPath>
+FakeFileDialogs::ChooseSavePathAmong(const QString& presetName, const QStringList& filters) {
+    const int type = saveTypeAnswers.isEmpty() ? 0 : saveTypeAnswers.takeFirst();
+    const std::optional<QString> path =
+        ChooseSavePath(presetName, filters.join(QStringLiteral(";;")));
+    if (!path)
+        return std::nullopt;
+    return ChosenPath{*path, type};
+}
+
 QString Latin1(const std::string& bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }

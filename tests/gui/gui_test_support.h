@@ -75,9 +75,15 @@ class FakeFileDialogs final : public FileDialogs {
     std::optional<QString> ChooseOpenPath(const QString& filter) override;
     std::optional<QString> ChooseSavePath(const QString& presetName,
                                           const QString& filter) override;
+    // These record the filters joined by ";;".
+    std::optional<QString> ChooseOpenPathAmong(const QStringList& filters) override;
+    std::optional<ChosenPath> ChooseSavePathAmong(const QString& presetName,
+                                                  const QStringList& filters) override;
 
     QList<QString> openAnswers;
     QList<QString> saveAnswers;
+    // The file type chosen with each save answer among several; the first when none is queued.
+    QList<int> saveTypeAnswers;
     QList<Call> openCalls;
     QList<Call> saveCalls;
 };

@@ -1,17 +1,21 @@
 #include "views/analysis/analysis_chart.h"
 
+#include "analysis/sliding_leq.h"
 #include "views/analysis/analysis_overlay.h"
 #include "views/analysis/analysis_session.h"
 #include "views/analysis/analysis_text.h"
 #include "views/plot/chart_zoom_view.h"
 
+#include <QAction>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QGraphicsScene>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -21,12 +25,19 @@
 namespace {
 
 const QColor kLevelColour(45, 44, 78);
-const QColor kLeq5Colour(230, 120, 20);
-const QColor kLeq10Colour(40, 150, 70);
+const QColor kSlidingColour(230, 120, 20);
 constexpr double kLevelMargin = 5;
+// The whole period shows its levels on whole tens, a zoomed box on whole fives.
+constexpr double kWholeLevelStep = 10;
+constexpr double kBoxLevelStep = 5;
 constexpr int kRedrawPauseMs = 15;
-const QString kReadoutHint = QStringLiteral("Point at the chart to read a minute. Drag to select "
-                                            "a period; Ctrl+drag zooms into a box.");
+const QString kReadoutHint =
+    QStringLiteral("Point at the chart to read a minute. Drag to select a period; Ctrl+drag "
+                   "zooms into a box; Home or Esc shows the whole period.");
+
+QString SlidingName(int minutes) {
+    return QStringLiteral("Sliding Leq ") + QString::number(minutes) + QStringLiteral(" min");
+}
 
 } // namespace
 
@@ -39,13 +50,11 @@ struct AnalysisChart::Pool {
 
 AnalysisChart::AnalysisChart(const AnalysisSession& session, QWidget* parent)
     : QWidget(parent), session_(session), levelPool_(std::make_unique<Pool>()),
-      leq5Pool_(std::make_unique<Pool>()), leq10Pool_(std::make_unique<Pool>()) {
+      slidingPool_(std::make_unique<Pool>()) {
     levelPool_->name = QStringLiteral("Leq 1 min");
     levelPool_->colour = kLevelColour;
-    leq5Pool_->name = QStringLiteral("running Leq 5 min");
-    leq5Pool_->colour = kLeq5Colour;
-    leq10Pool_->name = QStringLiteral("running Leq 10 min");
-    leq10Pool_->colour = kLeq10Colour;
+    slidingPool_->name = SlidingName(overlays_.slidingMinutes);
+    slidingPool_->colour = kSlidingColour;
 
     chart_ = new QChart;
     chart_->setBackgroundBrush(Qt::white);
@@ -54,25 +63,42 @@ AnalysisChart::AnalysisChart(const AnalysisSession& session, QWidget* parent)
     levelAxis_ = new QValueAxis;
     levelAxis_->setTitleText(QStringLiteral("Level (dB)"));
     levelAxis_->setLabelFormat(QStringLiteral("%.0f"));
+    levelAxis_->setTickType(QValueAxis::TicksDynamic);
+    levelAxis_->setTickAnchor(0);
     timeAxis_ = new QCategoryAxis;
     timeAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     timeAxis_->setLabelsAngle(-90);
     chart_->addAxis(levelAxis_, Qt::AlignLeft);
     chart_->addAxis(timeAxis_, Qt::AlignBottom);
+    // The lines first, then the bands the overlay names: the legend lists them in that order.
+    AddPiece(*levelPool_);
+    AddPiece(*slidingPool_);
 
     view_ = new ChartZoomView(chart_, this);
     view_->setObjectName(QStringLiteral("AnalysisChartView"));
     view_->SetAxes(timeAxis_, levelAxis_);
     view_->SetTimeSelection(true);
+    view_->SetBoxLevelStep(kBoxLevelStep);
     overlay_ = new AnalysisOverlay(chart_, timeAxis_, levelAxis_);
+
+    auto* reset = new QAction(QStringLiteral("Reset zoom"), this);
+    reset->setObjectName(QStringLiteral("ResetZoom"));
+    view_->addAction(reset);
+    connect(reset, &QAction::triggered, view_, &ChartZoomView::ResetZoom);
+    resetZoom_ = new QPushButton(reset->text(), this);
+    resetZoom_->setObjectName(QStringLiteral("ResetZoomButton"));
+    connect(resetZoom_, &QPushButton::clicked, reset, &QAction::trigger);
 
     readout_ = new QLabel(kReadoutHint, this);
     readout_->setObjectName(QStringLiteral("AnalysisReadout"));
     readout_->setTextFormat(Qt::PlainText);
+    auto* below = new QHBoxLayout;
+    below->addWidget(readout_, 1);
+    below->addWidget(resetZoom_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_, 1);
-    layout->addWidget(readout_);
+    layout->addLayout(below);
 
     redraw_.setSingleShot(true);
     redraw_.setInterval(kRedrawPauseMs);
@@ -82,7 +108,7 @@ AnalysisChart::AnalysisChart(const AnalysisSession& session, QWidget* parent)
         redraw_.start();
     };
     connect(timeAxis_, &QValueAxis::rangeChanged, this, later);
-    connect(levelAxis_, &QValueAxis::rangeChanged, this, [this] { overlay_->Follow(); });
+    connect(levelAxis_, &QValueAxis::rangeChanged, this, &AnalysisChart::FollowLevelAxis);
     connect(chart_, &QChart::plotAreaChanged, this, later);
     connect(view_, &ChartZoomView::pointed, this, &AnalysisChart::ShowReadout);
     connect(view_, &ChartZoomView::pointingEnded, this,
@@ -95,7 +121,7 @@ AnalysisChart::AnalysisChart(const AnalysisSession& session, QWidget* parent)
     });
     connect(&session_, &AnalysisSession::seriesChanged, this, &AnalysisChart::ShowWhole);
     connect(&session_, &AnalysisSession::resultChanged, this, &AnalysisChart::FollowSession);
-    connect(&session_, &AnalysisSession::exclusionsChanged, this, &AnalysisChart::FollowSession);
+    connect(&session_, &AnalysisSession::exclusionsChanged, this, &AnalysisChart::FollowExclusions);
     connect(&session_, &AnalysisSession::selectionChanged, this, &AnalysisChart::FollowSession);
     ShowWhole();
 }
@@ -107,8 +133,7 @@ void AnalysisChart::ShowWhole() {
     const vrd::Interval period = session_.AnalysedPeriod();
     origin_ = vrd::StartOfDay(vrd::DayOfMinute(series.First().value_or(period.from)));
     levels_ = LevelLine(series, origin_);
-    leq5_ = RunningLine(session_.RunningLevels(), origin_, false);
-    leq10_ = RunningLine(session_.RunningLevels(), origin_, true);
+    slidingStale_ = true;
 
     double lowest = 40;
     double highest = 80;
@@ -119,12 +144,13 @@ void AnalysisChart::ShowWhole() {
         lowest = std::floor(low->y()) - kLevelMargin;
         highest = std::ceil(high->y()) + kLevelMargin;
     }
-    levelAxis_->setRange(lowest, highest);
-    levelAxis_->applyNiceNumbers();
+    const AxisRange levels = RoundedOutward({lowest, highest}, kWholeLevelStep);
     const double from = static_cast<double>(period.from - origin_);
     const double to = std::max(static_cast<double>(period.to - origin_), from + 1);
-    view_->SetLimits({from, to}, {levelAxis_->min(), levelAxis_->max()});
+    view_->SetLimits({from, to}, levels);
     view_->ResetZoom();
+    // The ranges may be those shown before, which signals no change.
+    FollowLevelAxis();
     FollowSession();
     Redraw();
 }
@@ -146,7 +172,25 @@ void AnalysisChart::FollowSession() {
     overlay_->SetContent(std::move(content));
 }
 
+void AnalysisChart::FollowExclusions() {
+    slidingStale_ = true;
+    FollowSession();
+    if (overlays_.sliding)
+        Redraw();
+}
+
+void AnalysisChart::FollowLevelAxis() {
+    levelAxis_->setTickInterval(LevelTickStep(levelAxis_->max() - levelAxis_->min()));
+    overlay_->Follow();
+}
+
 void AnalysisChart::SetOverlays(Overlays overlays) {
+    if (overlays.slidingMinutes != overlays_.slidingMinutes) {
+        slidingStale_ = true;
+        slidingPool_->name = SlidingName(overlays.slidingMinutes);
+        for (QLineSeries* series : slidingPool_->series)
+            series->setName(slidingPool_->name);
+    }
     overlays_ = overlays;
     FollowSession();
     Redraw();
@@ -169,12 +213,37 @@ int AnalysisChart::PixelColumns() const {
     return std::max(1, static_cast<int>(std::ceil(width * devicePixelRatioF())));
 }
 
-QList<QLineSeries*> AnalysisChart::LevelSeries() const {
+namespace {
+
+QList<QLineSeries*> Drawn(const QList<QLineSeries*>& pieces) {
     QList<QLineSeries*> drawn;
-    for (QLineSeries* series : levelPool_->series)
-        if (series->count() > 0)
+    for (QLineSeries* series : pieces)
+        if (series->isVisible() && series->count() > 0)
             drawn.append(series);
     return drawn;
+}
+
+} // namespace
+
+QList<QLineSeries*> AnalysisChart::LevelSeries() const {
+    return Drawn(levelPool_->series);
+}
+
+QList<QLineSeries*> AnalysisChart::SlidingSeries() const {
+    return Drawn(slidingPool_->series);
+}
+
+QLineSeries* AnalysisChart::AddPiece(Pool& pool) {
+    auto* series = new QLineSeries;
+    series->setName(pool.name);
+    QPen pen(pool.colour, 1);
+    pen.setCosmetic(true);
+    series->setPen(pen);
+    chart_->addSeries(series);
+    series->attachAxis(timeAxis_);
+    series->attachAxis(levelAxis_);
+    pool.series.append(series);
+    return series;
 }
 
 void AnalysisChart::DrawLine(Pool& pool, const BrokenLine& line, bool visible, int columns) {
@@ -182,38 +251,34 @@ void AnalysisChart::DrawLine(Pool& pool, const BrokenLine& line, bool visible, i
     const QList<QList<QPointF>> polylines =
         visible ? VisiblePolylines(line, shown.min, shown.max, columns, kMostPolylines)
                 : QList<QList<QPointF>>{};
-    while (pool.series.size() < polylines.size()) {
-        auto* series = new QLineSeries;
-        series->setName(pool.name);
-        QPen pen(pool.colour, 1);
-        pen.setCosmetic(true);
-        series->setPen(pen);
-        chart_->addSeries(series);
-        series->attachAxis(timeAxis_);
-        series->attachAxis(levelAxis_);
-        // One legend entry for a line, however many pieces it is drawn in.
-        if (!pool.series.isEmpty())
-            for (QLegendMarker* marker : chart_->legend()->markers(series))
-                marker->setVisible(false);
-        pool.series.append(series);
-    }
+    while (pool.series.size() < polylines.size())
+        AddPiece(pool);
     for (qsizetype i = 0; i < pool.series.size(); ++i) {
         QLineSeries* series = pool.series[i];
         if (i < polylines.size())
             series->replace(polylines[i]);
         else if (series->count() > 0)
             series->clear();
-        // The first piece carries the legend entry, shown while the line is.
-        series->setVisible(i == 0 ? visible : i < polylines.size());
+        series->setVisible(visible);
     }
+    // One legend entry for a line, however many pieces it is drawn in: the first piece's. A
+    // series shown again shows its entry again, so the others are hidden after every change.
+    for (qsizetype i = 0; i < pool.series.size(); ++i)
+        for (QLegendMarker* marker : chart_->legend()->markers(pool.series[i]))
+            marker->setVisible(i == 0 && visible);
 }
 
 void AnalysisChart::Redraw() {
     redraw_.stop();
+    if (overlays_.sliding && slidingStale_) {
+        sliding_ = SlidingLine(vrd::SlidingLeq(session_.Series(), session_.ExcludedIntervals(),
+                                               overlays_.slidingMinutes),
+                               origin_);
+        slidingStale_ = false;
+    }
     const int columns = PixelColumns();
     DrawLine(*levelPool_, levels_, true, columns);
-    DrawLine(*leq5Pool_, leq5_, overlays_.running, columns);
-    DrawLine(*leq10Pool_, leq10_, overlays_.running, columns);
+    DrawLine(*slidingPool_, sliding_, overlays_.sliding, columns);
     SetTimeLabels(view_->ShownX());
     overlay_->Follow();
 }

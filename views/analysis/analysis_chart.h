@@ -1,9 +1,10 @@
 #pragma once
 // The chart of the analysis window: the true 1-minute levels with breaks where minutes have no
-// level, and as overlays the running 5- and 10-minute levels, the threshold, the day, evening and
-// night periods as bands, the excluded periods shaded and the selection. It zooms, pans, reads out
-// and thins its lines as the chart window does (ChartZoomView, DecimateToColumns); a left drag
-// selects a period.
+// level, and as overlays the sliding Leq over a chosen length, the threshold, the day, evening and
+// night periods as bands, the excluded periods shaded and the selection, with a legend of the
+// lines and the bands. It zooms, pans, reads out and thins its lines as the chart window does
+// (ChartZoomView, DecimateToColumns); a left drag selects a period, and "Reset zoom" beside it
+// shows the whole period again.
 
 #include "analysis/analysis_settings.h"
 #include "views/analysis/analysis_chart_data.h"
@@ -12,6 +13,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -23,6 +25,7 @@ class QChart;
 class QLabel;
 class QLineSeries;
 class QPainter;
+class QPushButton;
 class QValueAxis;
 
 class AnalysisChart final : public QWidget {
@@ -32,12 +35,15 @@ class AnalysisChart final : public QWidget {
     static constexpr int kMostTimeLabels = 24;
     // Polylines drawn per line at most, whatever the number of breaks in the log.
     static constexpr int kMostPolylines = 400;
+    // The lengths of the sliding Leq the user chooses from, in minutes.
+    static constexpr std::array<int, 4> kSlidingLengths = {5, 10, 15, 60};
 
     explicit AnalysisChart(const AnalysisSession& session, QWidget* parent = nullptr);
     ~AnalysisChart() override;
 
     struct Overlays {
-        bool running = false;
+        bool sliding = false;
+        int slidingMinutes = 10;
         bool threshold = true;
         bool periods = true;
         bool exclusions = true;
@@ -56,8 +62,10 @@ class AnalysisChart final : public QWidget {
     ChartZoomView* View() const { return view_; }
     QChart* Chart() const { return chart_; }
     QLabel* Readout() const { return readout_; }
-    // The polylines drawn of the 1-minute levels.
+    QPushButton* ResetZoomButton() const { return resetZoom_; }
+    // The polylines drawn of the 1-minute levels and of the sliding Leq.
     QList<QLineSeries*> LevelSeries() const;
+    QList<QLineSeries*> SlidingSeries() const;
 
   signals:
     // The user dragged over this period of the chart.
@@ -67,7 +75,10 @@ class AnalysisChart final : public QWidget {
     struct Pool;
     void ShowWhole();
     void FollowSession();
+    void FollowExclusions();
+    void FollowLevelAxis();
     void SetTimeLabels(AxisRange shown);
+    QLineSeries* AddPiece(Pool& pool);
     void DrawLine(Pool& pool, const BrokenLine& line, bool visible, int columns);
     void ShowReadout(QPointF value);
     int PixelColumns() const;
@@ -76,8 +87,10 @@ class AnalysisChart final : public QWidget {
     Overlays overlays_;
     vrd::Minute origin_ = 0;
     BrokenLine levels_;
-    BrokenLine leq5_;
-    BrokenLine leq10_;
+    BrokenLine sliding_;
+    // The sliding Leq no longer matches the series, the exclusions or the length chosen; it is
+    // worked out again when shown.
+    bool slidingStale_ = true;
     QTimer redraw_;
 
     QChart* chart_ = nullptr;
@@ -86,7 +99,7 @@ class AnalysisChart final : public QWidget {
     QValueAxis* levelAxis_ = nullptr;
     AnalysisOverlay* overlay_ = nullptr;
     QLabel* readout_ = nullptr;
+    QPushButton* resetZoom_ = nullptr;
     std::unique_ptr<Pool> levelPool_;
-    std::unique_ptr<Pool> leq5Pool_;
-    std::unique_ptr<Pool> leq10Pool_;
+    std::unique_ptr<Pool> slidingPool_;
 };

@@ -40,13 +40,12 @@ BrokenLine LevelLine(const vrd::MinuteSeries& series, vrd::Minute origin) {
     return line;
 }
 
-BrokenLine RunningLine(const std::vector<vrd::RunningMinute>& levels, vrd::Minute origin,
-                       bool tenMinutes) {
+BrokenLine SlidingLine(const std::vector<vrd::SlidingLevel>& levels, vrd::Minute origin) {
     BrokenLine line;
     line.points.reserve(static_cast<qsizetype>(levels.size()));
     vrd::Minute previous = 0;
-    for (const vrd::RunningMinute& level : levels)
-        AppendMinute(line, level.minute, previous, tenMinutes ? level.leq10 : level.leq5, origin);
+    for (const vrd::SlidingLevel& level : levels)
+        AppendMinute(line, level.minute, previous, level.level, origin);
     return line;
 }
 
@@ -133,4 +132,15 @@ QList<ClockLabel> ClockLabels(vrd::Minute origin, double fromX, double toX, int 
         labels.append({static_cast<double>(at), label});
     }
     return labels;
+}
+
+double LevelTickStep(double span) {
+    // More ticks than this and their labels crowd a small chart.
+    constexpr double kMostTicks = 16;
+    if (span <= 50)
+        return 5;
+    double step = 10;
+    while (span / step > kMostTicks)
+        step *= 2;
+    return step;
 }

@@ -1,13 +1,14 @@
 #pragma once
-// The lines of the analysis chart: the true 1-minute levels and the running 5- and 10-minute
-// levels, with a break wherever a minute has no level (a gap record or a missing minute), and the
-// labels of its time axis in dates and clock times.
+// The lines of the analysis chart: the true 1-minute levels and the sliding Leq, with a break
+// wherever a minute has no level (a gap record, a missing minute, a window with too few minutes),
+// the labels of its time axis in dates and clock times, and the steps of its level axis.
 //
 // x is the minute counted from the chart's origin (the midnight before the first minute), at the
 // middle of the minute.
 
 #include "analysis/minute_series.h"
-#include "analysis/report_for_analysis.h"
+#include "analysis/sliding_leq.h"
+#include "views/plot/chart_zoom.h"
 
 #include <QList>
 #include <QPointF>
@@ -24,9 +25,7 @@ double ChartX(vrd::Minute minute, vrd::Minute origin);
 vrd::Minute MinuteAtX(double x, vrd::Minute origin);
 
 BrokenLine LevelLine(const vrd::MinuteSeries& series, vrd::Minute origin);
-// tenMinutes: the 10-minute levels, else the 5-minute ones.
-BrokenLine RunningLine(const std::vector<vrd::RunningMinute>& levels, vrd::Minute origin,
-                       bool tenMinutes);
+BrokenLine SlidingLine(const std::vector<vrd::SlidingLevel>& levels, vrd::Minute origin);
 
 // What a plot columns wide shows of line over [fromX, toX]: one polyline per visible run, each
 // thinned as DecimateToColumns thins the chart window's line. A break narrower than a column
@@ -42,3 +41,7 @@ struct ClockLabel {
 // Labels on round times, at most about most of them: whole days ("2011-05-12") for long ranges,
 // else clock times, with the date at midnight. Labels are distinct, as the category axis needs.
 QList<ClockLabel> ClockLabels(vrd::Minute origin, double fromX, double toX, int most);
+
+// The level axis ticks on whole multiples of this many decibels: 5 up to a span of 50 dB, else 10
+// (or a multiple of 10 that keeps the ticks few).
+double LevelTickStep(double span);

@@ -4,6 +4,7 @@
 #include "views/analysis/analysis_widgets.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 
@@ -29,7 +30,15 @@ AnalysisCommandRow BuildAnalysisCommandRow() {
         return box;
     };
     const AnalysisChart::Overlays shown;
-    built.showRunning = overlay("ShowRunning", QStringLiteral("Running 5/10 min"), shown.running);
+    built.showSliding = overlay("ShowSliding", QStringLiteral("Sliding Leq"), shown.sliding);
+    built.slidingLength = new QComboBox(row);
+    built.slidingLength->setObjectName(QStringLiteral("SlidingLength"));
+    for (const int minutes : AnalysisChart::kSlidingLengths) {
+        built.slidingLength->addItem(QString::number(minutes) + QStringLiteral(" min"), minutes);
+        if (minutes == shown.slidingMinutes)
+            built.slidingLength->setCurrentIndex(built.slidingLength->count() - 1);
+    }
+    layout->addWidget(built.slidingLength);
     built.showThreshold = overlay("ShowThreshold", QStringLiteral("Threshold"), shown.threshold);
     built.showPeriods = overlay("ShowPeriods", QStringLiteral("Day/evening/night"), shown.periods);
     built.showExclusions =

@@ -3,6 +3,7 @@
 // the chart shows over the levels. Built here; the window connects it.
 
 class QCheckBox;
+class QComboBox;
 class QPushButton;
 class QWidget;
 
@@ -11,7 +12,8 @@ struct AnalysisCommandRow {
     QPushButton* savePdf = nullptr;    // "Save report as PDF"
     QPushButton* print = nullptr;      // "Print..."
     QPushButton* saveTables = nullptr; // "Save tables as spreadsheet"
-    QCheckBox* showRunning = nullptr;
+    QCheckBox* showSliding = nullptr;
+    QComboBox* slidingLength = nullptr; // the minutes, as item data
     QCheckBox* showThreshold = nullptr;
     QCheckBox* showPeriods = nullptr;
     QCheckBox* showExclusions = nullptr;

@@ -8,13 +8,16 @@
 #include "report/read_file.h"
 #include "views/analysis/analysis_chart.h"
 #include "views/analysis/analysis_report_pdf.h"
+#include "views/analysis/analysis_table_models.h"
 #include "views/analysis/analysis_text.h"
 #include "views/analysis/analysis_widgets.h"
 #include "views/common/warning_box.h"
 
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 #include <sstream>
 
@@ -26,6 +29,27 @@ std::optional<QString> frmAnalysis::ChoosePath(const PathRequest& request) {
     if (!choosePath_)
         return std::nullopt;
     return choosePath_(this, request);
+}
+
+bool frmAnalysis::GoOnDespiteFailedFiles(const QString& goOn) {
+    QStringList failed;
+    for (const vrd::ReportForAnalysis& report : session_.Reports())
+        if (report.failure)
+            failed.append(ReportFileText(report));
+    if (failed.isEmpty())
+        return true;
+    const QString question =
+        QStringLiteral("These files could not be read and are left out of the report:\n\n") +
+        failed.join(QLatin1Char('\n')) +
+        QStringLiteral("\n\nGo on without them, or cancel and remove them on the Files tab?");
+    if (confirm_)
+        return confirm_(this, question, goOn);
+    QMessageBox box(QMessageBox::Warning, windowTitle(), question, QMessageBox::Cancel, this);
+    box.setObjectName(QStringLiteral("FailedFilesQuestion"));
+    const QAbstractButton* go = box.addButton(goOn, QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == go;
 }
 
 QString frmAnalysis::SuggestedName(const QString& suffix) const {
@@ -57,6 +81,8 @@ bool frmAnalysis::WritePdf(const QString& path, QString& reason) {
 }
 
 bool frmAnalysis::SaveReportAsPdf() {
+    if (!GoOnDespiteFailedFiles(QStringLiteral("Save without them")))
+        return false;
     const std::optional<QString> path =
         ChoosePath({QStringLiteral("Save report as PDF"), QStringLiteral("PDF document (*.pdf)"),
                     SuggestedName(QStringLiteral(".pdf")), true});
@@ -70,6 +96,8 @@ bool frmAnalysis::SaveReportAsPdf() {
 }
 
 bool frmAnalysis::Print() {
+    if (!GoOnDespiteFailedFiles(QStringLiteral("Print without them")))
+        return false;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     QPrintPreviewDialog preview(&printer, this);

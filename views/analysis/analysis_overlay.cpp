@@ -1,5 +1,6 @@
 #include "views/analysis/analysis_overlay.h"
 
+#include "views/analysis/analysis_band_look.h"
 #include "views/analysis/analysis_chart_data.h"
 
 #include <QChart>
@@ -11,27 +12,26 @@
 
 namespace {
 
-const QColor kEvening(255, 236, 179, 150);
-const QColor kNight(187, 206, 240, 150);
-const QColor kExcluded(90, 90, 90, 140);
-const QColor kExcludedFill(120, 120, 120, 50);
-const QColor kSelection(66, 133, 244, 55);
-const QColor kSelectionEdge(66, 133, 244);
 const QColor kThreshold(200, 30, 30);
+// The height of the bar that marks the selection along the top of the plot, in pixels.
+constexpr double kSelectionBar = 5;
 // Above this many days in view the bands are left out: they would be thinner than a pixel.
 constexpr double kMostBandDays = 400;
 
 } // namespace
 
 AnalysisOverlay::AnalysisOverlay(QChart* chart, QValueAxis* x, QValueAxis* y)
-    : QGraphicsItem(chart), chart_(chart), x_(x), y_(y) {
+    : QGraphicsItem(chart), chart_(chart), x_(x), y_(y), legend_(chart, x, y) {
     // Above the plot's background, below the grid and the lines.
     setZValue(0.5);
+    legend_.Show(false, false, false);
     Follow();
 }
 
 void AnalysisOverlay::SetContent(Content content) {
     content_ = std::move(content);
+    legend_.Show(content_.periods.has_value(), !content_.exclusions.empty(),
+                 content_.selection.has_value());
     update();
 }
 
@@ -77,25 +77,35 @@ void AnalysisOverlay::paint(QPainter* painter, const QStyleOptionGraphicsItem*, 
             const vrd::Minute night = midnight + p.night * vrd::kMinutesPerHour;
             const vrd::Minute morning =
                 midnight + vrd::kMinutesPerDay + p.day * vrd::kMinutesPerHour;
-            PaintSpan(*painter, x(evening), x(night), kEvening);
-            PaintSpan(*painter, x(night), x(morning), kNight);
+            PaintSpan(*painter, x(evening), x(night), band_look::kEvening);
+            PaintSpan(*painter, x(night), x(morning), band_look::kNight);
         }
     }
     for (const vrd::Interval& excluded : content_.exclusions) {
         if (x(excluded.to) < shownFrom || x(excluded.from) > shownTo)
             continue;
-        PaintSpan(*painter, x(excluded.from), x(excluded.to), kExcludedFill);
-        PaintSpan(*painter, x(excluded.from), x(excluded.to), QBrush(kExcluded, Qt::BDiagPattern));
+        PaintSpan(*painter, x(excluded.from), x(excluded.to), band_look::kExcludedFill);
+        PaintSpan(*painter, x(excluded.from), x(excluded.to),
+                  QBrush(band_look::kExcludedHatch, Qt::BDiagPattern));
     }
 
     if (content_.selection) {
         const double left = PixelX(x(content_.selection->from));
         const double right = PixelX(x(content_.selection->to));
-        PaintSpan(*painter, x(content_.selection->from), x(content_.selection->to), kSelection);
-        painter->setPen(QPen(kSelectionEdge, 0));
+        PaintSpan(*painter, x(content_.selection->from), x(content_.selection->to),
+                  band_look::kSelectionFill);
+        // An outline: edges at both ends and a bar along the top, over whatever band lies below.
+        QPen edgePen(band_look::kSelectionEdge, band_look::kSelectionEdgeWidth);
+        edgePen.setCosmetic(true);
+        painter->setPen(edgePen);
         for (const double edge : {left, right})
             if (edge >= plot_.left() && edge <= plot_.right())
                 painter->drawLine(QPointF(edge, plot_.top()), QPointF(edge, plot_.bottom()));
+        const double barLeft = std::max(left, plot_.left());
+        const double barRight = std::min(right, plot_.right());
+        if (barRight > barLeft)
+            painter->fillRect(QRectF(barLeft, plot_.top(), barRight - barLeft, kSelectionBar),
+                              band_look::kSelectionEdge);
     }
     if (content_.threshold) {
         const double span = y_->max() - y_->min();

@@ -1,8 +1,10 @@
 #pragma once
 // What the analysis chart draws behind its lines: the evening and night bands, the excluded
-// periods, the selection and the threshold, in the plot area of the chart.
+// periods, the selection and the threshold, in the plot area of the chart; and the legend's
+// entries of what it draws, so that the legend names what shows, on screen and on paper.
 
 #include "analysis/analysis_settings.h"
+#include "views/analysis/analysis_band_legend.h"
 
 #include <QGraphicsItem>
 
@@ -38,6 +40,7 @@ class AnalysisOverlay final : public QGraphicsItem {
     QChart* chart_;
     QValueAxis* x_;
     QValueAxis* y_;
+    AnalysisBandLegend legend_;
     Content content_;
     QRectF plot_;
 };

@@ -23,26 +23,18 @@ void AnalysisSession::AddReport(vrd::ReportForAnalysis report) {
     RebuildSeries();
 }
 
+void AnalysisSession::RemoveReport(std::size_t index) {
+    if (index >= reports_.size())
+        return;
+    reports_.erase(reports_.begin() + static_cast<std::ptrdiff_t>(index));
+    RebuildSeries();
+}
+
 void AnalysisSession::RebuildSeries() {
     vrd::MinuteSeriesBuilder builder;
-    running_.clear();
-    for (const vrd::ReportForAnalysis& report : reports_) {
+    for (const vrd::ReportForAnalysis& report : reports_)
         builder.Add(report.minuteLines);
-        const std::vector<vrd::RunningMinute> levels =
-            vrd::RunningLevelsOfMinuteLines(report.minuteLines);
-        running_.insert(running_.end(), levels.begin(), levels.end());
-    }
     series_ = builder.Finish();
-    // In minute order, one per minute, the earlier report first.
-    std::stable_sort(running_.begin(), running_.end(),
-                     [](const vrd::RunningMinute& a, const vrd::RunningMinute& b) {
-                         return a.minute < b.minute;
-                     });
-    running_.erase(std::unique(running_.begin(), running_.end(),
-                               [](const vrd::RunningMinute& a, const vrd::RunningMinute& b) {
-                                   return a.minute == b.minute;
-                               }),
-                   running_.end());
     statistics_ = std::make_unique<vrd::RangeStatistics>(series_, settings_.threshold);
     selection_ = AnalysedPeriod();
     emit seriesChanged();

@@ -30,6 +30,9 @@ class AnalysisSession final : public QObject {
     void SetReports(std::vector<vrd::ReportForAnalysis> reports);
     // Brings one more report into the series ("Add file...").
     void AddReport(vrd::ReportForAnalysis report);
+    // Takes the report at index out of the series, whether it was read or failed; the exclusions
+    // stay, the selection becomes the whole series.
+    void RemoveReport(std::size_t index);
     const std::vector<vrd::ReportForAnalysis>& Reports() const { return reports_; }
 
     // Settings; a change runs the analysis again. SetPeriods refuses (false) what CheckPeriods
@@ -59,8 +62,6 @@ class AnalysisSession final : public QObject {
     const vrd::AnalysisResult& Result() const { return result_; }
     // The analysed period; empty when there is no readable minute.
     vrd::Interval AnalysedPeriod() const;
-    // The running levels of every report, by minute, the first report winning a minute.
-    const std::vector<vrd::RunningMinute>& RunningLevels() const { return running_; }
 
     // The first non-empty site and serial among the reports.
     QString Site() const;
@@ -82,7 +83,6 @@ class AnalysisSession final : public QObject {
     std::vector<vrd::ReportForAnalysis> reports_;
     vrd::MinuteSeries series_;
     std::unique_ptr<vrd::RangeStatistics> statistics_;
-    std::vector<vrd::RunningMinute> running_;
     vrd::AnalysisSettings settings_;
     double minimumCoverage_ = kDefaultMinimumCoverage;
     std::vector<vrd::Interval> excluded_;

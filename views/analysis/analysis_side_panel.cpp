@@ -43,7 +43,12 @@ AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics,
     built.statistics->horizontalHeader()->setStretchLastSection(true);
     built.statistics->horizontalHeader()->resizeSection(0, 170);
     built.statistics->setSelectionMode(QAbstractItemView::NoSelection);
-    layout->addWidget(built.statistics, 1);
+    // Every statistic at once: the table is as tall as its rows, and the exclusions take the rest.
+    built.statistics->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    built.statistics->setFixedHeight(built.statistics->verticalHeader()->defaultSectionSize() *
+                                         statistics->rowCount() +
+                                     2 * built.statistics->frameWidth());
+    layout->addWidget(built.statistics);
 
     auto* excluded = new QGroupBox(QStringLiteral("Exclusions"), panel);
     auto* excludedLayout = new QVBoxLayout(excluded);
@@ -58,9 +63,9 @@ AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics,
     built.exclusions = new QListView(excluded);
     built.exclusions->setObjectName(QStringLiteral("ExclusionList"));
     built.exclusions->setModel(exclusions);
-    // A few lines of exclusions: the statistics above keep the room.
-    built.exclusions->setMaximumHeight(built.exclusions->fontMetrics().height() * 6);
-    excludedLayout->addWidget(built.exclusions);
+    // A long reason wraps onto a second line instead of being cut; the tooltip holds it all.
+    built.exclusions->setWordWrap(true);
+    excludedLayout->addWidget(built.exclusions, 1);
     auto* listButtons = new QHBoxLayout;
     built.remove = NamedButton(excluded, "RemoveExclusion", QStringLiteral("Remove"));
     built.save = NamedButton(excluded, "SaveExclusions", QStringLiteral("Save..."));
@@ -69,7 +74,7 @@ AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics,
     listButtons->addWidget(built.save);
     listButtons->addWidget(built.load);
     excludedLayout->addLayout(listButtons);
-    layout->addWidget(excluded);
+    layout->addWidget(excluded, 1);
     panel->setMinimumWidth(340);
     return built;
 }

@@ -14,6 +14,15 @@ namespace {
 const QColor kLowCoverage(255, 224, 178);
 const QString kLowHint =
     QStringLiteral("Rests on too little data: the coverage is below the minimum");
+const QString kDecibels = QStringLiteral("dB");
+
+// A header's name, also its tooltip: a column narrowed by the user still tells what it holds.
+QVariant HeaderName(const QStringList& names, int section, int role) {
+    if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || section < 0 ||
+        section >= names.size())
+        return {};
+    return names.at(section);
+}
 
 // Connects signal of session to a reset of model.
 template <typename Model>
@@ -46,6 +55,10 @@ int DaysTableModel::rowCount(const QModelIndex& parent) const {
 
 int DaysTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kColumns;
+}
+
+vrd::Minute DaysTableModel::DayStart(vrd::Day day) const {
+    return vrd::StartOfDay(day) + session_.Settings().periods.day * vrd::kMinutesPerHour;
 }
 
 bool DaysTableModel::IsLow(int row, int column) const {
@@ -101,31 +114,33 @@ QVariant DaysTableModel::data(const QModelIndex& index, int role) const {
         }
     case Qt::BackgroundRole:
         return low ? QVariant(QBrush(kLowCoverage)) : QVariant();
-    case Qt::ToolTipRole:
-        return low ? QVariant(kLowHint) : QVariant();
+    case Qt::ToolTipRole: {
+        const QString text = data(index, Qt::DisplayRole).toString();
+        return low ? QString(text + QLatin1Char('\n') + kLowHint) : text;
+    }
     case Qt::TextAlignmentRole:
         return index.column() == Date ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case kPeriodStartRole:
-        return qlonglong(vrd::StartOfDay(day.date));
+        return qlonglong(DayStart(day.date));
     case kPeriodEndRole:
-        return qlonglong(vrd::StartOfDay(day.date + 1));
+        return qlonglong(DayStart(day.date + 1));
     default:
         return {};
     }
 }
 
 QVariant DaysTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
     static const QStringList kNames = {QStringLiteral("Date"),
-                                       QStringLiteral("Lday"),
-                                       QStringLiteral("Levening"),
-                                       QStringLiteral("Lnight"),
-                                       QStringLiteral("Lden"),
+                                       QStringLiteral("Lday (dB)"),
+                                       QStringLiteral("Levening (dB)"),
+                                       QStringLiteral("Lnight (dB)"),
+                                       QStringLiteral("Lden (dB)"),
                                        QStringLiteral("Day coverage"),
                                        QStringLiteral("Evening coverage"),
                                        QStringLiteral("Night coverage")};
-    return section >= 0 && section < kNames.size() ? QVariant(kNames.at(section)) : QVariant();
+    return HeaderName(kNames, section, role);
 }
 
 // ---- hours
@@ -166,6 +181,8 @@ QVariant HoursTableModel::data(const QModelIndex& index, int role) const {
         default:
             return {};
         }
+    case Qt::ToolTipRole:
+        return data(index, Qt::DisplayRole).toString();
     case Qt::TextAlignmentRole:
         return index.column() == Start ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case kPeriodStartRole:
@@ -178,15 +195,19 @@ QVariant HoursTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant HoursTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const QStringList kNames = {QStringLiteral("Start"), QStringLiteral("Leq"),
-                                       QStringLiteral("Lmax"), QStringLiteral("Lmin"),
+    static const QStringList kNames = {QStringLiteral("Start"), QStringLiteral("Leq (dB)"),
+                                       QStringLiteral("Lmax (dB)"), QStringLiteral("Lmin (dB)"),
                                        QStringLiteral("Minutes")};
-    return section >= 0 && section < kNames.size() ? QVariant(kNames.at(section)) : QVariant();
+    return HeaderName(kNames, section, role);
 }
 
 // ---- statistics
+
+QString FigureRow::ValueWithUnit() const {
+    return value.isEmpty() || unit.isEmpty() ? value : value + QLatin1Char(' ') + unit;
+}
 
 QList<FigureRow> FigureRows(const vrd::RangeFigures& figures) {
     const vrd::LevelFigures& levels = figures.levels;
@@ -196,12 +217,13 @@ QList<FigureRow> FigureRows(const vrd::RangeFigures& figures) {
         {QStringLiteral("Coverage"), PercentText(figures.coverage)},
         {QStringLiteral("Minutes measured"), QString::number(figures.measured)},
         {QStringLiteral("Minutes excluded"), QString::number(figures.excluded)},
-        {QStringLiteral("Leq"), LevelText(levels.leq)},
-        {QStringLiteral("Lmax"), LevelText(levels.lmax)},
-        {QStringLiteral("Lmin"), LevelText(levels.lmin)},
+        {QStringLiteral("Leq"), LevelText(levels.leq), kDecibels},
+        {QStringLiteral("Lmax"), LevelText(levels.lmax), kDecibels},
+        {QStringLiteral("Lmin"), LevelText(levels.lmin), kDecibels},
     };
     for (const int percent : vrd::kStatisticalPercents)
-        rows.append({QStringLiteral("L") + QString::number(percent), LevelText(levels.L(percent))});
+        rows.append({QStringLiteral("L") + QString::number(percent), LevelText(levels.L(percent)),
+                     kDecibels});
     const auto exceedance = [&](std::int64_t vrd::Exceedance::*field) {
         return figures.exceedance ? QString::number((*figures.exceedance).*field) : QString();
     };
@@ -233,8 +255,8 @@ QVariant StatisticsModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     const FigureRow& row = rows_.at(index.row());
-    if (role == Qt::DisplayRole)
-        return index.column() == 0 ? row.name : row.value;
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+        return index.column() == 0 ? row.name : row.ValueWithUnit();
     if (role == Qt::TextAlignmentRole && index.column() == 1)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     return {};
@@ -263,12 +285,15 @@ int ExclusionListModel::rowCount(const QModelIndex& parent) const {
 
 QVariant ExclusionListModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
-        role != Qt::DisplayRole)
+        (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
     const vrd::Exclusion& exclusion =
         session_.Exclusions().at(static_cast<std::size_t>(index.row()));
-    return QString(MinuteText(exclusion.interval.from) + QStringLiteral(" – ") +
-                   MinuteText(exclusion.interval.to) + QStringLiteral("  ") +
+    const QString from = MinuteText(exclusion.interval.from);
+    QString to = MinuteText(exclusion.interval.to);
+    if (to.left(10) == from.left(10))
+        to = to.mid(11);
+    return QString(from + QStringLiteral(" – ") + to + QStringLiteral("  ") +
                    QString::fromStdString(exclusion.reason));
 }
 
@@ -289,7 +314,7 @@ QVariant ReportFileListModel::data(const QModelIndex& index, int role) const {
         return {};
     const vrd::ReportForAnalysis& report =
         session_.Reports().at(static_cast<std::size_t>(index.row()));
-    if (role == Qt::DisplayRole)
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
         return ReportFileText(report);
     if (role == Qt::ForegroundRole && report.failure)
         return QBrush(Qt::darkRed);

@@ -8,13 +8,16 @@
 #include <QAbstractListModel>
 #include <QAbstractTableModel>
 
+#include <utility>
+
 // The role that gives the minute a row stands for (a day's start, an hour's start), as a
 // qlonglong: a click on the row selects that period.
 constexpr int kPeriodStartRole = Qt::UserRole + 1;
 constexpr int kPeriodEndRole = Qt::UserRole + 2;
 
 // One row a day: date, Lday, Levening, Lnight, Lden and the three coverages. A period whose
-// coverage is below the minimum has its level and coverage marked.
+// coverage is below the minimum has its level and coverage marked. A row stands for the day's
+// own periods, from its day start to the next day's: a click on it selects them.
 class DaysTableModel final : public QAbstractTableModel {
     Q_OBJECT
 
@@ -34,6 +37,9 @@ class DaysTableModel final : public QAbstractTableModel {
     bool IsLow(int row, int column) const;
 
   private:
+    // The minute the day's own periods start: its day start hour.
+    vrd::Minute DayStart(vrd::Day day) const;
+
     const AnalysisSession& session_;
 };
 
@@ -57,15 +63,21 @@ class HoursTableModel final : public QAbstractTableModel {
     const AnalysisSession& session_;
 };
 
-// The figures of a period as (name, value) rows: start, end, coverage, Leq, Lmax, Lmin, L1 ..
-// L99, and the exceedance. Shared by the statistics panel and the printed report.
+// The figures of a period as (name, value, unit) rows: start, end, coverage, Leq, Lmax, Lmin,
+// L1 .. L99, and the exceedance. Shared by the statistics panel and the printed report. The unit
+// ("dB") is that of the levels; a value that says its own ("87 %") has none.
 struct FigureRow {
+    FigureRow(QString figureName, QString figureValue, QString figureUnit = {})
+        : name(std::move(figureName)), value(std::move(figureValue)), unit(std::move(figureUnit)) {}
     QString name;
     QString value;
+    QString unit;
+    // "63.4 dB"; empty when there is no value.
+    QString ValueWithUnit() const;
 };
 QList<FigureRow> FigureRows(const vrd::RangeFigures& figures);
 
-// The statistics of the selection, following it.
+// The statistics of the selection, following it, with their units.
 class StatisticsModel final : public QAbstractTableModel {
     Q_OBJECT
 
@@ -75,7 +87,7 @@ class StatisticsModel final : public QAbstractTableModel {
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    // The value shown beside name, empty when there is no such row.
+    // The value beside name without its unit, empty when there is no such row.
     QString Value(const QString& name) const;
 
   private:
@@ -83,7 +95,8 @@ class StatisticsModel final : public QAbstractTableModel {
     QList<FigureRow> rows_;
 };
 
-// "2011-05-12 14:00 – 2011-05-12 16:30  rain": one exclusion a row.
+// "2011-05-12 14:00 – 16:30  rain": one exclusion a row, the end's date written when it is
+// another day; the whole text is also the row's tooltip.
 class ExclusionListModel final : public QAbstractListModel {
     Q_OBJECT
 
@@ -96,7 +109,7 @@ class ExclusionListModel final : public QAbstractListModel {
     const AnalysisSession& session_;
 };
 
-// The reports of the analysis with the error each gave, if any.
+// The reports of the analysis with the error each gave, if any, in red.
 class ReportFileListModel final : public QAbstractListModel {
     Q_OBJECT
 

@@ -22,6 +22,8 @@ QTableView* AnalysisTableView(QWidget* parent, const char* name, QAbstractItemMo
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     view->horizontalHeader()->setDefaultSectionSize(110);
+    // A header narrowed by the user ends in "…" instead of losing both ends; its tooltip holds it.
+    view->horizontalHeader()->setTextElideMode(Qt::ElideRight);
     return view;
 }
 

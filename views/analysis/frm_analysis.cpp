@@ -7,10 +7,13 @@
 #include "views/analysis/analysis_table_models.h"
 #include "views/analysis/analysis_text.h"
 #include "views/analysis/analysis_widgets.h"
+#include "views/analysis/analysis_zoom_keys.h"
 #include "views/analysis/carpet_view.h"
 #include "views/analysis/daily_profile_view.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
@@ -23,6 +26,7 @@
 namespace {
 
 const QSize kDesignedSize(1400, 860);
+constexpr int kRowsMeasured = 100;
 
 } // namespace
 
@@ -38,22 +42,24 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     chart_ = new AnalysisChart(session_, this);
     chart_->setObjectName(QStringLiteral("AnalysisChart"));
 
-    auto* top = new QSplitter(Qt::Horizontal);
     auto* chartColumn = new QWidget;
     auto* chartLayout = new QVBoxLayout(chartColumn);
     chartLayout->setContentsMargins(0, 0, 0, 0);
     chartLayout->addWidget(ConnectCommands(BuildAnalysisCommandRow()));
     chartLayout->addWidget(chart_, 1);
-    top->addWidget(chartColumn);
-    top->addWidget(ConnectSidePanel(BuildAnalysisSidePanel(statistics_, exclusions_)));
-    top->setStretchFactor(0, 1);
 
     auto* tabs = new QTabWidget;
     tabs->setObjectName(QStringLiteral("AnalysisTabs"));
     daysView_ = AnalysisTableView(tabs, "DaysTable", days_);
     hoursView_ = AnalysisTableView(tabs, "HoursTable", hours_);
-    daysView_->horizontalHeader()->resizeSection(DaysTableModel::Date, 100);
-    hoursView_->horizontalHeader()->resizeSection(HoursTableModel::Start, 140);
+    for (QTableView* table : {daysView_, hoursView_}) {
+        // Columns as wide as their text, measured again with every new content. A column's texts
+        // are all of about one width, so its first rows tell it: a year of hours would stall.
+        table->horizontalHeader()->setResizeContentsPrecision(kRowsMeasured);
+        connect(table->model(), &QAbstractItemModel::modelReset, table,
+                &QTableView::resizeColumnsToContents);
+        table->resizeColumnsToContents();
+    }
     tabs->addTab(daysView_, QStringLiteral("Days"));
     tabs->addTab(hoursView_, QStringLiteral("Hours"));
     carpet_ = new CarpetView(session_, tabs);
@@ -62,11 +68,19 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     tabs->addTab(new AnalysisSettingsTab(session_), QStringLiteral("Settings"));
     tabs->addTab(BuildFiles(), QStringLiteral("Files"));
 
-    auto* whole = new QSplitter(Qt::Vertical, this);
-    whole->addWidget(top);
-    whole->addWidget(tabs);
-    whole->setStretchFactor(0, 3);
-    whole->setStretchFactor(1, 2);
+    auto* left = new QSplitter(Qt::Vertical);
+    left->addWidget(chartColumn);
+    left->addWidget(tabs);
+    // Two thirds of the height for the chart, whatever the tables would like.
+    left->setStretchFactor(0, 2);
+    left->setStretchFactor(1, 1);
+    left->setSizes({kDesignedSize.height() * 2 / 3, kDesignedSize.height() / 3});
+    // The side panel runs the whole height: every statistic shows at once.
+    auto* whole = new QSplitter(Qt::Horizontal, this);
+    whole->addWidget(left);
+    whole->addWidget(ConnectSidePanel(BuildAnalysisSidePanel(statistics_, exclusions_)));
+    whole->setStretchFactor(0, 1);
+    whole->setStretchFactor(1, 0);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(whole);
@@ -78,6 +92,7 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
         chart_->Reveal(period);
     });
     connect(&session_, &AnalysisSession::selectionChanged, this, &frmAnalysis::FollowSelection);
+    AddWholePeriodKeys(this, chart_->View());
     connect(daysView_, &QTableView::clicked, this, &frmAnalysis::SelectRow);
     connect(hoursView_, &QTableView::clicked, this, &frmAnalysis::SelectRow);
     FollowSelection();
@@ -94,13 +109,16 @@ QWidget* frmAnalysis::ConnectCommands(const AnalysisCommandRow& commands) {
     connect(commands.savePdf, &QPushButton::clicked, this, &frmAnalysis::SaveReportAsPdf);
     connect(commands.print, &QPushButton::clicked, this, &frmAnalysis::Print);
     connect(commands.saveTables, &QPushButton::clicked, this, &frmAnalysis::SaveTables);
-    for (QCheckBox* box : {commands.showRunning, commands.showThreshold, commands.showPeriods,
+    const auto apply = [this, commands] {
+        chart_->SetOverlays({commands.showSliding->isChecked(),
+                             commands.slidingLength->currentData().toInt(),
+                             commands.showThreshold->isChecked(), commands.showPeriods->isChecked(),
+                             commands.showExclusions->isChecked()});
+    };
+    for (QCheckBox* box : {commands.showSliding, commands.showThreshold, commands.showPeriods,
                            commands.showExclusions})
-        connect(box, &QCheckBox::toggled, this, [this, commands] {
-            chart_->SetOverlays(
-                {commands.showRunning->isChecked(), commands.showThreshold->isChecked(),
-                 commands.showPeriods->isChecked(), commands.showExclusions->isChecked()});
-        });
+        connect(box, &QCheckBox::toggled, this, apply);
+    connect(commands.slidingLength, &QComboBox::currentIndexChanged, this, apply);
     return commands.row;
 }
 
@@ -135,10 +153,40 @@ QWidget* frmAnalysis::BuildFiles() {
     filesView_->setModel(files_);
     auto* add = NamedButton(page, "AddFile", QStringLiteral("Add file..."));
     connect(add, &QPushButton::clicked, this, &frmAnalysis::AddFile);
+    auto* remove = NamedButton(page, "RemoveFile", QStringLiteral("Remove"));
+    connect(remove, &QPushButton::clicked, this, &frmAnalysis::RemoveFile);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(add);
+    buttons->addWidget(remove);
+    buttons->addStretch(1);
     layout->addWidget(filesView_, 1);
-    layout->addWidget(add, 0, Qt::AlignLeft);
+    layout->addLayout(buttons);
     return page;
 }
+
+bool frmAnalysis::RemoveFile() {
+    const QModelIndex current = filesView_->currentIndex();
+    if (!current.isValid())
+        return false;
+    session_.RemoveReport(static_cast<std::size_t>(current.row()));
+    return true;
+}
+
+namespace {
+
+// Leaves the row highlighted in view only while it is the period selected.
+void KeepRowOfSelection(QTableView& view, const vrd::Interval& selection) {
+    for (const QModelIndex& row : view.selectionModel()->selectedRows()) {
+        const QVariant start = row.data(kPeriodStartRole);
+        const QVariant end = row.data(kPeriodEndRole);
+        if (start.toLongLong() != selection.from || end.toLongLong() != selection.to) {
+            view.clearSelection();
+            return;
+        }
+    }
+}
+
+} // namespace
 
 void frmAnalysis::FollowSelection() {
     const vrd::Interval& selection = session_.Selection();
@@ -146,6 +194,8 @@ void frmAnalysis::FollowSelection() {
         from_->setText(MinuteText(selection.from));
     if (!to_->hasFocus())
         to_->setText(MinuteText(selection.to));
+    KeepRowOfSelection(*daysView_, selection);
+    KeepRowOfSelection(*hoursView_, selection);
 }
 
 bool frmAnalysis::SelectTyped() {

@@ -36,16 +36,23 @@ class frmAnalysis final : public QWidget {
         bool save = true;
     };
     using PathChooser = std::function<std::optional<QString>(QWidget*, const PathRequest&)>;
+    // Asks whether to go on (true) or cancel; goOn names the button that goes on. The program asks
+    // with a message box, the tests answer themselves.
+    using Confirmer = std::function<bool(QWidget*, const QString& question, const QString& goOn)>;
 
     explicit frmAnalysis(QWidget* parent = nullptr);
     ~frmAnalysis() override;
 
     AnalysisSession& Session() { return session_; }
     void SetPathChooser(PathChooser chooser) { choosePath_ = std::move(chooser); }
+    void SetConfirmer(Confirmer confirmer) { confirm_ = std::move(confirmer); }
 
     // The commands; each asks for its file, shows any failure with the file and the reason, and
-    // returns true when done.
+    // returns true when done. A report to save or print while a file listed could not be read
+    // asks first whether to go on without it.
     bool AddFile();
+    // Takes the file chosen in the Files list out of the analysis, read or failed.
+    bool RemoveFile();
     bool SaveReportAsPdf();
     bool Print();
     bool SaveTables();
@@ -70,6 +77,7 @@ class frmAnalysis final : public QWidget {
     DaysTableModel* Days() const { return days_; }
     HoursTableModel* Hours() const { return hours_; }
     QListView* ExclusionsView() const { return exclusionsView_; }
+    QListView* FilesView() const { return filesView_; }
     QLineEdit* ReasonEdit() const { return reason_; }
     QLineEdit* FromEdit() const { return from_; }
     QLineEdit* ToEdit() const { return to_; }
@@ -83,6 +91,7 @@ class frmAnalysis final : public QWidget {
     void FollowSelection();
     void SelectRow(const QModelIndex& index);
     std::optional<QString> ChoosePath(const PathRequest& request);
+    bool GoOnDespiteFailedFiles(const QString& goOn);
     void ShowWarning(const QString& text);
     void ShowFailure(const QString& path, const QString& reason);
     void ShowNotWritten(const QString& path, const QString& reason);
@@ -90,6 +99,7 @@ class frmAnalysis final : public QWidget {
 
     AnalysisSession session_;
     PathChooser choosePath_;
+    Confirmer confirm_;
 
     AnalysisChart* chart_ = nullptr;
     CarpetView* carpet_ = nullptr;

@@ -1,6 +1,7 @@
 #include "views/plot/chart_zoom.h"
 
 #include <algorithm>
+#include <cmath>
 
 AxisRange FitInto(AxisRange range, AxisRange limits, double minSpan) {
     if (range.max < range.min)
@@ -45,4 +46,8 @@ double ValueAtPixel(AxisRange range, double fromPixel, double toPixel, double pi
     if (toPixel == fromPixel)
         return range.min;
     return range.min + (pixel - fromPixel) / (toPixel - fromPixel) * range.Span();
+}
+
+AxisRange RoundedOutward(AxisRange range, double step) {
+    return {std::floor(range.min / step) * step, std::ceil(range.max / step) * step};
 }

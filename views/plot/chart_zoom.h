@@ -22,5 +22,8 @@ AxisRange ZoomAbout(AxisRange range, double anchor, double factor, AxisRange lim
 // range moved by delta (in axis units), stopping at the limits.
 AxisRange PanBy(AxisRange range, double delta, AxisRange limits);
 
+// range widened to whole multiples of step (step > 0).
+AxisRange RoundedOutward(AxisRange range, double step);
+
 // The axis value at pixel `pixel` of a plot that shows range over [fromPixel, toPixel].
 double ValueAtPixel(AxisRange range, double fromPixel, double toPixel, double pixel);

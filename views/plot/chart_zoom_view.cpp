@@ -187,9 +187,12 @@ void ChartZoomView::ZoomRectangle(const QRect& pixels) {
     const AxisRange x{ValueAtPixel(dragX_, plot.left(), plot.right(), pixels.left()),
                       ValueAtPixel(dragX_, plot.left(), plot.right(), pixels.right() + 1)};
     AxisRange y = dragY_;
-    if (pixels.height() >= kLeastDragPixels)
+    if (pixels.height() >= kLeastDragPixels) {
         y = {ValueAtPixel(dragY_, plot.bottom(), plot.top(), pixels.bottom() + 1),
              ValueAtPixel(dragY_, plot.bottom(), plot.top(), pixels.top())};
+        if (boxLevelStep_ > 0)
+            y = RoundedOutward(y, boxLevelStep_);
+    }
     Show(x, y);
 }
 

@@ -42,6 +42,9 @@ class ChartZoomView final : public QChartView {
     void ResetZoom();
     bool IsZoomed() const;
     void SetTimeSelection(bool on) { selectTime_ = on; }
+    // With a step (the analysis window), a box zoom widens its level range to whole multiples of
+    // it, so that the ticks fall on round levels; without (0), the box is shown as drawn.
+    void SetBoxLevelStep(double step) { boxLevelStep_ = step; }
 
   signals:
     // The pointer is over the plot at these axis values.
@@ -79,4 +82,5 @@ class ChartZoomView final : public QChartView {
     AxisRange dragY_;
     QRubberBand* band_ = nullptr;
     bool selectTime_ = false;
+    double boxLevelStep_ = 0;
 };

@@ -1,12 +1,15 @@
 #pragma once
 // Reports over several days for the analysis tests: 1-minute records with their real dates.
 
+#include "analysis/report_for_analysis.h"
 #include "report/minute_time.h"
+#include "tests/gui/gui_test_support.h"
 
 #include <array>
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
 
 // The record of minute: a level record, or a gap record when level is negative.
 inline std::string DatedRecord(vrd::Minute minute, int level) {
@@ -32,4 +35,37 @@ inline std::string DatedReport(int minutes, const std::function<int(int)>& level
         report += DatedRecord(first + i, levelAt(i));
     report += "\n";
     return report;
+}
+
+// 12/05/2011 00:00 on: the level climbs by the hour, and minute 100 is a gap.
+inline int ClimbingLevel(int minute) {
+    if (minute == 100)
+        return -1;
+    return 40 + (minute / 60) % 30 + minute % 7;
+}
+
+// The minute at hour:minute of the day-th day after 12/05/2011.
+inline vrd::Minute At(int day, int hour, int minute = 0) {
+    return vrd::DayFromCivil({2011, 5, 12 + day}) * vrd::kMinutesPerDay + hour * 60 + minute;
+}
+
+// Three days of ClimbingLevel minutes from 12/05/2011, the last hour of them missing.
+inline vrd::ReportForAnalysis ThreeDays() {
+    vrd::ReportForAnalysis report;
+    report.path = "three days.txt";
+    const CoreOpen open = [] {
+        TestFiles files;
+        const QString path = files.Write(QStringLiteral("three days.txt"),
+                                         DatedReport(3 * 1440 - 60, ClimbingLevel));
+        return OpenWithCore(path, vrd::ReportKind::Plain);
+    }();
+    report.minuteLines = open.state.MinuteLines;
+    report.site = "Site Test";
+    return report;
+}
+
+inline std::vector<vrd::ReportForAnalysis> Reports(vrd::ReportForAnalysis report) {
+    std::vector<vrd::ReportForAnalysis> reports;
+    reports.push_back(std::move(report));
+    return reports;
 }

@@ -1,10 +1,12 @@
 // The analysis window's model layer and window: the tables through QAbstractItemModelTester, the
 // statistics of a selection against the core, exclusions that add and remove back to the same
-// figures, a click on a row selecting its period, the exclusion file, and the "Analysis" command
-// of the main window.
+// figures, a click on a row selecting its period, every statistic in sight with its unit, the
+// exclusion file, the Files list and its failures, the spreadsheet's file types, and the
+// "Analysis" command of the main window.
 
 #include "analysis/analyse.h"
 #include "analysis/exclusion_file.h"
+#include "app/analysis_window.h"
 #include "app/mdi_form_main.h"
 #include "tests/gui/analysis/analysis_test_data.h"
 #include "tests/gui/gui_test_support.h"
@@ -15,11 +17,14 @@
 #include "views/plot/chart_zoom_view.h"
 
 #include <QAbstractItemModelTester>
+#include <QFileInfo>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -30,36 +35,17 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// 12/05/2011 00:00 on: the level climbs by the hour, and minute 100 is a gap.
-int Level(int minute) {
-    if (minute == 100)
-        return -1;
-    return 40 + (minute / 60) % 30 + minute % 7;
+const QString kSample = QStringLiteral(VRD_SAMPLES_DIR "/sample.vrd");
+
+// Clicks the row of view as a user does: it is highlighted, and its period selected.
+void ClickRow(QTableView& view, int row) {
+    const QRect cell = view.visualRect(view.model()->index(row, 1));
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
 }
 
-vrd::Minute At(int day, int hour, int minute = 0) {
-    return vrd::DayFromCivil({2011, 5, 12 + day}) * vrd::kMinutesPerDay + hour * 60 + minute;
-}
-
-// Three days of minutes, the last hour of them missing.
-vrd::ReportForAnalysis ThreeDays() {
-    vrd::ReportForAnalysis report;
-    report.path = "three days.txt";
-    const CoreOpen open = [] {
-        TestFiles files;
-        const QString path =
-            files.Write(QStringLiteral("three days.txt"), DatedReport(3 * 1440 - 60, Level));
-        return OpenWithCore(path, vrd::ReportKind::Plain);
-    }();
-    report.minuteLines = open.state.MinuteLines;
-    report.site = "Site Test";
-    return report;
-}
-
-std::vector<vrd::ReportForAnalysis> Reports(vrd::ReportForAnalysis report) {
-    std::vector<vrd::ReportForAnalysis> reports;
-    reports.push_back(std::move(report));
-    return reports;
+// Whether the whole of cell shows in view, without scrolling.
+bool Shows(const QTableView& view, const QModelIndex& cell) {
+    return view.viewport()->rect().contains(view.visualRect(cell));
 }
 
 } // namespace
@@ -72,8 +58,13 @@ class TestAnalysisWindow final : public QObject {
     void statisticsOfASelectionAreTheCoresFigures();
     void excludingAndRemovingRestoresTheFiguresExactly();
     void aClickOnARowSelectsItsPeriod();
+    void aDayWithOnlyItsNightSelectsAndShowsIt();
+    void everyStatisticShowsAtTheDesignedSizeWithItsUnit();
+    void columnsFitTheirTextAndTellItWhenNarrowed();
     void typedSelectionAndBadTimes();
     void theExclusionFileRoundTrips();
+    void aFailedFileIsNamedBeforeAReportAndCanBeRemoved();
+    void theSpreadsheetTypeChosenGivesTheSuffix();
     void aDragOnTheChartSelectsAndTheLineBreaksAtGaps();
     void theAnalysisCommandOpensOneWindowThatFollowsOpens();
 };
@@ -207,14 +198,114 @@ void TestAnalysisWindow::excludingAndRemovingRestoresTheFiguresExactly() {
 void TestAnalysisWindow::aClickOnARowSelectsItsPeriod() {
     frmAnalysis window;
     window.Session().SetReports(Reports(ThreeDays()));
-    QTableView* days = window.DaysView();
-    emit days->clicked(days->model()->index(2, DaysTableModel::Lday));
-    QCOMPARE(window.Session().Selection().from, At(1, 0));
-    QCOMPARE(window.Session().Selection().to, At(2, 0));
-    QTableView* hours = window.HoursView();
-    emit hours->clicked(hours->model()->index(30, HoursTableModel::Leq));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // A day is its own periods: from 07:00 to 07:00 the next day, its night included.
+    QTableView& days = *window.DaysView();
+    ClickRow(days, 2);
+    QCOMPARE(window.Session().Selection().from, At(1, 7));
+    QCOMPARE(window.Session().Selection().to, At(2, 7));
+    QCOMPARE(days.selectionModel()->selectedRows().size(), 1);
+
+    // Another selection lets go of the row that no longer stands for it.
+    QTableView& hours = *window.HoursView();
+    ClickRow(hours, 30);
     QCOMPARE(window.Session().Selection().from, At(1, 6));
     QCOMPARE(window.Session().Selection().to, At(1, 7));
+    QVERIFY(!days.selectionModel()->hasSelection());
+    QCOMPARE(hours.selectionModel()->selectedRows().size(), 1);
+    emit window.Chart()->View()->timeSpanSelected(60, 120);
+    QVERIFY(!hours.selectionModel()->hasSelection());
+
+    // The day start follows the settings.
+    vrd::Periods periods;
+    periods.day = 6;
+    QVERIFY(window.Session().SetPeriods(periods));
+    ClickRow(days, 1);
+    QCOMPARE(window.Session().Selection().from, At(0, 6));
+    QCOMPARE(window.Session().Selection().to, At(1, 6));
+}
+
+void TestAnalysisWindow::aDayWithOnlyItsNightSelectsAndShowsIt() {
+    frmAnalysis window;
+    window.Session().SetReports({vrd::OpenReportForAnalysis({kSample.toStdString(), false})});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ChartZoomView& view = *window.Chart()->View();
+    view.Show({1000, 1200}, view.ShownY());
+
+    // 2011-05-11 has only its night, 00:00 to 07:00 of the 12th: 47.9 dB over 86 %.
+    QTableView& days = *window.DaysView();
+    QCOMPARE(days.model()->index(0, DaysTableModel::Date).data().toString(),
+             QStringLiteral("2011-05-11"));
+    ClickRow(days, 0);
+    const vrd::RangeFigures& figures = window.Session().SelectionFigures();
+    QVERIFY(figures.measured > 0);
+    QCOMPARE(LevelText(figures.levels.leq),
+             days.model()->index(0, DaysTableModel::Lnight).data().toString());
+    QCOMPARE(window.Statistics()->Value(QStringLiteral("Leq")), QStringLiteral("47.9"));
+    // And the chart brings the night's minutes into view.
+    QVERIFY(view.ShownX().min <= 0 && view.ShownX().max >= 7 * 60);
+}
+
+void TestAnalysisWindow::everyStatisticShowsAtTheDesignedSizeWithItsUnit() {
+    frmAnalysis window;
+    window.Session().SetReports(Reports(ThreeDays()));
+    window.Session().SetThreshold(60);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.size(), window.sizeHint());
+
+    const QTableView& view = *window.StatisticsView();
+    const QAbstractItemModel& statistics = *view.model();
+    for (int row = 0; row < statistics.rowCount(); ++row)
+        for (int column = 0; column < statistics.columnCount(); ++column)
+            QVERIFY2(Shows(view, statistics.index(row, column)),
+                     qPrintable(statistics.index(row, 0).data().toString()));
+
+    QStringList withUnit;
+    for (int row = 0; row < statistics.rowCount(); ++row)
+        if (statistics.index(row, 1).data().toString().endsWith(QStringLiteral(" dB")))
+            withUnit.append(statistics.index(row, 0).data().toString());
+    QCOMPARE(withUnit,
+             (QStringList{QStringLiteral("Leq"), QStringLiteral("Lmax"), QStringLiteral("Lmin"),
+                          QStringLiteral("L1"), QStringLiteral("L5"), QStringLiteral("L10"),
+                          QStringLiteral("L50"), QStringLiteral("L90"), QStringLiteral("L95"),
+                          QStringLiteral("L99")}));
+    // The value alone, as the tests and the report compare it.
+    QVERIFY(!window.Statistics()->Value(QStringLiteral("Leq")).endsWith(QStringLiteral("dB")));
+    QCOMPARE(window.Days()->headerData(DaysTableModel::Lden, Qt::Horizontal).toString(),
+             QStringLiteral("Lden (dB)"));
+    QCOMPARE(window.Hours()->headerData(HoursTableModel::Lmin, Qt::Horizontal).toString(),
+             QStringLiteral("Lmin (dB)"));
+}
+
+void TestAnalysisWindow::columnsFitTheirTextAndTellItWhenNarrowed() {
+    frmAnalysis window;
+    window.Session().SetReports(Reports(ThreeDays()));
+    window.Session().AddExclusion({{At(0, 14), At(0, 16)}, "party next door, music until late"});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    for (QTableView* table : {window.DaysView(), window.HoursView()}) {
+        const QHeaderView& header = *table->horizontalHeader();
+        const QAbstractItemModel& model = *table->model();
+        for (int column = 0; column < model.columnCount(); ++column) {
+            const QString name = model.headerData(column, Qt::Horizontal).toString();
+            QVERIFY2(header.sectionSize(column) > header.fontMetrics().horizontalAdvance(name),
+                     qPrintable(name));
+            QCOMPARE(model.headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString(), name);
+            const QModelIndex cell = model.index(1, column);
+            QVERIFY(model.data(cell, Qt::ToolTipRole)
+                        .toString()
+                        .startsWith(model.data(cell).toString()));
+        }
+    }
+    // The whole reason, in the list and in its tooltip.
+    const QModelIndex exclusion = window.ExclusionsView()->model()->index(0, 0);
+    QCOMPARE(exclusion.data().toString(),
+             QStringLiteral("2011-05-12 14:00 – 16:00  party next door, music until late"));
+    QCOMPARE(exclusion.data(Qt::ToolTipRole), exclusion.data());
 }
 
 void TestAnalysisWindow::typedSelectionAndBadTimes() {
@@ -269,6 +360,103 @@ void TestAnalysisWindow::theExclusionFileRoundTrips() {
     QVERIFY(!asked.last().save);
 }
 
+void TestAnalysisWindow::aFailedFileIsNamedBeforeAReportAndCanBeRemoved() {
+    TestFiles files;
+    frmAnalysis window;
+    QList<QString> answers;
+    int asked = 0;
+    window.SetPathChooser([&](QWidget*, const frmAnalysis::PathRequest&) {
+        ++asked;
+        return answers.isEmpty() ? std::nullopt : std::optional<QString>(answers.takeFirst());
+    });
+    QStringList questions;
+    bool goOn = false;
+    window.SetConfirmer([&](QWidget*, const QString& question, const QString&) {
+        questions.append(question);
+        return goOn;
+    });
+    window.Session().SetReports(Reports(ThreeDays()));
+    const vrd::AnalysisResult before = window.Session().Result();
+
+    const QString missing = files.Path(QStringLiteral("missing.vrd"));
+    answers.append(missing);
+    QVERIFY(!window.AddFile());
+    QVERIFY(TakeWarning(window).contains(missing));
+    const QAbstractItemModel& listed = *window.FilesView()->model();
+    QCOMPARE(listed.rowCount(), 2);
+    QVERIFY(listed.index(1, 0).data(Qt::ForegroundRole).isValid());
+
+    // A report now asks first, naming the file; cancelled, no file is even asked for.
+    asked = 0;
+    QVERIFY(!window.SaveReportAsPdf());
+    QCOMPARE(questions.size(), 1);
+    QVERIFY2(questions.last().contains(missing), qPrintable(questions.last()));
+    QCOMPARE(asked, 0);
+    QVERIFY(!window.Print());
+    QCOMPARE(questions.size(), 2);
+    // Going on writes it.
+    goOn = true;
+    const QString pdf = files.Path(QStringLiteral("with a failure.pdf"));
+    answers.append(pdf);
+    QVERIFY(window.SaveReportAsPdf());
+    QVERIFY(QFileInfo::exists(pdf));
+
+    // Removed, the failure asks nothing more and the figures are those before it.
+    window.FilesView()->setCurrentIndex(listed.index(1, 0));
+    window.findChild<QPushButton*>(QStringLiteral("RemoveFile"))->click();
+    QCOMPARE(window.Session().Reports().size(), std::size_t{1});
+    QCOMPARE(listed.rowCount(), 1);
+    QCOMPARE(window.Session().Result().overall.leq, before.overall.leq);
+    answers.append(pdf);
+    QVERIFY(window.SaveReportAsPdf());
+    QCOMPARE(questions.size(), 3);
+
+    // A report read can go as well; nothing chosen, nothing removed.
+    window.FilesView()->setCurrentIndex(QModelIndex());
+    QVERIFY(!window.RemoveFile());
+    window.FilesView()->setCurrentIndex(listed.index(0, 0));
+    QVERIFY(window.RemoveFile());
+    QVERIFY(window.Session().Reports().empty());
+    QCOMPARE(window.Session().Result().minutes.measured, std::int64_t{0});
+}
+
+void TestAnalysisWindow::theSpreadsheetTypeChosenGivesTheSuffix() {
+    TestFiles files;
+    FakeFileDialogs dialogs;
+    frmAnalysis window;
+    UseFileDialogs(window, dialogs);
+    window.Session().SetReports(Reports(ThreeDays()));
+
+    // Both types are offered to choose from.
+    dialogs.saveAnswers.append(files.Path(QStringLiteral("week")));
+    dialogs.saveTypeAnswers.append(1);
+    QVERIFY(window.SaveTables());
+    const QString offered = dialogs.saveCalls.last().filter;
+    QVERIFY2(offered.contains(QStringLiteral("*.xlsx")) &&
+                 offered.contains(QStringLiteral("*.csv")),
+             qPrintable(offered));
+    // The comma-separated type chosen, with no suffix typed: the days and the hours as CSV.
+    QVERIFY(QFileInfo::exists(files.Path(QStringLiteral("week.csv"))));
+    QVERIFY(QFileInfo::exists(files.Path(QStringLiteral("week hours.csv"))));
+    QVERIFY(!QFileInfo::exists(files.Path(QStringLiteral("week"))));
+
+    dialogs.saveAnswers.append(files.Path(QStringLiteral("book")));
+    dialogs.saveTypeAnswers.append(0);
+    QVERIFY(window.SaveTables());
+    QVERIFY(QFileInfo::exists(files.Path(QStringLiteral("book.xlsx"))));
+    // A suffix typed is kept whatever the type chosen.
+    dialogs.saveAnswers.append(files.Path(QStringLiteral("typed.CSV")));
+    dialogs.saveTypeAnswers.append(0);
+    QVERIFY(window.SaveTables());
+    QVERIFY(QFileInfo::exists(files.Path(QStringLiteral("typed.CSV"))));
+    QVERIFY(!QFileInfo::exists(files.Path(QStringLiteral("typed.CSV.xlsx"))));
+
+    // Opening offers every type as well.
+    QVERIFY(!window.AddFile());
+    QCOMPARE(dialogs.openCalls.last().filter,
+             QStringLiteral("Reports (*.vrd *.txt)|*.vrd *.txt;;All files (*)|*"));
+}
+
 void TestAnalysisWindow::aDragOnTheChartSelectsAndTheLineBreaksAtGaps() {
     frmAnalysis window;
     window.Session().SetReports(Reports(ThreeDays()));
@@ -292,8 +480,9 @@ void TestAnalysisWindow::aDragOnTheChartSelectsAndTheLineBreaksAtGaps() {
 
 void TestAnalysisWindow::theAnalysisCommandOpensOneWindowThatFollowsOpens() {
     TestFiles files;
-    const QString first = files.Write(QStringLiteral("first.txt"), BuildReport(120, Level));
-    const QString second = files.Write(QStringLiteral("second.txt"), BuildReport(300, Level));
+    const QString first = files.Write(QStringLiteral("first.txt"), BuildReport(120, ClimbingLevel));
+    const QString second =
+        files.Write(QStringLiteral("second.txt"), BuildReport(300, ClimbingLevel));
     FakeFileDialogs dialogs;
     MDIFormMain main(dialogs, {0ms, {}});
     QSignalSpy started(&main, &MDIFormMain::startUpFinished);

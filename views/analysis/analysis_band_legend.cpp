@@ -1,0 +1,47 @@
+#include "views/analysis/analysis_band_legend.h"
+
+#include "views/analysis/analysis_band_look.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QLineSeries>
+#include <QValueAxis>
+
+namespace {
+
+QAreaSeries* Entry(QChart* chart, QValueAxis* x, QValueAxis* y, const QString& name,
+                   const QBrush& brush, const QPen& pen) {
+    auto* series = new QAreaSeries(new QLineSeries);
+    series->setName(name);
+    series->setBrush(brush);
+    series->setPen(pen);
+    chart->addSeries(series);
+    series->attachAxis(x);
+    series->attachAxis(y);
+    return series;
+}
+
+} // namespace
+
+AnalysisBandLegend::AnalysisBandLegend(QChart* chart, QValueAxis* x, QValueAxis* y) {
+    const QPen outline(Qt::gray, 1);
+    day_ = Entry(chart, x, y, QStringLiteral("Day"), band_look::kDay, outline);
+    evening_ = Entry(chart, x, y, QStringLiteral("Evening"), band_look::kEvening, outline);
+    night_ = Entry(chart, x, y, QStringLiteral("Night"), band_look::kNight, outline);
+    // The hatch alone, as the chart draws it over its grey.
+    excluded_ = Entry(chart, x, y, QStringLiteral("Excluded"),
+                      QBrush(band_look::kExcludedHatch, Qt::BDiagPattern), outline);
+    // The selection's outline tells it on the chart; its faint fill alone would not in a swatch.
+    QColor selectionSwatch = band_look::kSelectionEdge;
+    selectionSwatch.setAlpha(110);
+    selection_ = Entry(chart, x, y, QStringLiteral("Selection"), selectionSwatch,
+                       QPen(band_look::kSelectionEdge, band_look::kSelectionEdgeWidth));
+}
+
+void AnalysisBandLegend::Show(bool periods, bool exclusions, bool selection) {
+    // A series' legend entry shows and hides with it.
+    for (QAreaSeries* band : {day_, evening_, night_})
+        band->setVisible(periods);
+    excluded_->setVisible(exclusions);
+    selection_->setVisible(selection);
+}
