@@ -129,8 +129,10 @@ QString ReportChartCaption(const AnalysisChart& chart, vrd::Interval analysed, b
                                   "whole period)");
     caption += QStringLiteral(".");
     const AnalysisChart::Overlays& overlays = chart.ShownOverlays();
-    if (overlays.running)
-        caption += QStringLiteral(" The running 5- and 10-minute levels are drawn beside them.");
+    if (overlays.sliding)
+        caption += QStringLiteral(" The sliding Leq over ") +
+                   QString::number(overlays.slidingMinutes) +
+                   QStringLiteral(" min is drawn beside them.");
     if (overlays.periods)
         caption += QStringLiteral(" Evenings are shaded yellow, nights blue.");
     if (overlays.exclusions && anyExclusion)

@@ -31,10 +31,6 @@ vrd::ReportForAnalysis TwoDays() {
     return report;
 }
 
-vrd::Minute At(int day, int hour, int minute = 0) {
-    return vrd::DayFromCivil({2011, 5, 12 + day}) * vrd::kMinutesPerDay + hour * 60 + minute;
-}
-
 } // namespace
 
 class TestCampaignViews final : public QObject {
