@@ -127,13 +127,16 @@ class DocumentReader {
             return true;
         if (!files.is_array())
             return Expected("files", "a list of the paths of reports", files);
+        std::size_t absolute = 0;
         for (std::size_t i = 0; i < files.size(); ++i) {
             const Json& file = files[i];
             if (!file.is_string() || file.get_ref<const std::string&>().empty() ||
                 file.get_ref<const std::string&>().find('\0') != std::string::npos)
                 return Expected("files[" + std::to_string(i) + "]", "the path of a report", file);
             document.files.push_back(ResolveReportPath(file.get<std::string>(), path_));
+            absolute += IsAbsolutePath(file.get_ref<const std::string&>()) ? 1 : 0;
         }
+        document.absolutePaths = !files.empty() && absolute == files.size();
         return true;
     }
 

@@ -44,6 +44,9 @@ struct AnalysisDocument {
     bool indoors = false;
     std::optional<WhoSource> who;
     std::vector<Mark> marks; // of every kind, in the order given
+    // Save the reports as absolute paths: the user's choice, or read from a file that held
+    // nothing else.
+    bool absolutePaths = false;
     // The keys this version does not know, each with its value as JSON text, in the order read.
     std::vector<std::pair<std::string, std::string>> otherKeys;
 };
@@ -60,8 +63,6 @@ AnalysisFileRead ParseAnalysisFile(std::string_view bytes, const std::string& pa
 // Reads the file at path; the error then names the file ("PATH: KEY: reason").
 AnalysisFileRead ReadAnalysisFile(const std::string& path);
 
-enum class ReportPaths { Relative, Absolute };
-
 struct AnalysisFileBytes {
     std::string bytes;
     std::optional<std::string> error; // "KEY: reason" for what JSON cannot hold
@@ -69,10 +70,9 @@ struct AnalysisFileBytes {
 
 // The bytes to save document as path: the keys in a fixed order, indented by two blanks, whole
 // numbers without a fraction, so that saving what was opened gives the same bytes. A report is
-// saved relative to path's folder, unless asked for absolute paths or where the two share no
-// folder below the root.
-AnalysisFileBytes FormatAnalysisFile(const AnalysisDocument& document, const std::string& path,
-                                     ReportPaths paths = ReportPaths::Relative);
+// saved relative to path's folder, unless the document asks for absolute paths or the two share
+// no folder below the root.
+AnalysisFileBytes FormatAnalysisFile(const AnalysisDocument& document, const std::string& path);
 
 // The settings of an analysis as the document gives them, marks put where the settings keep them;
 // and the document of settings (their exclusions first among the marks, then the source and

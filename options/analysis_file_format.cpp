@@ -73,8 +73,7 @@ Json MarkValue(const Mark& mark) {
 
 } // namespace
 
-AnalysisFileBytes FormatAnalysisFile(const AnalysisDocument& document, const std::string& path,
-                                     ReportPaths paths) {
+AnalysisFileBytes FormatAnalysisFile(const AnalysisDocument& document, const std::string& path) {
     AnalysisFileBytes written;
     Json root = Json::object();
     root["format"] = kAnalysisFormat;
@@ -82,7 +81,7 @@ AnalysisFileBytes FormatAnalysisFile(const AnalysisDocument& document, const std
     Json files = Json::array();
     for (std::size_t i = 0; i < document.files.size(); ++i) {
         const std::string stored =
-            StoredReportPath(document.files[i], path, paths == ReportPaths::Absolute);
+            StoredReportPath(document.files[i], path, document.absolutePaths);
         if (!IsUtf8(stored)) {
             written.error = "files[" + std::to_string(i) + "]: the path " + Utf8Text(stored) +
                             " is not UTF-8, which an analysis file cannot hold";

@@ -30,6 +30,10 @@ fs::path FirstFolder(const fs::path& path) {
 
 } // namespace
 
+bool IsAbsolutePath(const std::string& path) {
+    return fs::path(path).is_absolute();
+}
+
 std::string ResolveReportPath(const std::string& stored, const std::string& analysisPath) {
     const fs::path path(stored);
     if (path.is_absolute())

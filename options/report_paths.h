@@ -7,6 +7,8 @@
 
 namespace vrd {
 
+bool IsAbsolutePath(const std::string& path);
+
 // The path of a report that the analysis file at analysisPath names as stored: an absolute one
 // as it is, a relative one from the analysis file's folder.
 std::string ResolveReportPath(const std::string& stored, const std::string& analysisPath);

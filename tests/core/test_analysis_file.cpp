@@ -241,6 +241,18 @@ TEST(ReportPaths, SavedRelativeToTheAnalysisUnlessTheyShareNoFolder) {
     EXPECT_EQ(StoredReportPath(here + "/w.vrd", "an/week.vrda", false), "../w.vrd");
 }
 
+TEST(ReportPaths, AFileOfAbsolutePathsIsSavedAsItCame) {
+    const std::string week = "/home/m/logs/week.vrda";
+    const AnalysisDocument absolute =
+        Parsed(R"({"format": "vrd-analysis", "files": ["/home/m/logs/w.vrd"]})", week);
+    EXPECT_TRUE(absolute.absolutePaths);
+    EXPECT_NE(Formatted(absolute, week).find("\"/home/m/logs/w.vrd\""), std::string::npos);
+    const AnalysisDocument mixed =
+        Parsed(R"({"format": "vrd-analysis", "files": ["w.vrd", "/home/m/x.vrd"]})", week);
+    EXPECT_FALSE(mixed.absolutePaths);
+    EXPECT_NE(Formatted(mixed, week).find("\"../x.vrd\""), std::string::npos);
+}
+
 TEST(ReportPaths, APathThatIsNotUtf8IsRefusedNotMangled) {
     AnalysisDocument document;
     document.files = {"/home/m/r\xE9sum\xE9.vrd"};
