@@ -33,6 +33,7 @@ constexpr int kRowsMeasured = 100;
 frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmAnalysis"));
     setWindowTitle(QStringLiteral("Analysis"));
+    FollowAnalysisFile();
     statistics_ = new StatisticsModel(session_, this);
     days_ = new DaysTableModel(session_, this);
     hours_ = new HoursTableModel(session_, this);
@@ -106,6 +107,8 @@ QSize frmAnalysis::sizeHint() const {
 }
 
 QWidget* frmAnalysis::ConnectCommands(const AnalysisCommandRow& commands) {
+    connect(commands.openAnalysis, &QPushButton::clicked, this, &frmAnalysis::OpenAnalysis);
+    connect(commands.saveAnalysis, &QPushButton::clicked, this, &frmAnalysis::SaveAnalysis);
     connect(commands.savePdf, &QPushButton::clicked, this, &frmAnalysis::SaveReportAsPdf);
     connect(commands.print, &QPushButton::clicked, this, &frmAnalysis::Print);
     connect(commands.saveTables, &QPushButton::clicked, this, &frmAnalysis::SaveTables);
@@ -161,6 +164,7 @@ QWidget* frmAnalysis::BuildFiles() {
     buttons->addStretch(1);
     layout->addWidget(filesView_, 1);
     layout->addLayout(buttons);
+    layout->addWidget(BuildAbsolutePathsBox(page), 0, Qt::AlignLeft);
     return page;
 }
 
