@@ -46,9 +46,9 @@ bool frmAnalysis::OpenAnalysis() {
     return OpenAnalysisFile(*path);
 }
 
+// The file is read before anything is asked: one that cannot be used leaves the analysis shown
+// as it is, changes and all.
 bool frmAnalysis::OpenAnalysisFile(const QString& path) {
-    if (!analysisFile_->MaySetAside())
-        return false;
     const std::string local = LocalPath(path);
     const vrd::FileRead file = vrd::ReadWholeFile(local);
     if (file.failure) {
@@ -60,6 +60,8 @@ bool frmAnalysis::OpenAnalysisFile(const QString& path) {
         ShowFailure(path, QString::fromStdString(read.error));
         return false;
     }
+    if (!analysisFile_->MaySetAside())
+        return false;
     OpenDocumentInSession(session_, *read.document);
     analysisFile_->Opened(path, std::move(*read.document));
     QStringList failed;
