@@ -51,7 +51,8 @@ class DocumentReader {
         Json root;
         try {
             root = Json::parse(bytes.begin(), bytes.end());
-        } catch (const Json::parse_error& failure) {
+        } catch (const Json::exception& failure) {
+            // A syntax error, or a number too large for a double (out_of_range).
             return Failed("not a JSON document: " + ParseFailure(failure.what()));
         }
         if (!root.is_object())

@@ -14,10 +14,6 @@ AnalysisCommandRow BuildAnalysisCommandRow() {
     built.row = row;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    built.openAnalysis = NamedButton(row, "OpenAnalysis", QStringLiteral("Open analysis..."));
-    built.saveAnalysis = NamedButton(row, "SaveAnalysis", QStringLiteral("Save analysis..."));
-    layout->addWidget(built.openAnalysis);
-    layout->addWidget(built.saveAnalysis);
     built.savePdf = NamedButton(row, "SavePdf", QStringLiteral("Save report as PDF"));
     built.print = NamedButton(row, "Print", QStringLiteral("Print..."));
     built.saveTables = NamedButton(row, "SaveTables", QStringLiteral("Save tables as spreadsheet"));

@@ -17,9 +17,6 @@ struct AnalysisCommandRow {
     QCheckBox* showThreshold = nullptr;
     QCheckBox* showPeriods = nullptr;
     QCheckBox* showExclusions = nullptr;
-    // "Open analysis..." and "Save analysis...", first in the row.
-    QPushButton* openAnalysis = nullptr;
-    QPushButton* saveAnalysis = nullptr;
 };
 
 AnalysisCommandRow BuildAnalysisCommandRow();

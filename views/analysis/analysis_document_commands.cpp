@@ -8,6 +8,8 @@
 
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
 
 // The analysis window's commands on the analysis file (.vrda): "Open analysis..." and "Save
 // analysis...", and the question before unsaved changes are closed or replaced.
@@ -25,17 +27,30 @@ void frmAnalysis::FollowAnalysisFile() {
     });
 }
 
-QCheckBox* frmAnalysis::BuildAbsolutePathsBox(QWidget* parent) {
-    auto* box = new QCheckBox(QStringLiteral("Save the report paths as absolute paths"), parent);
-    box->setObjectName(QStringLiteral("AbsolutePaths"));
-    box->setToolTip(QStringLiteral("Without it the analysis file names its reports from its own "
-                                   "folder, so that both can be moved together"));
-    connect(box, &QCheckBox::toggled, analysisFile_, &AnalysisFileState::SetAbsolutePaths);
-    connect(analysisFile_, &AnalysisFileState::stateChanged, box, [this, box] {
-        const QSignalBlocker blocker(box);
-        box->setChecked(analysisFile_->AbsolutePaths());
+// "Open analysis...", "Save analysis..." and the choice of absolute paths, below the reports of the
+// analysis in the Files tab.
+QWidget* frmAnalysis::BuildAnalysisFileRow(QWidget* parent) {
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* open = NamedButton(row, "OpenAnalysis", QStringLiteral("Open analysis..."));
+    auto* save = NamedButton(row, "SaveAnalysis", QStringLiteral("Save analysis..."));
+    auto* absolute = new QCheckBox(QStringLiteral("Save the report paths as absolute paths"), row);
+    absolute->setObjectName(QStringLiteral("AbsolutePaths"));
+    absolute->setToolTip(QStringLiteral("Without it the analysis file names its reports from its "
+                                        "own folder, so that both can be moved together"));
+    layout->addWidget(open);
+    layout->addWidget(save);
+    layout->addWidget(absolute);
+    layout->addStretch(1);
+    connect(open, &QPushButton::clicked, this, &frmAnalysis::OpenAnalysis);
+    connect(save, &QPushButton::clicked, this, &frmAnalysis::SaveAnalysis);
+    connect(absolute, &QCheckBox::toggled, analysisFile_, &AnalysisFileState::SetAbsolutePaths);
+    connect(analysisFile_, &AnalysisFileState::stateChanged, absolute, [this, absolute] {
+        const QSignalBlocker blocker(absolute);
+        absolute->setChecked(analysisFile_->AbsolutePaths());
     });
-    return box;
+    return row;
 }
 
 bool frmAnalysis::OpenAnalysis() {

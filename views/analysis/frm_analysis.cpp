@@ -107,8 +107,6 @@ QSize frmAnalysis::sizeHint() const {
 }
 
 QWidget* frmAnalysis::ConnectCommands(const AnalysisCommandRow& commands) {
-    connect(commands.openAnalysis, &QPushButton::clicked, this, &frmAnalysis::OpenAnalysis);
-    connect(commands.saveAnalysis, &QPushButton::clicked, this, &frmAnalysis::SaveAnalysis);
     connect(commands.savePdf, &QPushButton::clicked, this, &frmAnalysis::SaveReportAsPdf);
     connect(commands.print, &QPushButton::clicked, this, &frmAnalysis::Print);
     connect(commands.saveTables, &QPushButton::clicked, this, &frmAnalysis::SaveTables);
@@ -164,7 +162,7 @@ QWidget* frmAnalysis::BuildFiles() {
     buttons->addStretch(1);
     layout->addWidget(filesView_, 1);
     layout->addLayout(buttons);
-    layout->addWidget(BuildAbsolutePathsBox(page), 0, Qt::AlignLeft);
+    layout->addWidget(BuildAnalysisFileRow(page));
     return page;
 }
 

@@ -19,7 +19,6 @@ struct AnalysisSidePanel;
 class DaysTableModel;
 class ExclusionListModel;
 class HoursTableModel;
-class QCheckBox;
 class QLineEdit;
 class QListView;
 class QTableView;
@@ -106,7 +105,7 @@ class frmAnalysis final : public QWidget {
     void ShowNotWritten(const QString& path, const QString& reason);
     QString SuggestedName(const QString& suffix) const;
     void FollowAnalysisFile();
-    QCheckBox* BuildAbsolutePathsBox(QWidget* parent);
+    QWidget* BuildAnalysisFileRow(QWidget* parent);
     bool SaveAnalysisAs(const QString& path);
 
     AnalysisSession session_;

@@ -347,6 +347,11 @@ void TestAnalysisFile::theMainWindowOpensAnAnalysisFile() {
     QVERIFY(analysis->Session().Exclusions().empty() &&
             analysis->Session().Settings().marks.empty());
     QVERIFY(TakeWarning(*main).isEmpty());
+    // Changes discarded as the main window closes are asked about once.
+    analysis->Session().SetThreshold(90);
+    asked = 0;
+    QVERIFY(main->close());
+    QCOMPARE(asked, 1);
 }
 
 VRD_GUI_TEST_MAIN(TestAnalysisFile)
