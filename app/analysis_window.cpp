@@ -2,6 +2,7 @@
 
 #include "analysis/open_files.h"
 #include "app/file_dialogs.h"
+#include "views/analysis/analysis_file_state.h"
 #include "views/analysis/frm_analysis.h"
 
 #include <QRegularExpression>
@@ -14,6 +15,8 @@ void ShowReportInAnalysis(frmAnalysis& window, const vrd::OpenedReport& opened) 
     if (shown.size() == 1 && shown.front().path == state.OpenedFileName &&
         shown.front().minuteLines == state.MinuteLines)
         return;
+    if (!window.AnalysisFile().MaySetAside())
+        return;
     vrd::ReportForAnalysis report;
     report.path = state.OpenedFileName;
     report.minuteLines = state.MinuteLines;
@@ -21,7 +24,16 @@ void ShowReportInAnalysis(frmAnalysis& window, const vrd::OpenedReport& opened) 
     report.serial = vrd::AnalysisLabel(opened.window.Label(vrd::LabelId::Serial));
     std::vector<vrd::ReportForAnalysis> reports;
     reports.push_back(std::move(report));
-    window.Session().SetReports(std::move(reports));
+    AnalysisSession& session = window.Session();
+    session.SetReports(std::move(reports));
+    // The source and residual marks belong to the minutes of the reports before, as the
+    // exclusions do.
+    if (!session.Settings().marks.empty()) {
+        vrd::AnalysisSettings settings = session.Settings();
+        settings.marks.clear();
+        session.SetAnalysis(settings, session.Assessment(), session.MinimumCoverage());
+    }
+    window.AnalysisFile().StartAfresh();
 }
 
 namespace {

@@ -8,7 +8,8 @@ class FileDialogs;
 class frmAnalysis;
 
 // Puts the minutes of report into the window (replacing what it analysed), with the site and
-// serial its labels show.
+// serial its labels show, as a new analysis of no file; unsaved changes of the analysis shown
+// are asked about first, and kept when the user cancels.
 void ShowReportInAnalysis(frmAnalysis& window, const vrd::OpenedReport& report);
 
 // Lets the window ask dialogs for its paths, offering every file type of a request. A name saved

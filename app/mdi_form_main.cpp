@@ -6,6 +6,8 @@
 #include "app/frm_start.h"
 #include "app/load_failure_text.h"
 #include "app/load_progress.h"
+#include "options/analysis_file.h"
+#include "views/analysis/analysis_file_state.h"
 #include "views/analysis/frm_analysis.h"
 #include "views/chart/frm_graph.h"
 #include "views/common/twips.h"
@@ -191,7 +193,18 @@ void MDIFormMain::txtfile_Click() {
 void MDIFormMain::OpenFile(const QString& path) {
     if (loading_ || !isEnabled())
         return;
-    OpenReport(path, vrd::KindForPath(PathBytes(path)));
+    if (vrd::IsAnalysisFileName(PathBytes(path)))
+        OpenAnalysisFile(path);
+    else
+        OpenReport(path, vrd::KindForPath(PathBytes(path)));
+}
+
+// An analysis file opens in the analysis window, with or without a report read before.
+void MDIFormMain::OpenAnalysisFile(const QString& path) {
+    frmAnalysis* window = LoadAnalysisWindow();
+    analysis_->show();
+    workspace_->setActiveSubWindow(analysis_);
+    window->OpenAnalysisFile(path);
 }
 
 void MDIFormMain::OpenWithDialog(const QString& filter, vrd::ReportKind kind) {
@@ -290,14 +303,20 @@ void MDIFormMain::ShowGraphWindow() {
 void MDIFormMain::ShowAnalysisWindow() {
     if (loading_ || !reportRead_)
         return;
+    // An analysis opened from its file stays as it is: the window only comes to the front.
+    if (frmAnalysis* window = LoadAnalysisWindow(); window->AnalysisFile().Path().isEmpty())
+        ShowReportInAnalysis(*window, *shown_);
+    analysis_->show();
+    workspace_->setActiveSubWindow(analysis_);
+}
+
+frmAnalysis* MDIFormMain::LoadAnalysisWindow() {
     if (AnalysisWindow() == nullptr) {
         auto* analysis = new frmAnalysis;
         UseFileDialogs(*analysis, chartDialogs_);
         analysis_ = AddChild(*workspace_, analysis, Qt::SubWindow, windowIcon());
     }
-    ShowReportInAnalysis(*AnalysisWindow(), *shown_);
-    analysis_->show();
-    workspace_->setActiveSubWindow(analysis_);
+    return AnalysisWindow();
 }
 
 frmAnalysis* MDIFormMain::AnalysisWindow() const {
@@ -345,7 +364,12 @@ void MDIFormMain::UpdateMenus() {
 }
 
 void MDIFormMain::closeEvent(QCloseEvent* event) {
-    // Closing asks nothing and saves nothing; a running load is stopped and its result dropped.
+    // Closing asks nothing and saves nothing, but for an analysis with unsaved changes; a running
+    // load is stopped and its result dropped.
+    if (AnalysisWindow() != nullptr && !AnalysisWindow()->AnalysisFile().MaySetAside()) {
+        event->ignore();
+        return;
+    }
     loader_.Cancel();
     if (about_)
         about_->close();

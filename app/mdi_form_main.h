@@ -51,8 +51,8 @@ class MDIFormMain final : public QMainWindow {
     // Opens the analysis window, once, over the 1-minute levels of the report read last.
     void ShowAnalysisWindow();
 
-    // Opens path as "vrd file" does when its name ends in ".vrd", else as "Txt file" does.
-    // Ignored while a load is running.
+    // Opens path as "vrd file" does when its name ends in ".vrd", an analysis file (".vrda") in
+    // the analysis window, else as "Txt file" does. Ignored while a load is running.
     void OpenFile(const QString& path);
 
     // The state as the last open command left it.
@@ -92,6 +92,8 @@ class MDIFormMain final : public QMainWindow {
 
     void OpenWithDialog(const QString& filter, vrd::ReportKind kind);
     void OpenReport(const QString& path, vrd::ReportKind kind);
+    void OpenAnalysisFile(const QString& path);
+    frmAnalysis* LoadAnalysisWindow();
     void TakeOver(const vrd::SharedReport& loaded);
     void EndLoad();
     void SaveAs(vrd::ExportFormat format);

@@ -9,15 +9,18 @@ namespace {
 constexpr const char* kUsage =
     "Usage: vrdview [FILE]\n"
     "       vrdview --report OUT.pdf [--xlsx OUT.xlsx] FILE... [options]\n"
+    "       vrdview --report OUT.pdf --analysis A.vrda [FILE...] [options]\n"
     "       vrdview --xlsx OUT.xlsx FILE... [options]\n"
     "\n"
     "Decodes the noise-measurement devices' .vrd reports and shows them by averaging interval.\n"
     "FILE is opened in the window once the start screen has gone: a name ending in .vrd (any\n"
-    "case) is decoded, any other file is read as a plain report.\n"
+    "case) is decoded, one ending in .vrda is an analysis file opened in the analysis window,\n"
+    "any other file is read as a plain report.\n"
     "\n"
     "With --report or --xlsx, the analysis of the FILEs (one log, merged by time) is written\n"
     "without a window, as the analysis window's \"Save report as PDF\" and \"Save tables as\n"
-    "spreadsheet\" write it, with the options of \"vrdtool stats\".\n";
+    "spreadsheet\" write it, with the options of \"vrdtool stats\"; with --analysis, of the\n"
+    "reports, settings and marks of an analysis file, the options given beside it winning.\n";
 
 constexpr const char* kExitStatus =
     "\n"

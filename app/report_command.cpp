@@ -22,7 +22,8 @@ struct ReportArguments {
 };
 
 void AddReportOptions(CLI::App& app, ReportArguments& arguments) {
-    app.add_option("FILE", arguments.analysis.files, "the reports to analyse")->required();
+    app.add_option("FILE", arguments.analysis.files,
+                   "the reports to analyse (given with --analysis: instead of its own)");
     app.add_option("--report", arguments.pdfPath, "write the analysis report as a PDF to OUT")
         ->type_name("OUT");
     app.add_option("--xlsx", arguments.xlsxPath,
@@ -113,10 +114,7 @@ int RunReportCommand(const QStringList& arguments, std::ostream& err) {
                 err << "vrdview: " << *output << ": not written: no file gave a readable minute\n";
         return 1;
     }
-    session.SetThreshold(request.settings.threshold);
-    session.SetPeriods(request.settings.periods);
-    session.SetAnalysedPeriod(request.settings.from, request.settings.to);
-    session.SetExclusions(request.settings.exclusions);
+    session.SetAnalysis(request.settings, request.assessment, request.minimumCoverage);
     // Laid out at its designed size, off screen, so that the chart is drawn as the window
     // would show it.
     window.setAttribute(Qt::WA_DontShowOnScreen);

@@ -60,18 +60,26 @@ class Reader {
     explicit Reader(const AnalysisArguments& arguments) : arguments_(arguments) {}
 
     AnalysisRequestRead Read() {
+        if (!arguments_.analysis.empty()) {
+            AnalysisFileRead file = ReadAnalysisFile(arguments_.analysis);
+            if (!file.document)
+                return Failed(std::move(file.error));
+            document_ = std::move(*file.document);
+        }
         AnalysisRequest request;
-        request.files = arguments_.files;
-        for (const std::string& file : arguments_.files)
-            request.inputs.push_back({file, arguments_.plain});
+        request.files = arguments_.files.empty() ? document_.files : arguments_.files;
+        if (request.files.empty())
+            return Failed(arguments_.analysis.empty()
+                              ? "FILE: is required: the reports to analyse"
+                              : "FILE: is required: " + arguments_.analysis +
+                                    " names no report, and no FILE was given");
+        const bool plain = arguments_.plain || document_.plain;
+        for (const std::string& file : request.files)
+            request.inputs.push_back({file, plain});
         AnalysisSettings& settings = request.settings;
-        if (!ReadMinute("--from", arguments_.from, settings.from) ||
-            !ReadMinute("--to", arguments_.to, settings.to))
+        if (!ReadSelection(settings) || !ReadMarks(settings))
             return Failed();
-        if (settings.from && settings.to && *settings.from >= *settings.to)
-            return Failed("--from: " + arguments_.from + " must be before --to " + arguments_.to);
-        if (!ReadMarks(settings))
-            return Failed();
+        settings.threshold = document_.threshold;
         if (!arguments_.threshold.empty()) {
             settings.threshold = Number(arguments_.threshold);
             if (!settings.threshold)
@@ -80,19 +88,24 @@ class Reader {
         }
         if (!ReadPreset(settings) || !ReadPeriods(settings.periods))
             return Failed();
+        settings.who = document_.who;
         if (!arguments_.who.empty()) {
             settings.who = WhoSourceNamed(arguments_.who);
             if (!settings.who)
                 return Failed("--who: expects road, rail, aircraft or wind, not " +
                               Quoted(arguments_.who));
         }
+        std::optional<Standard> standard = document_.standard;
         if (!arguments_.standard.empty()) {
-            const std::optional<Standard> standard = StandardNamed(arguments_.standard);
+            standard = StandardNamed(arguments_.standard);
             if (!standard)
                 return Failed("--standard: expects fr-neighbourhood, fr-icpe or bs4142, not " +
                               Quoted(arguments_.standard));
-            request.assessment = AssessmentSettings{*standard, arguments_.indoors};
         }
+        if (standard)
+            request.assessment =
+                AssessmentSettings{*standard, arguments_.indoors || document_.indoors};
+        request.minimumCoverage = document_.minimumCoverage;
         AnalysisRequestRead read;
         read.request = std::move(request);
         return read;
@@ -103,6 +116,26 @@ class Reader {
         AnalysisRequestRead read;
         read.error = error.empty() ? error_ : std::move(error);
         return read;
+    }
+
+    // Where a value came from, for a message: the option, or the key of the analysis file.
+    std::string Origin(const char* option, const std::string& given, const char* key) const {
+        return given.empty() ? arguments_.analysis + ": " + key : option;
+    }
+
+    bool ReadSelection(AnalysisSettings& settings) {
+        settings.from = document_.from;
+        settings.to = document_.to;
+        if (!ReadMinute("--from", arguments_.from, settings.from) ||
+            !ReadMinute("--to", arguments_.to, settings.to))
+            return false;
+        if (settings.from && settings.to && *settings.from >= *settings.to) {
+            error_ = Origin("--from", arguments_.from, "from") + ": " +
+                     FormatMinute(*settings.from) + " must be before " +
+                     Origin("--to", arguments_.to, "to") + " " + FormatMinute(*settings.to);
+            return false;
+        }
+        return true;
     }
 
     bool ReadMinute(const char* option, const std::string& text, std::optional<Minute>& minute) {
@@ -117,8 +150,10 @@ class Reader {
     // The marks of --exclude, --source, --residual and the marks files, each source and residual
     // mark with where it was given, so that two that overlap can be named.
     bool ReadMarks(AnalysisSettings& settings) {
-        std::vector<Mark> marks;
+        std::vector<Mark> marks = document_.marks;
         std::vector<std::string> origins;
+        for (std::size_t i = 0; i < marks.size(); ++i)
+            origins.push_back(arguments_.analysis + ": marks[" + std::to_string(i) + "]");
         const auto intervals = [&](const char* option, const std::vector<std::string>& texts,
                                    MarkKind kind) {
             for (const std::string& text : texts) {
@@ -177,11 +212,13 @@ class Reader {
     }
 
     // A preset sets the periods and penalties whole; without one, nor either of those, the
-    // periods are the default preset's.
+    // periods are the analysis file's, or the default preset's. Periods or penalties given set
+    // the others' values by hand.
     bool ReadPreset(AnalysisSettings& settings) {
+        settings.periods = document_.periods;
         if (arguments_.preset.empty()) {
             if (arguments_.periods.empty() && arguments_.penalties.empty())
-                settings.preset = PeriodPresets().front().name;
+                settings.preset = document_.preset;
             return true;
         }
         if (!arguments_.periods.empty() || !arguments_.penalties.empty()) {
@@ -249,6 +286,7 @@ class Reader {
     }
 
     const AnalysisArguments& arguments_;
+    AnalysisDocument document_; // the analysis file's, or the defaults without one
     std::string error_;
 };
 
@@ -280,6 +318,11 @@ AnalysisOption Values(const char* name, const char* help, std::vector<std::strin
 
 const std::vector<AnalysisOption>& AnalysisOptions() {
     static const std::vector<AnalysisOption> options = {
+        Value("--analysis",
+              "take the reports, selection, settings and marks from the analysis file FILE "
+              "(.vrda); the options given beside it override its values, FILEs given replace "
+              "its reports and marks given are added to its own",
+              &A::analysis, kMinuteOptions),
         Flag("--plain", "read every FILE as a plain report", &A::plain, kMinuteOptions),
         Value("--from", "first minute, yyyy-mm-ddThh:mm (default: the first record's)", &A::from,
               kMinuteOptions),

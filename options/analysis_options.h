@@ -7,6 +7,7 @@
 #include "analysis/analysis_settings.h"
 #include "analysis/assess.h"
 #include "analysis/open_files.h"
+#include "options/analysis_file.h"
 
 #include <optional>
 #include <string>
@@ -15,7 +16,8 @@
 namespace vrd {
 
 struct AnalysisArguments {
-    std::vector<std::string> files;
+    std::string analysis;           // an analysis file whose values the other options override
+    std::vector<std::string> files; // replace the analysis file's reports when given
     bool plain = false;
     std::string from;
     std::string to;
@@ -35,9 +37,10 @@ struct AnalysisArguments {
 
 struct AnalysisRequest {
     std::vector<AnalysisInput> inputs;
-    std::vector<std::string> files; // as given
+    std::vector<std::string> files; // as given, or as the analysis file names them
     AnalysisSettings settings;
-    std::optional<AssessmentSettings> assessment; // with --standard
+    std::optional<AssessmentSettings> assessment;     // with --standard
+    double minimumCoverage = kDefaultMinimumCoverage; // of the analysis file
 };
 
 struct AnalysisRequestRead {
@@ -45,7 +48,10 @@ struct AnalysisRequestRead {
     std::string error; // "--from: ..." when request is empty
 };
 
-// Reads the arguments, and the marks files they name.
+// Reads the arguments, and the analysis and marks files they name. With an analysis file every
+// value comes from it but those the arguments give: the files given replace its reports, the
+// marks given are added to its marks, and any other option given replaces its value. At least one
+// report is needed.
 AnalysisRequestRead ReadAnalysisArguments(const AnalysisArguments& arguments);
 
 // How an option is given on a command line, for the programs that wire them.

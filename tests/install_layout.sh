@@ -22,8 +22,11 @@ if [ -e "$build/app/vrdview" ]; then
   expect share/applications/vrdview.desktop
   expect share/icons/hicolor/scalable/apps/vrdview.svg
   expect share/mime/packages/vrdview.xml
+  expect share/icons/hicolor/scalable/mimetypes/application-x-vrd-analysis.svg
   grep -q 'glob pattern="\*.vrd"' "$root/share/mime/packages/vrdview.xml"
-  grep -q '^MimeType=application/x-vrd-report;' "$root/share/applications/vrdview.desktop"
+  grep -q 'glob pattern="\*.vrda"' "$root/share/mime/packages/vrdview.xml"
+  grep -q '^MimeType=application/x-vrd-report;application/x-vrd-analysis;' \
+    "$root/share/applications/vrdview.desktop"
   if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$root/share/applications/vrdview.desktop"
   fi

@@ -16,7 +16,8 @@ CLI::App* AddAssessCommand(CLI::App& app, AssessArguments& arguments) {
         "assess", "Assess a noise from the minutes marked source (heard) and residual (not "
                   "heard): the French emergence by day and night (fr-neighbourhood, fr-icpe) or "
                   "the background sound level of BS 4142 (bs4142).");
-    assess->add_option("FILE", arguments.files, "the reports to analyse")->required();
+    assess->add_option("FILE", arguments.files,
+                       "the reports to analyse (given with --analysis: instead of its own)");
     AddAnalysisOptions(*assess, arguments, kMinuteOptions | kAssessmentOptions);
     assess->add_flag("--json", arguments.json, "print the whole result as one JSON object");
     return assess;

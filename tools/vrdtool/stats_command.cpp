@@ -17,7 +17,8 @@ CLI::App* AddStatsCommand(CLI::App& app, StatsArguments& arguments) {
         "stats", "Analyse the 1-minute levels of one or more reports of a site, merged by time: "
                  "Leq, Lmax, Lmin, L1..L99, Lday, Levening, Lnight, Lden, days, hours and "
                  "minutes above a threshold.");
-    stats->add_option("FILE", arguments.files, "the reports to analyse")->required();
+    stats->add_option("FILE", arguments.files,
+                      "the reports to analyse (given with --analysis: instead of its own)");
     AddAnalysisOptions(*stats, arguments, kMinuteOptions | kLevelOptions);
     stats->add_flag("--json", arguments.json, "print the whole result as one JSON object");
     stats->add_option("--csv", arguments.csv,

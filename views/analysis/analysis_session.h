@@ -5,6 +5,7 @@
 // statistics and the chart follow at once; the tests drive it directly.
 
 #include "analysis/analyse.h"
+#include "analysis/assess.h"
 #include "analysis/range_statistics.h"
 #include "analysis/report_for_analysis.h"
 
@@ -52,6 +53,15 @@ class AnalysisSession final : public QObject {
     // The exclusions as sorted, disjoint intervals.
     const std::vector<vrd::Interval>& ExcludedIntervals() const { return excluded_; }
 
+    // Every setting at once, as an analysis file gives them (the reports stay): the analysed
+    // period, the marks of every kind, the threshold, the periods with their preset, the WHO
+    // source, the standard and the minimum coverage; periods that CheckPeriods refuses are left
+    // as they were. Every view shows the analysis afresh.
+    void SetAnalysis(const vrd::AnalysisSettings& settings,
+                     std::optional<vrd::AssessmentSettings> assessment, double minimumCoverage);
+    // The standard the source and residual marks are assessed by, when one was given.
+    const std::optional<vrd::AssessmentSettings>& Assessment() const { return assessment_; }
+
     // The period whose figures the statistics show; an empty one is refused (false).
     bool Select(vrd::Interval selection);
     const vrd::Interval& Selection() const { return selection_; }
@@ -85,6 +95,7 @@ class AnalysisSession final : public QObject {
     std::unique_ptr<vrd::RangeStatistics> statistics_;
     vrd::AnalysisSettings settings_;
     double minimumCoverage_ = kDefaultMinimumCoverage;
+    std::optional<vrd::AssessmentSettings> assessment_;
     std::vector<vrd::Interval> excluded_;
     vrd::AnalysisResult result_;
     vrd::Interval selection_;

@@ -33,6 +33,7 @@ constexpr int kRowsMeasured = 100;
 frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmAnalysis"));
     setWindowTitle(QStringLiteral("Analysis"));
+    FollowAnalysisFile();
     statistics_ = new StatisticsModel(session_, this);
     days_ = new DaysTableModel(session_, this);
     hours_ = new HoursTableModel(session_, this);
@@ -161,6 +162,7 @@ QWidget* frmAnalysis::BuildFiles() {
     buttons->addStretch(1);
     layout->addWidget(filesView_, 1);
     layout->addLayout(buttons);
+    layout->addWidget(BuildAnalysisFileRow(page));
     return page;
 }
 

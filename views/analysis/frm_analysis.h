@@ -12,6 +12,7 @@
 #include <optional>
 
 class AnalysisChart;
+class AnalysisFileState;
 class CarpetView;
 struct AnalysisCommandRow;
 struct AnalysisSidePanel;
@@ -58,6 +59,13 @@ class frmAnalysis final : public QWidget {
     bool SaveTables();
     bool SaveExclusions();
     bool LoadExclusions();
+    // The analysis file (.vrda, analysis_document_commands.cpp): OpenAnalysisFile first asks
+    // what to do with unsaved changes; WriteAnalysis is the writer behind "Save analysis...".
+    bool OpenAnalysis();
+    bool SaveAnalysis();
+    bool OpenAnalysisFile(const QString& path);
+    bool WriteAnalysis(const QString& path, QString& reason);
+    AnalysisFileState& AnalysisFile() const { return *analysisFile_; }
     // Marks the selection as excluded with the reason typed beside it.
     void ExcludeSelection();
     // Selects the period typed in the from and to boxes; false (and a warning) when unreadable.
@@ -96,10 +104,14 @@ class frmAnalysis final : public QWidget {
     void ShowFailure(const QString& path, const QString& reason);
     void ShowNotWritten(const QString& path, const QString& reason);
     QString SuggestedName(const QString& suffix) const;
+    void FollowAnalysisFile();
+    QWidget* BuildAnalysisFileRow(QWidget* parent);
+    bool SaveAnalysisAs(const QString& path);
 
     AnalysisSession session_;
     PathChooser choosePath_;
     Confirmer confirm_;
+    AnalysisFileState* analysisFile_ = nullptr;
 
     AnalysisChart* chart_ = nullptr;
     CarpetView* carpet_ = nullptr;

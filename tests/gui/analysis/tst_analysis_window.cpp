@@ -11,6 +11,7 @@
 #include "tests/gui/analysis/analysis_test_data.h"
 #include "tests/gui/gui_test_support.h"
 #include "views/analysis/analysis_chart.h"
+#include "views/analysis/analysis_file_state.h"
 #include "views/analysis/analysis_table_models.h"
 #include "views/analysis/analysis_text.h"
 #include "views/analysis/frm_analysis.h"
@@ -505,8 +506,15 @@ void TestAnalysisWindow::theAnalysisCommandOpensOneWindowThatFollowsOpens() {
     // The same report again keeps what the user marked.
     QCOMPARE(analysis->Session().Exclusions().size(), std::size_t{1});
 
+    // A new open asks about the exclusion made, then replaces it.
+    int asked = 0;
+    analysis->AnalysisFile().SetQuestion([&asked](QWidget*, const QString&) {
+        ++asked;
+        return AnalysisFileState::Answer::Discard;
+    });
     main.OpenFile(second);
     QVERIFY(ended.wait(10000));
+    QCOMPARE(asked, 1);
     QCOMPARE(main.AnalysisWindow(), analysis);
     QCOMPARE(analysis->Session().Result().minutes.measured, std::int64_t{299});
     QCOMPARE(analysis->Session().Reports().size(), std::size_t{1});

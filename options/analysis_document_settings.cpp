@@ -1,0 +1,40 @@
+#include "analysis/minute_marks.h"
+#include "analysis/period_presets.h"
+#include "options/analysis_file.h"
+
+namespace vrd {
+
+AnalysisSettings DocumentSettings(const AnalysisDocument& document) {
+    AnalysisSettings settings;
+    settings.from = document.from;
+    settings.to = document.to;
+    AddMarks(settings, document.marks);
+    settings.threshold = document.threshold;
+    settings.periods = document.periods;
+    settings.preset = document.preset;
+    settings.who = document.who;
+    return settings;
+}
+
+void PutSettings(AnalysisDocument& document, const AnalysisSettings& settings) {
+    document.from = settings.from;
+    document.to = settings.to;
+    document.marks.clear();
+    for (const Exclusion& exclusion : settings.exclusions)
+        document.marks.push_back({MarkKind::Exclude, exclusion.interval, exclusion.reason});
+    document.marks.insert(document.marks.end(), settings.marks.begin(), settings.marks.end());
+    document.threshold = settings.threshold;
+    document.periods = settings.periods;
+    // Periods changed by hand since a preset was chosen are no longer the preset's.
+    const std::optional<PeriodPreset> preset = PresetNamed(settings.preset);
+    const Periods* own = preset ? &preset->periods : nullptr;
+    const bool same = own != nullptr && own->day == settings.periods.day &&
+                      own->evening == settings.periods.evening &&
+                      own->night == settings.periods.night &&
+                      own->eveningPenalty == settings.periods.eveningPenalty &&
+                      own->nightPenalty == settings.periods.nightPenalty;
+    document.preset = same ? settings.preset : "";
+    document.who = settings.who;
+}
+
+} // namespace vrd

@@ -1,0 +1,128 @@
+#include "views/analysis/frm_analysis.h"
+
+#include "export/safe_write.h"
+#include "report/read_file.h"
+#include "views/analysis/analysis_document.h"
+#include "views/analysis/analysis_file_state.h"
+#include "views/analysis/analysis_widgets.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+// The analysis window's commands on the analysis file (.vrda): "Open analysis..." and "Save
+// analysis...", and the question before unsaved changes are closed or replaced.
+
+namespace {
+
+const QString kAnalysisFilter = QStringLiteral("Analysis (*.vrda);;All files (*)");
+
+} // namespace
+
+void frmAnalysis::FollowAnalysisFile() {
+    analysisFile_ = new AnalysisFileState(*this, session_, [this] {
+        return analysisFile_->Path().isEmpty() ? SaveAnalysis()
+                                               : SaveAnalysisAs(analysisFile_->Path());
+    });
+}
+
+// "Open analysis...", "Save analysis..." and the choice of absolute paths, below the reports of the
+// analysis in the Files tab.
+QWidget* frmAnalysis::BuildAnalysisFileRow(QWidget* parent) {
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* open = NamedButton(row, "OpenAnalysis", QStringLiteral("Open analysis..."));
+    auto* save = NamedButton(row, "SaveAnalysis", QStringLiteral("Save analysis..."));
+    auto* absolute = new QCheckBox(QStringLiteral("Save the report paths as absolute paths"), row);
+    absolute->setObjectName(QStringLiteral("AbsolutePaths"));
+    absolute->setToolTip(QStringLiteral("Without it the analysis file names its reports from its "
+                                        "own folder, so that both can be moved together"));
+    layout->addWidget(open);
+    layout->addWidget(save);
+    layout->addWidget(absolute);
+    layout->addStretch(1);
+    connect(open, &QPushButton::clicked, this, &frmAnalysis::OpenAnalysis);
+    connect(save, &QPushButton::clicked, this, &frmAnalysis::SaveAnalysis);
+    connect(absolute, &QCheckBox::toggled, analysisFile_, &AnalysisFileState::SetAbsolutePaths);
+    connect(analysisFile_, &AnalysisFileState::stateChanged, absolute, [this, absolute] {
+        const QSignalBlocker blocker(absolute);
+        absolute->setChecked(analysisFile_->AbsolutePaths());
+    });
+    return row;
+}
+
+bool frmAnalysis::OpenAnalysis() {
+    const std::optional<QString> path =
+        ChoosePath({QStringLiteral("Open analysis"), kAnalysisFilter, QString(), false});
+    if (!path || path->isEmpty())
+        return false;
+    return OpenAnalysisFile(*path);
+}
+
+// The file is read before anything is asked: one that cannot be used leaves the analysis shown
+// as it is, changes and all.
+bool frmAnalysis::OpenAnalysisFile(const QString& path) {
+    const std::string local = LocalPath(path);
+    const vrd::FileRead file = vrd::ReadWholeFile(local);
+    if (file.failure) {
+        ShowFailure(path, QString::fromStdString(file.failure->reason));
+        return false;
+    }
+    vrd::AnalysisFileRead read = vrd::ParseAnalysisFile(file.bytes, local);
+    if (!read.document) {
+        ShowFailure(path, QString::fromStdString(read.error));
+        return false;
+    }
+    if (!analysisFile_->MaySetAside())
+        return false;
+    OpenDocumentInSession(session_, *read.document);
+    analysisFile_->Opened(path, std::move(*read.document));
+    QStringList failed;
+    for (const vrd::ReportForAnalysis& report : session_.Reports())
+        if (report.failure)
+            failed << QString::fromLocal8Bit(report.path.data(),
+                                             static_cast<qsizetype>(report.path.size()));
+    if (!failed.isEmpty())
+        ShowWarning(QStringLiteral("\"") + path +
+                    QStringLiteral("\": these reports could not be "
+                                   "opened; the Files tab says "
+                                   "why:\n") +
+                    failed.join(QLatin1Char('\n')));
+    return true;
+}
+
+bool frmAnalysis::SaveAnalysis() {
+    const QString current = analysisFile_->Path();
+    const std::optional<QString> path =
+        ChoosePath({QStringLiteral("Save analysis"), kAnalysisFilter,
+                    current.isEmpty() ? SuggestedName(QStringLiteral(".vrda")) : current, true});
+    if (!path || path->isEmpty())
+        return false;
+    // A name typed without a suffix gets the analysis file's.
+    return SaveAnalysisAs(QFileInfo(*path).suffix().isEmpty() ? *path + QStringLiteral(".vrda")
+                                                              : *path);
+}
+
+bool frmAnalysis::SaveAnalysisAs(const QString& path) {
+    QString reason;
+    if (WriteAnalysis(path, reason))
+        return true;
+    ShowNotWritten(path, reason);
+    return false;
+}
+
+bool frmAnalysis::WriteAnalysis(const QString& path, QString& reason) {
+    const std::string local = LocalPath(path);
+    const vrd::AnalysisFileBytes bytes = vrd::FormatAnalysisFile(analysisFile_->Document(), local);
+    std::optional<std::string> failure = bytes.error;
+    if (!failure)
+        failure = vrd::WriteFileSafely(local, bytes.bytes);
+    if (failure) {
+        reason = QString::fromStdString(*failure);
+        return false;
+    }
+    analysisFile_->Saved(path);
+    return true;
+}

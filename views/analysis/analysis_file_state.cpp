@@ -1,0 +1,119 @@
+#include "views/analysis/analysis_file_state.h"
+
+#include "views/analysis/analysis_document.h"
+#include "views/analysis/analysis_session.h"
+#include "views/analysis/analysis_widgets.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Analysis");
+
+AnalysisFileState::Answer AskAboutChanges(QWidget* window, const QString& name) {
+    QMessageBox box(QMessageBox::Warning, window->windowTitle(),
+                    QStringLiteral("The analysis \"") + name +
+                        QStringLiteral("\" has changes that are not saved."),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window);
+    box.setObjectName(QStringLiteral("UnsavedAnalysis"));
+    box.setInformativeText(QStringLiteral("Save them first?"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return AnalysisFileState::Answer::Save;
+    case QMessageBox::Discard:
+        return AnalysisFileState::Answer::Discard;
+    default:
+        return AnalysisFileState::Answer::Cancel;
+    }
+}
+
+} // namespace
+
+AnalysisFileState::AnalysisFileState(QWidget& window, const AnalysisSession& session,
+                                     std::function<bool()> save)
+    : QObject(&window), window_(window), session_(session), save_(std::move(save)),
+      question_(AskAboutChanges) {
+    for (const auto signal : {&AnalysisSession::seriesChanged, &AnalysisSession::resultChanged,
+                              &AnalysisSession::exclusionsChanged})
+        connect(&session_, signal, this, &AnalysisFileState::Follow);
+    window_.installEventFilter(this);
+    MarkUnchanged();
+}
+
+vrd::AnalysisDocument AnalysisFileState::Document() const {
+    return SessionDocument(session_, base_);
+}
+
+void AnalysisFileState::SetAbsolutePaths(bool absolute) {
+    base_.absolutePaths = absolute;
+    Follow();
+}
+
+void AnalysisFileState::Opened(const QString& path, vrd::AnalysisDocument document) {
+    path_ = path;
+    base_ = std::move(document);
+    MarkUnchanged();
+}
+
+void AnalysisFileState::Saved(const QString& path) {
+    path_ = path;
+    MarkUnchanged();
+}
+
+void AnalysisFileState::StartAfresh() {
+    path_.clear();
+    base_ = vrd::AnalysisDocument{};
+    MarkUnchanged();
+}
+
+bool AnalysisFileState::MaySetAside() {
+    if (!modified_)
+        return true;
+    const QString name = path_.isEmpty() ? kTitle : QFileInfo(path_).fileName();
+    switch (question_(&window_, name)) {
+    case Answer::Save:
+        return save_();
+    case Answer::Discard:
+        return true;
+    case Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool AnalysisFileState::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::Close && !MaySetAside()) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+std::string AnalysisFileState::Bytes() const {
+    const vrd::AnalysisFileBytes bytes = vrd::FormatAnalysisFile(Document(), LocalPath(path_));
+    return bytes.error ? *bytes.error : bytes.bytes;
+}
+
+void AnalysisFileState::MarkUnchanged() {
+    unchanged_ = Bytes();
+    modified_ = true; // so that Follow titles the window whatever it was
+    Follow();
+}
+
+void AnalysisFileState::Follow() {
+    const bool modified = Bytes() != unchanged_;
+    QString title = kTitle;
+    if (!path_.isEmpty())
+        title += QStringLiteral(" - ") + QFileInfo(path_).fileName();
+    if (modified)
+        title += QLatin1Char('*');
+    window_.setWindowTitle(title);
+    if (modified == modified_)
+        return;
+    modified_ = modified;
+    emit stateChanged();
+}
