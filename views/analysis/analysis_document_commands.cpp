@@ -12,7 +12,7 @@
 #include <QPushButton>
 
 // The analysis window's commands on the analysis file (.vrda): "Open analysis..." and "Save
-// analysis...", and the question before unsaved changes are closed or replaced.
+// analysis...", and the save that the question about unsaved changes calls.
 
 namespace {
 
