@@ -11,6 +11,7 @@
 #include "views/analysis/analysis_table_models.h"
 #include "views/analysis/analysis_text.h"
 #include "views/analysis/analysis_widgets.h"
+#include "views/analysis/workbook_labels.h"
 #include "views/common/warning_box.h"
 
 #include <QFileInfo>
@@ -77,7 +78,7 @@ bool frmAnalysis::AddFile() {
 }
 
 bool frmAnalysis::WritePdf(const QString& path, QString& reason) {
-    return WriteAnalysisPdf(path, session_, *chart_, reason);
+    return WriteAnalysisPdf(path, session_, *chart_, ReportLanguage(), reason);
 }
 
 bool frmAnalysis::SaveReportAsPdf() {
@@ -102,8 +103,9 @@ bool frmAnalysis::Print() {
     printer.setPageSize(QPageSize(QPageSize::A4));
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("PrintPreview"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* target) { PaintAnalysisReport(*target, session_, *chart_); });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
+        PaintAnalysisReport(*target, session_, *chart_, ReportLanguage());
+    });
     return preview.exec() == QDialog::Accepted;
 }
 
@@ -124,7 +126,8 @@ bool frmAnalysis::WriteTables(const QString& path, QString& reason) {
             reason = QString::fromStdString(*failure);
         return !failure;
     }
-    failure = vrd::WriteAnalysisWorkbook(target, session_.Result());
+    failure =
+        vrd::WriteAnalysisWorkbook(target, session_.Result(), WorkbookLabelsIn(ReportLanguage()));
     if (failure)
         reason = QString::fromStdString(*failure);
     return !failure;

@@ -65,7 +65,7 @@ void CarpetView::paintEvent(QPaintEvent*) {
                                         "at most ten years."));
         return;
     }
-    PaintCarpet(painter, Area(), picture_);
+    PaintCarpet(painter, Area(), picture_, WindowLanguage());
 }
 
 void CarpetView::mousePressEvent(QMouseEvent* event) {

@@ -66,7 +66,8 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     carpet_ = new CarpetView(session_, tabs);
     tabs->addTab(carpet_, QStringLiteral("Carpet"));
     tabs->addTab(new DailyProfileView(session_, tabs), QStringLiteral("Daily profile"));
-    tabs->addTab(new AnalysisSettingsTab(session_), QStringLiteral("Settings"));
+    auto* settings = new AnalysisSettingsTab(session_);
+    tabs->addTab(settings, QStringLiteral("Settings"));
     tabs->addTab(BuildFiles(), QStringLiteral("Files"));
 
     auto* left = new QSplitter(Qt::Vertical);
@@ -94,6 +95,9 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     });
     connect(&session_, &AnalysisSession::selectionChanged, this, &frmAnalysis::FollowSelection);
     AddWholePeriodKeys(this, chart_->View());
+    connect(settings, &AnalysisSettingsTab::windowLanguageChosen, this, &SetWindowLanguage);
+    connect(settings, &AnalysisSettingsTab::reportLanguageChosen, this,
+            &frmAnalysis::SetReportLanguage);
     connect(daysView_, &QTableView::clicked, this, &frmAnalysis::SelectRow);
     connect(hoursView_, &QTableView::clicked, this, &frmAnalysis::SelectRow);
     FollowSelection();

@@ -5,6 +5,7 @@
 // "Save report as PDF", "Print..." and "Save tables as spreadsheet".
 
 #include "views/analysis/analysis_session.h"
+#include "views/common/language.h"
 
 #include <QWidget>
 
@@ -47,6 +48,11 @@ class frmAnalysis final : public QWidget {
     AnalysisSession& Session() { return session_; }
     void SetPathChooser(PathChooser chooser) { choosePath_ = std::move(chooser); }
     void SetConfirmer(Confirmer confirmer) { confirm_ = std::move(confirmer); }
+
+    // The language of the report and of the workbook's labels: the window's unless one is set
+    // (nullopt: the window's again).
+    void SetReportLanguage(std::optional<Language> language) { reportLanguage_ = language; }
+    Language ReportLanguage() const { return reportLanguage_.value_or(WindowLanguage()); }
 
     // The commands; each asks for its file, shows any failure with the file and the reason, and
     // returns true when done. A report to save or print while a file listed could not be read
@@ -112,6 +118,7 @@ class frmAnalysis final : public QWidget {
     PathChooser choosePath_;
     Confirmer confirm_;
     AnalysisFileState* analysisFile_ = nullptr;
+    std::optional<Language> reportLanguage_;
 
     AnalysisChart* chart_ = nullptr;
     CarpetView* carpet_ = nullptr;
