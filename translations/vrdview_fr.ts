@@ -45,11 +45,57 @@
     </message>
     <message>
         <source>Point at the chart to read a minute. Drag to select a period; Ctrl+drag zooms into a box; Home or Esc shows the whole period.</source>
-        <translation>Pointer le graphique pour lire une minute. Glisser pour sélectionner une période&#xa0;; Ctrl+glisser pour zoomer sur un cadre&#xa0;; Début ou Échap pour revenir à toute la période.</translation>
+        <translation>Pointer pour lire une minute&#xa0;; glisser pour sélectionner une période&#xa0;; Ctrl+glisser pour zoomer sur un cadre&#xa0;; Début ou Échap&#xa0;: toute la période.</translation>
     </message>
     <message>
         <source>Reset zoom</source>
         <translation>Réinitialiser le zoom</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisCommandRow</name>
+    <message>
+        <source>Save report as PDF</source>
+        <translation>Enregistrer le rapport en PDF</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>Save tables as spreadsheet</source>
+        <translation>Exporter les tableaux</translation>
+    </message>
+    <message>
+        <source>Sliding Leq</source>
+        <translation>Leq glissant</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>Seuil</translation>
+    </message>
+    <message>
+        <source>Day/evening/night</source>
+        <translation>Jour/soirée/nuit</translation>
+    </message>
+    <message>
+        <source>Exclusions</source>
+        <translation>Périodes exclues</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisFileState</name>
+    <message>
+        <source>Analysis</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>The analysis &quot;%1&quot; has changes that are not saved.</source>
+        <translation>L’analyse «&#xa0;%1&#xa0;» comporte des modifications non enregistrées.</translation>
+    </message>
+    <message>
+        <source>Save them first?</source>
+        <translation>Les enregistrer d’abord&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -313,6 +359,57 @@
     </message>
 </context>
 <context>
+    <name>AnalysisSidePanel</name>
+    <message>
+        <source>Selection</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>yyyy-mm-dd hh:mm</source>
+        <translation>jj/mm/aaaa hh:mm</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Sélectionner</translation>
+    </message>
+    <message>
+        <source>Whole period</source>
+        <translation>Toute la période</translation>
+    </message>
+    <message>
+        <source>Exclusions</source>
+        <translation>Périodes exclues</translation>
+    </message>
+    <message>
+        <source>reason, e.g. rain</source>
+        <translation>motif, p. ex. pluie</translation>
+    </message>
+    <message>
+        <source>Exclude selection</source>
+        <translation>Exclure la sélection</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Enregistrer…</translation>
+    </message>
+    <message>
+        <source>Load...</source>
+        <translation>Charger…</translation>
+    </message>
+</context>
+<context>
     <name>AnalysisWorkbook</name>
     <message>
         <source>Days</source>
@@ -348,6 +445,21 @@
     </message>
 </context>
 <context>
+    <name>CarpetView</name>
+    <message>
+        <source>The analysed period is too long for a carpet: select at most ten years.</source>
+        <translation>La période analysée est trop longue pour un tapis&#xa0;: sélectionner au plus dix ans.</translation>
+    </message>
+    <message>
+        <source>no level</source>
+        <translation>pas de niveau</translation>
+    </message>
+    <message>
+        <source>excluded</source>
+        <translation>exclue</translation>
+    </message>
+</context>
+<context>
     <name>DailyProfile</name>
     <message>
         <source>band: lowest to highest hourly Leq of the dates</source>
@@ -367,6 +479,40 @@
     </message>
 </context>
 <context>
+    <name>DaysTableModel</name>
+    <message>
+        <source>Rests on too little data: the coverage is below the minimum</source>
+        <translation>Repose sur trop peu de données&#xa0;: le taux de couverture est inférieur au minimum</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Day coverage</source>
+        <translation>Couverture jour</translation>
+    </message>
+    <message>
+        <source>Evening coverage</source>
+        <translation>Couverture soirée</translation>
+    </message>
+    <message>
+        <source>Night coverage</source>
+        <translation>Couverture nuit</translation>
+    </message>
+</context>
+<context>
+    <name>HoursTableModel</name>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+</context>
+<context>
     <name>ReportCommand</name>
     <message>
         <source>--lang: &quot;%1&quot; is not a language of the report: fr or en</source>
@@ -379,6 +525,205 @@
     <message>
         <source>not written: no file gave a readable minute</source>
         <translation>non écrit&#xa0;: aucun fichier n’a donné de minute lisible</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFileListModel</name>
+    <message>
+        <source>read</source>
+        <translation>lecture</translation>
+    </message>
+    <message>
+        <source>decode</source>
+        <translation>décodage</translation>
+    </message>
+    <message>
+        <source>parse</source>
+        <translation>interprétation</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annulé</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsModel</name>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Taux de couverture</translation>
+    </message>
+    <message>
+        <source>Minutes measured</source>
+        <translation>Minutes mesurées</translation>
+    </message>
+    <message>
+        <source>Minutes excluded</source>
+        <translation>Minutes exclues</translation>
+    </message>
+    <message>
+        <source>Minutes above threshold</source>
+        <translation>Minutes au-dessus du seuil</translation>
+    </message>
+    <message>
+        <source>Events above threshold</source>
+        <translation>Dépassements du seuil</translation>
+    </message>
+    <message>
+        <source>Longest event (min)</source>
+        <translation>Plus long dépassement (min)</translation>
+    </message>
+</context>
+<context>
+    <name>frmAnalysis</name>
+    <message>
+        <source>Analysis (*.vrda);;All files (*)</source>
+        <translation>Analyse (*.vrda);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Open analysis...</source>
+        <translation>Ouvrir une analyse…</translation>
+    </message>
+    <message>
+        <source>Save analysis...</source>
+        <translation>Enregistrer l’analyse…</translation>
+    </message>
+    <message>
+        <source>Save the report paths as absolute paths</source>
+        <translation>Enregistrer les chemins absolus des relevés</translation>
+    </message>
+    <message>
+        <source>Without it the analysis file names its reports from its own folder, so that both can be moved together</source>
+        <translation>Sinon, le fichier d’analyse désigne ses relevés à partir de son propre dossier, pour pouvoir les déplacer ensemble</translation>
+    </message>
+    <message>
+        <source>Open analysis</source>
+        <translation>Ouvrir une analyse</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: these reports could not be opened; the Files tab says why:
+%2</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: ces relevés n’ont pas pu être ouverts&#xa0;; l’onglet Fichiers en donne la raison&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>Save analysis</source>
+        <translation>Enregistrer l’analyse</translation>
+    </message>
+    <message>
+        <source>These files could not be read and are left out of the report:
+
+%1
+
+Go on without them, or cancel and remove them on the Files tab?</source>
+        <translation>Ces fichiers n’ont pas pu être lus et sont laissés hors du rapport&#xa0;:
+
+%1
+
+Continuer sans eux, ou annuler pour les retirer dans l’onglet Fichiers&#xa0;?</translation>
+    </message>
+    <message>
+        <source>analysis</source>
+        <translation>analyse</translation>
+    </message>
+    <message>
+        <source>Add file</source>
+        <translation>Ajouter un fichier</translation>
+    </message>
+    <message>
+        <source>Reports (*.vrd *.txt);;All files (*)</source>
+        <translation>Relevés (*.vrd *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Save without them</source>
+        <translation>Enregistrer sans eux</translation>
+    </message>
+    <message>
+        <source>Save report as PDF</source>
+        <translation>Enregistrer le rapport en PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print without them</source>
+        <translation>Imprimer sans eux</translation>
+    </message>
+    <message>
+        <source>Save tables as spreadsheet</source>
+        <translation>Exporter les tableaux vers un tableur</translation>
+    </message>
+    <message>
+        <source>Excel workbook (*.xlsx);;Comma-separated values (*.csv)</source>
+        <translation>Classeur Excel (*.xlsx);;Valeurs séparées par des virgules (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save exclusions</source>
+        <translation>Enregistrer les périodes exclues</translation>
+    </message>
+    <message>
+        <source>Exclusions (*.txt);;All files (*)</source>
+        <translation>Périodes exclues (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>exclusions</source>
+        <translation>périodes exclues</translation>
+    </message>
+    <message>
+        <source>Load exclusions</source>
+        <translation>Charger des périodes exclues</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2.</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2. Nothing was changed on disk.</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être écrit&#xa0;: %2. Rien n’a été modifié sur le disque.</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Heures</translation>
+    </message>
+    <message>
+        <source>Carpet</source>
+        <translation>Tapis</translation>
+    </message>
+    <message>
+        <source>Daily profile</source>
+        <translation>Profil journalier</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>Add file...</source>
+        <translation>Ajouter un fichier…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>The selection needs a from and a to time written yyyy-mm-dd hh:mm, the from before the to.</source>
+        <translation>La sélection demande un début et une fin écrits jj/mm/aaaa hh:mm (ou aaaa-mm-jj hh:mm), le début avant la fin.</translation>
     </message>
 </context>
 </TS>

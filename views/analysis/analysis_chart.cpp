@@ -93,6 +93,8 @@ AnalysisChart::AnalysisChart(const AnalysisSession& session, QWidget* parent)
     readout_ = new QLabel(this);
     readout_->setObjectName(QStringLiteral("AnalysisReadout"));
     readout_->setTextFormat(Qt::PlainText);
+    // The hint is long in some languages: it gives way rather than widen the window.
+    readout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* below = new QHBoxLayout;
     below->addWidget(readout_, 1);
     below->addWidget(resetZoom_);
@@ -142,7 +144,8 @@ void AnalysisChart::SetTextLanguage(Language language) {
         for (QLineSeries* series : pool->series)
             series->setName(pool->name);
     overlay_->SetLegendLanguage(language);
-    SetTimeLabels(view_->ShownX());
+    // A renamed series may get a new legend entry: the drawing hides all but a line's first.
+    Redraw();
 }
 
 void AnalysisChart::SetWindowTexts() {

@@ -24,6 +24,8 @@ constexpr Language kChoices[] = {Language::English, Language::French};
 AnalysisSettingsTab::AnalysisSettingsTab(AnalysisSession& session, QWidget* parent)
     : QWidget(parent), session_(session) {
     auto* form = new QFormLayout(this);
+    // Boxes as wide as what they hold, in either language.
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     const auto label = [&](const char* source) {
         auto* made = new QLabel(this);
         labels_.append({made, source});

@@ -12,14 +12,14 @@
 #include <optional>
 
 // "2011-05-12 14:03"; "12/05/2011 14:03" in French.
-QString MinuteText(vrd::Minute minute, Language language = Language::English);
+QString MinuteText(vrd::Minute minute, Language language);
 // "2011-05-12"; "12/05/2011" in French.
-QString DayText(vrd::Day day, Language language = Language::English);
+QString DayText(vrd::Day day, Language language);
 // "63.4"; "63,4" in French; empty for a missing level.
-QString LevelText(std::optional<double> level, Language language = Language::English);
+QString LevelText(std::optional<double> level, Language language);
 QString LevelText(std::optional<int> level);
 // "87 %"; empty for a missing share.
-QString PercentText(std::optional<double> share, Language language = Language::English);
+QString PercentText(std::optional<double> share, Language language);
 // What stands between a number and its unit: a space, a no-break one in French.
 QString UnitSpace(Language language);
 // A minute typed as "yyyy-mm-dd hh:mm" (or with a "T") or as "dd/mm/yyyy hh:mm"; nullopt for

@@ -4,7 +4,9 @@
 // the tables of days and hours, the reports analysed, and the commands that hand the analysis in:
 // "Save report as PDF", "Print..." and "Save tables as spreadsheet".
 
+#include "views/analysis/analysis_command_row.h"
 #include "views/analysis/analysis_session.h"
+#include "views/analysis/analysis_side_panel.h"
 #include "views/common/language.h"
 
 #include <QWidget>
@@ -15,13 +17,13 @@
 class AnalysisChart;
 class AnalysisFileState;
 class CarpetView;
-struct AnalysisCommandRow;
-struct AnalysisSidePanel;
 class DaysTableModel;
 class ExclusionListModel;
 class HoursTableModel;
+class QAbstractButton;
 class QLineEdit;
 class QListView;
+class QTabWidget;
 class QTableView;
 class ReportFileListModel;
 class StatisticsModel;
@@ -98,9 +100,15 @@ class frmAnalysis final : public QWidget {
 
     QSize sizeHint() const override;
 
+  protected:
+    // A new language of the window: every text again in it.
+    void changeEvent(QEvent* event) override;
+
   private:
-    QWidget* ConnectCommands(const AnalysisCommandRow& commands);
-    QWidget* ConnectSidePanel(const AnalysisSidePanel& panel);
+    void SetTexts();
+    void SetAnalysisFileRowTexts();
+    QWidget* ConnectCommands(AnalysisCommandRow commands);
+    QWidget* ConnectSidePanel(AnalysisSidePanel panel);
     QWidget* BuildFiles();
     void FollowSelection();
     void SelectRow(const QModelIndex& index);
@@ -120,6 +128,14 @@ class frmAnalysis final : public QWidget {
     AnalysisFileState* analysisFile_ = nullptr;
     std::optional<Language> reportLanguage_;
 
+    AnalysisCommandRow commands_;
+    AnalysisSidePanel panel_;
+    QTabWidget* tabs_ = nullptr;
+    QAbstractButton* addFile_ = nullptr;
+    QAbstractButton* removeFile_ = nullptr;
+    QAbstractButton* openAnalysis_ = nullptr;
+    QAbstractButton* saveAnalysis_ = nullptr;
+    QAbstractButton* absolutePaths_ = nullptr;
     AnalysisChart* chart_ = nullptr;
     CarpetView* carpet_ = nullptr;
     StatisticsModel* statistics_ = nullptr;
