@@ -4,6 +4,7 @@
 // that language shows them; numbers and dates are written the French way; the settings tab
 // chooses the window's and the report's language.
 
+#include "app/analysis_window.h"
 #include "tests/gui/gui_test_support.h"
 #include "views/analysis/analysis_chart.h"
 #include "views/analysis/analysis_settings_tab.h"
@@ -114,6 +115,7 @@ class TestWindowLanguages final : public QObject {
     void noTextIsLeftInEnglish();
     void numbersDatesAndMessagesAreFrench();
     void theSettingsChooseTheLanguages();
+    void theFileDialogsAskInFrench();
 };
 
 void TestWindowLanguages::noTextIsLeftInEnglish() {
@@ -200,6 +202,26 @@ void TestWindowLanguages::theSettingsChooseTheLanguages() {
     choose(windowBox, 0);
     QCoreApplication::processEvents();
     QCOMPARE(WindowLanguage(), SystemLanguage());
+}
+
+void TestWindowLanguages::theFileDialogsAskInFrench() {
+    ShowIn(Language::French);
+    const std::unique_ptr<frmAnalysis> window = SampleWindow();
+    FakeFileDialogs dialogs;
+    UseFileDialogs(*window, dialogs);
+    QVERIFY(!window->SaveReportAsPdf());
+    QVERIFY(!window->AddFile());
+    QVERIFY(!window->SaveTables());
+    QCOMPARE(dialogs.saveCalls.size(), 2);
+    QCOMPARE(dialogs.saveCalls[0].caption, QStringLiteral("Enregistrer le rapport en PDF"));
+    QCOMPARE(dialogs.saveCalls[0].filter, QStringLiteral("Document PDF (*.pdf)|*.pdf"));
+    QCOMPARE(dialogs.saveCalls[0].preset, QStringLiteral("sample analyse.pdf"));
+    QCOMPARE(dialogs.saveCalls[1].filter,
+             QStringLiteral("Classeur Excel (*.xlsx)|*.xlsx;;Valeurs séparées par des virgules "
+                            "(*.csv)|*.csv"));
+    QCOMPARE(dialogs.openCalls.size(), 1);
+    QCOMPARE(dialogs.openCalls[0].caption, QStringLiteral("Ajouter un fichier"));
+    QVERIFY(dialogs.openCalls[0].filter.startsWith(QStringLiteral("Relevés (*.vrd *.txt)")));
 }
 
 VRD_GUI_TEST_MAIN(TestWindowLanguages)
