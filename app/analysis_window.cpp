@@ -79,9 +79,9 @@ void UseFileDialogs(frmAnalysis& window, FileDialogs& dialogs) {
             filters.append(filter + QLatin1Char('|') + patterns.constLast());
         }
         if (!request.save)
-            return dialogs.ChooseOpenPathAmong(filters);
+            return dialogs.ChooseOpenPathAmong(filters, request.caption);
         const std::optional<FileDialogs::ChosenPath> chosen =
-            dialogs.ChooseSavePathAmong(request.suggestedName, filters);
+            dialogs.ChooseSavePathAmong(request.suggestedName, filters, request.caption);
         if (!chosen)
             return std::optional<QString>();
         return std::optional<QString>(PathWithTypeSuffix(chosen->path, patterns, chosen->filter));

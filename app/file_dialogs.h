@@ -20,16 +20,19 @@ class FileDialogs {
 
     // The same among several file types: filters are "description|pattern" pairs, offered in this
     // order, the first one chosen at the start. A save's path comes with the index of the type the
-    // user chose last. A chooser of one type at a time offers the first.
+    // user chose last. A chooser of one type at a time offers the first. The caption says what
+    // the file is for, in the analysis window's language.
     struct ChosenPath {
         QString path;
         int filter = 0;
     };
-    virtual std::optional<QString> ChooseOpenPathAmong(const QStringList& filters) {
+    virtual std::optional<QString> ChooseOpenPathAmong(const QStringList& filters,
+                                                       const QString& /*caption*/) {
         return ChooseOpenPath(filters.value(0));
     }
     virtual std::optional<ChosenPath> ChooseSavePathAmong(const QString& presetName,
-                                                          const QStringList& filters) {
+                                                          const QStringList& filters,
+                                                          const QString& /*caption*/) {
         const std::optional<QString> path = ChooseSavePath(presetName, filters.value(0));
         if (!path)
             return std::nullopt;

@@ -9,6 +9,7 @@
 #include "app/program_usage.h"
 #include "app/qt_file_dialogs.h"
 #include "app/report_command.h"
+#include "views/common/language.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -25,6 +26,9 @@ int main(int argc, char** argv) {
     if (report)
         PrepareReportCommand();
     QApplication app(argc, argv);
+    // The analysis window and the command's messages follow the system's language; the devices'
+    // windows keep their English, as their texts are not translated.
+    SetWindowLanguage(SystemLanguage());
     if (report)
         return RunReportCommand(QApplication::arguments(), std::cerr);
     QApplication::setApplicationName(QStringLiteral("vrdview"));

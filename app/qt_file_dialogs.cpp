@@ -30,18 +30,19 @@ QStringList QtFilters(const QStringList& filters) {
 } // namespace
 
 std::optional<QString> QtFileDialogs::ChooseOpenPath(const QString& filter) {
-    return ChooseOpenPathAmong({filter});
+    return ChooseOpenPathAmong({filter}, QString());
 }
 
 std::optional<QString> QtFileDialogs::ChooseSavePath(const QString& presetName,
                                                      const QString& filter) {
-    const std::optional<ChosenPath> chosen = ChooseSavePathAmong(presetName, {filter});
+    const std::optional<ChosenPath> chosen = ChooseSavePathAmong(presetName, {filter}, QString());
     return chosen ? std::optional<QString>(chosen->path) : std::nullopt;
 }
 
-std::optional<QString> QtFileDialogs::ChooseOpenPathAmong(const QStringList& filters) {
+std::optional<QString> QtFileDialogs::ChooseOpenPathAmong(const QStringList& filters,
+                                                          const QString& caption) {
     const QString path = QFileDialog::getOpenFileName(
-        parent_, QString(), folder_, QtFilters(filters).join(QStringLiteral(";;")));
+        parent_, caption, folder_, QtFilters(filters).join(QStringLiteral(";;")));
     if (path.isEmpty())
         return std::nullopt;
     folder_ = QFileInfo(path).absolutePath();
@@ -49,12 +50,13 @@ std::optional<QString> QtFileDialogs::ChooseOpenPathAmong(const QStringList& fil
 }
 
 std::optional<FileDialogs::ChosenPath>
-QtFileDialogs::ChooseSavePathAmong(const QString& presetName, const QStringList& filters) {
+QtFileDialogs::ChooseSavePathAmong(const QString& presetName, const QStringList& filters,
+                                   const QString& caption) {
     const QString preset = folder_.isEmpty() ? presetName : QDir(folder_).filePath(presetName);
     const QStringList qtFilters = QtFilters(filters);
     QString selected = qtFilters.value(0);
     const QString path = QFileDialog::getSaveFileName(
-        parent_, QString(), preset, qtFilters.join(QStringLiteral(";;")), &selected);
+        parent_, caption, preset, qtFilters.join(QStringLiteral(";;")), &selected);
     if (path.isEmpty())
         return std::nullopt;
     folder_ = QFileInfo(path).absolutePath();

@@ -14,9 +14,11 @@ class QtFileDialogs final : public FileDialogs {
     std::optional<QString> ChooseOpenPath(const QString& filter) override;
     std::optional<QString> ChooseSavePath(const QString& presetName,
                                           const QString& filter) override;
-    std::optional<QString> ChooseOpenPathAmong(const QStringList& filters) override;
+    std::optional<QString> ChooseOpenPathAmong(const QStringList& filters,
+                                               const QString& caption) override;
     std::optional<ChosenPath> ChooseSavePathAmong(const QString& presetName,
-                                                  const QStringList& filters) override;
+                                                  const QStringList& filters,
+                                                  const QString& caption) override;
 
     // "encrypted Data (*.vrd)|*.vrd" as Qt writes a filter: "encrypted Data (*.vrd)".
     static QString QtFilter(const QString& filter);

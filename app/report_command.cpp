@@ -2,10 +2,12 @@
 
 #include "options/add_options.h"
 #include "views/analysis/frm_analysis.h"
+#include "views/common/language.h"
 
 #include <CLI/CLI.hpp>
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <iostream>
 #include <ostream>
@@ -19,6 +21,7 @@ struct ReportArguments {
     vrd::AnalysisArguments analysis;
     std::string pdfPath;
     std::string xlsxPath;
+    std::string language;
 };
 
 void AddReportOptions(CLI::App& app, ReportArguments& arguments) {
@@ -30,6 +33,10 @@ void AddReportOptions(CLI::App& app, ReportArguments& arguments) {
                    "write the tables of days and hours to OUT (.xlsx, or .csv for two tables of "
                    "comma-separated values)")
         ->type_name("OUT");
+    app.add_option("--lang", arguments.language,
+                   "the language of the report and of the workbook's labels: fr or en (default: "
+                   "the system's)")
+        ->type_name("LANG");
     vrd::AddAnalysisOptions(app, arguments.analysis);
 }
 
@@ -40,9 +47,10 @@ void KeepQtNotesOff(QtMsgType type, const QMessageLogContext&, const QString& me
         std::cerr << "vrdview: " << message.toLocal8Bit().toStdString() << '\n';
 }
 
-// Why a report that opened gave no minute.
-constexpr const char* kNoReadableMinute =
-    "none of its 1-minute records has a readable date, time and level";
+// The command's own messages, in the language of the system.
+std::string Tr(const char* source) {
+    return QCoreApplication::translate("ReportCommand", source).toLocal8Bit().toStdString();
+}
 
 } // namespace
 
@@ -90,6 +98,22 @@ int RunReportCommand(const QStringList& arguments, std::ostream& err) {
         return 2;
     }
     const vrd::AnalysisRequest& request = *read.request;
+    Language language = SystemLanguage();
+    if (!given.language.empty() &&
+        !LanguageFromCode(QString::fromLocal8Bit(given.language.data(),
+                                                 static_cast<qsizetype>(given.language.size())),
+                          language)) {
+        err << "vrdview: "
+            << QCoreApplication::translate("ReportCommand",
+                                           "--lang: \"%1\" is not a language of the report: "
+                                           "fr or en")
+                   .arg(QString::fromLocal8Bit(given.language.data(),
+                                               static_cast<qsizetype>(given.language.size())))
+                   .toLocal8Bit()
+                   .toStdString()
+            << '\n';
+        return 2;
+    }
 
     int status = 0;
     std::vector<vrd::ReportForAnalysis> reports;
@@ -102,16 +126,23 @@ int RunReportCommand(const QStringList& arguments, std::ostream& err) {
     }
 
     frmAnalysis window;
+    window.SetReportLanguage(language);
     AnalysisSession& session = window.Session();
     session.SetReports(std::move(reports));
     if (session.Series().LevelCount() == 0) {
         // A report of no minute would read as the report of a silent site: nothing is written.
         for (const vrd::ReportForAnalysis& report : session.Reports())
             if (!report.failure)
-                err << "vrdview: " << report.path << ": " << kNoReadableMinute << '\n';
+                err << "vrdview: " << report.path << ": "
+                    << Tr(QT_TRANSLATE_NOOP("ReportCommand", "none of its 1-minute records has a "
+                                                             "readable date, time and level"))
+                    << '\n';
         for (const std::string* output : {&given.pdfPath, &given.xlsxPath})
             if (!output->empty())
-                err << "vrdview: " << *output << ": not written: no file gave a readable minute\n";
+                err << "vrdview: " << *output << ": "
+                    << Tr(QT_TRANSLATE_NOOP("ReportCommand",
+                                            "not written: no file gave a readable minute"))
+                    << '\n';
         return 1;
     }
     session.SetAnalysis(request.settings, request.assessment, request.minimumCoverage);

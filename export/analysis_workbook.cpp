@@ -4,6 +4,7 @@
 
 #include <xlsxwriter.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -21,6 +22,15 @@ namespace {
 // that never was, so serials from March 1900 on are days since 1899-12-30).
 const Day kSpreadsheetEpoch = DayFromCivil({1899, 12, 30});
 
+// The characters of a UTF-8 text: its bytes less those that continue a character.
+std::size_t Utf8Length(const std::string& text) {
+    std::size_t length = 0;
+    for (const char byte : text)
+        if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80)
+            ++length;
+    return length;
+}
+
 struct Formats {
     lxw_format* header = nullptr;
     lxw_format* date = nullptr;
@@ -29,11 +39,17 @@ struct Formats {
     lxw_format* percent = nullptr;
 };
 
+// The header row, each column as wide as its width or its name, whichever is wider.
+template <std::size_t N>
 void WriteHeader(lxw_worksheet* sheet, const Formats& formats,
-                 std::initializer_list<const char*> names) {
-    lxw_col_t column = 0;
-    for (const char* name : names)
-        worksheet_write_string(sheet, 0, column++, name, formats.header);
+                 const std::array<std::string, N>& names, const std::array<double, N>& widths) {
+    for (std::size_t i = 0; i < N; ++i) {
+        const auto column = static_cast<lxw_col_t>(i);
+        worksheet_write_string(sheet, 0, column, names[i].c_str(), formats.header);
+        worksheet_set_column(sheet, column, column,
+                             std::max(widths[i], static_cast<double>(Utf8Length(names[i]))),
+                             nullptr);
+    }
     worksheet_freeze_panes(sheet, 1, 0);
 }
 
@@ -44,13 +60,9 @@ void WriteOptional(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column,
         worksheet_write_number(sheet, row, column, static_cast<double>(*value), format);
 }
 
-void WriteDays(lxw_worksheet* sheet, const Formats& formats, const AnalysisResult& result) {
-    WriteHeader(sheet, formats,
-                {"Date", "Lday", "Levening", "Lnight", "Lden", "Day coverage", "Evening coverage",
-                 "Night coverage"});
-    worksheet_set_column(sheet, 0, 0, 12, nullptr);
-    worksheet_set_column(sheet, 1, 4, 10, nullptr);
-    worksheet_set_column(sheet, 5, 7, 16, nullptr);
+void WriteDays(lxw_worksheet* sheet, const Formats& formats, const AnalysisResult& result,
+               const WorkbookLabels& labels) {
+    WriteHeader(sheet, formats, labels.dayColumns, {12, 10, 10, 10, 10, 16, 16, 16});
     for (std::int64_t i = 0; i < result.days.Size(); ++i) {
         const DayFigures day = result.days.At(i);
         const auto row = static_cast<lxw_row_t>(i + 1);
@@ -65,10 +77,9 @@ void WriteDays(lxw_worksheet* sheet, const Formats& formats, const AnalysisResul
     }
 }
 
-void WriteHours(lxw_worksheet* sheet, const Formats& formats, const AnalysisResult& result) {
-    WriteHeader(sheet, formats, {"Start", "Leq", "Lmax", "Lmin", "Minutes"});
-    worksheet_set_column(sheet, 0, 0, 17, nullptr);
-    worksheet_set_column(sheet, 1, 4, 10, nullptr);
+void WriteHours(lxw_worksheet* sheet, const Formats& formats, const AnalysisResult& result,
+                const WorkbookLabels& labels) {
+    WriteHeader(sheet, formats, labels.hourColumns, {17, 10, 10, 10, 10});
     for (std::int64_t i = 0; i < result.hours.Size(); ++i) {
         const HourFigures hour = result.hours.At(i);
         const auto row = static_cast<lxw_row_t>(i + 1);
@@ -121,8 +132,8 @@ double SpreadsheetDate(Minute minute) {
            static_cast<double>(ofDay) / static_cast<double>(kMinutesPerDay);
 }
 
-std::optional<std::string> BuildAnalysisWorkbook(const AnalysisResult& result,
-                                                 std::string& reason) {
+std::optional<std::string> BuildAnalysisWorkbook(const AnalysisResult& result, std::string& reason,
+                                                 const WorkbookLabels& labels) {
     if (result.hours.Size() > kMostRows || result.days.Size() > kMostRows) {
         reason = "the analysis has more hours than a sheet has rows";
         return std::nullopt;
@@ -154,8 +165,17 @@ std::optional<std::string> BuildAnalysisWorkbook(const AnalysisResult& result,
     formats.dateTime = NumberFormat(book, "yyyy-mm-dd hh:mm");
     formats.level = NumberFormat(book, "0.0");
     formats.percent = NumberFormat(book, "0%");
-    WriteDays(workbook_add_worksheet(book, "Days"), formats, result);
-    WriteHours(workbook_add_worksheet(book, "Hours"), formats, result);
+    // The library refuses a name a workbook cannot hold, and a name twice, with no sheet.
+    lxw_worksheet* days = workbook_add_worksheet(book, labels.days.c_str());
+    lxw_worksheet* hours = workbook_add_worksheet(book, labels.hours.c_str());
+    if (days == nullptr || hours == nullptr) {
+        workbook_close(book);
+        ::unlink(temporary.c_str());
+        reason = "\"" + (days == nullptr ? labels.days : labels.hours) + "\" cannot name a sheet";
+        return std::nullopt;
+    }
+    WriteDays(days, formats, result, labels);
+    WriteHours(hours, formats, result, labels);
     const lxw_error closed = workbook_close(book);
     if (closed != LXW_NO_ERROR) {
         ::unlink(temporary.c_str());
@@ -176,9 +196,10 @@ std::optional<std::string> BuildAnalysisWorkbook(const AnalysisResult& result,
 }
 
 std::optional<std::string> WriteAnalysisWorkbook(const std::string& path,
-                                                 const AnalysisResult& result) {
+                                                 const AnalysisResult& result,
+                                                 const WorkbookLabels& labels) {
     std::string reason;
-    const std::optional<std::string> bytes = BuildAnalysisWorkbook(result, reason);
+    const std::optional<std::string> bytes = BuildAnalysisWorkbook(result, reason, labels);
     if (!bytes)
         return reason;
     return WriteFileSafely(path, *bytes);

@@ -2,24 +2,39 @@
 // The tables of an analysis as a spreadsheet workbook (.xlsx): a sheet "Days" (date, Lday,
 // Levening, Lnight, Lden and the three coverages) and a sheet "Hours" (start, Leq, Lmax, Lmin,
 // minutes). Levels and coverages are numbers, dates and times are spreadsheet dates, and a missing
-// level is an empty cell, so that the sheets can be charted and summed as they are.
+// level is an empty cell, so that the sheets can be charted and summed as they are. The names of
+// the sheets and columns are the caller's to give, in the language of its reader.
 
 #include "analysis/analyse.h"
 
+#include <array>
 #include <optional>
 #include <string>
 
 namespace vrd {
 
+// The names of the sheets and of their columns, in UTF-8; English unless the caller says.
+struct WorkbookLabels {
+    std::string days = "Days";
+    std::string hours = "Hours";
+    std::array<std::string, 8> dayColumns = {
+        "Date", "Lday",         "Levening",         "Lnight",
+        "Lden", "Day coverage", "Evening coverage", "Night coverage"};
+    std::array<std::string, 5> hourColumns = {"Start", "Leq", "Lmax", "Lmin", "Minutes"};
+};
+
 // The spreadsheet serial number of a minute: days since 1899-12-30, the time as the fraction.
 double SpreadsheetDate(Minute minute);
 
-// The workbook's bytes; nullopt with reason set when the library could not build it.
-std::optional<std::string> BuildAnalysisWorkbook(const AnalysisResult& result, std::string& reason);
+// The workbook's bytes; nullopt with reason set when the library could not build it (or a sheet
+// name is one a workbook refuses: more than 31 characters, or one of []:*?/\).
+std::optional<std::string> BuildAnalysisWorkbook(const AnalysisResult& result, std::string& reason,
+                                                 const WorkbookLabels& labels = {});
 
 // Builds the workbook and writes it to path whole or not at all (see WriteFileSafely). nullopt
 // on success, else the reason.
 std::optional<std::string> WriteAnalysisWorkbook(const std::string& path,
-                                                 const AnalysisResult& result);
+                                                 const AnalysisResult& result,
+                                                 const WorkbookLabels& labels = {});
 
 } // namespace vrd

@@ -12,12 +12,12 @@ cp "$ts" "$copy"
 "$lupdate" -project "$project" -ts "$copy" -no-obsolete -locations none >/dev/null
 missing="$(grep -c -E 'type="unfinished"|<translation></translation>' "$copy" || true)"
 if [ "$missing" != 0 ]; then
-  echo "$ts: $missing texts without their French (run the vrd_view_common_lupdate target):"
+  echo "$ts: $missing texts without their French (run the vrd_language_lupdate target):"
   grep -B3 -E 'type="unfinished"|<translation></translation>' "$copy" | grep '<source>' | head -40
   exit 1
 fi
 if ! cmp -s "$ts" "$copy"; then
-  echo "$ts: not up to date with the sources (run the vrd_view_common_lupdate target)"
+  echo "$ts: not up to date with the sources (run the vrd_language_lupdate target)"
   diff "$ts" "$copy" | head -40
   exit 1
 fi

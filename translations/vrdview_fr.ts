@@ -1,4 +1,729 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
+<context>
+    <name>AnalysisChart</name>
+    <message>
+        <source>Level (dB)</source>
+        <translation>Niveau (dB)</translation>
+    </message>
+    <message>
+        <source>Leq 1 min</source>
+        <translation>Leq 1 min</translation>
+    </message>
+    <message>
+        <source>no record</source>
+        <translation>aucun enregistrement</translation>
+    </message>
+    <message>
+        <source>gap</source>
+        <translation>interruption</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Evening</source>
+        <translation>Soirée</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Nuit</translation>
+    </message>
+    <message>
+        <source>Excluded</source>
+        <translation>Période exclue</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>Sliding Leq %1 min</source>
+        <translation>Leq glissant %1 min</translation>
+    </message>
+    <message>
+        <source>Point at the chart to read a minute. Drag to select a period; Ctrl+drag zooms into a box; Home or Esc shows the whole period.</source>
+        <translation>Pointer pour lire une minute&#xa0;; glisser pour sélectionner une période&#xa0;; Ctrl+glisser pour zoomer sur un cadre&#xa0;; Début ou Échap&#xa0;: toute la période.</translation>
+    </message>
+    <message>
+        <source>Reset zoom</source>
+        <translation>Réinitialiser le zoom</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisCommandRow</name>
+    <message>
+        <source>Save report as PDF</source>
+        <translation>Enregistrer le rapport en PDF</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>Save tables as spreadsheet</source>
+        <translation>Exporter les tableaux</translation>
+    </message>
+    <message>
+        <source>Sliding Leq</source>
+        <translation>Leq glissant</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>Seuil</translation>
+    </message>
+    <message>
+        <source>Day/evening/night</source>
+        <translation>Jour/soirée/nuit</translation>
+    </message>
+    <message>
+        <source>Exclusions</source>
+        <translation>Périodes exclues</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisFileState</name>
+    <message>
+        <source>Analysis</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>The analysis &quot;%1&quot; has changes that are not saved.</source>
+        <translation>L’analyse «&#xa0;%1&#xa0;» comporte des modifications non enregistrées.</translation>
+    </message>
+    <message>
+        <source>Save them first?</source>
+        <translation>Les enregistrer d’abord&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisReport</name>
+    <message>
+        <source>none</source>
+        <comment>threshold</comment>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>file</comment>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>exclusion</comment>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Noise measurement report</source>
+        <translation>Rapport de mesurage acoustique</translation>
+    </message>
+    <message numerus="yes">
+        <source>+ %n more</source>
+        <translation>
+            <numerusform>+ %n autre</numerusform>
+            <numerusform>+ %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no minute</source>
+        <translation>aucune minute</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Taux de couverture</translation>
+    </message>
+    <message>
+        <source>Minutes measured</source>
+        <translation>Minutes mesurées</translation>
+    </message>
+    <message>
+        <source>Minutes excluded</source>
+        <translation>Minutes exclues</translation>
+    </message>
+    <message>
+        <source>Leq</source>
+        <translation>Niveau équivalent Leq</translation>
+    </message>
+    <message>
+        <source>Lmax</source>
+        <translation>Niveau maximal Lmax</translation>
+    </message>
+    <message>
+        <source>Lmin</source>
+        <translation>Niveau minimal Lmin</translation>
+    </message>
+    <message>
+        <source>Minutes above threshold</source>
+        <translation>Minutes au-dessus du seuil</translation>
+    </message>
+    <message>
+        <source>Events above threshold</source>
+        <translation>Dépassements du seuil</translation>
+    </message>
+    <message>
+        <source>Longest event</source>
+        <translation>Plus long dépassement</translation>
+    </message>
+    <message>
+        <source>Carpet of the minutes</source>
+        <translation>Tapis des niveaux minute par minute</translation>
+    </message>
+    <message>
+        <source>One row a date, one column a minute of the day; each minute&apos;s level in dB on the colour scale at the right. White: no level; grey: excluded. Dashed lines: the start of the day, evening and night.</source>
+        <translation>Une ligne par date, une colonne par minute de la journée&#xa0;; le niveau de chaque minute, en dB, suit l’échelle de couleurs à droite. Blanc&#xa0;: pas de niveau&#xa0;; gris&#xa0;: période exclue. Tirets&#xa0;: début des périodes de jour, de soirée et de nuit.</translation>
+    </message>
+    <message>
+        <source>Daily profile</source>
+        <translation>Profil journalier</translation>
+    </message>
+    <message>
+        <source>For each hour of the day, the energy mean of that hour&apos;s Leq over the dates (dB); the band runs from the lowest to the highest hourly Leq of the dates.</source>
+        <translation>Pour chaque heure de la journée, moyenne énergétique du Leq de cette heure sur l’ensemble des dates (dB)&#xa0;; la bande s’étend du plus faible au plus fort Leq horaire des dates.</translation>
+    </message>
+    <message>
+        <source> Weekdays and weekends apart.</source>
+        <translation> Jours de semaine et week-ends sont tracés à part.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Analysed period and settings</source>
+        <translation>Période analysée et paramètres</translation>
+    </message>
+    <message>
+        <source>Period: %1</source>
+        <translation>Période&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source> (coverage %1)</source>
+        <translation> (taux de couverture %1)</translation>
+    </message>
+    <message>
+        <source>Day %1–%2, evening %2–%3, night %3–%1; penalties %4 evening, %5 night</source>
+        <translation>Jour %1–%2, soirée %2–%3, nuit %3–%1&#xa0;; majorations de %4 en soirée et de %5 la nuit</translation>
+    </message>
+    <message>
+        <source>Threshold: %1; minimum coverage of a period: %2</source>
+        <translation>Seuil&#xa0;: %1&#xa0;; taux de couverture minimal d’une période&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Résultats par jour</translation>
+    </message>
+    <message>
+        <source>A shaded figure rests on too little data: its period&apos;s coverage is below %1.</source>
+        <translation>Une valeur sur fond coloré repose sur trop peu de données&#xa0;: le taux de couverture de sa période est inférieur à %1.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Day cov.</source>
+        <translation>Couv. jour</translation>
+    </message>
+    <message>
+        <source>Evening cov.</source>
+        <translation>Couv. soirée</translation>
+    </message>
+    <message>
+        <source>Night cov.</source>
+        <translation>Couv. nuit</translation>
+    </message>
+    <message>
+        <source>Site: %1</source>
+        <translation>Site&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Serial: %1</source>
+        <translation>N° de série&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers analysés</translation>
+    </message>
+    <message>
+        <source>Exclusions</source>
+        <translation>Périodes exclues</translation>
+    </message>
+    <message>
+        <source>%1 to %2   %3</source>
+        <translation>du %1 au %2   %3</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Évolution des niveaux</translation>
+    </message>
+    <message>
+        <source>Figures of the analysed period</source>
+        <translation>Résultats sur l’ensemble de la période analysée</translation>
+    </message>
+    <message>
+        <source>1-minute levels in dB over the whole analysed period, %1.</source>
+        <translation>Niveaux Leq 1 min en dB sur toute la période analysée, %1.</translation>
+    </message>
+    <message>
+        <source>1-minute levels in dB from %1, a part of the analysed period (the figures are those of the whole period).</source>
+        <translation>Niveaux Leq 1 min en dB %1, partie de la période analysée (les résultats sont ceux de la période entière).</translation>
+    </message>
+    <message>
+        <source> Evenings are shaded yellow, nights blue.</source>
+        <translation> Les soirées sont sur fond jaune, les nuits sur fond bleu.</translation>
+    </message>
+    <message>
+        <source> Excluded periods are hatched.</source>
+        <translation> Les périodes exclues sont hachurées.</translation>
+    </message>
+    <message>
+        <source> The dashed red line is the threshold.</source>
+        <translation> Le trait rouge discontinu indique le seuil.</translation>
+    </message>
+    <message>
+        <source> The sliding Leq over %1 min is drawn beside them.</source>
+        <translation> Le Leq glissant sur %1 min est tracé en regard.</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisSettingsTab</name>
+    <message>
+        <source>Exceedance</source>
+        <translation>Dépassements</translation>
+    </message>
+    <message>
+        <source>day from</source>
+        <translation>jour à partir de</translation>
+    </message>
+    <message>
+        <source>evening from</source>
+        <translation>soirée à partir de</translation>
+    </message>
+    <message>
+        <source>night from</source>
+        <translation>nuit à partir de</translation>
+    </message>
+    <message>
+        <source>Periods</source>
+        <translation>Périodes</translation>
+    </message>
+    <message>
+        <source>evening +</source>
+        <translation>soirée +</translation>
+    </message>
+    <message>
+        <source>night +</source>
+        <translation>nuit +</translation>
+    </message>
+    <message>
+        <source>Penalties</source>
+        <translation>Majorations</translation>
+    </message>
+    <message>
+        <source>Minimum coverage</source>
+        <translation>Taux de couverture minimal</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Report language</source>
+        <translation>Langue du rapport</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>Seuil</translation>
+    </message>
+    <message>
+        <source>07/19/23, +5/+10 dB</source>
+        <translation>Directive européenne&#xa0;: 07/19/23, +5/+10 dB</translation>
+    </message>
+    <message>
+        <source>The periods and penalties of the European Lden</source>
+        <translation>Les périodes et majorations du Lden de la directive européenne</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Langue du système</translation>
+    </message>
+    <message>
+        <source>Window&apos;s language</source>
+        <translation>Langue de la fenêtre</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisSidePanel</name>
+    <message>
+        <source>Selection</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>yyyy-mm-dd hh:mm</source>
+        <translation>jj/mm/aaaa hh:mm</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Sélectionner</translation>
+    </message>
+    <message>
+        <source>Whole period</source>
+        <translation>Toute la période</translation>
+    </message>
+    <message>
+        <source>Exclusions</source>
+        <translation>Périodes exclues</translation>
+    </message>
+    <message>
+        <source>reason, e.g. rain</source>
+        <translation>motif, p. ex. pluie</translation>
+    </message>
+    <message>
+        <source>Exclude selection</source>
+        <translation>Exclure la sélection</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Enregistrer…</translation>
+    </message>
+    <message>
+        <source>Load...</source>
+        <translation>Charger…</translation>
+    </message>
+</context>
+<context>
+    <name>AnalysisWorkbook</name>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Heures</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Day coverage</source>
+        <translation>Taux de couverture jour</translation>
+    </message>
+    <message>
+        <source>Evening coverage</source>
+        <translation>Taux de couverture soirée</translation>
+    </message>
+    <message>
+        <source>Night coverage</source>
+        <translation>Taux de couverture nuit</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+</context>
+<context>
+    <name>CarpetView</name>
+    <message>
+        <source>The analysed period is too long for a carpet: select at most ten years.</source>
+        <translation>La période analysée est trop longue pour un tapis&#xa0;: sélectionner au plus dix ans.</translation>
+    </message>
+    <message>
+        <source>no level</source>
+        <translation>pas de niveau</translation>
+    </message>
+    <message>
+        <source>excluded</source>
+        <translation>exclue</translation>
+    </message>
+</context>
+<context>
+    <name>DailyProfile</name>
+    <message>
+        <source>band: lowest to highest hourly Leq of the dates</source>
+        <translation>bande&#xa0;: du plus faible au plus fort Leq horaire des dates</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Jours de semaine</translation>
+    </message>
+    <message>
+        <source>Weekends</source>
+        <translation>Week-ends</translation>
+    </message>
+    <message>
+        <source>All dates</source>
+        <translation>Toutes les dates</translation>
+    </message>
+</context>
+<context>
+    <name>DaysTableModel</name>
+    <message>
+        <source>Rests on too little data: the coverage is below the minimum</source>
+        <translation>Repose sur trop peu de données&#xa0;: le taux de couverture est inférieur au minimum</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Day coverage</source>
+        <translation>Couverture jour</translation>
+    </message>
+    <message>
+        <source>Evening coverage</source>
+        <translation>Couverture soirée</translation>
+    </message>
+    <message>
+        <source>Night coverage</source>
+        <translation>Couverture nuit</translation>
+    </message>
+</context>
+<context>
+    <name>HoursTableModel</name>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommand</name>
+    <message>
+        <source>--lang: &quot;%1&quot; is not a language of the report: fr or en</source>
+        <translation>--lang&#xa0;: «&#xa0;%1&#xa0;» n’est pas une langue du rapport&#xa0;: fr ou en</translation>
+    </message>
+    <message>
+        <source>none of its 1-minute records has a readable date, time and level</source>
+        <translation>aucun de ses enregistrements d’une minute n’a de date, d’heure et de niveau lisibles</translation>
+    </message>
+    <message>
+        <source>not written: no file gave a readable minute</source>
+        <translation>non écrit&#xa0;: aucun fichier n’a donné de minute lisible</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFileListModel</name>
+    <message>
+        <source>read</source>
+        <translation>lecture</translation>
+    </message>
+    <message>
+        <source>decode</source>
+        <translation>décodage</translation>
+    </message>
+    <message>
+        <source>parse</source>
+        <translation>interprétation</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annulé</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsModel</name>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Taux de couverture</translation>
+    </message>
+    <message>
+        <source>Minutes measured</source>
+        <translation>Minutes mesurées</translation>
+    </message>
+    <message>
+        <source>Minutes excluded</source>
+        <translation>Minutes exclues</translation>
+    </message>
+    <message>
+        <source>Minutes above threshold</source>
+        <translation>Minutes au-dessus du seuil</translation>
+    </message>
+    <message>
+        <source>Events above threshold</source>
+        <translation>Dépassements du seuil</translation>
+    </message>
+    <message>
+        <source>Longest event (min)</source>
+        <translation>Plus long dépassement (min)</translation>
+    </message>
+</context>
+<context>
+    <name>frmAnalysis</name>
+    <message>
+        <source>Analysis (*.vrda);;All files (*)</source>
+        <translation>Analyse (*.vrda);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Open analysis...</source>
+        <translation>Ouvrir une analyse…</translation>
+    </message>
+    <message>
+        <source>Save analysis...</source>
+        <translation>Enregistrer l’analyse…</translation>
+    </message>
+    <message>
+        <source>Save the report paths as absolute paths</source>
+        <translation>Enregistrer les chemins absolus des relevés</translation>
+    </message>
+    <message>
+        <source>Without it the analysis file names its reports from its own folder, so that both can be moved together</source>
+        <translation>Sinon, le fichier d’analyse désigne ses relevés à partir de son propre dossier, pour pouvoir les déplacer ensemble</translation>
+    </message>
+    <message>
+        <source>Open analysis</source>
+        <translation>Ouvrir une analyse</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: these reports could not be opened; the Files tab says why:
+%2</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: ces relevés n’ont pas pu être ouverts&#xa0;; l’onglet Fichiers en donne la raison&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>Save analysis</source>
+        <translation>Enregistrer l’analyse</translation>
+    </message>
+    <message>
+        <source>These files could not be read and are left out of the report:
+
+%1
+
+Go on without them, or cancel and remove them on the Files tab?</source>
+        <translation>Ces fichiers n’ont pas pu être lus et sont laissés hors du rapport&#xa0;:
+
+%1
+
+Continuer sans eux, ou annuler pour les retirer dans l’onglet Fichiers&#xa0;?</translation>
+    </message>
+    <message>
+        <source>analysis</source>
+        <translation>analyse</translation>
+    </message>
+    <message>
+        <source>Add file</source>
+        <translation>Ajouter un fichier</translation>
+    </message>
+    <message>
+        <source>Reports (*.vrd *.txt);;All files (*)</source>
+        <translation>Relevés (*.vrd *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Save without them</source>
+        <translation>Enregistrer sans eux</translation>
+    </message>
+    <message>
+        <source>Save report as PDF</source>
+        <translation>Enregistrer le rapport en PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print without them</source>
+        <translation>Imprimer sans eux</translation>
+    </message>
+    <message>
+        <source>Save tables as spreadsheet</source>
+        <translation>Exporter les tableaux vers un tableur</translation>
+    </message>
+    <message>
+        <source>Excel workbook (*.xlsx);;Comma-separated values (*.csv)</source>
+        <translation>Classeur Excel (*.xlsx);;Valeurs séparées par des virgules (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save exclusions</source>
+        <translation>Enregistrer les périodes exclues</translation>
+    </message>
+    <message>
+        <source>Exclusions (*.txt);;All files (*)</source>
+        <translation>Périodes exclues (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>exclusions</source>
+        <translation>périodes exclues</translation>
+    </message>
+    <message>
+        <source>Load exclusions</source>
+        <translation>Charger des périodes exclues</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2.</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2. Nothing was changed on disk.</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être écrit&#xa0;: %2. Rien n’a été modifié sur le disque.</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Heures</translation>
+    </message>
+    <message>
+        <source>Carpet</source>
+        <translation>Tapis</translation>
+    </message>
+    <message>
+        <source>Daily profile</source>
+        <translation>Profil journalier</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>Add file...</source>
+        <translation>Ajouter un fichier…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>The selection needs a from and a to time written yyyy-mm-dd hh:mm, the from before the to.</source>
+        <translation>La sélection demande un début et une fin écrits jj/mm/aaaa hh:mm (ou aaaa-mm-jj hh:mm), le début avant la fin.</translation>
+    </message>
+</context>
 </TS>

@@ -121,7 +121,7 @@ int main(int argc, char** argv) {
         QImage drawn(1600, 900, QImage::Format_RGB32);
         {
             QPainter painter(&drawn);
-            PaintCarpet(painter, QRectF(drawn.rect()), picture);
+            PaintCarpet(painter, QRectF(drawn.rect()), picture, Language::English);
         }
         carpet.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
 

@@ -67,6 +67,25 @@ TEST_F(AnalysisWorkbook, IsAZipArchiveWrittenWholeOrNotAtAll) {
     EXPECT_FALSE(std::filesystem::exists(folder_ / "missing"));
 }
 
+// The names are the caller's, in its reader's language; one that no sheet can take, or the same
+// name twice, is refused with the name rather than written as a broken workbook.
+TEST_F(AnalysisWorkbook, TakesItsNamesFromTheCallerAndRefusesOnesNoSheetTakes) {
+    const AnalysisResult result = Analyse(SeriesOfMinuteLines(Records({60, 62}, 600)), {});
+    WorkbookLabels labels;
+    labels.days = "Jours";
+    labels.hours = "Heures";
+    labels.dayColumns[6] = "Taux de couverture soirée";
+    std::string reason;
+    EXPECT_TRUE(BuildAnalysisWorkbook(result, reason, labels)) << reason;
+    for (const std::string& refused :
+         {std::string("Jours/nuits"), std::string("Heures"), std::string(32, 'J')}) {
+        labels.days = refused;
+        reason.clear();
+        EXPECT_FALSE(BuildAnalysisWorkbook(result, reason, labels)) << refused;
+        EXPECT_NE(reason.find(refused), std::string::npos) << reason;
+    }
+}
+
 TEST_F(AnalysisWorkbook, OfAnEmptyAnalysisHasItsHeadersOnly) {
     std::string reason;
     EXPECT_TRUE(BuildAnalysisWorkbook(Analyse(MinuteSeries{}, {}), reason)) << reason;

@@ -160,15 +160,20 @@ std::optional<QString> FakeFileDialogs::ChooseSavePath(const QString& presetName
     return saveAnswers.takeFirst();
 }
 
-std::optional<QString> FakeFileDialogs::ChooseOpenPathAmong(const QStringList& filters) {
-    return ChooseOpenPath(filters.join(QStringLiteral(";;")));
+std::optional<QString> FakeFileDialogs::ChooseOpenPathAmong(const QStringList& filters,
+                                                            const QString& caption) {
+    const std::optional<QString> path = ChooseOpenPath(filters.join(QStringLiteral(";;")));
+    openCalls.last().caption = caption;
+    return path;
 }
 
 std::optional<FileDialogs::ChosenPath>
-FakeFileDialogs::ChooseSavePathAmong(const QString& presetName, const QStringList& filters) {
+FakeFileDialogs::ChooseSavePathAmong(const QString& presetName, const QStringList& filters,
+                                     const QString& caption) {
     const int type = saveTypeAnswers.isEmpty() ? 0 : saveTypeAnswers.takeFirst();
     const std::optional<QString> path =
         ChooseSavePath(presetName, filters.join(QStringLiteral(";;")));
+    saveCalls.last().caption = caption;
     if (!path)
         return std::nullopt;
     return ChosenPath{*path, type};

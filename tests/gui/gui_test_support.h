@@ -70,15 +70,18 @@ class FakeFileDialogs final : public FileDialogs {
     struct Call {
         QString preset;
         QString filter;
+        QString caption = {}; // asked among several types only
     };
 
     std::optional<QString> ChooseOpenPath(const QString& filter) override;
     std::optional<QString> ChooseSavePath(const QString& presetName,
                                           const QString& filter) override;
-    // These record the filters joined by ";;".
-    std::optional<QString> ChooseOpenPathAmong(const QStringList& filters) override;
+    // These record the filters joined by ";;", and the caption.
+    std::optional<QString> ChooseOpenPathAmong(const QStringList& filters,
+                                               const QString& caption) override;
     std::optional<ChosenPath> ChooseSavePathAmong(const QString& presetName,
-                                                  const QStringList& filters) override;
+                                                  const QStringList& filters,
+                                                  const QString& caption) override;
 
     QList<QString> openAnswers;
     QList<QString> saveAnswers;

@@ -9,10 +9,9 @@
 
 namespace {
 
-QAreaSeries* Entry(QChart* chart, QValueAxis* x, QValueAxis* y, const QString& name,
-                   const QBrush& brush, const QPen& pen) {
+QAreaSeries* Entry(QChart* chart, QValueAxis* x, QValueAxis* y, const QBrush& brush,
+                   const QPen& pen) {
     auto* series = new QAreaSeries(new QLineSeries);
-    series->setName(name);
     series->setBrush(brush);
     series->setPen(pen);
     chart->addSeries(series);
@@ -25,17 +24,28 @@ QAreaSeries* Entry(QChart* chart, QValueAxis* x, QValueAxis* y, const QString& n
 
 AnalysisBandLegend::AnalysisBandLegend(QChart* chart, QValueAxis* x, QValueAxis* y) {
     const QPen outline(Qt::gray, 1);
-    day_ = Entry(chart, x, y, QStringLiteral("Day"), band_look::kDay, outline);
-    evening_ = Entry(chart, x, y, QStringLiteral("Evening"), band_look::kEvening, outline);
-    night_ = Entry(chart, x, y, QStringLiteral("Night"), band_look::kNight, outline);
+    day_ = Entry(chart, x, y, band_look::kDay, outline);
+    evening_ = Entry(chart, x, y, band_look::kEvening, outline);
+    night_ = Entry(chart, x, y, band_look::kNight, outline);
     // The hatch alone, as the chart draws it over its grey.
-    excluded_ = Entry(chart, x, y, QStringLiteral("Excluded"),
-                      QBrush(band_look::kExcludedHatch, Qt::BDiagPattern), outline);
+    excluded_ = Entry(chart, x, y, QBrush(band_look::kExcludedHatch, Qt::BDiagPattern), outline);
     // The selection's outline tells it on the chart; its faint fill alone would not in a swatch.
     QColor selectionSwatch = band_look::kSelectionEdge;
     selectionSwatch.setAlpha(110);
-    selection_ = Entry(chart, x, y, QStringLiteral("Selection"), selectionSwatch,
+    selection_ = Entry(chart, x, y, selectionSwatch,
                        QPen(band_look::kSelectionEdge, band_look::kSelectionEdgeWidth));
+    SetTexts(Language::English);
+}
+
+void AnalysisBandLegend::SetTexts(Language language) {
+    const auto text = [language](const char* source) {
+        return Translated(language, "AnalysisChart", source);
+    };
+    day_->setName(text(QT_TRANSLATE_NOOP("AnalysisChart", "Day")));
+    evening_->setName(text(QT_TRANSLATE_NOOP("AnalysisChart", "Evening")));
+    night_->setName(text(QT_TRANSLATE_NOOP("AnalysisChart", "Night")));
+    excluded_->setName(text(QT_TRANSLATE_NOOP("AnalysisChart", "Excluded")));
+    selection_->setName(text(QT_TRANSLATE_NOOP("AnalysisChart", "Selection")));
 }
 
 void AnalysisBandLegend::Show(bool periods, bool exclusions, bool selection) {

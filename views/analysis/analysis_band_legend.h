@@ -3,6 +3,8 @@
 // day, evening, night, excluded and selection. Each is an empty series of the band's look, which
 // draws nothing but gives the legend its swatch, so that the legend also goes into the PDF.
 
+#include "views/common/language.h"
+
 #include <QList>
 
 class QAreaSeries;
@@ -15,6 +17,8 @@ class AnalysisBandLegend {
 
     // The entries of what the chart shows: the periods' bands, the excluded periods, a selection.
     void Show(bool periods, bool exclusions, bool selection);
+    // Names the entries in language.
+    void SetTexts(Language language);
 
   private:
     QAreaSeries* day_ = nullptr;

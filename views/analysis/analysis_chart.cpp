@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QEvent>
 #include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,12 +32,15 @@ constexpr double kLevelMargin = 5;
 constexpr double kWholeLevelStep = 10;
 constexpr double kBoxLevelStep = 5;
 constexpr int kRedrawPauseMs = 15;
-const QString kReadoutHint =
-    QStringLiteral("Point at the chart to read a minute. Drag to select a period; Ctrl+drag "
-                   "zooms into a box; Home or Esc shows the whole period.");
 
-QString SlidingName(int minutes) {
-    return QStringLiteral("Sliding Leq ") + QString::number(minutes) + QStringLiteral(" min");
+// A text of the chart in language, marked for lupdate with QT_TRANSLATE_NOOP("AnalysisChart").
+QString Tr(Language language, const char* source) {
+    return Translated(language, "AnalysisChart", source);
+}
+
+QString SlidingName(int minutes, Language language) {
+    return Tr(language, QT_TRANSLATE_NOOP("AnalysisChart", "Sliding Leq %1 min"))
+        .arg(QString::number(minutes));
 }
 
 } // namespace
@@ -51,9 +55,7 @@ struct AnalysisChart::Pool {
 AnalysisChart::AnalysisChart(const AnalysisSession& session, QWidget* parent)
     : QWidget(parent), session_(session), levelPool_(std::make_unique<Pool>()),
       slidingPool_(std::make_unique<Pool>()) {
-    levelPool_->name = QStringLiteral("Leq 1 min");
     levelPool_->colour = kLevelColour;
-    slidingPool_->name = SlidingName(overlays_.slidingMinutes);
     slidingPool_->colour = kSlidingColour;
 
     chart_ = new QChart;
@@ -61,7 +63,6 @@ AnalysisChart::AnalysisChart(const AnalysisSession& session, QWidget* parent)
     chart_->setBackgroundRoundness(0);
     chart_->legend()->setAlignment(Qt::AlignTop);
     levelAxis_ = new QValueAxis;
-    levelAxis_->setTitleText(QStringLiteral("Level (dB)"));
     levelAxis_->setLabelFormat(QStringLiteral("%.0f"));
     levelAxis_->setTickType(QValueAxis::TicksDynamic);
     levelAxis_->setTickAnchor(0);
@@ -81,17 +82,19 @@ AnalysisChart::AnalysisChart(const AnalysisSession& session, QWidget* parent)
     view_->SetBoxLevelStep(kBoxLevelStep);
     overlay_ = new AnalysisOverlay(chart_, timeAxis_, levelAxis_);
 
-    auto* reset = new QAction(QStringLiteral("Reset zoom"), this);
-    reset->setObjectName(QStringLiteral("ResetZoom"));
-    view_->addAction(reset);
-    connect(reset, &QAction::triggered, view_, &ChartZoomView::ResetZoom);
-    resetZoom_ = new QPushButton(reset->text(), this);
+    resetZoomAction_ = new QAction(this);
+    resetZoomAction_->setObjectName(QStringLiteral("ResetZoom"));
+    view_->addAction(resetZoomAction_);
+    connect(resetZoomAction_, &QAction::triggered, view_, &ChartZoomView::ResetZoom);
+    resetZoom_ = new QPushButton(this);
     resetZoom_->setObjectName(QStringLiteral("ResetZoomButton"));
-    connect(resetZoom_, &QPushButton::clicked, reset, &QAction::trigger);
+    connect(resetZoom_, &QPushButton::clicked, resetZoomAction_, &QAction::trigger);
 
-    readout_ = new QLabel(kReadoutHint, this);
+    readout_ = new QLabel(this);
     readout_->setObjectName(QStringLiteral("AnalysisReadout"));
     readout_->setTextFormat(Qt::PlainText);
+    // The hint is long in some languages: it gives way rather than widen the window.
+    readout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* below = new QHBoxLayout;
     below->addWidget(readout_, 1);
     below->addWidget(resetZoom_);
@@ -112,7 +115,7 @@ AnalysisChart::AnalysisChart(const AnalysisSession& session, QWidget* parent)
     connect(chart_, &QChart::plotAreaChanged, this, later);
     connect(view_, &ChartZoomView::pointed, this, &AnalysisChart::ShowReadout);
     connect(view_, &ChartZoomView::pointingEnded, this,
-            [this] { readout_->setText(kReadoutHint); });
+            [this] { readout_->setText(ReadoutHint()); });
     connect(view_, &ChartZoomView::timeSpanSelected, this, [this](double from, double to) {
         const vrd::Minute first = origin_ + static_cast<vrd::Minute>(std::lround(from));
         const vrd::Minute end = origin_ + static_cast<vrd::Minute>(std::lround(to));
@@ -123,7 +126,39 @@ AnalysisChart::AnalysisChart(const AnalysisSession& session, QWidget* parent)
     connect(&session_, &AnalysisSession::resultChanged, this, &AnalysisChart::FollowSession);
     connect(&session_, &AnalysisSession::exclusionsChanged, this, &AnalysisChart::FollowExclusions);
     connect(&session_, &AnalysisSession::selectionChanged, this, &AnalysisChart::FollowSession);
+    SetWindowTexts();
     ShowWhole();
+}
+
+QString AnalysisChart::ReadoutHint() const {
+    return tr("Point at the chart to read a minute. Drag to select a period; Ctrl+drag zooms "
+              "into a box; Home or Esc shows the whole period.");
+}
+
+void AnalysisChart::SetTextLanguage(Language language) {
+    textLanguage_ = language;
+    levelAxis_->setTitleText(Tr(language, QT_TRANSLATE_NOOP("AnalysisChart", "Level (dB)")));
+    levelPool_->name = Tr(language, QT_TRANSLATE_NOOP("AnalysisChart", "Leq 1 min"));
+    slidingPool_->name = SlidingName(overlays_.slidingMinutes, language);
+    for (const Pool* pool : {levelPool_.get(), slidingPool_.get()})
+        for (QLineSeries* series : pool->series)
+            series->setName(pool->name);
+    overlay_->SetLegendLanguage(language);
+    // A renamed series may get a new legend entry: the drawing hides all but a line's first.
+    Redraw();
+}
+
+void AnalysisChart::SetWindowTexts() {
+    SetTextLanguage(WindowLanguage());
+    resetZoomAction_->setText(tr("Reset zoom"));
+    resetZoom_->setText(resetZoomAction_->text());
+    readout_->setText(ReadoutHint());
+}
+
+void AnalysisChart::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        SetWindowTexts();
+    QWidget::changeEvent(event);
 }
 
 AnalysisChart::~AnalysisChart() = default;
@@ -187,7 +222,7 @@ void AnalysisChart::FollowLevelAxis() {
 void AnalysisChart::SetOverlays(Overlays overlays) {
     if (overlays.slidingMinutes != overlays_.slidingMinutes) {
         slidingStale_ = true;
-        slidingPool_->name = SlidingName(overlays.slidingMinutes);
+        slidingPool_->name = SlidingName(overlays.slidingMinutes, textLanguage_);
         for (QLineSeries* series : slidingPool_->series)
             series->setName(slidingPool_->name);
     }
@@ -287,7 +322,8 @@ void AnalysisChart::SetTimeLabels(AxisRange shown) {
     const QStringList old = timeAxis_->categoriesLabels();
     for (const QString& label : old)
         timeAxis_->remove(label);
-    for (const ClockLabel& label : ClockLabels(origin_, shown.min, shown.max, kMostTimeLabels))
+    for (const ClockLabel& label :
+         ClockLabels(origin_, shown.min, shown.max, kMostTimeLabels, textLanguage_))
         timeAxis_->append(label.label, label.x);
 }
 
@@ -295,11 +331,13 @@ void AnalysisChart::ShowReadout(QPointF value) {
     const vrd::Minute minute = MinuteAtX(value.x(), origin_);
     const vrd::MinuteSeries& series = session_.Series();
     const std::size_t at = series.LowerBound(minute);
-    QString level = QStringLiteral("no record");
+    const Language language = WindowLanguage();
+    QString level = tr("no record");
     if (at < series.Size() && series.At(at).minute == minute)
-        level = series.At(at).gap ? QStringLiteral("gap")
-                                  : QString::number(series.At(at).level) + QStringLiteral(" dB");
-    readout_->setText(MinuteText(minute) + QStringLiteral("   ") + level);
+        level = series.At(at).gap ? tr("gap")
+                                  : QString::number(series.At(at).level) + UnitSpace(language) +
+                                        QStringLiteral("dB");
+    readout_->setText(MinuteText(minute, language) + QStringLiteral("   ") + level);
 }
 
 void AnalysisChart::Render(QPainter& painter, const QRectF& target) {

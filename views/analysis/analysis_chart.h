@@ -8,6 +8,7 @@
 
 #include "analysis/analysis_settings.h"
 #include "views/analysis/analysis_chart_data.h"
+#include "views/common/language.h"
 #include "views/plot/chart_zoom.h"
 
 #include <QTimer>
@@ -25,6 +26,7 @@ class QChart;
 class QLabel;
 class QLineSeries;
 class QPainter;
+class QAction;
 class QPushButton;
 class QValueAxis;
 
@@ -57,6 +59,10 @@ class AnalysisChart final : public QWidget {
     void Redraw();
     // Draws the chart as shown into target (vector output on a PDF or a printer).
     void Render(QPainter& painter, const QRectF& target);
+    // The language of the texts drawn in the chart (its axis, legend and time labels): the
+    // window's, and the report's while the report draws it.
+    void SetTextLanguage(Language language);
+    Language TextLanguage() const { return textLanguage_; }
 
     vrd::Minute Origin() const { return origin_; }
     ChartZoomView* View() const { return view_; }
@@ -71,6 +77,9 @@ class AnalysisChart final : public QWidget {
     // The user dragged over this period of the chart.
     void periodDragged(vrd::Interval period);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     struct Pool;
     void ShowWhole();
@@ -81,10 +90,14 @@ class AnalysisChart final : public QWidget {
     QLineSeries* AddPiece(Pool& pool);
     void DrawLine(Pool& pool, const BrokenLine& line, bool visible, int columns);
     void ShowReadout(QPointF value);
+    QString ReadoutHint() const;
+    // The texts of the window's language: the chart's, the readout's and the reset button's.
+    void SetWindowTexts();
     int PixelColumns() const;
 
     const AnalysisSession& session_;
     Overlays overlays_;
+    Language textLanguage_ = Language::English;
     vrd::Minute origin_ = 0;
     BrokenLine levels_;
     BrokenLine sliding_;
@@ -100,6 +113,7 @@ class AnalysisChart final : public QWidget {
     AnalysisOverlay* overlay_ = nullptr;
     QLabel* readout_ = nullptr;
     QPushButton* resetZoom_ = nullptr;
+    QAction* resetZoomAction_ = nullptr;
     std::unique_ptr<Pool> levelPool_;
     std::unique_ptr<Pool> slidingPool_;
 };

@@ -99,7 +99,8 @@ QList<QList<QPointF>> VisiblePolylines(const BrokenLine& line, double fromX, dou
     return polylines;
 }
 
-QList<ClockLabel> ClockLabels(vrd::Minute origin, double fromX, double toX, int most) {
+QList<ClockLabel> ClockLabels(vrd::Minute origin, double fromX, double toX, int most,
+                              Language language) {
     QList<ClockLabel> labels;
     if (!(toX > fromX) || most < 1)
         return labels;
@@ -121,12 +122,14 @@ QList<ClockLabel> ClockLabels(vrd::Minute origin, double fromX, double toX, int 
     const bool withinADay = span <= vrd::kMinutesPerDay;
     for (vrd::Minute at = first; static_cast<double>(at) <= toX; at += step) {
         const vrd::Minute minute = origin + at;
-        const QString text = MinuteText(minute);
+        const QString text = MinuteText(minute, language);
         QString label;
         if (wholeDays || minute % vrd::kMinutesPerDay == 0)
             label = text.left(10);
         else if (withinADay)
             label = text.mid(11);
+        else if (language == Language::French)
+            label = text.left(5) + text.mid(10); // "12/05 14:00"
         else
             label = text.mid(5); // "05-12 14:00"
         labels.append({static_cast<double>(at), label});

@@ -8,6 +8,7 @@
 
 #include "analysis/minute_series.h"
 #include "analysis/sliding_leq.h"
+#include "views/common/language.h"
 #include "views/plot/chart_zoom.h"
 
 #include <QList>
@@ -38,9 +39,11 @@ struct ClockLabel {
     double x;
     QString label;
 };
-// Labels on round times, at most about most of them: whole days ("2011-05-12") for long ranges,
-// else clock times, with the date at midnight. Labels are distinct, as the category axis needs.
-QList<ClockLabel> ClockLabels(vrd::Minute origin, double fromX, double toX, int most);
+// Labels on round times, at most about most of them: whole days ("2011-05-12", in French
+// "12/05/2011") for long ranges, else clock times, with the date at midnight. Labels are
+// distinct, as the category axis needs.
+QList<ClockLabel> ClockLabels(vrd::Minute origin, double fromX, double toX, int most,
+                              Language language);
 
 // The level axis ticks on whole multiples of this many decibels: 5 up to a span of 50 dB, else 10
 // (or a multiple of 10 that keeps the ticks few).

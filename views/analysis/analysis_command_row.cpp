@@ -1,6 +1,7 @@
 #include "views/analysis/analysis_command_row.h"
 
 #include "views/analysis/analysis_chart.h"
+#include "views/analysis/analysis_text.h"
 #include "views/analysis/analysis_widgets.h"
 
 #include <QCheckBox>
@@ -14,35 +15,48 @@ AnalysisCommandRow BuildAnalysisCommandRow() {
     built.row = row;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    built.savePdf = NamedButton(row, "SavePdf", QStringLiteral("Save report as PDF"));
-    built.print = NamedButton(row, "Print", QStringLiteral("Print..."));
-    built.saveTables = NamedButton(row, "SaveTables", QStringLiteral("Save tables as spreadsheet"));
+    built.savePdf = NamedButton(row, "SavePdf", QString());
+    built.print = NamedButton(row, "Print", QString());
+    built.saveTables = NamedButton(row, "SaveTables", QString());
     layout->addWidget(built.savePdf);
     layout->addWidget(built.print);
     layout->addWidget(built.saveTables);
     layout->addSpacing(16);
 
-    const auto overlay = [&](const char* name, const QString& text, bool on) {
-        auto* box = new QCheckBox(text, row);
+    const auto overlay = [&](const char* name, bool on) {
+        auto* box = new QCheckBox(row);
         box->setObjectName(QLatin1String(name));
         box->setChecked(on);
         layout->addWidget(box);
         return box;
     };
     const AnalysisChart::Overlays shown;
-    built.showSliding = overlay("ShowSliding", QStringLiteral("Sliding Leq"), shown.sliding);
+    built.showSliding = overlay("ShowSliding", shown.sliding);
     built.slidingLength = new QComboBox(row);
     built.slidingLength->setObjectName(QStringLiteral("SlidingLength"));
     for (const int minutes : AnalysisChart::kSlidingLengths) {
-        built.slidingLength->addItem(QString::number(minutes) + QStringLiteral(" min"), minutes);
+        built.slidingLength->addItem(QString(), minutes);
         if (minutes == shown.slidingMinutes)
             built.slidingLength->setCurrentIndex(built.slidingLength->count() - 1);
     }
     layout->addWidget(built.slidingLength);
-    built.showThreshold = overlay("ShowThreshold", QStringLiteral("Threshold"), shown.threshold);
-    built.showPeriods = overlay("ShowPeriods", QStringLiteral("Day/evening/night"), shown.periods);
-    built.showExclusions =
-        overlay("ShowExclusions", QStringLiteral("Exclusions"), shown.exclusions);
+    built.showThreshold = overlay("ShowThreshold", shown.threshold);
+    built.showPeriods = overlay("ShowPeriods", shown.periods);
+    built.showExclusions = overlay("ShowExclusions", shown.exclusions);
     layout->addStretch(1);
+    built.SetTexts();
     return built;
+}
+
+void AnalysisCommandRow::SetTexts() const {
+    savePdf->setText(tr("Save report as PDF"));
+    print->setText(tr("Print..."));
+    saveTables->setText(tr("Save tables as spreadsheet"));
+    showSliding->setText(tr("Sliding Leq"));
+    for (int i = 0; i < slidingLength->count(); ++i)
+        slidingLength->setItemText(i, slidingLength->itemData(i).toString() +
+                                          UnitSpace(WindowLanguage()) + QStringLiteral("min"));
+    showThreshold->setText(tr("Threshold"));
+    showPeriods->setText(tr("Day/evening/night"));
+    showExclusions->setText(tr("Exclusions"));
 }

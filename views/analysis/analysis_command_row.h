@@ -2,12 +2,20 @@
 // The row above the analysis chart: the commands that hand the analysis in, and the choice of what
 // the chart shows over the levels. Built here; the window connects it.
 
+#include <QCoreApplication>
+
 class QCheckBox;
 class QComboBox;
 class QPushButton;
 class QWidget;
 
 struct AnalysisCommandRow {
+    Q_DECLARE_TR_FUNCTIONS(AnalysisCommandRow)
+
+  public:
+    // The texts of the buttons and boxes, in the window's language.
+    void SetTexts() const;
+
     QWidget* row = nullptr;
     QPushButton* savePdf = nullptr;    // "Save report as PDF"
     QPushButton* print = nullptr;      // "Print..."

@@ -16,7 +16,9 @@
 
 namespace {
 
-const QString kAnalysisFilter = QStringLiteral("Analysis (*.vrda);;All files (*)");
+QString AnalysisFilter() {
+    return frmAnalysis::tr("Analysis (*.vrda);;All files (*)");
+}
 
 } // namespace
 
@@ -33,12 +35,13 @@ QWidget* frmAnalysis::BuildAnalysisFileRow(QWidget* parent) {
     auto* row = new QWidget(parent);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* open = NamedButton(row, "OpenAnalysis", QStringLiteral("Open analysis..."));
-    auto* save = NamedButton(row, "SaveAnalysis", QStringLiteral("Save analysis..."));
-    auto* absolute = new QCheckBox(QStringLiteral("Save the report paths as absolute paths"), row);
+    auto* open = NamedButton(row, "OpenAnalysis", QString());
+    auto* save = NamedButton(row, "SaveAnalysis", QString());
+    auto* absolute = new QCheckBox(row);
     absolute->setObjectName(QStringLiteral("AbsolutePaths"));
-    absolute->setToolTip(QStringLiteral("Without it the analysis file names its reports from its "
-                                        "own folder, so that both can be moved together"));
+    openAnalysis_ = open;
+    saveAnalysis_ = save;
+    absolutePaths_ = absolute;
     layout->addWidget(open);
     layout->addWidget(save);
     layout->addWidget(absolute);
@@ -53,9 +56,17 @@ QWidget* frmAnalysis::BuildAnalysisFileRow(QWidget* parent) {
     return row;
 }
 
+void frmAnalysis::SetAnalysisFileRowTexts() {
+    openAnalysis_->setText(tr("Open analysis..."));
+    saveAnalysis_->setText(tr("Save analysis..."));
+    absolutePaths_->setText(tr("Save the report paths as absolute paths"));
+    absolutePaths_->setToolTip(tr("Without it the analysis file names its reports from its own "
+                                  "folder, so that both can be moved together"));
+}
+
 bool frmAnalysis::OpenAnalysis() {
     const std::optional<QString> path =
-        ChoosePath({QStringLiteral("Open analysis"), kAnalysisFilter, QString(), false});
+        ChoosePath({tr("Open analysis"), AnalysisFilter(), QString(), false});
     if (!path || path->isEmpty())
         return false;
     return OpenAnalysisFile(*path);
@@ -85,18 +96,15 @@ bool frmAnalysis::OpenAnalysisFile(const QString& path) {
             failed << QString::fromLocal8Bit(report.path.data(),
                                              static_cast<qsizetype>(report.path.size()));
     if (!failed.isEmpty())
-        ShowWarning(QStringLiteral("\"") + path +
-                    QStringLiteral("\": these reports could not be "
-                                   "opened; the Files tab says "
-                                   "why:\n") +
-                    failed.join(QLatin1Char('\n')));
+        ShowWarning(tr("\"%1\": these reports could not be opened; the Files tab says why:\n%2")
+                        .arg(path, failed.join(QLatin1Char('\n'))));
     return true;
 }
 
 bool frmAnalysis::SaveAnalysis() {
     const QString current = analysisFile_->Path();
     const std::optional<QString> path =
-        ChoosePath({QStringLiteral("Save analysis"), kAnalysisFilter,
+        ChoosePath({tr("Save analysis"), AnalysisFilter(),
                     current.isEmpty() ? SuggestedName(QStringLiteral(".vrda")) : current, true});
     if (!path || path->isEmpty())
         return false;

@@ -11,6 +11,7 @@
 #include "views/analysis/analysis_table_models.h"
 #include "views/analysis/analysis_text.h"
 #include "views/analysis/analysis_widgets.h"
+#include "views/analysis/workbook_labels.h"
 #include "views/common/warning_box.h"
 
 #include <QFileInfo>
@@ -38,10 +39,10 @@ bool frmAnalysis::GoOnDespiteFailedFiles(const QString& goOn) {
             failed.append(ReportFileText(report));
     if (failed.isEmpty())
         return true;
-    const QString question =
-        QStringLiteral("These files could not be read and are left out of the report:\n\n") +
-        failed.join(QLatin1Char('\n')) +
-        QStringLiteral("\n\nGo on without them, or cancel and remove them on the Files tab?");
+    const QString question = tr("These files could not be read and are left out of the report:"
+                                "\n\n%1\n\nGo on without them, or cancel and remove them on the "
+                                "Files tab?")
+                                 .arg(failed.join(QLatin1Char('\n')));
     if (confirm_)
         return confirm_(this, question, goOn);
     QMessageBox box(QMessageBox::Warning, windowTitle(), question, QMessageBox::Cancel, this);
@@ -54,17 +55,16 @@ bool frmAnalysis::GoOnDespiteFailedFiles(const QString& goOn) {
 
 QString frmAnalysis::SuggestedName(const QString& suffix) const {
     if (session_.Reports().empty())
-        return QStringLiteral("analysis") + suffix;
+        return tr("analysis") + suffix;
     const std::string& path = session_.Reports().front().path;
     return QFileInfo(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())))
                .completeBaseName() +
-           QStringLiteral(" analysis") + suffix;
+           QLatin1Char(' ') + tr("analysis") + suffix;
 }
 
 bool frmAnalysis::AddFile() {
     const std::optional<QString> path =
-        ChoosePath({QStringLiteral("Add file"),
-                    QStringLiteral("Reports (*.vrd *.txt);;All files (*)"), QString(), false});
+        ChoosePath({tr("Add file"), tr("Reports (*.vrd *.txt);;All files (*)"), QString(), false});
     if (!path || path->isEmpty())
         return false;
     vrd::ReportForAnalysis report = vrd::OpenReportForAnalysis({LocalPath(*path), false});
@@ -77,14 +77,14 @@ bool frmAnalysis::AddFile() {
 }
 
 bool frmAnalysis::WritePdf(const QString& path, QString& reason) {
-    return WriteAnalysisPdf(path, session_, *chart_, reason);
+    return WriteAnalysisPdf(path, session_, *chart_, ReportLanguage(), reason);
 }
 
 bool frmAnalysis::SaveReportAsPdf() {
-    if (!GoOnDespiteFailedFiles(QStringLiteral("Save without them")))
+    if (!GoOnDespiteFailedFiles(tr("Save without them")))
         return false;
     const std::optional<QString> path =
-        ChoosePath({QStringLiteral("Save report as PDF"), QStringLiteral("PDF document (*.pdf)"),
+        ChoosePath({tr("Save report as PDF"), tr("PDF document (*.pdf)"),
                     SuggestedName(QStringLiteral(".pdf")), true});
     if (!path || path->isEmpty())
         return false;
@@ -96,14 +96,15 @@ bool frmAnalysis::SaveReportAsPdf() {
 }
 
 bool frmAnalysis::Print() {
-    if (!GoOnDespiteFailedFiles(QStringLiteral("Print without them")))
+    if (!GoOnDespiteFailedFiles(tr("Print without them")))
         return false;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("PrintPreview"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* target) { PaintAnalysisReport(*target, session_, *chart_); });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
+        PaintAnalysisReport(*target, session_, *chart_, ReportLanguage());
+    });
     return preview.exec() == QDialog::Accepted;
 }
 
@@ -124,7 +125,8 @@ bool frmAnalysis::WriteTables(const QString& path, QString& reason) {
             reason = QString::fromStdString(*failure);
         return !failure;
     }
-    failure = vrd::WriteAnalysisWorkbook(target, session_.Result());
+    failure =
+        vrd::WriteAnalysisWorkbook(target, session_.Result(), WorkbookLabelsIn(ReportLanguage()));
     if (failure)
         reason = QString::fromStdString(*failure);
     return !failure;
@@ -132,8 +134,8 @@ bool frmAnalysis::WriteTables(const QString& path, QString& reason) {
 
 bool frmAnalysis::SaveTables() {
     const std::optional<QString> path =
-        ChoosePath({QStringLiteral("Save tables as spreadsheet"),
-                    QStringLiteral("Excel workbook (*.xlsx);;Comma-separated values (*.csv)"),
+        ChoosePath({tr("Save tables as spreadsheet"),
+                    tr("Excel workbook (*.xlsx);;Comma-separated values (*.csv)"),
                     SuggestedName(QStringLiteral(".xlsx")), true});
     if (!path || path->isEmpty())
         return false;
@@ -146,8 +148,8 @@ bool frmAnalysis::SaveTables() {
 
 bool frmAnalysis::SaveExclusions() {
     const std::optional<QString> path = ChoosePath(
-        {QStringLiteral("Save exclusions"), QStringLiteral("Exclusions (*.txt);;All files (*)"),
-         SuggestedName(QStringLiteral(" exclusions.txt")), true});
+        {tr("Save exclusions"), tr("Exclusions (*.txt);;All files (*)"),
+         SuggestedName(QLatin1Char(' ') + tr("exclusions") + QStringLiteral(".txt")), true});
     if (!path || path->isEmpty())
         return false;
     const std::optional<std::string> failure =
@@ -159,9 +161,8 @@ bool frmAnalysis::SaveExclusions() {
 }
 
 bool frmAnalysis::LoadExclusions() {
-    const std::optional<QString> path =
-        ChoosePath({QStringLiteral("Load exclusions"),
-                    QStringLiteral("Exclusions (*.txt);;All files (*)"), QString(), false});
+    const std::optional<QString> path = ChoosePath(
+        {tr("Load exclusions"), tr("Exclusions (*.txt);;All files (*)"), QString(), false});
     if (!path || path->isEmpty())
         return false;
     const vrd::FileRead read = vrd::ReadWholeFile(LocalPath(*path));
@@ -179,12 +180,13 @@ bool frmAnalysis::LoadExclusions() {
 }
 
 void frmAnalysis::ShowFailure(const QString& path, const QString& reason) {
-    ShowWarning(QStringLiteral("\"") + path + QStringLiteral("\": ") + reason +
-                QStringLiteral("."));
+    ShowWarning(tr("\"%1\": %2.").arg(path, reason));
 }
 
+// The main window's "could not be written" is the devices' English; this one is the window's.
 void frmAnalysis::ShowNotWritten(const QString& path, const QString& reason) {
-    ShowWarning(NotWrittenText(path, reason));
+    ShowWarning(
+        tr("\"%1\" could not be written: %2. Nothing was changed on disk.").arg(path, reason));
 }
 
 void frmAnalysis::ShowWarning(const QString& text) {

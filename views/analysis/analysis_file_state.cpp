@@ -11,15 +11,17 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Analysis");
+QString Title() {
+    return AnalysisFileState::tr("Analysis");
+}
 
 AnalysisFileState::Answer AskAboutChanges(QWidget* window, const QString& name) {
-    QMessageBox box(QMessageBox::Warning, window->windowTitle(),
-                    QStringLiteral("The analysis \"") + name +
-                        QStringLiteral("\" has changes that are not saved."),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window);
+    QMessageBox box(
+        QMessageBox::Warning, window->windowTitle(),
+        AnalysisFileState::tr("The analysis \"%1\" has changes that are not saved.").arg(name),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window);
     box.setObjectName(QStringLiteral("UnsavedAnalysis"));
-    box.setInformativeText(QStringLiteral("Save them first?"));
+    box.setInformativeText(AnalysisFileState::tr("Save them first?"));
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
     case QMessageBox::Save:
@@ -73,7 +75,7 @@ void AnalysisFileState::StartAfresh() {
 bool AnalysisFileState::MaySetAside() {
     if (!modified_)
         return true;
-    const QString name = path_.isEmpty() ? kTitle : QFileInfo(path_).fileName();
+    const QString name = path_.isEmpty() ? Title() : QFileInfo(path_).fileName();
     switch (question_(&window_, name)) {
     case Answer::Save:
         return save_();
@@ -90,6 +92,9 @@ bool AnalysisFileState::eventFilter(QObject* watched, QEvent* event) {
         event->ignore();
         return true;
     }
+    // The title in the window's new language.
+    if (watched == &window_ && event->type() == QEvent::LanguageChange)
+        Follow();
     return QObject::eventFilter(watched, event);
 }
 
@@ -106,7 +111,7 @@ void AnalysisFileState::MarkUnchanged() {
 
 void AnalysisFileState::Follow() {
     const bool modified = Bytes() != unchanged_;
-    QString title = kTitle;
+    QString title = Title();
     if (!path_.isEmpty())
         title += QStringLiteral(" - ") + QFileInfo(path_).fileName();
     if (modified)

@@ -29,6 +29,8 @@ class AnalysisOverlay final : public QGraphicsItem {
     const Content& Shown() const { return content_; }
     // The plot area moved or the axes changed.
     void Follow();
+    // The legend's names in language.
+    void SetLegendLanguage(Language language) { legend_.SetTexts(language); }
 
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;

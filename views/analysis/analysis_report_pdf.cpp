@@ -25,9 +25,9 @@ QString Hour(int hour) {
     return QStringLiteral("%1:00").arg(hour, 2, 10, QLatin1Char('0'));
 }
 
-QString SignedDb(double value) {
-    return (value >= 0 ? QStringLiteral("+") : QString()) + QString::number(value, 'f', 1) +
-           QStringLiteral(" dB");
+QString SignedDb(double value, Language language) {
+    return (value >= 0 ? QStringLiteral("+") : QString()) +
+           LocaleOf(language).toString(value, 'f', 1) + UnitSpace(language) + QStringLiteral("dB");
 }
 
 QList<PageFigure> PageFigures(const QList<ReportFigure>& figures) {
@@ -37,78 +37,65 @@ QList<PageFigure> PageFigures(const QList<ReportFigure>& figures) {
     return rows;
 }
 
-PageFrame FrameOf(const AnalysisSession& session) {
+PageFrame FrameOf(const AnalysisSession& session, Language language) {
     const auto analysed = ReportsAnalysed(session.Reports());
-    return {ReportSite(analysed), PeriodText(session.AnalysedPeriod()),
-            ReportFilesInBrief(analysed)};
+    return {ReportSite(analysed), PeriodText(session.AnalysedPeriod(), language),
+            ReportFilesInBrief(analysed, language)};
 }
 
-void LayOut(ReportPages& pages, const AnalysisSession& session, AnalysisChart& chart) {
-    const vrd::AnalysisResult& result = session.Result();
+// A text and what tells it from the same English for another thing, as QT_TRANSLATE_NOOP3
+// gives them: "none" of a file and of a threshold are two words in French.
+struct Disambiguated {
+    const char* source;
+    const char* disambiguation;
+};
+
+QString Tr(Language language, Disambiguated text) {
+    return Translated(language, "AnalysisReport", text.source, text.disambiguation);
+}
+
+void LayOutSettings(ReportPages& pages, const AnalysisSession& session, Language language) {
     const vrd::AnalysisSettings& settings = session.Settings();
     const vrd::Periods& periods = settings.periods;
-
-    pages.Title(QStringLiteral("Noise measurement report"));
-    const auto analysed = ReportsAnalysed(session.Reports());
-    pages.Line(QStringLiteral("Site: ") + ReportSite(analysed));
-    const QString serial = ReportSerial(analysed);
-    if (!serial.isEmpty())
-        pages.Line(QStringLiteral("Serial: ") + serial);
-
-    pages.Heading(QStringLiteral("Files"));
-    if (analysed.empty())
-        pages.Line(QStringLiteral("none"));
-    for (const vrd::ReportForAnalysis* report : analysed)
-        pages.Line(ReportPath(*report));
-
-    pages.Heading(QStringLiteral("Analysed period and settings"));
-    const vrd::Interval period = session.AnalysedPeriod();
-    const QString coverage = PercentText(result.coverage);
-    pages.Line(QStringLiteral("Period: ") + PeriodText(period) +
+    const auto text = [language](const char* source) { return ReportTr(language, source); };
+    pages.Heading(text(QT_TRANSLATE_NOOP("AnalysisReport", "Analysed period and settings")));
+    const QString coverage = PercentText(session.Result().coverage, language);
+    pages.Line(text(QT_TRANSLATE_NOOP("AnalysisReport", "Period: %1"))
+                   .arg(PeriodText(session.AnalysedPeriod(), language)) +
                (coverage.isEmpty()
                     ? QString()
-                    : QString(QStringLiteral(" (coverage ") + coverage + QStringLiteral(")"))));
-    pages.Line(QStringLiteral("Day ") + Hour(periods.day) + QStringLiteral("–") +
-               Hour(periods.evening) + QStringLiteral(", evening ") + Hour(periods.evening) +
-               QStringLiteral("–") + Hour(periods.night) + QStringLiteral(", night ") +
-               Hour(periods.night) + QStringLiteral("–") + Hour(periods.day) +
-               QStringLiteral("; penalties ") + SignedDb(periods.eveningPenalty) +
-               QStringLiteral(" evening, ") + SignedDb(periods.nightPenalty) +
-               QStringLiteral(" night"));
-    pages.Line(QStringLiteral("Threshold: ") +
-               (settings.threshold
-                    ? QString::number(*settings.threshold, 'f', 1) + QStringLiteral(" dB")
-                    : QStringLiteral("none")) +
-               QStringLiteral("; minimum coverage of a period: ") +
-               PercentText(session.MinimumCoverage()));
+                    : text(QT_TRANSLATE_NOOP("AnalysisReport", " (coverage %1)")).arg(coverage)));
+    pages.Line(text(QT_TRANSLATE_NOOP("AnalysisReport", "Day %1–%2, evening %2–%3, night %3–%1; "
+                                                        "penalties %4 evening, %5 night"))
+                   .arg(Hour(periods.day), Hour(periods.evening), Hour(periods.night),
+                        SignedDb(periods.eveningPenalty, language),
+                        SignedDb(periods.nightPenalty, language)));
+    pages.Line(
+        text(QT_TRANSLATE_NOOP("AnalysisReport", "Threshold: %1; minimum coverage of a period: %2"))
+            .arg(settings.threshold
+                     ? LocaleOf(language).toString(*settings.threshold, 'f', 1) +
+                           UnitSpace(language) + QStringLiteral("dB")
+                     : Tr(language, QT_TRANSLATE_NOOP3("AnalysisReport", "none", "threshold")),
+                 PercentText(session.MinimumCoverage(), language)));
+}
 
-    pages.Heading(QStringLiteral("Exclusions"));
-    if (session.Exclusions().empty())
-        pages.Line(QStringLiteral("none"));
-    for (const vrd::Exclusion& exclusion : session.Exclusions())
-        pages.Line(MinuteText(exclusion.interval.from) + QStringLiteral(" to ") +
-                   MinuteText(exclusion.interval.to) + QStringLiteral("   ") +
-                   QString::fromStdString(exclusion.reason));
-
-    pages.Heading(QStringLiteral("Chart"));
-    const QString caption = ReportChartCaption(chart, period, !session.Exclusions().empty(),
-                                               settings.threshold.has_value());
-    pages.Box(pages.Width() * kChartShape, caption, [&](QPainter& painter, const QRectF& box) {
-        PaintReportChart(chart, painter, box, painter.device()->logicalDpiX());
-    });
-
-    pages.Heading(QStringLiteral("Figures of the analysed period"));
-    pages.Figures(PageFigures(ReportFigures(result)), 2);
-
-    pages.Heading(QStringLiteral("Days"));
+void LayOutDays(ReportPages& pages, const AnalysisSession& session, Language language) {
+    const vrd::AnalysisResult& result = session.Result();
+    const auto text = [language](const char* source) { return ReportTr(language, source); };
+    pages.Heading(text(QT_TRANSLATE_NOOP("AnalysisReport", "Days")));
     const int least = static_cast<int>(session.MinimumCoverage() * 100 + 0.5);
-    pages.Note(QStringLiteral("A shaded figure rests on too little data: its period's coverage is "
-                              "below ") +
-               QString::number(least) + QStringLiteral(" %."));
-    const QStringList headers = {QStringLiteral("Date"),         QStringLiteral("Lday"),
-                                 QStringLiteral("Levening"),     QStringLiteral("Lnight"),
-                                 QStringLiteral("Lden"),         QStringLiteral("Day cov."),
-                                 QStringLiteral("Evening cov."), QStringLiteral("Night cov.")};
+    pages.Note(text(QT_TRANSLATE_NOOP("AnalysisReport",
+                                      "A shaded figure rests on too little data: its period's "
+                                      "coverage is below %1."))
+                   .arg(QString::number(least) + UnitSpace(language) + QStringLiteral("%")));
+    const QStringList headers = {text(QT_TRANSLATE_NOOP("AnalysisReport", "Date")),
+                                 QStringLiteral("Lday"),
+                                 QStringLiteral("Levening"),
+                                 QStringLiteral("Lnight"),
+                                 QStringLiteral("Lden"),
+                                 text(QT_TRANSLATE_NOOP("AnalysisReport", "Day cov.")),
+                                 text(QT_TRANSLATE_NOOP("AnalysisReport", "Evening cov.")),
+                                 text(QT_TRANSLATE_NOOP("AnalysisReport", "Night cov."))};
     const QList<double> shares = {0.16, 0.11, 0.11, 0.11, 0.11, 0.13, 0.14, 0.13};
     const auto rows = static_cast<int>(std::min<std::int64_t>(result.days.Size(), 1 << 24));
     const double least01 = session.MinimumCoverage();
@@ -118,21 +105,21 @@ void LayOut(ReportPages& pages, const AnalysisSession& session, AnalysisChart& c
             const vrd::DayFigures day = result.days.At(row);
             switch (column) {
             case 0:
-                return DayText(day.date);
+                return DayText(day.date, language);
             case 1:
-                return DecibelText(day.levels.lday);
+                return DecibelText(day.levels.lday, language);
             case 2:
-                return DecibelText(day.levels.levening);
+                return DecibelText(day.levels.levening, language);
             case 3:
-                return DecibelText(day.levels.lnight);
+                return DecibelText(day.levels.lnight, language);
             case 4:
-                return DecibelText(day.levels.lden);
+                return DecibelText(day.levels.lden, language);
             case 5:
-                return PercentText(day.coverageDay);
+                return PercentText(day.coverageDay, language);
             case 6:
-                return PercentText(day.coverageEvening);
+                return PercentText(day.coverageEvening, language);
             default:
-                return PercentText(day.coverageNight);
+                return PercentText(day.coverageNight, language);
             }
         },
         [&](int row, int column) {
@@ -154,28 +141,69 @@ void LayOut(ReportPages& pages, const AnalysisSession& session, AnalysisChart& c
                 return false;
             }
         });
-    LayOutCampaignPages(pages, session);
+}
+
+void LayOut(ReportPages& pages, const AnalysisSession& session, AnalysisChart& chart,
+            Language language) {
+    const auto text = [language](const char* source) { return ReportTr(language, source); };
+    pages.Title(text(QT_TRANSLATE_NOOP("AnalysisReport", "Noise measurement report")));
+    const auto analysed = ReportsAnalysed(session.Reports());
+    pages.Line(text(QT_TRANSLATE_NOOP("AnalysisReport", "Site: %1")).arg(ReportSite(analysed)));
+    const QString serial = ReportSerial(analysed);
+    if (!serial.isEmpty())
+        pages.Line(text(QT_TRANSLATE_NOOP("AnalysisReport", "Serial: %1")).arg(serial));
+
+    pages.Heading(text(QT_TRANSLATE_NOOP("AnalysisReport", "Files")));
+    if (analysed.empty())
+        pages.Line(Tr(language, QT_TRANSLATE_NOOP3("AnalysisReport", "none", "file")));
+    for (const vrd::ReportForAnalysis* report : analysed)
+        pages.Line(ReportPath(*report));
+
+    LayOutSettings(pages, session, language);
+
+    pages.Heading(text(QT_TRANSLATE_NOOP("AnalysisReport", "Exclusions")));
+    if (session.Exclusions().empty())
+        pages.Line(Tr(language, QT_TRANSLATE_NOOP3("AnalysisReport", "none", "exclusion")));
+    for (const vrd::Exclusion& exclusion : session.Exclusions())
+        pages.Line(text(QT_TRANSLATE_NOOP("AnalysisReport", "%1 to %2   %3"))
+                       .arg(MinuteText(exclusion.interval.from, language),
+                            MinuteText(exclusion.interval.to, language),
+                            QString::fromStdString(exclusion.reason)));
+
+    pages.Heading(text(QT_TRANSLATE_NOOP("AnalysisReport", "Chart")));
+    const vrd::Interval period = session.AnalysedPeriod();
+    const QString caption = ReportChartCaption(chart, period, !session.Exclusions().empty(),
+                                               session.Settings().threshold.has_value(), language);
+    pages.Box(pages.Width() * kChartShape, caption, [&](QPainter& painter, const QRectF& box) {
+        PaintReportChart(chart, painter, box, painter.device()->logicalDpiX(), language);
+    });
+
+    pages.Heading(text(QT_TRANSLATE_NOOP("AnalysisReport", "Figures of the analysed period")));
+    pages.Figures(PageFigures(ReportFigures(session.Result(), language)), 2);
+
+    LayOutDays(pages, session, language);
+    LayOutCampaignPages(pages, session, language);
 }
 
 } // namespace
 
 int PaintAnalysisReport(QPagedPaintDevice& device, const AnalysisSession& session,
-                        AnalysisChart& chart) {
+                        AnalysisChart& chart, Language language) {
     // First the walk that counts the pages, for "Page n of m".
-    const PageFrame frame = FrameOf(session);
-    ReportPages measure(device, nullptr, 0, frame);
-    LayOut(measure, session, chart);
+    const PageFrame frame = FrameOf(session, language);
+    ReportPages measure(device, nullptr, 0, frame, language);
+    LayOut(measure, session, chart, language);
     const int pages = measure.Page();
 
     QPainter painter(&device);
-    ReportPages paint(device, &painter, pages, frame);
-    LayOut(paint, session, chart);
+    ReportPages paint(device, &painter, pages, frame, language);
+    LayOut(paint, session, chart, language);
     painter.end();
     return pages;
 }
 
 bool WriteAnalysisPdf(const QString& path, const AnalysisSession& session, AnalysisChart& chart,
-                      QString& reason) {
+                      Language language, QString& reason) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -183,10 +211,11 @@ bool WriteAnalysisPdf(const QString& path, const AnalysisSession& session, Analy
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setResolution(300);
-        writer.setTitle(QStringLiteral("Noise measurement report ") +
-                        ReportSite(ReportsAnalysed(session.Reports())));
+        writer.setTitle(
+            ReportTr(language, QT_TRANSLATE_NOOP("AnalysisReport", "Noise measurement report")) +
+            QLatin1Char(' ') + ReportSite(ReportsAnalysed(session.Reports())));
         writer.setCreator(QStringLiteral("vrdview"));
-        PaintAnalysisReport(writer, session, chart);
+        PaintAnalysisReport(writer, session, chart, language);
     }
     buffer.close();
     const QByteArray& bytes = buffer.data();

@@ -5,16 +5,19 @@
 // pages as it needs. Every page carries the site and period above, the files and its number
 // below. The same pages go to a PDF file and to a printer.
 
+#include "views/common/language.h"
+
 #include <QString>
 
 class AnalysisChart;
 class AnalysisSession;
 class QPagedPaintDevice;
 
-// Paints every page on device (a QPdfWriter or a QPrinter); returns the number of pages.
+// Paints every page on device (a QPdfWriter or a QPrinter), every text in language whatever the
+// window's; returns the number of pages.
 int PaintAnalysisReport(QPagedPaintDevice& device, const AnalysisSession& session,
-                        AnalysisChart& chart);
+                        AnalysisChart& chart, Language language);
 
 // Writes the report to path, whole or not at all; on failure returns false with the reason.
 bool WriteAnalysisPdf(const QString& path, const AnalysisSession& session, AnalysisChart& chart,
-                      QString& reason);
+                      Language language, QString& reason);

@@ -2,6 +2,7 @@
 
 #include "views/analysis/analysis_text.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -21,12 +22,12 @@ QString FirstNonEmpty(const std::vector<const vrd::ReportForAnalysis*>& reports,
 }
 
 // A level with its unit, or the dash where there is none.
-template <typename Level> QString Decibels(std::optional<Level> level) {
-    return level ? LevelText(level) + QStringLiteral(" dB") : kNothing;
+QString Decibels(std::optional<double> level, Language language) {
+    return level ? DecibelText(level, language) : kNothing;
 }
 
-QString Minutes(std::int64_t minutes) {
-    return QString::number(minutes) + QStringLiteral(" min");
+QString Minutes(std::int64_t minutes, Language language) {
+    return QString::number(minutes) + UnitSpace(language) + QStringLiteral("min");
 }
 
 } // namespace
@@ -44,13 +45,15 @@ QString ReportPath(const vrd::ReportForAnalysis& report) {
     return QString::fromLocal8Bit(report.path.data(), static_cast<qsizetype>(report.path.size()));
 }
 
-QString ReportFilesInBrief(const std::vector<const vrd::ReportForAnalysis*>& reports) {
+QString ReportFilesInBrief(const std::vector<const vrd::ReportForAnalysis*>& reports,
+                           Language language) {
     if (reports.empty())
         return {};
     QString brief = QFileInfo(ReportPath(*reports.front())).fileName();
     if (reports.size() > 1)
-        brief +=
-            QStringLiteral(" + ") + QString::number(reports.size() - 1) + QStringLiteral(" more");
+        brief += QLatin1Char(' ') + Translated(language, "AnalysisReport",
+                                               QT_TRANSLATE_N_NOOP("AnalysisReport", "+ %n more"),
+                                               nullptr, static_cast<int>(reports.size() - 1));
     return brief;
 }
 
@@ -62,37 +65,53 @@ QString ReportSerial(const std::vector<const vrd::ReportForAnalysis*>& reports) 
     return FirstNonEmpty(reports, &vrd::ReportForAnalysis::serial);
 }
 
-QString DecibelText(std::optional<double> level) {
-    return level ? LevelText(level) + QStringLiteral(" dB") : QString();
+QString ReportTr(Language language, const char* source) {
+    return Translated(language, "AnalysisReport", source);
 }
 
-QString PeriodText(vrd::Interval period) {
+QString DecibelText(std::optional<double> level, Language language) {
+    return level ? LevelText(level, language) + UnitSpace(language) + QStringLiteral("dB")
+                 : QString();
+}
+
+QString PeriodText(vrd::Interval period, Language language) {
     if (period.to <= period.from)
-        return QStringLiteral("no minute");
-    return MinuteText(period.from) + QStringLiteral(" to ") + MinuteText(period.to);
+        return ReportTr(language, QT_TRANSLATE_NOOP("AnalysisReport", "no minute"));
+    return ReportTr(language, QT_TRANSLATE_NOOP("AnalysisReport", "%1 to %2"))
+        .arg(MinuteText(period.from, language), MinuteText(period.to, language));
 }
 
-QList<ReportFigure> ReportFigures(const vrd::AnalysisResult& result) {
+QList<ReportFigure> ReportFigures(const vrd::AnalysisResult& result, Language language) {
     const vrd::LevelFigures& levels = result.overall;
+    const auto name = [language](const char* source) { return ReportTr(language, source); };
+    const auto decibels = [language](std::optional<double> level) {
+        return Decibels(level, language);
+    };
     QList<ReportFigure> figures;
-    const QString coverage = PercentText(result.coverage);
-    figures.append({QStringLiteral("Coverage"), coverage.isEmpty() ? kNothing : coverage});
-    figures.append({QStringLiteral("Minutes measured"), Minutes(result.minutes.measured)});
-    figures.append({QStringLiteral("Minutes excluded"), Minutes(result.minutes.excluded)});
-    figures.append({QStringLiteral("Leq"), Decibels(levels.leq)});
-    figures.append({QStringLiteral("Lmax"), Decibels(levels.lmax)});
-    figures.append({QStringLiteral("Lmin"), Decibels(levels.lmin)});
+    const QString coverage = PercentText(result.coverage, language);
+    figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Coverage")),
+                    coverage.isEmpty() ? kNothing : coverage});
+    figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Minutes measured")),
+                    Minutes(result.minutes.measured, language)});
+    figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Minutes excluded")),
+                    Minutes(result.minutes.excluded, language)});
+    figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Leq")), decibels(levels.leq)});
+    figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Lmax")), decibels(levels.lmax)});
+    figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Lmin")), decibels(levels.lmin)});
     for (const int percent : vrd::kStatisticalPercents)
         figures.append(
-            {QStringLiteral("L") + QString::number(percent), Decibels(levels.L(percent))});
-    figures.append({QStringLiteral("Lday"), Decibels(result.whole.lday)});
-    figures.append({QStringLiteral("Levening"), Decibels(result.whole.levening)});
-    figures.append({QStringLiteral("Lnight"), Decibels(result.whole.lnight)});
-    figures.append({QStringLiteral("Lden"), Decibels(result.whole.lden)});
+            {QStringLiteral("L") + QString::number(percent), decibels(levels.L(percent))});
+    figures.append({QStringLiteral("Lday"), decibels(result.whole.lday)});
+    figures.append({QStringLiteral("Levening"), decibels(result.whole.levening)});
+    figures.append({QStringLiteral("Lnight"), decibels(result.whole.lnight)});
+    figures.append({QStringLiteral("Lden"), decibels(result.whole.lden)});
     if (const std::optional<vrd::Exceedance>& above = result.exceedance) {
-        figures.append({QStringLiteral("Minutes above threshold"), Minutes(above->minutes)});
-        figures.append({QStringLiteral("Events above threshold"), QString::number(above->events)});
-        figures.append({QStringLiteral("Longest event"), Minutes(above->longest)});
+        figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Minutes above threshold")),
+                        Minutes(above->minutes, language)});
+        figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Events above threshold")),
+                        QString::number(above->events)});
+        figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Longest event")),
+                        Minutes(above->longest, language)});
     }
     return figures;
 }

@@ -1,13 +1,22 @@
 #pragma once
 // The analysis window's "Settings" tab: the threshold of the exceedance, the hours that start the
-// day, evening and night, their penalties, and the minimum coverage of a figure. The boxes show
-// what the session holds and apply every change to it at once.
+// day, evening and night, their penalties, the minimum coverage of a figure, and the languages of
+// the window and of the report. The boxes show what the session holds and apply every change to
+// it at once; a language chosen is handed to the window.
+
+#include "views/common/language.h"
 
 #include <QWidget>
 
+#include <optional>
+#include <utility>
+
 class AnalysisSession;
 class QCheckBox;
+class QComboBox;
 class QDoubleSpinBox;
+class QLabel;
+class QPushButton;
 class QSpinBox;
 
 class AnalysisSettingsTab final : public QWidget {
@@ -19,8 +28,21 @@ class AnalysisSettingsTab final : public QWidget {
     // Sets the boxes to the session's settings without applying them back.
     void ShowSettings();
 
+    QComboBox* WindowLanguageBox() const { return windowLanguage_; }
+    QComboBox* ReportLanguageBox() const { return reportLanguage_; }
+
+  signals:
+    // The window's language chosen: the system's, or one the user picked.
+    void windowLanguageChosen(Language language);
+    // The report's: nullopt for the window's own.
+    void reportLanguageChosen(std::optional<Language> language);
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void ApplySettings();
+    void SetTexts();
 
     AnalysisSession& session_;
     QCheckBox* thresholdOn_ = nullptr;
@@ -30,5 +52,10 @@ class AnalysisSettingsTab final : public QWidget {
     QSpinBox* night_ = nullptr;
     QDoubleSpinBox* eveningPenalty_ = nullptr;
     QDoubleSpinBox* nightPenalty_ = nullptr;
+    QPushButton* european_ = nullptr;
     QSpinBox* minimumCoverage_ = nullptr;
+    QComboBox* windowLanguage_ = nullptr;
+    QComboBox* reportLanguage_ = nullptr;
+    // The labels of the rows and within them, with their English.
+    QList<std::pair<QLabel*, const char*>> labels_;
 };

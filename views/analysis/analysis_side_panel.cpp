@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -20,19 +21,20 @@ AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics,
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto* selection = new QGroupBox(QStringLiteral("Selection"), panel);
+    auto* selection = new QGroupBox(panel);
+    built.selection = selection;
     auto* form = new QFormLayout(selection);
     built.from = new QLineEdit(selection);
     built.from->setObjectName(QStringLiteral("SelectionFrom"));
-    built.from->setPlaceholderText(QStringLiteral("yyyy-mm-dd hh:mm"));
     built.to = new QLineEdit(selection);
     built.to->setObjectName(QStringLiteral("SelectionTo"));
-    built.to->setPlaceholderText(QStringLiteral("yyyy-mm-dd hh:mm"));
-    form->addRow(QStringLiteral("From"), built.from);
-    form->addRow(QStringLiteral("To"), built.to);
+    built.fromLabel = new QLabel(selection);
+    built.toLabel = new QLabel(selection);
+    form->addRow(built.fromLabel, built.from);
+    form->addRow(built.toLabel, built.to);
     auto* buttons = new QHBoxLayout;
-    built.select = NamedButton(selection, "SelectTyped", QStringLiteral("Select"));
-    built.wholePeriod = NamedButton(selection, "SelectWhole", QStringLiteral("Whole period"));
+    built.select = NamedButton(selection, "SelectTyped", QString());
+    built.wholePeriod = NamedButton(selection, "SelectWhole", QString());
     buttons->addWidget(built.select);
     buttons->addWidget(built.wholePeriod);
     form->addRow(buttons);
@@ -50,13 +52,13 @@ AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics,
                                      2 * built.statistics->frameWidth());
     layout->addWidget(built.statistics);
 
-    auto* excluded = new QGroupBox(QStringLiteral("Exclusions"), panel);
+    auto* excluded = new QGroupBox(panel);
+    built.excluded = excluded;
     auto* excludedLayout = new QVBoxLayout(excluded);
     auto* reasonRow = new QHBoxLayout;
     built.reason = new QLineEdit(excluded);
     built.reason->setObjectName(QStringLiteral("ExclusionReason"));
-    built.reason->setPlaceholderText(QStringLiteral("reason, e.g. rain"));
-    built.exclude = NamedButton(excluded, "ExcludeSelection", QStringLiteral("Exclude selection"));
+    built.exclude = NamedButton(excluded, "ExcludeSelection", QString());
     reasonRow->addWidget(built.reason, 1);
     reasonRow->addWidget(built.exclude);
     excludedLayout->addLayout(reasonRow);
@@ -67,14 +69,33 @@ AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics,
     built.exclusions->setWordWrap(true);
     excludedLayout->addWidget(built.exclusions, 1);
     auto* listButtons = new QHBoxLayout;
-    built.remove = NamedButton(excluded, "RemoveExclusion", QStringLiteral("Remove"));
-    built.save = NamedButton(excluded, "SaveExclusions", QStringLiteral("Save..."));
-    built.load = NamedButton(excluded, "LoadExclusions", QStringLiteral("Load..."));
+    built.remove = NamedButton(excluded, "RemoveExclusion", QString());
+    built.save = NamedButton(excluded, "SaveExclusions", QString());
+    built.load = NamedButton(excluded, "LoadExclusions", QString());
     listButtons->addWidget(built.remove);
     listButtons->addWidget(built.save);
     listButtons->addWidget(built.load);
     excludedLayout->addLayout(listButtons);
     layout->addWidget(excluded, 1);
     panel->setMinimumWidth(340);
+    built.SetTexts();
     return built;
+}
+
+void AnalysisSidePanel::SetTexts() const {
+    selection->setTitle(tr("Selection"));
+    fromLabel->setText(tr("From"));
+    toLabel->setText(tr("To"));
+    // Either way of writing a minute is read; the placeholder shows the language's own.
+    const QString typed = tr("yyyy-mm-dd hh:mm");
+    from->setPlaceholderText(typed);
+    to->setPlaceholderText(typed);
+    select->setText(tr("Select"));
+    wholePeriod->setText(tr("Whole period"));
+    excluded->setTitle(tr("Exclusions"));
+    reason->setPlaceholderText(tr("reason, e.g. rain"));
+    exclude->setText(tr("Exclude selection"));
+    remove->setText(tr("Remove"));
+    save->setText(tr("Save..."));
+    load->setText(tr("Load..."));
 }

@@ -2,7 +2,11 @@
 // The analysis window's side panel: the selection typed as from and to, the statistics of the
 // selection, and the exclusions with their reasons. Built here; the window connects it.
 
+#include <QCoreApplication>
+
 class QAbstractItemModel;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
@@ -10,12 +14,22 @@ class QTableView;
 class QWidget;
 
 struct AnalysisSidePanel {
+    Q_DECLARE_TR_FUNCTIONS(AnalysisSidePanel)
+
+  public:
+    // The texts of the panel, in the window's language.
+    void SetTexts() const;
+
     QWidget* panel = nullptr;
+    QGroupBox* selection = nullptr;
+    QLabel* fromLabel = nullptr;
+    QLabel* toLabel = nullptr;
     QLineEdit* from = nullptr;
     QLineEdit* to = nullptr;
     QPushButton* select = nullptr;      // "Select": the period typed
     QPushButton* wholePeriod = nullptr; // "Whole period"
     QTableView* statistics = nullptr;
+    QGroupBox* excluded = nullptr;
     QLineEdit* reason = nullptr;
     QPushButton* exclude = nullptr; // "Exclude selection"
     QListView* exclusions = nullptr;

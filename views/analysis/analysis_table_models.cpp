@@ -12,8 +12,6 @@
 namespace {
 
 const QColor kLowCoverage(255, 224, 178);
-const QString kLowHint =
-    QStringLiteral("Rests on too little data: the coverage is below the minimum");
 const QString kDecibels = QStringLiteral("dB");
 
 // A header's name, also its tooltip: a column narrowed by the user still tells what it holds.
@@ -22,15 +20,6 @@ QVariant HeaderName(const QStringList& names, int section, int role) {
         section >= names.size())
         return {};
     return names.at(section);
-}
-
-// Connects signal of session to a reset of model.
-template <typename Model>
-void ResetOn(Model* model, const AnalysisSession& session, void (AnalysisSession::*signal)()) {
-    QObject::connect(&session, signal, model, [model] {
-        model->beginResetModel();
-        model->endResetModel();
-    });
 }
 
 int ClampedRows(std::int64_t rows) {
@@ -88,27 +77,27 @@ QVariant DaysTableModel::data(const QModelIndex& index, int role) const {
         return {};
     const vrd::DayFigures day = session_.Result().days.At(index.row());
     const bool low = IsLow(index.row(), index.column());
+    const Language language = WindowLanguage();
+    const QString mark = low ? QStringLiteral(" *") : QString();
     switch (role) {
     case Qt::DisplayRole:
         switch (index.column()) {
         case Date:
-            return DayText(day.date);
+            return DayText(day.date, language);
         case Lday:
-            return LevelText(day.levels.lday);
+            return LevelText(day.levels.lday, language);
         case Levening:
-            return LevelText(day.levels.levening);
+            return LevelText(day.levels.levening, language);
         case Lnight:
-            return LevelText(day.levels.lnight);
+            return LevelText(day.levels.lnight, language);
         case Lden:
-            return LevelText(day.levels.lden);
+            return LevelText(day.levels.lden, language);
         case CoverageDay:
-            return QString(PercentText(day.coverageDay) + (low ? QStringLiteral(" *") : QString()));
+            return QString(PercentText(day.coverageDay, language) + mark);
         case CoverageEvening:
-            return QString(PercentText(day.coverageEvening) +
-                           (low ? QStringLiteral(" *") : QString()));
+            return QString(PercentText(day.coverageEvening, language) + mark);
         case CoverageNight:
-            return QString(PercentText(day.coverageNight) +
-                           (low ? QStringLiteral(" *") : QString()));
+            return QString(PercentText(day.coverageNight, language) + mark);
         default:
             return {};
         }
@@ -116,7 +105,9 @@ QVariant DaysTableModel::data(const QModelIndex& index, int role) const {
         return low ? QVariant(QBrush(kLowCoverage)) : QVariant();
     case Qt::ToolTipRole: {
         const QString text = data(index, Qt::DisplayRole).toString();
-        return low ? QString(text + QLatin1Char('\n') + kLowHint) : text;
+        return low ? QString(text + QLatin1Char('\n') +
+                             tr("Rests on too little data: the coverage is below the minimum"))
+                   : text;
     }
     case Qt::TextAlignmentRole:
         return index.column() == Date ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
@@ -132,15 +123,15 @@ QVariant DaysTableModel::data(const QModelIndex& index, int role) const {
 QVariant DaysTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const QStringList kNames = {QStringLiteral("Date"),
-                                       QStringLiteral("Lday (dB)"),
-                                       QStringLiteral("Levening (dB)"),
-                                       QStringLiteral("Lnight (dB)"),
-                                       QStringLiteral("Lden (dB)"),
-                                       QStringLiteral("Day coverage"),
-                                       QStringLiteral("Evening coverage"),
-                                       QStringLiteral("Night coverage")};
-    return HeaderName(kNames, section, role);
+    const QStringList names = {tr("Date"),
+                               QStringLiteral("Lday (dB)"),
+                               QStringLiteral("Levening (dB)"),
+                               QStringLiteral("Lnight (dB)"),
+                               QStringLiteral("Lden (dB)"),
+                               tr("Day coverage"),
+                               tr("Evening coverage"),
+                               tr("Night coverage")};
+    return HeaderName(names, section, role);
 }
 
 // ---- hours
@@ -169,9 +160,9 @@ QVariant HoursTableModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         switch (index.column()) {
         case Start:
-            return MinuteText(hour.start);
+            return MinuteText(hour.start, WindowLanguage());
         case Leq:
-            return LevelText(hour.leq);
+            return LevelText(hour.leq, WindowLanguage());
         case Lmax:
             return LevelText(hour.lmax);
         case Lmin:
@@ -197,50 +188,61 @@ QVariant HoursTableModel::data(const QModelIndex& index, int role) const {
 QVariant HoursTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const QStringList kNames = {QStringLiteral("Start"), QStringLiteral("Leq (dB)"),
-                                       QStringLiteral("Lmax (dB)"), QStringLiteral("Lmin (dB)"),
-                                       QStringLiteral("Minutes")};
-    return HeaderName(kNames, section, role);
+    const QStringList names = {tr("Start"), QStringLiteral("Leq (dB)"), QStringLiteral("Lmax (dB)"),
+                               QStringLiteral("Lmin (dB)"), tr("Minutes")};
+    return HeaderName(names, section, role);
 }
 
 // ---- statistics
 
-QString FigureRow::ValueWithUnit() const {
-    return value.isEmpty() || unit.isEmpty() ? value : value + QLatin1Char(' ') + unit;
+QString FigureRow::ValueWithUnit(Language language) const {
+    return value.isEmpty() || unit.isEmpty() ? value : value + UnitSpace(language) + unit;
 }
 
-QList<FigureRow> FigureRows(const vrd::RangeFigures& figures) {
+QList<FigureRow> FigureRows(const vrd::RangeFigures& figures, Language language) {
     const vrd::LevelFigures& levels = figures.levels;
+    const auto level = [language](std::optional<double> value) {
+        return LevelText(value, language);
+    };
     QList<FigureRow> rows = {
-        {QStringLiteral("Start"), MinuteText(figures.range.from)},
-        {QStringLiteral("End"), MinuteText(figures.range.to)},
-        {QStringLiteral("Coverage"), PercentText(figures.coverage)},
-        {QStringLiteral("Minutes measured"), QString::number(figures.measured)},
-        {QStringLiteral("Minutes excluded"), QString::number(figures.excluded)},
-        {QStringLiteral("Leq"), LevelText(levels.leq), kDecibels},
-        {QStringLiteral("Lmax"), LevelText(levels.lmax), kDecibels},
-        {QStringLiteral("Lmin"), LevelText(levels.lmin), kDecibels},
+        {StatisticsModel::tr("Start"), MinuteText(figures.range.from, language)},
+        {StatisticsModel::tr("End"), MinuteText(figures.range.to, language)},
+        {StatisticsModel::tr("Coverage"), PercentText(figures.coverage, language)},
+        {StatisticsModel::tr("Minutes measured"), QString::number(figures.measured)},
+        {StatisticsModel::tr("Minutes excluded"), QString::number(figures.excluded)},
+        {QStringLiteral("Leq"), level(levels.leq), kDecibels},
+        {QStringLiteral("Lmax"), level(levels.lmax), kDecibels},
+        {QStringLiteral("Lmin"), level(levels.lmin), kDecibels},
     };
     for (const int percent : vrd::kStatisticalPercents)
-        rows.append({QStringLiteral("L") + QString::number(percent), LevelText(levels.L(percent)),
-                     kDecibels});
+        rows.append(
+            {QStringLiteral("L") + QString::number(percent), level(levels.L(percent)), kDecibels});
     const auto exceedance = [&](std::int64_t vrd::Exceedance::*field) {
         return figures.exceedance ? QString::number((*figures.exceedance).*field) : QString();
     };
-    rows.append({QStringLiteral("Minutes above threshold"), exceedance(&vrd::Exceedance::minutes)});
-    rows.append({QStringLiteral("Events above threshold"), exceedance(&vrd::Exceedance::events)});
-    rows.append({QStringLiteral("Longest event (min)"), exceedance(&vrd::Exceedance::longest)});
+    rows.append(
+        {StatisticsModel::tr("Minutes above threshold"), exceedance(&vrd::Exceedance::minutes)});
+    rows.append(
+        {StatisticsModel::tr("Events above threshold"), exceedance(&vrd::Exceedance::events)});
+    rows.append(
+        {StatisticsModel::tr("Longest event (min)"), exceedance(&vrd::Exceedance::longest)});
     return rows;
 }
 
 StatisticsModel::StatisticsModel(const AnalysisSession& session, QObject* parent)
     : QAbstractTableModel(parent), session_(session),
-      rows_(FigureRows(session.SelectionFigures())) {
+      rows_(FigureRows(session.SelectionFigures(), WindowLanguage())) {
     QObject::connect(&session, &AnalysisSession::selectionChanged, this, [this] {
         // The same rows every time: only the values change.
-        rows_ = FigureRows(session_.SelectionFigures());
+        rows_ = FigureRows(session_.SelectionFigures(), WindowLanguage());
         emit dataChanged(index(0, 1), index(static_cast<int>(rows_.size()) - 1, 1));
     });
+}
+
+void StatisticsModel::Retranslate() {
+    beginResetModel();
+    rows_ = FigureRows(session_.SelectionFigures(), WindowLanguage());
+    endResetModel();
 }
 
 int StatisticsModel::rowCount(const QModelIndex& parent) const {
@@ -256,7 +258,7 @@ QVariant StatisticsModel::data(const QModelIndex& index, int role) const {
         return {};
     const FigureRow& row = rows_.at(index.row());
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-        return index.column() == 0 ? row.name : row.ValueWithUnit();
+        return index.column() == 0 ? row.name : row.ValueWithUnit(WindowLanguage());
     if (role == Qt::TextAlignmentRole && index.column() == 1)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     return {};
@@ -289,8 +291,8 @@ QVariant ExclusionListModel::data(const QModelIndex& index, int role) const {
         return {};
     const vrd::Exclusion& exclusion =
         session_.Exclusions().at(static_cast<std::size_t>(index.row()));
-    const QString from = MinuteText(exclusion.interval.from);
-    QString to = MinuteText(exclusion.interval.to);
+    const QString from = MinuteText(exclusion.interval.from, WindowLanguage());
+    QString to = MinuteText(exclusion.interval.to, WindowLanguage());
     if (to.left(10) == from.left(10))
         to = to.mid(11);
     return QString(from + QStringLiteral(" – ") + to + QStringLiteral("  ") +
@@ -321,11 +323,40 @@ QVariant ReportFileListModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
+namespace {
+
+QString StageText(vrd::Stage stage) {
+    switch (stage) {
+    case vrd::Stage::Read:
+        return ReportFileListModel::tr("read");
+    case vrd::Stage::Decode:
+        return ReportFileListModel::tr("decode");
+    case vrd::Stage::Parse:
+        return ReportFileListModel::tr("parse");
+    case vrd::Stage::Cancelled:
+        return ReportFileListModel::tr("cancelled");
+    }
+    return {};
+}
+
+} // namespace
+
 QString ReportFileText(const vrd::ReportForAnalysis& report) {
     QString text =
         QString::fromLocal8Bit(report.path.data(), static_cast<qsizetype>(report.path.size()));
+    // The reason is the core's, in English.
     if (report.failure)
-        text += QStringLiteral(": ") + QLatin1String(vrd::StageName(report.failure->stage)) +
-                QStringLiteral(": ") + QString::fromStdString(report.failure->reason);
+        text += QStringLiteral(": ") + StageText(report.failure->stage) + QStringLiteral(": ") +
+                QString::fromStdString(report.failure->reason);
     return text;
+}
+
+void Retranslate(QAbstractItemModel& model) {
+    // A model's texts are read when shown: it is enough that the views read them again.
+    const int rows = model.rowCount();
+    const int columns = model.columnCount();
+    if (columns > 0)
+        emit model.headerDataChanged(Qt::Horizontal, 0, columns - 1);
+    if (rows > 0 && columns > 0)
+        emit model.dataChanged(model.index(0, 0), model.index(rows - 1, columns - 1));
 }

@@ -4,6 +4,7 @@
 // signals and need no widgets.
 
 #include "views/analysis/analysis_session.h"
+#include "views/common/language.h"
 
 #include <QAbstractListModel>
 #include <QAbstractTableModel>
@@ -64,8 +65,8 @@ class HoursTableModel final : public QAbstractTableModel {
 };
 
 // The figures of a period as (name, value, unit) rows: start, end, coverage, Leq, Lmax, Lmin,
-// L1 .. L99, and the exceedance. Shared by the statistics panel and the printed report. The unit
-// ("dB") is that of the levels; a value that says its own ("87 %") has none.
+// L1 .. L99, and the exceedance, named and written in language. The unit ("dB") is that of the
+// levels; a value that says its own ("87 %") has none.
 struct FigureRow {
     FigureRow(QString figureName, QString figureValue, QString figureUnit = {})
         : name(std::move(figureName)), value(std::move(figureValue)), unit(std::move(figureUnit)) {}
@@ -73,9 +74,9 @@ struct FigureRow {
     QString value;
     QString unit;
     // "63.4 dB"; empty when there is no value.
-    QString ValueWithUnit() const;
+    QString ValueWithUnit(Language language) const;
 };
-QList<FigureRow> FigureRows(const vrd::RangeFigures& figures);
+QList<FigureRow> FigureRows(const vrd::RangeFigures& figures, Language language);
 
 // The statistics of the selection, following it, with their units.
 class StatisticsModel final : public QAbstractTableModel {
@@ -89,6 +90,8 @@ class StatisticsModel final : public QAbstractTableModel {
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     // The value beside name without its unit, empty when there is no such row.
     QString Value(const QString& name) const;
+    // Names and values again in the window's language.
+    void Retranslate();
 
   private:
     const AnalysisSession& session_;
@@ -122,5 +125,9 @@ class ReportFileListModel final : public QAbstractListModel {
     const AnalysisSession& session_;
 };
 
-// "path" or "path: parse: line 12: ...", as the list and the printed report name a report.
+// "path" or "path: parse: line 12: ...", as the list and the questions name a report; the stage
+// in the window's language, the reason as the core gives it.
 QString ReportFileText(const vrd::ReportForAnalysis& report);
+
+// The views of model read its texts again, in the window's new language.
+void Retranslate(QAbstractItemModel& model);

@@ -1,20 +1,27 @@
 #pragma once
-// How the analysis window, its tables and its printed report write minutes, levels and shares.
+// How the analysis window, its tables and its printed report write minutes, levels and shares,
+// in the language they are shown in: English as the logs' tools do ("2011-05-12 14:03",
+// "63.4"), French as a French reader does ("12/05/2011 14:03", "63,4", a no-break space before
+// a unit or "%").
 
 #include "report/minute_time.h"
+#include "views/common/language.h"
 
 #include <QString>
 
 #include <optional>
 
-// "2011-05-12 14:03".
-QString MinuteText(vrd::Minute minute);
-// "2011-05-12".
-QString DayText(vrd::Day day);
-// "63.4"; empty for a missing level.
-QString LevelText(std::optional<double> level);
+// "2011-05-12 14:03"; "12/05/2011 14:03" in French.
+QString MinuteText(vrd::Minute minute, Language language);
+// "2011-05-12"; "12/05/2011" in French.
+QString DayText(vrd::Day day, Language language);
+// "63.4"; "63,4" in French; empty for a missing level.
+QString LevelText(std::optional<double> level, Language language);
 QString LevelText(std::optional<int> level);
 // "87 %"; empty for a missing share.
-QString PercentText(std::optional<double> share);
-// A minute typed as "yyyy-mm-dd hh:mm" (or with a "T"); nullopt for anything else.
+QString PercentText(std::optional<double> share, Language language);
+// What stands between a number and its unit: a space, a no-break one in French.
+QString UnitSpace(Language language);
+// A minute typed as "yyyy-mm-dd hh:mm" (or with a "T") or as "dd/mm/yyyy hh:mm"; nullopt for
+// anything else.
 std::optional<vrd::Minute> ParseMinuteText(const QString& text);

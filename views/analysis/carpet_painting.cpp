@@ -30,7 +30,8 @@ void PaintHours(QPainter& painter, const QRectF& cells, const vrd::Periods& peri
     }
 }
 
-void PaintDates(QPainter& painter, const QRectF& cells, const CarpetPicture& picture) {
+void PaintDates(QPainter& painter, const QRectF& cells, const CarpetPicture& picture,
+                Language language) {
     const QFontMetricsF metrics(painter.font());
     const int dates = picture.image.height();
     const double rowHeight = cells.height() / dates;
@@ -44,7 +45,7 @@ void PaintDates(QPainter& painter, const QRectF& cells, const CarpetPicture& pic
     painter.setPen(Qt::black);
     for (int row = 0; row < dates; row += step) {
         const double y = cells.top() + rowHeight * (row + 0.5);
-        const QString text = DayText(picture.firstDate + row);
+        const QString text = DayText(picture.firstDate + row, language);
         painter.drawText(QPointF(cells.left() - metrics.horizontalAdvance(text) - 6,
                                  y + metrics.ascent() / 2 - 1),
                          text);
@@ -124,7 +125,8 @@ QRectF CarpetCellArea(const QRectF& area, const QFont& font) {
     return area.adjusted(dates, metrics.height() * 1.2, -scale, -metrics.height() * 1.6);
 }
 
-void PaintCarpet(QPainter& painter, const QRectF& area, const CarpetPicture& picture) {
+void PaintCarpet(QPainter& painter, const QRectF& area, const CarpetPicture& picture,
+                 Language language) {
     painter.save();
     const QRectF cells = CarpetCellArea(area, painter.font());
     if (picture.image.isNull() || cells.width() <= 0 || cells.height() <= 0) {
@@ -137,7 +139,7 @@ void PaintCarpet(QPainter& painter, const QRectF& area, const CarpetPicture& pic
     painter.setPen(Qt::black);
     painter.drawRect(cells);
     PaintHours(painter, cells, picture.periods);
-    PaintDates(painter, cells, picture);
+    PaintDates(painter, cells, picture, language);
     PaintScale(painter, cells, picture.scale);
     if (picture.selection)
         PaintSelection(painter, cells, picture);

@@ -5,6 +5,7 @@
 
 #include "analysis/analysis_settings.h"
 #include "views/analysis/carpet_image.h"
+#include "views/common/language.h"
 
 #include <QFont>
 #include <QImage>
@@ -25,4 +26,6 @@ struct CarpetPicture {
 // Where the cells go within area, leaving room for labels in font.
 QRectF CarpetCellArea(const QRectF& area, const QFont& font);
 
-void PaintCarpet(QPainter& painter, const QRectF& area, const CarpetPicture& picture);
+// The dates are written as language writes them.
+void PaintCarpet(QPainter& painter, const QRectF& area, const CarpetPicture& picture,
+                 Language language);

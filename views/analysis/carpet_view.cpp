@@ -61,11 +61,11 @@ void CarpetView::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), palette().window());
     if (carpet_.TooLong()) {
         painter.drawText(rect(), Qt::AlignCenter,
-                         QStringLiteral("The analysed period is too long for a carpet: select "
-                                        "at most ten years."));
+                         tr("The analysed period is too long for a carpet: select at most ten "
+                            "years."));
         return;
     }
-    PaintCarpet(painter, Area(), picture_);
+    PaintCarpet(painter, Area(), picture_, WindowLanguage());
 }
 
 void CarpetView::mousePressEvent(QMouseEvent* event) {
@@ -82,12 +82,20 @@ void CarpetView::mouseMoveEvent(QMouseEvent* event) {
     const std::int16_t cell =
         carpet_.At((*minute - vrd::StartOfDay(carpet_.FirstDate())) / vrd::kMinutesPerDay,
                    (*minute - vrd::StartOfDay(carpet_.FirstDate())) % vrd::kMinutesPerDay);
-    QString level = QStringLiteral("no level");
+    const Language language = WindowLanguage();
+    QString level = tr("no level");
     if (vrd::Carpet::IsLevel(cell))
-        level = QString::number(cell) + QStringLiteral(" dB");
+        level = QString::number(cell) + UnitSpace(language) + QStringLiteral("dB");
     else if (cell == vrd::Carpet::kExcluded)
-        level = QStringLiteral("excluded");
-    readout_->setText(MinuteText(*minute) + QStringLiteral("   ") + level);
+        level = tr("excluded");
+    readout_->setText(MinuteText(*minute, language) + QStringLiteral("   ") + level);
+}
+
+void CarpetView::changeEvent(QEvent* event) {
+    // The read-out of the old language goes; the next pointing writes the new one.
+    if (event->type() == QEvent::LanguageChange)
+        readout_->clear();
+    QWidget::changeEvent(event);
 }
 
 void CarpetView::mouseReleaseEvent(QMouseEvent* event) {

@@ -102,7 +102,12 @@ void PaintAxes(QPainter& painter, const Axes& axes) {
                      QStringLiteral("dB"));
 }
 
-void PaintLegend(QPainter& painter, const Axes& axes, const std::vector<Line>& lines) {
+QString Tr(Language language, const char* source) {
+    return Translated(language, "DailyProfile", source);
+}
+
+void PaintLegend(QPainter& painter, const Axes& axes, const std::vector<Line>& lines,
+                 Language language) {
     const QFontMetricsF metrics(painter.font());
     const double y = axes.plot.top() + metrics.height() * 1.2;
     double x = axes.plot.left() + metrics.height() * 0.6;
@@ -114,22 +119,28 @@ void PaintLegend(QPainter& painter, const Axes& axes, const std::vector<Line>& l
         painter.drawText(QPointF(x + 22, y), line.name);
         x += 22 + metrics.horizontalAdvance(line.name) + 16;
     }
-    const QString band = QStringLiteral("band: lowest to highest hourly Leq of the dates");
+    const QString band =
+        Tr(language,
+           QT_TRANSLATE_NOOP("DailyProfile", "band: lowest to highest hourly Leq of the dates"));
     painter.setPen(Qt::darkGray);
     painter.drawText(QPointF(x, y), band);
 }
 
 } // namespace
 
-void PaintDailyProfile(QPainter& painter, const QRectF& area, const vrd::DailyProfile& profile) {
+void PaintDailyProfile(QPainter& painter, const QRectF& area, const vrd::DailyProfile& profile,
+                       Language language) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     std::vector<Line> lines;
     if (profile.SplitsWeek()) {
-        lines.push_back({&profile.weekdays, QColor(31, 119, 180), QStringLiteral("Weekdays")});
-        lines.push_back({&profile.weekends, QColor(230, 120, 20), QStringLiteral("Weekends")});
+        lines.push_back({&profile.weekdays, QColor(31, 119, 180),
+                         Tr(language, QT_TRANSLATE_NOOP("DailyProfile", "Weekdays"))});
+        lines.push_back({&profile.weekends, QColor(230, 120, 20),
+                         Tr(language, QT_TRANSLATE_NOOP("DailyProfile", "Weekends"))});
     } else {
-        lines.push_back({&profile.all, QColor(31, 119, 180), QStringLiteral("All dates")});
+        lines.push_back({&profile.all, QColor(31, 119, 180),
+                         Tr(language, QT_TRANSLATE_NOOP("DailyProfile", "All dates"))});
     }
     double lowest = 1e9;
     double highest = -1e9;
@@ -153,6 +164,6 @@ void PaintDailyProfile(QPainter& painter, const QRectF& area, const vrd::DailyPr
     for (const Line& line : lines)
         PaintLine(painter, axes, line);
     painter.setClipping(false);
-    PaintLegend(painter, axes, lines);
+    PaintLegend(painter, axes, lines, language);
     painter.restore();
 }

@@ -4,9 +4,12 @@
 // lines when both occur. Vector drawing, so that the report prints it sharp.
 
 #include "analysis/daily_profile.h"
+#include "views/common/language.h"
 
 #include <QRectF>
 
 class QPainter;
 
-void PaintDailyProfile(QPainter& painter, const QRectF& area, const vrd::DailyProfile& profile);
+// The legend in language.
+void PaintDailyProfile(QPainter& painter, const QRectF& area, const vrd::DailyProfile& profile,
+                       Language language);

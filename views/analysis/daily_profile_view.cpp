@@ -20,5 +20,5 @@ DailyProfileView::DailyProfileView(const AnalysisSession& session, QWidget* pare
 void DailyProfileView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    PaintDailyProfile(painter, QRectF(rect()), profile_);
+    PaintDailyProfile(painter, QRectF(rect()), profile_, WindowLanguage());
 }

@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -32,7 +33,6 @@ constexpr int kRowsMeasured = 100;
 
 frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmAnalysis"));
-    setWindowTitle(QStringLiteral("Analysis"));
     FollowAnalysisFile();
     statistics_ = new StatisticsModel(session_, this);
     days_ = new DaysTableModel(session_, this);
@@ -50,6 +50,7 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     chartLayout->addWidget(chart_, 1);
 
     auto* tabs = new QTabWidget;
+    tabs_ = tabs;
     tabs->setObjectName(QStringLiteral("AnalysisTabs"));
     daysView_ = AnalysisTableView(tabs, "DaysTable", days_);
     hoursView_ = AnalysisTableView(tabs, "HoursTable", hours_);
@@ -61,13 +62,15 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
                 &QTableView::resizeColumnsToContents);
         table->resizeColumnsToContents();
     }
-    tabs->addTab(daysView_, QStringLiteral("Days"));
-    tabs->addTab(hoursView_, QStringLiteral("Hours"));
+    // The tabs in the order SetTexts names them.
+    tabs->addTab(daysView_, QString());
+    tabs->addTab(hoursView_, QString());
     carpet_ = new CarpetView(session_, tabs);
-    tabs->addTab(carpet_, QStringLiteral("Carpet"));
-    tabs->addTab(new DailyProfileView(session_, tabs), QStringLiteral("Daily profile"));
-    tabs->addTab(new AnalysisSettingsTab(session_), QStringLiteral("Settings"));
-    tabs->addTab(BuildFiles(), QStringLiteral("Files"));
+    tabs->addTab(carpet_, QString());
+    tabs->addTab(new DailyProfileView(session_, tabs), QString());
+    auto* settings = new AnalysisSettingsTab(session_);
+    tabs->addTab(settings, QString());
+    tabs->addTab(BuildFiles(), QString());
 
     auto* left = new QSplitter(Qt::Vertical);
     left->addWidget(chartColumn);
@@ -94,10 +97,43 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     });
     connect(&session_, &AnalysisSession::selectionChanged, this, &frmAnalysis::FollowSelection);
     AddWholePeriodKeys(this, chart_->View());
+    connect(settings, &AnalysisSettingsTab::windowLanguageChosen, this, &SetWindowLanguage);
+    connect(settings, &AnalysisSettingsTab::reportLanguageChosen, this,
+            &frmAnalysis::SetReportLanguage);
     connect(daysView_, &QTableView::clicked, this, &frmAnalysis::SelectRow);
     connect(hoursView_, &QTableView::clicked, this, &frmAnalysis::SelectRow);
+    SetTexts();
     FollowSelection();
     resize(kDesignedSize);
+}
+
+void frmAnalysis::SetTexts() {
+    const QStringList tabs = {tr("Days"),          tr("Hours"),    tr("Carpet"),
+                              tr("Daily profile"), tr("Settings"), tr("Files")};
+    for (int i = 0; i < tabs_->count(); ++i)
+        tabs_->setTabText(i, tabs.value(i));
+    commands_.SetTexts();
+    panel_.SetTexts();
+    // The names of the statistics as wide as the language writes them.
+    statisticsView_->resizeColumnToContents(0);
+    addFile_->setText(tr("Add file..."));
+    removeFile_->setText(tr("Remove"));
+    SetAnalysisFileRowTexts();
+}
+
+void frmAnalysis::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        SetTexts();
+        statistics_->Retranslate();
+        statisticsView_->resizeColumnToContents(0);
+        for (QAbstractItemModel* model :
+             std::initializer_list<QAbstractItemModel*>{days_, hours_, exclusions_, files_})
+            Retranslate(*model);
+        daysView_->resizeColumnsToContents();
+        hoursView_->resizeColumnsToContents();
+        FollowSelection();
+    }
+    QWidget::changeEvent(event);
 }
 
 frmAnalysis::~frmAnalysis() = default;
@@ -106,7 +142,8 @@ QSize frmAnalysis::sizeHint() const {
     return kDesignedSize;
 }
 
-QWidget* frmAnalysis::ConnectCommands(const AnalysisCommandRow& commands) {
+QWidget* frmAnalysis::ConnectCommands(AnalysisCommandRow commands) {
+    commands_ = commands;
     connect(commands.savePdf, &QPushButton::clicked, this, &frmAnalysis::SaveReportAsPdf);
     connect(commands.print, &QPushButton::clicked, this, &frmAnalysis::Print);
     connect(commands.saveTables, &QPushButton::clicked, this, &frmAnalysis::SaveTables);
@@ -123,7 +160,8 @@ QWidget* frmAnalysis::ConnectCommands(const AnalysisCommandRow& commands) {
     return commands.row;
 }
 
-QWidget* frmAnalysis::ConnectSidePanel(const AnalysisSidePanel& panel) {
+QWidget* frmAnalysis::ConnectSidePanel(AnalysisSidePanel panel) {
+    panel_ = panel;
     from_ = panel.from;
     to_ = panel.to;
     reason_ = panel.reason;
@@ -152,9 +190,11 @@ QWidget* frmAnalysis::BuildFiles() {
     filesView_ = new QListView(page);
     filesView_->setObjectName(QStringLiteral("FileList"));
     filesView_->setModel(files_);
-    auto* add = NamedButton(page, "AddFile", QStringLiteral("Add file..."));
+    auto* add = NamedButton(page, "AddFile", QString());
+    addFile_ = add;
     connect(add, &QPushButton::clicked, this, &frmAnalysis::AddFile);
-    auto* remove = NamedButton(page, "RemoveFile", QStringLiteral("Remove"));
+    auto* remove = NamedButton(page, "RemoveFile", QString());
+    removeFile_ = remove;
     connect(remove, &QPushButton::clicked, this, &frmAnalysis::RemoveFile);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add);
@@ -193,9 +233,9 @@ void KeepRowOfSelection(QTableView& view, const vrd::Interval& selection) {
 void frmAnalysis::FollowSelection() {
     const vrd::Interval& selection = session_.Selection();
     if (!from_->hasFocus())
-        from_->setText(MinuteText(selection.from));
+        from_->setText(MinuteText(selection.from, WindowLanguage()));
     if (!to_->hasFocus())
-        to_->setText(MinuteText(selection.to));
+        to_->setText(MinuteText(selection.to, WindowLanguage()));
     KeepRowOfSelection(*daysView_, selection);
     KeepRowOfSelection(*hoursView_, selection);
 }
@@ -204,8 +244,8 @@ bool frmAnalysis::SelectTyped() {
     const std::optional<vrd::Minute> from = ParseMinuteText(from_->text());
     const std::optional<vrd::Minute> to = ParseMinuteText(to_->text());
     if (!from || !to || *from >= *to) {
-        ShowWarning(QStringLiteral("The selection needs a from and a to time written "
-                                   "yyyy-mm-dd hh:mm, the from before the to."));
+        ShowWarning(tr("The selection needs a from and a to time written yyyy-mm-dd hh:mm, the "
+                       "from before the to."));
         return false;
     }
     session_.Select({*from, *to});

@@ -4,7 +4,10 @@
 // the tables of days and hours, the reports analysed, and the commands that hand the analysis in:
 // "Save report as PDF", "Print..." and "Save tables as spreadsheet".
 
+#include "views/analysis/analysis_command_row.h"
 #include "views/analysis/analysis_session.h"
+#include "views/analysis/analysis_side_panel.h"
+#include "views/common/language.h"
 
 #include <QWidget>
 
@@ -14,13 +17,13 @@
 class AnalysisChart;
 class AnalysisFileState;
 class CarpetView;
-struct AnalysisCommandRow;
-struct AnalysisSidePanel;
 class DaysTableModel;
 class ExclusionListModel;
 class HoursTableModel;
+class QAbstractButton;
 class QLineEdit;
 class QListView;
+class QTabWidget;
 class QTableView;
 class ReportFileListModel;
 class StatisticsModel;
@@ -47,6 +50,11 @@ class frmAnalysis final : public QWidget {
     AnalysisSession& Session() { return session_; }
     void SetPathChooser(PathChooser chooser) { choosePath_ = std::move(chooser); }
     void SetConfirmer(Confirmer confirmer) { confirm_ = std::move(confirmer); }
+
+    // The language of the report and of the workbook's labels: the window's unless one is set
+    // (nullopt: the window's again).
+    void SetReportLanguage(std::optional<Language> language) { reportLanguage_ = language; }
+    Language ReportLanguage() const { return reportLanguage_.value_or(WindowLanguage()); }
 
     // The commands; each asks for its file, shows any failure with the file and the reason, and
     // returns true when done. A report to save or print while a file listed could not be read
@@ -92,9 +100,15 @@ class frmAnalysis final : public QWidget {
 
     QSize sizeHint() const override;
 
+  protected:
+    // A new language of the window: every text again in it.
+    void changeEvent(QEvent* event) override;
+
   private:
-    QWidget* ConnectCommands(const AnalysisCommandRow& commands);
-    QWidget* ConnectSidePanel(const AnalysisSidePanel& panel);
+    void SetTexts();
+    void SetAnalysisFileRowTexts();
+    QWidget* ConnectCommands(AnalysisCommandRow commands);
+    QWidget* ConnectSidePanel(AnalysisSidePanel panel);
     QWidget* BuildFiles();
     void FollowSelection();
     void SelectRow(const QModelIndex& index);
@@ -112,7 +126,16 @@ class frmAnalysis final : public QWidget {
     PathChooser choosePath_;
     Confirmer confirm_;
     AnalysisFileState* analysisFile_ = nullptr;
+    std::optional<Language> reportLanguage_;
 
+    AnalysisCommandRow commands_;
+    AnalysisSidePanel panel_;
+    QTabWidget* tabs_ = nullptr;
+    QAbstractButton* addFile_ = nullptr;
+    QAbstractButton* removeFile_ = nullptr;
+    QAbstractButton* openAnalysis_ = nullptr;
+    QAbstractButton* saveAnalysis_ = nullptr;
+    QAbstractButton* absolutePaths_ = nullptr;
     AnalysisChart* chart_ = nullptr;
     CarpetView* carpet_ = nullptr;
     StatisticsModel* statistics_ = nullptr;

@@ -37,13 +37,15 @@ QFont OnPaper(QFont font, double points) {
 }
 
 // The chart made ready for paper for as long as this lives, and put back as it was after: laid
-// out at the size given, with the lettering of paper, no room around its background, and no
-// selection drawn.
+// out at the size given, with the lettering of paper and the texts of the report's language, no
+// room around its background, and no selection drawn.
 class ChartOnPaper {
   public:
-    ChartOnPaper(AnalysisChart& chart, QSizeF size)
+    ChartOnPaper(AnalysisChart& chart, QSizeF size, Language language)
         : chart_(chart), qchart_(chart.Chart()), overlay_(OverlayOf(qchart_)),
-          size_(qchart_->size()), legendFont_(qchart_->legend()->font()) {
+          size_(qchart_->size()), legendFont_(qchart_->legend()->font()),
+          language_(chart.TextLanguage()) {
+        chart.SetTextLanguage(language);
         for (QAbstractAxis* axis : qchart_->axes()) {
             axes_.push_back({axis, axis->labelsFont(), axis->titleFont()});
             axis->setLabelsFont(OnPaper(axis->labelsFont(), kLeastChartPoints));
@@ -64,6 +66,7 @@ class ChartOnPaper {
     }
 
     ~ChartOnPaper() {
+        chart_.SetTextLanguage(language_);
         qchart_->legend()->setFont(legendFont_);
         for (const Axis& axis : axes_) {
             axis.axis->setLabelsFont(axis.labels);
@@ -108,6 +111,7 @@ class ChartOnPaper {
     AnalysisOverlay* overlay_;
     QSizeF size_;
     QFont legendFont_;
+    Language language_;
     qreal margins_[4] = {0, 0, 0, 0};
     std::vector<Axis> axes_;
     std::optional<AnalysisOverlay::Content> content_;
@@ -116,34 +120,41 @@ class ChartOnPaper {
 } // namespace
 
 QString ReportChartCaption(const AnalysisChart& chart, vrd::Interval analysed, bool anyExclusion,
-                           bool threshold) {
+                           bool threshold, Language language) {
     const AxisRange shown = chart.View()->ShownX();
     const vrd::Minute from = chart.Origin() + static_cast<vrd::Minute>(std::floor(shown.min));
     const vrd::Minute to = chart.Origin() + static_cast<vrd::Minute>(std::ceil(shown.max));
-    QString caption = QStringLiteral("1-minute levels in dB ");
+    const auto text = [language](const char* source) { return ReportTr(language, source); };
+    QString caption;
     if (from <= analysed.from && to >= analysed.to)
-        caption += QStringLiteral("over the whole analysed period, ") + PeriodText(analysed);
+        caption =
+            text(QT_TRANSLATE_NOOP("AnalysisReport",
+                                   "1-minute levels in dB over the whole analysed period, %1."))
+                .arg(PeriodText(analysed, language));
     else
-        caption += QStringLiteral("from ") + PeriodText({from, to}) +
-                   QStringLiteral(", a part of the analysed period (the figures are those of the "
-                                  "whole period)");
-    caption += QStringLiteral(".");
+        caption = text(QT_TRANSLATE_NOOP("AnalysisReport",
+                                         "1-minute levels in dB from %1, a part of the analysed "
+                                         "period (the figures are those of the whole period)."))
+                      .arg(PeriodText({from, to}, language));
     const AnalysisChart::Overlays& overlays = chart.ShownOverlays();
     if (overlays.sliding)
-        caption += QStringLiteral(" The sliding Leq over ") +
-                   QString::number(overlays.slidingMinutes) +
-                   QStringLiteral(" min is drawn beside them.");
+        caption += text(QT_TRANSLATE_NOOP("AnalysisReport",
+                                          " The sliding Leq over %1 min is drawn beside them."))
+                       .arg(QString::number(overlays.slidingMinutes));
     if (overlays.periods)
-        caption += QStringLiteral(" Evenings are shaded yellow, nights blue.");
+        caption +=
+            text(QT_TRANSLATE_NOOP("AnalysisReport", " Evenings are shaded yellow, nights blue."));
     if (overlays.exclusions && anyExclusion)
-        caption += QStringLiteral(" Excluded periods are hatched.");
+        caption += text(QT_TRANSLATE_NOOP("AnalysisReport", " Excluded periods are hatched."));
     if (overlays.threshold && threshold)
-        caption += QStringLiteral(" The dashed red line is the threshold.");
+        caption +=
+            text(QT_TRANSLATE_NOOP("AnalysisReport", " The dashed red line is the threshold."));
     return caption;
 }
 
-void PaintReportChart(AnalysisChart& chart, QPainter& painter, const QRectF& box, double dpi) {
+void PaintReportChart(AnalysisChart& chart, QPainter& painter, const QRectF& box, double dpi,
+                      Language language) {
     const double scale = kPaperZoom * chart.logicalDpiX() / dpi;
-    const ChartOnPaper paper(chart, box.size() * scale);
+    const ChartOnPaper paper(chart, box.size() * scale, language);
     chart.Render(painter, box);
 }

@@ -4,6 +4,7 @@
 // window; the caption says what the chart covers, with dates, and what its marks mean.
 
 #include "analysis/analysis_settings.h"
+#include "views/common/language.h"
 
 #include <QString>
 
@@ -17,8 +18,9 @@ constexpr double kLeastChartPoints = 8;
 // "1-minute levels in dB from 2011-05-12 14:00 to 2011-05-12 18:00, a part of the analysed
 // period; ...": the range shown, and the marks drawn over it.
 QString ReportChartCaption(const AnalysisChart& chart, vrd::Interval analysed, bool anyExclusion,
-                           bool threshold);
+                           bool threshold, Language language);
 
-// Draws chart into box of painter, whose device has dpi dots per inch. The chart is laid out for
-// the box and put back as it was afterwards.
-void PaintReportChart(AnalysisChart& chart, QPainter& painter, const QRectF& box, double dpi);
+// Draws chart into box of painter, whose device has dpi dots per inch, its texts in language.
+// The chart is laid out for the box and put back as it was afterwards.
+void PaintReportChart(AnalysisChart& chart, QPainter& painter, const QRectF& box, double dpi,
+                      Language language);

@@ -1,5 +1,7 @@
 #include "views/analysis/report_pages.h"
 
+#include "views/analysis/analysis_report_text.h"
+
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -16,8 +18,10 @@ const QColor kLowCoverage(255, 224, 178);
 
 } // namespace
 
-ReportPages::ReportPages(QPagedPaintDevice& device, QPainter* painter, int pages, PageFrame frame)
-    : device_(device), painter_(painter), pages_(pages), frame_(std::move(frame)) {
+ReportPages::ReportPages(QPagedPaintDevice& device, QPainter* painter, int pages, PageFrame frame,
+                         Language language)
+    : device_(device), painter_(painter), pages_(pages), language_(language),
+      frame_(std::move(frame)) {
     // The painter's origin is the top left of the printable area: margins of kMarginMm from the
     // paper's edge, whatever part of them the printer already keeps.
     const QPageLayout layout = device.pageLayout();
@@ -179,8 +183,8 @@ void ReportPages::Frame() {
     pair(area_.top(), frame_.site, frame_.period);
     const double footer = area_.bottom() - line;
     pair(footer, frame_.files,
-         QStringLiteral("Page ") + QString::number(page_) + QStringLiteral(" of ") +
-             QString::number(pages_));
+         ReportTr(language_, QT_TRANSLATE_NOOP("AnalysisReport", "Page %1 of %2"))
+             .arg(QString::number(page_), QString::number(pages_)));
     painter_->setPen(QPen(kRule, 0));
     painter_->drawLine(QPointF(area_.left(), area_.top() + line * 1.3),
                        QPointF(area_.right(), area_.top() + line * 1.3));

@@ -3,6 +3,8 @@
 // running header (the site left, the period right) and a footer (the files left, "Page n of m"
 // right). The same walk first measures, to count the pages, and then paints.
 
+#include "views/common/language.h"
+
 #include <QFont>
 #include <QList>
 #include <QRectF>
@@ -28,8 +30,9 @@ struct PageFigure {
 class ReportPages {
   public:
     // Measures only when painter is null, else paints, starting with the header and footer of
-    // the first page; pages is the count that the footer gives.
-    ReportPages(QPagedPaintDevice& device, QPainter* painter, int pages, PageFrame frame);
+    // the first page; pages is the count that the footer gives, in language.
+    ReportPages(QPagedPaintDevice& device, QPainter* painter, int pages, PageFrame frame,
+                Language language);
 
     int Page() const { return page_; }
     double Width() const { return area_.width(); }
@@ -69,6 +72,7 @@ class ReportPages {
     QPagedPaintDevice& device_;
     QPainter* painter_;
     int pages_;
+    Language language_;
     PageFrame frame_;
     int page_ = 1;
     QRectF area_;

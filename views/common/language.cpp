@@ -82,13 +82,16 @@ bool LanguageFromCode(const QString& code, Language& language) {
     return true;
 }
 
-QString Translated(Language language, const char* context, const char* source) {
-    if (const QTranslator* translator = ReportTranslator(language)) {
-        const QString text = translator->translate(context, source);
-        if (!text.isEmpty())
-            return text;
-    }
-    return QString::fromUtf8(source);
+QString Translated(Language language, const char* context, const char* source,
+                   const char* disambiguation, int n) {
+    QString text;
+    if (const QTranslator* translator = ReportTranslator(language))
+        text = translator->translate(context, source, disambiguation, n);
+    if (text.isEmpty())
+        text = QString::fromUtf8(source);
+    if (n >= 0)
+        text.replace(QStringLiteral("%n"), QString::number(n));
+    return text;
 }
 
 QLocale LocaleOf(Language language) {

@@ -17,13 +17,16 @@ Language SystemLanguage();
 Language WindowLanguage();
 void SetWindowLanguage(Language language);
 
-// "fr" or "en", and back; nullopt-like English for anything else is the caller's to refuse.
+// "fr" or "en", and back; false (language unchanged) for any other code.
 QString LanguageCode(Language language);
 bool LanguageFromCode(const QString& code, Language& language);
 
 // A text of the report in language: source is the English text, marked for the translation
-// files with QT_TRANSLATE_NOOP(context, source).
-QString Translated(Language language, const char* context, const char* source);
+// files with QT_TRANSLATE_NOOP(context, source), or QT_TRANSLATE_NOOP3 with a disambiguation
+// where one English word is two French ones ("none": "aucun", "aucune"). With a count n (and
+// QT_TRANSLATE_N_NOOP), the form of n is chosen and "%n" is replaced by n.
+QString Translated(Language language, const char* context, const char* source,
+                   const char* disambiguation = nullptr, int n = -1);
 
 // How numbers and dates are written in language: "78,5" in French, "78.5" in English.
 QLocale LocaleOf(Language language);

@@ -152,9 +152,10 @@ void TestAnalysisWindow::statisticsOfASelectionAreTheCoresFigures() {
     StatisticsModel& panel = *window.Statistics();
     QCOMPARE(panel.Value(QStringLiteral("Start")), QStringLiteral("2011-05-12 20:17"));
     QCOMPARE(panel.Value(QStringLiteral("End")), QStringLiteral("2011-05-14 01:03"));
-    QCOMPARE(panel.Value(QStringLiteral("Leq")), LevelText(core.overall.leq));
-    QCOMPARE(panel.Value(QStringLiteral("L90")), LevelText(core.overall.L(90)));
-    QCOMPARE(panel.Value(QStringLiteral("Coverage")), PercentText(core.coverage));
+    QCOMPARE(panel.Value(QStringLiteral("Leq")), LevelText(core.overall.leq, Language::English));
+    QCOMPARE(panel.Value(QStringLiteral("L90")), LevelText(core.overall.L(90), Language::English));
+    QCOMPARE(panel.Value(QStringLiteral("Coverage")),
+             PercentText(core.coverage, Language::English));
     QCOMPARE(panel.Value(QStringLiteral("Events above threshold")),
              QString::number(core.exceedance->events));
     QCOMPARE(window.FromEdit()->text(), QStringLiteral("2011-05-12 20:17"));
@@ -242,7 +243,7 @@ void TestAnalysisWindow::aDayWithOnlyItsNightSelectsAndShowsIt() {
     ClickRow(days, 0);
     const vrd::RangeFigures& figures = window.Session().SelectionFigures();
     QVERIFY(figures.measured > 0);
-    QCOMPARE(LevelText(figures.levels.leq),
+    QCOMPARE(LevelText(figures.levels.leq, Language::English),
              days.model()->index(0, DaysTableModel::Lnight).data().toString());
     QCOMPARE(window.Statistics()->Value(QStringLiteral("Leq")), QStringLiteral("47.9"));
     // And the chart brings the night's minutes into view.

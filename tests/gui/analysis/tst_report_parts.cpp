@@ -42,7 +42,7 @@ QImage PaperChart(AnalysisChart& chart, QSize size, double dpi = 150) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::magenta);
     QPainter painter(&image);
-    PaintReportChart(chart, painter, QRectF(QPointF(0, 0), size), dpi);
+    PaintReportChart(chart, painter, QRectF(QPointF(0, 0), size), dpi, Language::English);
     return image;
 }
 
@@ -81,18 +81,19 @@ void TestReportParts::onlyTheReportsThatGaveMinutesAreNamed() {
     QCOMPARE(ReportPath(*analysed[1]), QStringLiteral("/logs/cut.txt"));
     QCOMPARE(ReportSite(analysed), QStringLiteral("Chantier"));
     QCOMPARE(ReportSerial(analysed), QStringLiteral("SN Chantier"));
-    QCOMPARE(ReportFilesInBrief(analysed), QStringLiteral("week 1.vrd + 1 more"));
-    QCOMPARE(ReportFilesInBrief({analysed[0]}), QStringLiteral("week 1.vrd"));
-    QCOMPARE(ReportFilesInBrief({}), QString());
+    QCOMPARE(ReportFilesInBrief(analysed, Language::English),
+             QStringLiteral("week 1.vrd + 1 more"));
+    QCOMPARE(ReportFilesInBrief({analysed[0]}, Language::English), QStringLiteral("week 1.vrd"));
+    QCOMPARE(ReportFilesInBrief({}, Language::English), QString());
     QCOMPARE(ReportSite({}), QString());
-    QCOMPARE(PeriodText({0, 0}), QStringLiteral("no minute"));
+    QCOMPARE(PeriodText({0, 0}, Language::English), QStringLiteral("no minute"));
 }
 
 void TestReportParts::everyFigureCarriesItsUnit() {
     AnalysisSession session;
     session.SetReports({vrd::OpenReportForAnalysis({VRD_SAMPLES_DIR "/sample.vrd", false})});
     session.SetThreshold(65);
-    QList<ReportFigure> figures = ReportFigures(session.Result());
+    QList<ReportFigure> figures = ReportFigures(session.Result(), Language::English);
     QVERIFY(ValueOf(figures, QStringLiteral("Coverage")).endsWith(QStringLiteral(" %")));
     for (const char* name :
          {"Minutes measured", "Minutes excluded", "Minutes above threshold", "Longest event"})
@@ -102,14 +103,14 @@ void TestReportParts::everyFigureCarriesItsUnit() {
         QVERIFY2(ValueOf(figures, QLatin1String(name)).endsWith(QStringLiteral(" dB")), name);
     QVERIFY(!ValueOf(figures, QStringLiteral("Events above threshold")).isEmpty());
     // The days table's levels likewise; a missing one stays an empty, shaded cell.
-    QCOMPARE(DecibelText(63.44), QStringLiteral("63.4 dB"));
-    QCOMPARE(DecibelText(std::nullopt), QString());
+    QCOMPARE(DecibelText(63.44, Language::English), QStringLiteral("63.4 dB"));
+    QCOMPARE(DecibelText(std::nullopt, Language::English), QString());
 
     // Without a threshold there is nothing above it to count; without minutes, no level.
     session.SetThreshold(std::nullopt);
     session.SetAnalysedPeriod(*vrd::ParseMinute("2020-01-01T00:00"),
                               *vrd::ParseMinute("2020-01-02T00:00"));
-    figures = ReportFigures(session.Result());
+    figures = ReportFigures(session.Result(), Language::English);
     QVERIFY(ValueOf(figures, QStringLiteral("Longest event")).startsWith(QStringLiteral("<no")));
     QCOMPARE(ValueOf(figures, QStringLiteral("Leq")), QStringLiteral("–"));
     QCOMPARE(ValueOf(figures, QStringLiteral("Minutes measured")), QStringLiteral("0 min"));
