@@ -1,9 +1,11 @@
 #include "views/analysis/analysis_band_legend.h"
 
 #include "views/analysis/analysis_band_look.h"
+#include "views/analysis/mark_look.h"
 
 #include <QAreaSeries>
 #include <QChart>
+#include <QCoreApplication>
 #include <QLineSeries>
 #include <QValueAxis>
 
@@ -28,6 +30,10 @@ AnalysisBandLegend::AnalysisBandLegend(QChart* chart, QValueAxis* x, QValueAxis*
     day_ = Entry(chart, x, y, QStringLiteral("Day"), band_look::kDay, outline);
     evening_ = Entry(chart, x, y, QStringLiteral("Evening"), band_look::kEvening, outline);
     night_ = Entry(chart, x, y, QStringLiteral("Night"), band_look::kNight, outline);
+    source_ = Entry(chart, x, y, QCoreApplication::translate("AnalysisBandLegend", "Source"),
+                    mark_look::kSource, outline);
+    residual_ = Entry(chart, x, y, QCoreApplication::translate("AnalysisBandLegend", "Residual"),
+                      mark_look::kResidual, outline);
     // The hatch alone, as the chart draws it over its grey.
     excluded_ = Entry(chart, x, y, QStringLiteral("Excluded"),
                       QBrush(band_look::kExcludedHatch, Qt::BDiagPattern), outline);
@@ -38,10 +44,13 @@ AnalysisBandLegend::AnalysisBandLegend(QChart* chart, QValueAxis* x, QValueAxis*
                        QPen(band_look::kSelectionEdge, band_look::kSelectionEdgeWidth));
 }
 
-void AnalysisBandLegend::Show(bool periods, bool exclusions, bool selection) {
+void AnalysisBandLegend::Show(bool periods, bool sources, bool residuals, bool exclusions,
+                              bool selection) {
     // A series' legend entry shows and hides with it.
     for (QAreaSeries* band : {day_, evening_, night_})
         band->setVisible(periods);
+    source_->setVisible(sources);
+    residual_->setVisible(residuals);
     excluded_->setVisible(exclusions);
     selection_->setVisible(selection);
 }

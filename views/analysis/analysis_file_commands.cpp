@@ -145,13 +145,13 @@ bool frmAnalysis::SaveTables() {
 }
 
 bool frmAnalysis::SaveExclusions() {
-    const std::optional<QString> path = ChoosePath(
-        {QStringLiteral("Save exclusions"), QStringLiteral("Exclusions (*.txt);;All files (*)"),
-         SuggestedName(QStringLiteral(" exclusions.txt")), true});
+    const std::optional<QString> path =
+        ChoosePath({tr("Save marks"), tr("Marks (*.txt);;All files (*)"),
+                    SuggestedName(tr(" marks.txt")), true});
     if (!path || path->isEmpty())
         return false;
     const std::optional<std::string> failure =
-        vrd::WriteFileSafely(LocalPath(*path), vrd::FormatExclusionFile(session_.Exclusions()));
+        vrd::WriteFileSafely(LocalPath(*path), vrd::FormatMarksFile(session_.AllMarks()));
     if (!failure)
         return true;
     ShowNotWritten(*path, QString::fromStdString(*failure));
@@ -160,8 +160,7 @@ bool frmAnalysis::SaveExclusions() {
 
 bool frmAnalysis::LoadExclusions() {
     const std::optional<QString> path =
-        ChoosePath({QStringLiteral("Load exclusions"),
-                    QStringLiteral("Exclusions (*.txt);;All files (*)"), QString(), false});
+        ChoosePath({tr("Load marks"), tr("Marks (*.txt);;All files (*)"), QString(), false});
     if (!path || path->isEmpty())
         return false;
     const vrd::FileRead read = vrd::ReadWholeFile(LocalPath(*path));
@@ -169,13 +168,15 @@ bool frmAnalysis::LoadExclusions() {
         ShowFailure(*path, QString::fromStdString(read.failure->reason));
         return false;
     }
-    vrd::ExclusionFileRead parsed = vrd::ParseExclusionFile(read.bytes);
+    vrd::MarksFileRead parsed = vrd::ParseMarksFile(read.bytes);
     if (parsed.error) {
         ShowFailure(*path, QString::fromStdString(*parsed.error));
         return false;
     }
-    session_.SetExclusions(std::move(parsed.exclusions));
-    return true;
+    const std::optional<QString> refused = session_.SetMarks(std::move(parsed.marks));
+    if (refused)
+        ShowFailure(*path, *refused);
+    return !refused;
 }
 
 void frmAnalysis::ShowFailure(const QString& path, const QString& reason) {

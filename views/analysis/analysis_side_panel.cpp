@@ -2,6 +2,7 @@
 
 #include "views/analysis/analysis_widgets.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,7 +14,7 @@
 #include <QVBoxLayout>
 
 AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics,
-                                         QAbstractItemModel* exclusions) {
+                                         QAbstractItemModel* marks) {
     AnalysisSidePanel built;
     auto* panel = new QWidget;
     built.panel = panel;
@@ -50,19 +51,34 @@ AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics,
                                      2 * built.statistics->frameWidth());
     layout->addWidget(built.statistics);
 
-    auto* excluded = new QGroupBox(QStringLiteral("Exclusions"), panel);
+    auto* excluded =
+        new QGroupBox(QCoreApplication::translate("AnalysisSidePanel", "Marks"), panel);
     auto* excludedLayout = new QVBoxLayout(excluded);
-    auto* reasonRow = new QHBoxLayout;
     built.reason = new QLineEdit(excluded);
     built.reason->setObjectName(QStringLiteral("ExclusionReason"));
-    built.reason->setPlaceholderText(QStringLiteral("reason, e.g. rain"));
+    built.reason->setPlaceholderText(
+        QCoreApplication::translate("AnalysisSidePanel", "reason, e.g. rain, the fan running"));
+    excludedLayout->addWidget(built.reason);
+    // The three kinds of mark side by side: what the selection was, in one click.
+    auto* markRow = new QHBoxLayout;
     built.exclude = NamedButton(excluded, "ExcludeSelection", QStringLiteral("Exclude selection"));
-    reasonRow->addWidget(built.reason, 1);
-    reasonRow->addWidget(built.exclude);
-    excludedLayout->addLayout(reasonRow);
+    built.markSource = NamedButton(
+        excluded, "MarkSource", QCoreApplication::translate("AnalysisSidePanel", "Mark as source"));
+    built.markResidual =
+        NamedButton(excluded, "MarkResidual",
+                    QCoreApplication::translate("AnalysisSidePanel", "Mark as residual"));
+    markRow->addWidget(built.exclude);
+    markRow->addWidget(built.markSource);
+    markRow->addWidget(built.markResidual);
+    excludedLayout->addLayout(markRow);
+    built.markRuns = NamedButton(
+        excluded, "MarkRuns",
+        QCoreApplication::translate("AnalysisSidePanel", "Mark runs above threshold as source"));
+    excludedLayout->addWidget(built.markRuns, 0, Qt::AlignLeft);
     built.exclusions = new QListView(excluded);
     built.exclusions->setObjectName(QStringLiteral("ExclusionList"));
-    built.exclusions->setModel(exclusions);
+    built.exclusions->setModel(marks);
+    built.exclusions->setContextMenuPolicy(Qt::CustomContextMenu);
     // A long reason wraps onto a second line instead of being cut; the tooltip holds it all.
     built.exclusions->setWordWrap(true);
     excludedLayout->addWidget(built.exclusions, 1);

@@ -8,8 +8,10 @@
 #include "views/analysis/analysis_text.h"
 #include "views/analysis/analysis_widgets.h"
 #include "views/analysis/analysis_zoom_keys.h"
+#include "views/analysis/assessment_tab.h"
 #include "views/analysis/carpet_view.h"
 #include "views/analysis/daily_profile_view.h"
+#include "views/analysis/mark_list_model.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,7 +39,7 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     statistics_ = new StatisticsModel(session_, this);
     days_ = new DaysTableModel(session_, this);
     hours_ = new HoursTableModel(session_, this);
-    exclusions_ = new ExclusionListModel(session_, this);
+    exclusions_ = new MarkListModel(session_, this);
     files_ = new ReportFileListModel(session_, this);
 
     chart_ = new AnalysisChart(session_, this);
@@ -66,6 +68,8 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     carpet_ = new CarpetView(session_, tabs);
     tabs->addTab(carpet_, QStringLiteral("Carpet"));
     tabs->addTab(new DailyProfileView(session_, tabs), QStringLiteral("Daily profile"));
+    assessment_ = new AssessmentTab(session_, tabs);
+    tabs->addTab(assessment_, tr("Assessment"));
     tabs->addTab(new AnalysisSettingsTab(session_), QStringLiteral("Settings"));
     tabs->addTab(BuildFiles(), QStringLiteral("Files"));
 
@@ -96,6 +100,8 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     AddWholePeriodKeys(this, chart_->View());
     connect(daysView_, &QTableView::clicked, this, &frmAnalysis::SelectRow);
     connect(hoursView_, &QTableView::clicked, this, &frmAnalysis::SelectRow);
+    connect(assessment_->PeriodsView(), &QTableView::clicked, this, &frmAnalysis::SelectRow);
+    connect(assessment_->IntervalsView(), &QTableView::clicked, this, &frmAnalysis::SelectRow);
     FollowSelection();
     resize(kDesignedSize);
 }
@@ -136,10 +142,17 @@ QWidget* frmAnalysis::ConnectSidePanel(const AnalysisSidePanel& panel) {
             [this] { session_.Select(session_.AnalysedPeriod()); });
     connect(panel.exclude, &QPushButton::clicked, this, &frmAnalysis::ExcludeSelection);
     connect(reason_, &QLineEdit::returnPressed, this, &frmAnalysis::ExcludeSelection);
+    connect(panel.markSource, &QPushButton::clicked, this,
+            [this] { MarkSelection(vrd::MarkKind::Source); });
+    connect(panel.markResidual, &QPushButton::clicked, this,
+            [this] { MarkSelection(vrd::MarkKind::Residual); });
+    connect(panel.markRuns, &QPushButton::clicked, this, &frmAnalysis::MarkRunsAsSource);
+    connect(exclusionsView_, &QWidget::customContextMenuRequested, this,
+            &frmAnalysis::ShowMarkMenu);
     connect(panel.remove, &QPushButton::clicked, this, [this] {
         const QModelIndex current = exclusionsView_->currentIndex();
         if (current.isValid())
-            session_.RemoveExclusion(static_cast<std::size_t>(current.row()));
+            session_.RemoveMark(static_cast<std::size_t>(current.row()));
     });
     connect(panel.save, &QPushButton::clicked, this, &frmAnalysis::SaveExclusions);
     connect(panel.load, &QPushButton::clicked, this, &frmAnalysis::LoadExclusions);
@@ -224,6 +237,5 @@ void frmAnalysis::SelectRow(const QModelIndex& index) {
 }
 
 void frmAnalysis::ExcludeSelection() {
-    session_.AddExclusion({session_.Selection(), reason_->text().trimmed().toStdString()});
-    reason_->clear();
+    MarkSelection(vrd::MarkKind::Exclude);
 }
