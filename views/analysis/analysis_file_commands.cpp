@@ -147,9 +147,9 @@ bool frmAnalysis::SaveTables() {
 }
 
 bool frmAnalysis::SaveExclusions() {
-    const std::optional<QString> path = ChoosePath(
-        {tr("Save marks"), tr("Marks (*.txt);;All files (*)"),
-         SuggestedName(QLatin1Char(' ') + tr("marks") + QStringLiteral(".txt")), true});
+    const std::optional<QString> path =
+        ChoosePath({tr("Save marks"), tr("Marks (*.txt);;All files (*)"),
+                    SuggestedName(QLatin1Char(' ') + tr("marks") + QStringLiteral(".txt")), true});
     if (!path || path->isEmpty())
         return false;
     const std::optional<std::string> failure =

@@ -84,11 +84,19 @@ QString WorstPeriodText(const vrd::AssessmentResult& result, Language language) 
                 "No period has both source and residual minutes above the gate: there is no "
                 "worst period."));
     const vrd::EmergencePeriod& worst = *result.worst;
-    const QString label = PeriodLabelText(worst.label, language);
-    return Text(language, QT_TRANSLATE_NOOP("AssessmentText",
-                                            "%1 of %2: emergence %3 dB for a limit of %4 dB: %5"))
-        .arg(label.left(1).toUpper() + label.mid(1), DayText(worst.date, language),
+    return Text(language,
+                QT_TRANSLATE_NOOP("AssessmentText", "%1: emergence %2 dB for a limit of %3 dB: %4"))
+        .arg(PeriodOfDayText(worst.label, worst.date, language),
              LevelText(worst.figures.emergence, language),
              LevelText(static_cast<double>(*worst.figures.limit), language),
              VerdictText(worst.figures, language));
+}
+
+QString PeriodOfDayText(vrd::PeriodLabel label, vrd::Day date, Language language) {
+    const char* period = QT_TRANSLATE_NOOP("AssessmentText", "Night of %1");
+    if (label == vrd::PeriodLabel::Daytime)
+        period = QT_TRANSLATE_NOOP("AssessmentText", "Day of %1");
+    else if (label == vrd::PeriodLabel::Holiday)
+        period = QT_TRANSLATE_NOOP("AssessmentText", "Sunday or holiday of %1");
+    return Text(language, period).arg(DayText(date, language));
 }

@@ -18,6 +18,8 @@ QString PeriodLabelText(vrd::PeriodLabel label, Language language);
 // "compliant", "exceeds", "not assessable" (no data), "below the gate"; with ", not conclusive"
 // within 2 dB of the limit.
 QString VerdictText(const vrd::EmergenceFigures& figures, Language language);
+// "Night of 2011-05-12", "Day of ...", "Sunday or holiday of ...": a period in words.
+QString PeriodOfDayText(vrd::PeriodLabel label, vrd::Day date, Language language);
 // "Night of 2011-05-12: emergence 4.2 dB for a limit of 3.0 dB: exceeds"; the reason there is
 // none when no period has a limit.
 QString WorstPeriodText(const vrd::AssessmentResult& result, Language language);

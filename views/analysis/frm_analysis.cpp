@@ -114,9 +114,8 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
 }
 
 void frmAnalysis::SetTexts() {
-    const QStringList tabs = {tr("Days"),          tr("Hours"),      tr("Carpet"),
-                              tr("Daily profile"), tr("Assessment"), tr("Settings"),
-                              tr("Files")};
+    const QStringList tabs = {tr("Days"),       tr("Hours"),    tr("Carpet"), tr("Daily profile"),
+                              tr("Assessment"), tr("Settings"), tr("Files")};
     for (int i = 0; i < tabs_->count(); ++i)
         tabs_->setTabText(i, tabs.value(i));
     commands_.SetTexts();
