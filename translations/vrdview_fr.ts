@@ -51,6 +51,14 @@
         <source>Reset zoom</source>
         <translation>Réinitialiser le zoom</translation>
     </message>
+    <message>
+        <source>Source</source>
+        <translation>Bruit particulier</translation>
+    </message>
+    <message>
+        <source>Residual</source>
+        <translation>Bruit résiduel</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisCommandRow</name>
@@ -292,6 +300,13 @@
     </message>
 </context>
 <context>
+    <name>AnalysisSession</name>
+    <message>
+        <source>The source mark %1 overlaps the residual mark %2: a minute cannot be heard both with and without the noise. Change or remove one of them first.</source>
+        <translation>Le repère de bruit particulier %1 chevauche le repère de bruit résiduel %2 : une minute ne peut pas être entendue à la fois avec et sans le bruit. Modifiez ou supprimez l’un des deux d’abord.</translation>
+    </message>
+</context>
+<context>
     <name>AnalysisSettingsTab</name>
     <message>
         <source>Exceedance</source>
@@ -385,14 +400,6 @@
         <translation>Toute la période</translation>
     </message>
     <message>
-        <source>Exclusions</source>
-        <translation>Périodes exclues</translation>
-    </message>
-    <message>
-        <source>reason, e.g. rain</source>
-        <translation>motif, p. ex. pluie</translation>
-    </message>
-    <message>
         <source>Exclude selection</source>
         <translation>Exclure la sélection</translation>
     </message>
@@ -407,6 +414,26 @@
     <message>
         <source>Load...</source>
         <translation>Charger…</translation>
+    </message>
+    <message>
+        <source>Marks</source>
+        <translation>Repères</translation>
+    </message>
+    <message>
+        <source>reason, e.g. rain, the fan running</source>
+        <translation>motif, p. ex. pluie, ventilateur en marche</translation>
+    </message>
+    <message>
+        <source>Mark as source</source>
+        <translation>Bruit particulier</translation>
+    </message>
+    <message>
+        <source>Mark as residual</source>
+        <translation>Bruit résiduel</translation>
+    </message>
+    <message>
+        <source>Mark runs above threshold as source</source>
+        <translation>Dépassements du seuil en bruit particulier</translation>
     </message>
 </context>
 <context>
@@ -442,6 +469,162 @@
     <message>
         <source>Minutes</source>
         <translation>Minutes</translation>
+    </message>
+</context>
+<context>
+    <name>AssessmentTab</name>
+    <message>
+        <source>Measured indoors (gate 25 dB)</source>
+        <translation>Mesure à l’intérieur (seuil 25 dB)</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Norme</translation>
+    </message>
+    <message>
+        <source>Choose a standard to assess the noise marked as source against the residual: without a residual mark, every minute neither excluded nor source is residual.</source>
+        <translation>Choisissez une norme pour évaluer le bruit particulier repéré par rapport au bruit résiduel : sans repère de bruit résiduel, toute minute ni exclue ni repérée en bruit particulier est du bruit résiduel.</translation>
+    </message>
+    <message>
+        <source>%1 (%2). Minutes measured %3, source %4, residual %5, excluded %6.</source>
+        <translation>%1 (%2). Minutes mesurées %3, en bruit particulier %4, en bruit résiduel %5, exclues %6.</translation>
+    </message>
+    <message>
+        <source>Worst period: %1</source>
+        <translation>Période la plus défavorable : %1</translation>
+    </message>
+</context>
+<context>
+    <name>AssessmentText</name>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>French neighbourhood noise</source>
+        <translation>Bruit de voisinage (France)</translation>
+    </message>
+    <message>
+        <source>French classified installation</source>
+        <translation>Installation classée (France)</translation>
+    </message>
+    <message>
+        <source>BS 4142 background</source>
+        <translation>Bruit de fond BS 4142</translation>
+    </message>
+    <message>
+        <source>Code de la santé publique, articles R1336-6 and R1336-7</source>
+        <translation>Code de la santé publique, articles R1336-6 et R1336-7</translation>
+    </message>
+    <message>
+        <source>Order of 23 January 1997 on the noise of classified installations</source>
+        <translation>Arrêté du 23 janvier 1997 relatif aux bruits des installations classées</translation>
+    </message>
+    <message>
+        <source>BS 4142:2014+A1:2019</source>
+        <translation>BS 4142:2014+A1:2019</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>diurne</translation>
+    </message>
+    <message>
+        <source>holiday</source>
+        <translation>dimanche ou jour férié</translation>
+    </message>
+    <message>
+        <source>night</source>
+        <translation>nocturne</translation>
+    </message>
+    <message>
+        <source>compliant</source>
+        <translation>conforme</translation>
+    </message>
+    <message>
+        <source>exceeds</source>
+        <translation>non conforme</translation>
+    </message>
+    <message>
+        <source>below the gate</source>
+        <translation>ambiant sous le seuil</translation>
+    </message>
+    <message>
+        <source>not assessable</source>
+        <translation>non évaluable</translation>
+    </message>
+    <message>
+        <source>, not conclusive</source>
+        <translation>, non concluant</translation>
+    </message>
+    <message>
+        <source>No period has both source and residual minutes above the gate: there is no worst period.</source>
+        <translation>Aucune période n’a à la fois du bruit particulier et du bruit résiduel avec un bruit ambiant au-dessus du seuil : pas de période la plus défavorable.</translation>
+    </message>
+    <message>
+        <source>%1: emergence %2 dB for a limit of %3 dB: %4</source>
+        <translation>%1 : émergence de %2 dB pour une valeur limite de %3 dB : %4</translation>
+    </message>
+    <message>
+        <source>Night of %1</source>
+        <translation>Période nocturne du %1</translation>
+    </message>
+    <message>
+        <source>Day of %1</source>
+        <translation>Période diurne du %1</translation>
+    </message>
+    <message>
+        <source>Sunday or holiday of %1</source>
+        <translation>Dimanche ou jour férié du %1</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundIntervalModel</name>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Length (min)</source>
+        <translation>Durée (min)</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Residual (min)</source>
+        <translation>Bruit résiduel (min)</translation>
+    </message>
+    <message>
+        <source>L90 (dB)</source>
+        <translation>L90 (dB)</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundLevelModel</name>
+    <message>
+        <source>%1 dB: %2</source>
+        <translation>%1 dB : %2</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Intervals</source>
+        <translation>Intervalles</translation>
+    </message>
+    <message>
+        <source>Mode (dB)</source>
+        <translation>Mode (dB)</translation>
+    </message>
+    <message>
+        <source>Median (dB)</source>
+        <translation>Médiane (dB)</translation>
+    </message>
+    <message>
+        <source>Histogram of the L90</source>
+        <translation>Histogramme des L90</translation>
     </message>
 </context>
 <context>
@@ -502,6 +685,61 @@
     </message>
 </context>
 <context>
+    <name>EmergenceTableModel</name>
+    <message>
+        <source>overall</source>
+        <translation>ensemble de la mesure</translation>
+    </message>
+    <message>
+        <source>Not conclusive: the emergence is within 2 dB of the limit</source>
+        <translation>Non concluant : l’émergence est à moins de 2 dB de la limite</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Source (min)</source>
+        <translation>Bruit particulier (min)</translation>
+    </message>
+    <message>
+        <source>Ambient (dB)</source>
+        <translation>Bruit ambiant (dB)</translation>
+    </message>
+    <message>
+        <source>Residual (dB)</source>
+        <translation>Bruit résiduel (dB)</translation>
+    </message>
+    <message>
+        <source>Indicator</source>
+        <translation>Indicateur</translation>
+    </message>
+    <message>
+        <source>Emergence (dB)</source>
+        <translation>Émergence (dB)</translation>
+    </message>
+    <message>
+        <source>Term (dB)</source>
+        <translation>Terme correctif (dB)</translation>
+    </message>
+    <message>
+        <source>Limit (dB)</source>
+        <translation>Valeur limite (dB)</translation>
+    </message>
+    <message>
+        <source>Margin (dB)</source>
+        <translation>Marge (dB)</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Conclusion</translation>
+    </message>
+</context>
+<context>
     <name>HoursTableModel</name>
     <message>
         <source>Start</source>
@@ -510,6 +748,21 @@
     <message>
         <source>Minutes</source>
         <translation>Minutes</translation>
+    </message>
+</context>
+<context>
+    <name>MarkText</name>
+    <message>
+        <source>source</source>
+        <translation>bruit particulier</translation>
+    </message>
+    <message>
+        <source>residual</source>
+        <translation>bruit résiduel</translation>
+    </message>
+    <message>
+        <source>excluded</source>
+        <translation>exclusion</translation>
     </message>
 </context>
 <context>
@@ -666,22 +919,6 @@ Continuer sans eux, ou annuler pour les retirer dans l’onglet Fichiers&#xa0;?<
         <translation>Classeur Excel (*.xlsx);;Valeurs séparées par des virgules (*.csv)</translation>
     </message>
     <message>
-        <source>Save exclusions</source>
-        <translation>Enregistrer les périodes exclues</translation>
-    </message>
-    <message>
-        <source>Exclusions (*.txt);;All files (*)</source>
-        <translation>Périodes exclues (*.txt);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>exclusions</source>
-        <translation>périodes exclues</translation>
-    </message>
-    <message>
-        <source>Load exclusions</source>
-        <translation>Charger des périodes exclues</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot;: %2.</source>
         <translation>«&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
@@ -724,6 +961,53 @@ Continuer sans eux, ou annuler pour les retirer dans l’onglet Fichiers&#xa0;?<
     <message>
         <source>The selection needs a from and a to time written yyyy-mm-dd hh:mm, the from before the to.</source>
         <translation>La sélection demande un début et une fin écrits jj/mm/aaaa hh:mm (ou aaaa-mm-jj hh:mm), le début avant la fin.</translation>
+    </message>
+    <message>
+        <source>Save marks</source>
+        <translation>Enregistrer les repères</translation>
+    </message>
+    <message>
+        <source>Marks (*.txt);;All files (*)</source>
+        <translation>Repères (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>marks</source>
+        <translation>repères</translation>
+    </message>
+    <message>
+        <source>Load marks</source>
+        <translation>Charger des repères</translation>
+    </message>
+    <message>
+        <source>Set a threshold in &quot;Settings&quot; first: the runs above it become sources.</source>
+        <translation>Fixez d’abord un seuil dans « Réglages » : les dépassements deviennent du bruit particulier.</translation>
+    </message>
+    <message>
+        <source>No minute of the analysed period is above %1 dB.</source>
+        <translation>Aucune minute de la période analysée ne dépasse %1 dB.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mark %n run(s) of minutes above %1 dB as source?</source>
+        <translation>
+            <numerusform>Repérer %n dépassement de %1 dB en bruit particulier ?</numerusform>
+            <numerusform>Repérer %n dépassements de %1 dB en bruit particulier ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mark as source</source>
+        <translation>Repérer en bruit particulier</translation>
+    </message>
+    <message>
+        <source>above %1 dB</source>
+        <translation>au-dessus de %1 dB</translation>
+    </message>
+    <message>
+        <source>Make it %1</source>
+        <translation>En faire : %1</translation>
+    </message>
+    <message>
+        <source>Assessment</source>
+        <translation>Évaluation</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 // The analysis window on a year of minutes: the window opened over the year until its chart is
 // drawn, the statistics brought up to date for a selection that moves (what every mouse move of
-// a drag asks), and the PDF report of the year. Prints the median and the range of each.
+// a drag asks), the assessment and its table after one more mark among 500, and the PDF report of
+// the year. Prints the median and the range of each.
 //
 //   vrd_gui_analysis_bench [REPORT] [--runs N]
 //
@@ -86,6 +87,7 @@ int main(int argc, char** argv) {
     std::vector<double> update;
     std::vector<double> pdf;
     std::vector<double> carpet;
+    std::vector<double> assessment;
     for (int run = 0; run < runs; ++run) {
         frmAnalysis window;
         window.show();
@@ -109,6 +111,31 @@ int main(int argc, char** argv) {
             window.Session().Select({whole.from + 7 * step, whole.to - 3 * step});
             update.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         }
+
+        // 500 source and residual marks over the year, then one more and one fewer: the
+        // assessment and its table follow each at once.
+        window.Session().SetAssessmentSettings(vrd::AssessmentSettings{});
+        std::vector<vrd::Mark> marks = window.Session().AllMarks();
+        const vrd::Minute spacing = (whole.to - whole.from) / 500;
+        for (int i = 0; i < 500; ++i)
+            marks.push_back({i % 2 == 0 ? vrd::MarkKind::Source : vrd::MarkKind::Residual,
+                             {whole.from + i * spacing, whole.from + i * spacing + 60},
+                             "fan"});
+        window.Session().SetMarks(std::move(marks));
+        for (int step = 0; step < 10; ++step) {
+            timer.restart();
+            window.Session().AddMark(
+                {vrd::MarkKind::Source,
+                 {whole.from + step * spacing * 2 + 90, whole.from + step * spacing * 2 + 120},
+                 "fan"});
+            QApplication::processEvents();
+            assessment.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+            timer.restart();
+            window.Session().RemoveMark(window.Session().AllMarks().size() - 1);
+            QApplication::processEvents();
+            assessment.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        }
+        window.Session().SetAssessmentSettings(std::nullopt);
 
         // The carpet of the year from the series: its cells, its picture, and the picture drawn.
         timer.restart();
@@ -136,6 +163,7 @@ int main(int argc, char** argv) {
     Print("open the window over the year", open, "< 500 ms");
     Print("statistics of a moved selection", update, "< 16 ms");
     Print("carpet of the year, made and drawn", carpet, "< 200 ms");
+    Print("assessment after a mark, 500 marks", assessment, "< 50 ms");
     Print("PDF report of the year", pdf, "< 5000 ms");
     return 0;
 }

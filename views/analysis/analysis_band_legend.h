@@ -1,7 +1,8 @@
 #pragma once
 // The entries of the analysis chart's legend that say what the colours behind the lines mean:
-// day, evening, night, excluded and selection. Each is an empty series of the band's look, which
-// draws nothing but gives the legend its swatch, so that the legend also goes into the PDF.
+// day, evening, night, source, residual, excluded and selection. Each is an empty series of the
+// band's look, which draws nothing but gives the legend its swatch, so that the legend also goes
+// into the PDF.
 
 #include "views/common/language.h"
 
@@ -15,8 +16,9 @@ class AnalysisBandLegend {
   public:
     AnalysisBandLegend(QChart* chart, QValueAxis* x, QValueAxis* y);
 
-    // The entries of what the chart shows: the periods' bands, the excluded periods, a selection.
-    void Show(bool periods, bool exclusions, bool selection);
+    // The entries of what the chart shows: the periods' bands, the source and residual marks, the
+    // excluded periods, a selection.
+    void Show(bool periods, bool sources, bool residuals, bool exclusions, bool selection);
     // Names the entries in language.
     void SetTexts(Language language);
 
@@ -24,6 +26,8 @@ class AnalysisBandLegend {
     QAreaSeries* day_ = nullptr;
     QAreaSeries* evening_ = nullptr;
     QAreaSeries* night_ = nullptr;
+    QAreaSeries* source_ = nullptr;
+    QAreaSeries* residual_ = nullptr;
     QAreaSeries* excluded_ = nullptr;
     QAreaSeries* selection_ = nullptr;
 };

@@ -125,6 +125,7 @@ AnalysisChart::AnalysisChart(const AnalysisSession& session, QWidget* parent)
     connect(&session_, &AnalysisSession::seriesChanged, this, &AnalysisChart::ShowWhole);
     connect(&session_, &AnalysisSession::resultChanged, this, &AnalysisChart::FollowSession);
     connect(&session_, &AnalysisSession::exclusionsChanged, this, &AnalysisChart::FollowExclusions);
+    connect(&session_, &AnalysisSession::marksChanged, this, &AnalysisChart::FollowSession);
     connect(&session_, &AnalysisSession::selectionChanged, this, &AnalysisChart::FollowSession);
     SetWindowTexts();
     ShowWhole();
@@ -195,8 +196,12 @@ void AnalysisChart::FollowSession() {
     content.origin = origin_;
     if (overlays_.periods)
         content.periods = session_.Settings().periods;
-    if (overlays_.exclusions)
+    if (overlays_.exclusions) {
         content.exclusions = session_.ExcludedIntervals();
+        for (const vrd::Mark& mark : session_.Marks())
+            (mark.kind == vrd::MarkKind::Source ? content.sources : content.residuals)
+                .push_back(mark.interval);
+    }
     // The whole period selected is no selection to show.
     const vrd::Interval whole = session_.AnalysedPeriod();
     const vrd::Interval& selection = session_.Selection();

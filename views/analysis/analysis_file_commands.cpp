@@ -147,13 +147,13 @@ bool frmAnalysis::SaveTables() {
 }
 
 bool frmAnalysis::SaveExclusions() {
-    const std::optional<QString> path = ChoosePath(
-        {tr("Save exclusions"), tr("Exclusions (*.txt);;All files (*)"),
-         SuggestedName(QLatin1Char(' ') + tr("exclusions") + QStringLiteral(".txt")), true});
+    const std::optional<QString> path =
+        ChoosePath({tr("Save marks"), tr("Marks (*.txt);;All files (*)"),
+                    SuggestedName(QLatin1Char(' ') + tr("marks") + QStringLiteral(".txt")), true});
     if (!path || path->isEmpty())
         return false;
     const std::optional<std::string> failure =
-        vrd::WriteFileSafely(LocalPath(*path), vrd::FormatExclusionFile(session_.Exclusions()));
+        vrd::WriteFileSafely(LocalPath(*path), vrd::FormatMarksFile(session_.AllMarks()));
     if (!failure)
         return true;
     ShowNotWritten(*path, QString::fromStdString(*failure));
@@ -161,8 +161,8 @@ bool frmAnalysis::SaveExclusions() {
 }
 
 bool frmAnalysis::LoadExclusions() {
-    const std::optional<QString> path = ChoosePath(
-        {tr("Load exclusions"), tr("Exclusions (*.txt);;All files (*)"), QString(), false});
+    const std::optional<QString> path =
+        ChoosePath({tr("Load marks"), tr("Marks (*.txt);;All files (*)"), QString(), false});
     if (!path || path->isEmpty())
         return false;
     const vrd::FileRead read = vrd::ReadWholeFile(LocalPath(*path));
@@ -170,13 +170,15 @@ bool frmAnalysis::LoadExclusions() {
         ShowFailure(*path, QString::fromStdString(read.failure->reason));
         return false;
     }
-    vrd::ExclusionFileRead parsed = vrd::ParseExclusionFile(read.bytes);
+    vrd::MarksFileRead parsed = vrd::ParseMarksFile(read.bytes);
     if (parsed.error) {
         ShowFailure(*path, QString::fromStdString(*parsed.error));
         return false;
     }
-    session_.SetExclusions(std::move(parsed.exclusions));
-    return true;
+    const std::optional<QString> refused = session_.SetMarks(std::move(parsed.marks));
+    if (refused)
+        ShowFailure(*path, *refused);
+    return !refused;
 }
 
 void frmAnalysis::ShowFailure(const QString& path, const QString& reason) {

@@ -40,7 +40,8 @@ AnalysisFileState::AnalysisFileState(QWidget& window, const AnalysisSession& ses
     : QObject(&window), window_(window), session_(session), save_(std::move(save)),
       question_(AskAboutChanges) {
     for (const auto signal : {&AnalysisSession::seriesChanged, &AnalysisSession::resultChanged,
-                              &AnalysisSession::exclusionsChanged})
+                              &AnalysisSession::exclusionsChanged, &AnalysisSession::marksChanged,
+                              &AnalysisSession::assessmentChanged})
         connect(&session_, signal, this, &AnalysisFileState::Follow);
     window_.installEventFilter(this);
     MarkUnchanged();

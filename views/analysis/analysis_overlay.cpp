@@ -2,6 +2,7 @@
 
 #include "views/analysis/analysis_band_look.h"
 #include "views/analysis/analysis_chart_data.h"
+#include "views/analysis/mark_look.h"
 
 #include <QChart>
 #include <QPainter>
@@ -24,13 +25,14 @@ AnalysisOverlay::AnalysisOverlay(QChart* chart, QValueAxis* x, QValueAxis* y)
     : QGraphicsItem(chart), chart_(chart), x_(x), y_(y), legend_(chart, x, y) {
     // Above the plot's background, below the grid and the lines.
     setZValue(0.5);
-    legend_.Show(false, false, false);
+    legend_.Show(false, false, false, false, false);
     Follow();
 }
 
 void AnalysisOverlay::SetContent(Content content) {
     content_ = std::move(content);
-    legend_.Show(content_.periods.has_value(), !content_.exclusions.empty(),
+    legend_.Show(content_.periods.has_value(), !content_.sources.empty(),
+                 !content_.residuals.empty(), !content_.exclusions.empty(),
                  content_.selection.has_value());
     update();
 }
@@ -81,6 +83,11 @@ void AnalysisOverlay::paint(QPainter* painter, const QStyleOptionGraphicsItem*, 
             PaintSpan(*painter, x(night), x(morning), band_look::kNight);
         }
     }
+    for (const auto& [marks, colour] : {std::pair(&content_.sources, mark_look::kSource),
+                                        std::pair(&content_.residuals, mark_look::kResidual)})
+        for (const vrd::Interval& mark : *marks)
+            if (x(mark.to) >= shownFrom && x(mark.from) <= shownTo)
+                PaintSpan(*painter, x(mark.from), x(mark.to), colour);
     for (const vrd::Interval& excluded : content_.exclusions) {
         if (x(excluded.to) < shownFrom || x(excluded.from) > shownTo)
             continue;

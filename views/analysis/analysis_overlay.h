@@ -1,7 +1,8 @@
 #pragma once
-// What the analysis chart draws behind its lines: the evening and night bands, the excluded
-// periods, the selection and the threshold, in the plot area of the chart; and the legend's
-// entries of what it draws, so that the legend names what shows, on screen and on paper.
+// What the analysis chart draws behind its lines: the evening and night bands, the source and
+// residual marks, the excluded periods, the selection and the threshold, in the plot area of the
+// chart; and the legend's entries of what it draws, so that the legend names what shows, on
+// screen and on paper.
 
 #include "analysis/analysis_settings.h"
 #include "views/analysis/analysis_band_legend.h"
@@ -22,6 +23,8 @@ class AnalysisOverlay final : public QGraphicsItem {
         vrd::Minute origin = 0;
         std::optional<vrd::Periods> periods;   // nullopt: no bands
         std::vector<vrd::Interval> exclusions; // empty: none shaded
+        std::vector<vrd::Interval> sources;    // the source and residual marks, each in its
+        std::vector<vrd::Interval> residuals;  // colour under the exclusions
         std::optional<vrd::Interval> selection;
         std::optional<double> threshold;
     };

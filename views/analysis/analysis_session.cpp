@@ -1,6 +1,8 @@
 #include "views/analysis/analysis_session.h"
 
 #include "analysis/analysis_settings.h"
+#include "analysis/minute_marks.h"
+#include "views/analysis/mark_text.h"
 
 #include <algorithm>
 
@@ -13,9 +15,11 @@ AnalysisSession::~AnalysisSession() = default;
 void AnalysisSession::SetReports(std::vector<vrd::ReportForAnalysis> reports) {
     reports_ = std::move(reports);
     settings_.exclusions.clear();
+    settings_.marks.clear();
     excluded_.clear();
     RebuildSeries();
     emit exclusionsChanged();
+    emit marksChanged();
 }
 
 void AnalysisSession::AddReport(vrd::ReportForAnalysis report) {
@@ -76,6 +80,7 @@ void AnalysisSession::AddExclusion(vrd::Exclusion exclusion) {
     settings_.exclusions.push_back(std::move(exclusion));
     excluded_ = vrd::MergeExclusions(settings_.exclusions);
     emit exclusionsChanged();
+    emit marksChanged();
     Reanalyse();
 }
 
@@ -85,6 +90,7 @@ void AnalysisSession::RemoveExclusion(std::size_t index) {
     settings_.exclusions.erase(settings_.exclusions.begin() + static_cast<std::ptrdiff_t>(index));
     excluded_ = vrd::MergeExclusions(settings_.exclusions);
     emit exclusionsChanged();
+    emit marksChanged();
     Reanalyse();
 }
 
@@ -92,6 +98,7 @@ void AnalysisSession::SetExclusions(std::vector<vrd::Exclusion> exclusions) {
     settings_.exclusions = std::move(exclusions);
     excluded_ = vrd::MergeExclusions(settings_.exclusions);
     emit exclusionsChanged();
+    emit marksChanged();
     Reanalyse();
 }
 
@@ -114,7 +121,89 @@ vrd::Interval AnalysisSession::AnalysedPeriod() const {
 void AnalysisSession::Reanalyse() {
     result_ = vrd::Analyse(series_, settings_);
     emit resultChanged();
+    Reassess();
     RefigureSelection();
+}
+
+void AnalysisSession::Reassess() {
+    if (assessment_)
+        assessed_ = vrd::Assess(series_, settings_, *assessment_);
+    else
+        assessed_.reset();
+    emit assessmentChanged();
+}
+
+void AnalysisSession::SetAssessmentSettings(std::optional<vrd::AssessmentSettings> assessment) {
+    assessment_ = assessment;
+    Reassess();
+}
+
+std::vector<vrd::Mark> AnalysisSession::AllMarks() const {
+    std::vector<vrd::Mark> marks;
+    marks.reserve(settings_.exclusions.size() + settings_.marks.size());
+    for (const vrd::Exclusion& exclusion : settings_.exclusions)
+        marks.push_back({vrd::MarkKind::Exclude, exclusion.interval, exclusion.reason});
+    marks.insert(marks.end(), settings_.marks.begin(), settings_.marks.end());
+    return marks;
+}
+
+std::optional<QString> AnalysisSession::OverlapWarning(const std::vector<vrd::Mark>& marks) const {
+    const std::optional<vrd::MarkOverlap> overlap = vrd::FindSourceResidualOverlap(marks);
+    if (!overlap)
+        return std::nullopt;
+    return tr("The source mark %1 overlaps the residual mark %2: a minute cannot be heard both "
+              "with and without the noise. Change or remove one of them first.")
+        .arg(MarkPeriodText(marks[overlap->source], WindowLanguage()),
+             MarkPeriodText(marks[overlap->residual], WindowLanguage()));
+}
+
+std::optional<QString> AnalysisSession::AddMark(vrd::Mark mark) {
+    if (mark.interval.Length() <= 0)
+        return std::nullopt;
+    if (mark.kind == vrd::MarkKind::Exclude) {
+        AddExclusion({mark.interval, std::move(mark.reason)});
+        return std::nullopt;
+    }
+    std::vector<vrd::Mark> marks = settings_.marks;
+    marks.push_back(std::move(mark));
+    if (std::optional<QString> warning = OverlapWarning(marks))
+        return warning;
+    settings_.marks = std::move(marks);
+    emit marksChanged();
+    Reassess();
+    return std::nullopt;
+}
+
+void AnalysisSession::RemoveMark(std::size_t row) {
+    if (row < settings_.exclusions.size()) {
+        RemoveExclusion(row);
+        return;
+    }
+    row -= settings_.exclusions.size();
+    if (row >= settings_.marks.size())
+        return;
+    settings_.marks.erase(settings_.marks.begin() + static_cast<std::ptrdiff_t>(row));
+    emit marksChanged();
+    Reassess();
+}
+
+std::optional<QString> AnalysisSession::SetMarkKind(std::size_t row, vrd::MarkKind kind) {
+    std::vector<vrd::Mark> marks = AllMarks();
+    if (row >= marks.size() || marks[row].kind == kind)
+        return std::nullopt;
+    marks[row].kind = kind;
+    return SetMarks(std::move(marks));
+}
+
+std::optional<QString> AnalysisSession::SetMarks(std::vector<vrd::Mark> marks) {
+    if (std::optional<QString> warning = OverlapWarning(marks))
+        return warning;
+    vrd::AnalysisSettings split;
+    vrd::AddMarks(split, std::move(marks));
+    settings_.marks = std::move(split.marks);
+    // Setting the exclusions runs the whole analysis, and the assessment with it.
+    SetExclusions(std::move(split.exclusions));
+    return std::nullopt;
 }
 
 void AnalysisSession::RefigureSelection() {

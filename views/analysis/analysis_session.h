@@ -59,8 +59,26 @@ class AnalysisSession final : public QObject {
     // as they were. Every view shows the analysis afresh.
     void SetAnalysis(const vrd::AnalysisSettings& settings,
                      std::optional<vrd::AssessmentSettings> assessment, double minimumCoverage);
-    // The standard the source and residual marks are assessed by, when one was given.
+
+    // Every mark as the marks list shows it: the exclusions first, then the source and residual
+    // marks, each in the order it came. A source overlapping a residual is refused: the minutes
+    // between would be both. What refuses returns the warning, naming both marks.
+    std::vector<vrd::Mark> AllMarks() const;
+    std::optional<QString> AddMark(vrd::Mark mark);
+    void RemoveMark(std::size_t row);
+    std::optional<QString> SetMarkKind(std::size_t row, vrd::MarkKind kind);
+    // Replaces every mark (a marks file loaded); nothing changes when it is refused.
+    std::optional<QString> SetMarks(std::vector<vrd::Mark> marks);
+    // The source and residual marks alone.
+    const std::vector<vrd::Mark>& Marks() const { return settings_.marks; }
+
+    // The standard the source and residual marks are assessed by; nullopt: none, no assessment
+    // is made.
+    void SetAssessmentSettings(std::optional<vrd::AssessmentSettings> assessment);
     const std::optional<vrd::AssessmentSettings>& Assessment() const { return assessment_; }
+    // The assessment of the analysed period, following every mark and setting; nullopt without a
+    // standard.
+    const std::optional<vrd::AssessmentResult>& Assessed() const { return assessed_; }
 
     // The period whose figures the statistics show; an empty one is refused (false).
     bool Select(vrd::Interval selection);
@@ -83,12 +101,18 @@ class AnalysisSession final : public QObject {
     // The figures of the whole period changed (settings, exclusions or series).
     void resultChanged();
     void exclusionsChanged();
+    // Any mark changed: an exclusion, a source or a residual.
+    void marksChanged();
+    void assessmentChanged();
     void selectionChanged();
 
   private:
     void RebuildSeries();
     void Reanalyse();
     void RefigureSelection();
+    void Reassess();
+    // The warning for the first source and residual mark of marks that overlap, if any.
+    std::optional<QString> OverlapWarning(const std::vector<vrd::Mark>& marks) const;
 
     std::vector<vrd::ReportForAnalysis> reports_;
     vrd::MinuteSeries series_;
@@ -100,4 +124,5 @@ class AnalysisSession final : public QObject {
     vrd::AnalysisResult result_;
     vrd::Interval selection_;
     vrd::RangeFigures selectionFigures_;
+    std::optional<vrd::AssessmentResult> assessed_;
 };

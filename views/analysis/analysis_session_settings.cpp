@@ -19,5 +19,6 @@ void AnalysisSession::SetAnalysis(const vrd::AnalysisSettings& settings,
     // The settings tab and the chart show what they hold afresh when the series is new.
     emit seriesChanged();
     emit exclusionsChanged();
+    emit marksChanged();
     Reanalyse();
 }

@@ -2,6 +2,7 @@
 
 #include "views/analysis/analysis_widgets.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,7 +15,7 @@
 #include <QVBoxLayout>
 
 AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics,
-                                         QAbstractItemModel* exclusions) {
+                                         QAbstractItemModel* marks) {
     AnalysisSidePanel built;
     auto* panel = new QWidget;
     built.panel = panel;
@@ -55,16 +56,24 @@ AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics,
     auto* excluded = new QGroupBox(panel);
     built.excluded = excluded;
     auto* excludedLayout = new QVBoxLayout(excluded);
-    auto* reasonRow = new QHBoxLayout;
     built.reason = new QLineEdit(excluded);
     built.reason->setObjectName(QStringLiteral("ExclusionReason"));
+    excludedLayout->addWidget(built.reason);
+    // The three kinds of mark side by side: what the selection was, in one click.
+    auto* markRow = new QHBoxLayout;
     built.exclude = NamedButton(excluded, "ExcludeSelection", QString());
-    reasonRow->addWidget(built.reason, 1);
-    reasonRow->addWidget(built.exclude);
-    excludedLayout->addLayout(reasonRow);
+    built.markSource = NamedButton(excluded, "MarkSource", QString());
+    built.markResidual = NamedButton(excluded, "MarkResidual", QString());
+    markRow->addWidget(built.exclude);
+    markRow->addWidget(built.markSource);
+    markRow->addWidget(built.markResidual);
+    excludedLayout->addLayout(markRow);
+    built.markRuns = NamedButton(excluded, "MarkRuns", QString());
+    excludedLayout->addWidget(built.markRuns, 0, Qt::AlignLeft);
     built.exclusions = new QListView(excluded);
     built.exclusions->setObjectName(QStringLiteral("ExclusionList"));
-    built.exclusions->setModel(exclusions);
+    built.exclusions->setModel(marks);
+    built.exclusions->setContextMenuPolicy(Qt::CustomContextMenu);
     // A long reason wraps onto a second line instead of being cut; the tooltip holds it all.
     built.exclusions->setWordWrap(true);
     excludedLayout->addWidget(built.exclusions, 1);
@@ -92,9 +101,12 @@ void AnalysisSidePanel::SetTexts() const {
     to->setPlaceholderText(typed);
     select->setText(tr("Select"));
     wholePeriod->setText(tr("Whole period"));
-    excluded->setTitle(tr("Exclusions"));
-    reason->setPlaceholderText(tr("reason, e.g. rain"));
+    excluded->setTitle(tr("Marks"));
+    reason->setPlaceholderText(tr("reason, e.g. rain, the fan running"));
     exclude->setText(tr("Exclude selection"));
+    markSource->setText(tr("Mark as source"));
+    markResidual->setText(tr("Mark as residual"));
+    markRuns->setText(tr("Mark runs above threshold as source"));
     remove->setText(tr("Remove"));
     save->setText(tr("Save..."));
     load->setText(tr("Load..."));

@@ -1,6 +1,7 @@
 #pragma once
 // The analysis window's side panel: the selection typed as from and to, the statistics of the
-// selection, and the exclusions with their reasons. Built here; the window connects it.
+// selection, and the marks (exclusions, source and residual periods) with their reasons. Built
+// here; the window connects it.
 
 #include <QCoreApplication>
 
@@ -31,12 +32,14 @@ struct AnalysisSidePanel {
     QTableView* statistics = nullptr;
     QGroupBox* excluded = nullptr;
     QLineEdit* reason = nullptr;
-    QPushButton* exclude = nullptr; // "Exclude selection"
-    QListView* exclusions = nullptr;
+    QPushButton* exclude = nullptr;      // "Exclude selection"
+    QPushButton* markSource = nullptr;   // "Mark as source"
+    QPushButton* markResidual = nullptr; // "Mark as residual"
+    QPushButton* markRuns = nullptr;     // every run above the threshold as a source
+    QListView* exclusions = nullptr;     // the marks, with a menu to change a kind
     QPushButton* remove = nullptr;
     QPushButton* save = nullptr;
     QPushButton* load = nullptr;
 };
 
-AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics,
-                                         QAbstractItemModel* exclusions);
+AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics, QAbstractItemModel* marks);

@@ -273,32 +273,6 @@ QString StatisticsModel::Value(const QString& name) const {
 
 // ---- exclusions and reports
 
-ExclusionListModel::ExclusionListModel(const AnalysisSession& session, QObject* parent)
-    : QAbstractListModel(parent), session_(session) {
-    QObject::connect(&session, &AnalysisSession::exclusionsChanged, this, [this] {
-        beginResetModel();
-        endResetModel();
-    });
-}
-
-int ExclusionListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(session_.Exclusions().size());
-}
-
-QVariant ExclusionListModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
-        (role != Qt::DisplayRole && role != Qt::ToolTipRole))
-        return {};
-    const vrd::Exclusion& exclusion =
-        session_.Exclusions().at(static_cast<std::size_t>(index.row()));
-    const QString from = MinuteText(exclusion.interval.from, WindowLanguage());
-    QString to = MinuteText(exclusion.interval.to, WindowLanguage());
-    if (to.left(10) == from.left(10))
-        to = to.mid(11);
-    return QString(from + QStringLiteral(" – ") + to + QStringLiteral("  ") +
-                   QString::fromStdString(exclusion.reason));
-}
-
 ReportFileListModel::ReportFileListModel(const AnalysisSession& session, QObject* parent)
     : QAbstractListModel(parent), session_(session) {
     QObject::connect(&session, &AnalysisSession::seriesChanged, this, [this] {

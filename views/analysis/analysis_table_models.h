@@ -1,7 +1,7 @@
 #pragma once
 // The tables of the analysis window as Qt models over an AnalysisSession: the days, the hours,
-// the statistics of the selection, the exclusions and the reports. They follow the session's
-// signals and need no widgets.
+// the statistics of the selection and the reports (the marks are in mark_list_model.h). They
+// follow the session's signals and need no widgets.
 
 #include "views/analysis/analysis_session.h"
 #include "views/common/language.h"
@@ -96,20 +96,6 @@ class StatisticsModel final : public QAbstractTableModel {
   private:
     const AnalysisSession& session_;
     QList<FigureRow> rows_;
-};
-
-// "2011-05-12 14:00 – 16:30  rain": one exclusion a row, the end's date written when it is
-// another day; the whole text is also the row's tooltip.
-class ExclusionListModel final : public QAbstractListModel {
-    Q_OBJECT
-
-  public:
-    explicit ExclusionListModel(const AnalysisSession& session, QObject* parent = nullptr);
-    int rowCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-
-  private:
-    const AnalysisSession& session_;
 };
 
 // The reports of the analysis with the error each gave, if any, in red.

@@ -8,8 +8,10 @@
 #include "views/analysis/analysis_text.h"
 #include "views/analysis/analysis_widgets.h"
 #include "views/analysis/analysis_zoom_keys.h"
+#include "views/analysis/assessment_tab.h"
 #include "views/analysis/carpet_view.h"
 #include "views/analysis/daily_profile_view.h"
+#include "views/analysis/mark_list_model.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,7 +39,7 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     statistics_ = new StatisticsModel(session_, this);
     days_ = new DaysTableModel(session_, this);
     hours_ = new HoursTableModel(session_, this);
-    exclusions_ = new ExclusionListModel(session_, this);
+    exclusions_ = new MarkListModel(session_, this);
     files_ = new ReportFileListModel(session_, this);
 
     chart_ = new AnalysisChart(session_, this);
@@ -68,6 +70,8 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     carpet_ = new CarpetView(session_, tabs);
     tabs->addTab(carpet_, QString());
     tabs->addTab(new DailyProfileView(session_, tabs), QString());
+    assessment_ = new AssessmentTab(session_, tabs);
+    tabs->addTab(assessment_, QString());
     auto* settings = new AnalysisSettingsTab(session_);
     tabs->addTab(settings, QString());
     tabs->addTab(BuildFiles(), QString());
@@ -102,14 +106,16 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
             &frmAnalysis::SetReportLanguage);
     connect(daysView_, &QTableView::clicked, this, &frmAnalysis::SelectRow);
     connect(hoursView_, &QTableView::clicked, this, &frmAnalysis::SelectRow);
+    connect(assessment_->PeriodsView(), &QTableView::clicked, this, &frmAnalysis::SelectRow);
+    connect(assessment_->IntervalsView(), &QTableView::clicked, this, &frmAnalysis::SelectRow);
     SetTexts();
     FollowSelection();
     resize(kDesignedSize);
 }
 
 void frmAnalysis::SetTexts() {
-    const QStringList tabs = {tr("Days"),          tr("Hours"),    tr("Carpet"),
-                              tr("Daily profile"), tr("Settings"), tr("Files")};
+    const QStringList tabs = {tr("Days"),       tr("Hours"),    tr("Carpet"), tr("Daily profile"),
+                              tr("Assessment"), tr("Settings"), tr("Files")};
     for (int i = 0; i < tabs_->count(); ++i)
         tabs_->setTabText(i, tabs.value(i));
     commands_.SetTexts();
@@ -174,10 +180,17 @@ QWidget* frmAnalysis::ConnectSidePanel(AnalysisSidePanel panel) {
             [this] { session_.Select(session_.AnalysedPeriod()); });
     connect(panel.exclude, &QPushButton::clicked, this, &frmAnalysis::ExcludeSelection);
     connect(reason_, &QLineEdit::returnPressed, this, &frmAnalysis::ExcludeSelection);
+    connect(panel.markSource, &QPushButton::clicked, this,
+            [this] { MarkSelection(vrd::MarkKind::Source); });
+    connect(panel.markResidual, &QPushButton::clicked, this,
+            [this] { MarkSelection(vrd::MarkKind::Residual); });
+    connect(panel.markRuns, &QPushButton::clicked, this, &frmAnalysis::MarkRunsAsSource);
+    connect(exclusionsView_, &QWidget::customContextMenuRequested, this,
+            &frmAnalysis::ShowMarkMenu);
     connect(panel.remove, &QPushButton::clicked, this, [this] {
         const QModelIndex current = exclusionsView_->currentIndex();
         if (current.isValid())
-            session_.RemoveExclusion(static_cast<std::size_t>(current.row()));
+            session_.RemoveMark(static_cast<std::size_t>(current.row()));
     });
     connect(panel.save, &QPushButton::clicked, this, &frmAnalysis::SaveExclusions);
     connect(panel.load, &QPushButton::clicked, this, &frmAnalysis::LoadExclusions);
@@ -264,6 +277,5 @@ void frmAnalysis::SelectRow(const QModelIndex& index) {
 }
 
 void frmAnalysis::ExcludeSelection() {
-    session_.AddExclusion({session_.Selection(), reason_->text().trimmed().toStdString()});
-    reason_->clear();
+    MarkSelection(vrd::MarkKind::Exclude);
 }

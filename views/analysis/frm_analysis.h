@@ -16,10 +16,11 @@
 
 class AnalysisChart;
 class AnalysisFileState;
+class AssessmentTab;
 class CarpetView;
 class DaysTableModel;
-class ExclusionListModel;
 class HoursTableModel;
+class MarkListModel;
 class QAbstractButton;
 class QLineEdit;
 class QListView;
@@ -65,6 +66,7 @@ class frmAnalysis final : public QWidget {
     bool SaveReportAsPdf();
     bool Print();
     bool SaveTables();
+    // Every mark, in the marks file vrdtool reads; loading replaces them all.
     bool SaveExclusions();
     bool LoadExclusions();
     // The analysis file (.vrda, analysis_document_commands.cpp): OpenAnalysisFile first asks
@@ -76,6 +78,14 @@ class frmAnalysis final : public QWidget {
     AnalysisFileState& AnalysisFile() const { return *analysisFile_; }
     // Marks the selection as excluded with the reason typed beside it.
     void ExcludeSelection();
+    // Marks the selection as kind with the reason typed beside it; false (and a warning naming
+    // both marks) when a source would overlap a residual.
+    bool MarkSelection(vrd::MarkKind kind);
+    // Gives the mark of row another kind, or warns as MarkSelection does.
+    bool ChangeMarkKind(int row, vrd::MarkKind kind);
+    // Every run of minutes above the threshold in the analysed period becomes a source mark, after
+    // a confirmation saying how many.
+    bool MarkRunsAsSource();
     // Selects the period typed in the from and to boxes; false (and a warning) when unreadable.
     bool SelectTyped();
 
@@ -86,6 +96,7 @@ class frmAnalysis final : public QWidget {
 
     AnalysisChart* Chart() const { return chart_; }
     CarpetView* Carpet() const { return carpet_; }
+    AssessmentTab* Assessment() const { return assessment_; }
     QTableView* DaysView() const { return daysView_; }
     QTableView* HoursView() const { return hoursView_; }
     QTableView* StatisticsView() const { return statisticsView_; }
@@ -114,6 +125,8 @@ class frmAnalysis final : public QWidget {
     void SelectRow(const QModelIndex& index);
     std::optional<QString> ChoosePath(const PathRequest& request);
     bool GoOnDespiteFailedFiles(const QString& goOn);
+    void ShowMarkMenu(const QPoint& position);
+    bool Confirm(const QString& question, const QString& goOn);
     void ShowWarning(const QString& text);
     void ShowFailure(const QString& path, const QString& reason);
     void ShowNotWritten(const QString& path, const QString& reason);
@@ -138,10 +151,11 @@ class frmAnalysis final : public QWidget {
     QAbstractButton* absolutePaths_ = nullptr;
     AnalysisChart* chart_ = nullptr;
     CarpetView* carpet_ = nullptr;
+    AssessmentTab* assessment_ = nullptr;
     StatisticsModel* statistics_ = nullptr;
     DaysTableModel* days_ = nullptr;
     HoursTableModel* hours_ = nullptr;
-    ExclusionListModel* exclusions_ = nullptr;
+    MarkListModel* exclusions_ = nullptr;
     ReportFileListModel* files_ = nullptr;
     QTableView* statisticsView_ = nullptr;
     QTableView* daysView_ = nullptr;

@@ -15,6 +15,7 @@
 #include "views/analysis/analysis_table_models.h"
 #include "views/analysis/analysis_text.h"
 #include "views/analysis/frm_analysis.h"
+#include "views/analysis/mark_list_model.h"
 #include "views/plot/chart_zoom_view.h"
 
 #include <QAbstractItemModelTester>
@@ -75,7 +76,7 @@ void TestAnalysisWindow::modelsPassTheTesterThroughEveryChange() {
     DaysTableModel days(session);
     HoursTableModel hours(session);
     StatisticsModel statistics(session);
-    ExclusionListModel exclusions(session);
+    MarkListModel exclusions(session);
     ReportFileListModel files(session);
     const auto mode = QAbstractItemModelTester::FailureReportingMode::QtTest;
     QAbstractItemModelTester t1(&days, mode);
@@ -98,7 +99,7 @@ void TestAnalysisWindow::modelsPassTheTesterThroughEveryChange() {
     session.SetThreshold(60);
     session.AddExclusion({{At(0, 14), At(0, 16)}, "rain"});
     QCOMPARE(exclusions.rowCount(), 1);
-    QVERIFY(exclusions.index(0).data().toString().endsWith(QStringLiteral("rain")));
+    QVERIFY(exclusions.index(0).data().toString().endsWith(QStringLiteral("(rain)")));
     vrd::Periods periods;
     periods.day = 6;
     periods.evening = 18;
@@ -305,8 +306,9 @@ void TestAnalysisWindow::columnsFitTheirTextAndTellItWhenNarrowed() {
     }
     // The whole reason, in the list and in its tooltip.
     const QModelIndex exclusion = window.ExclusionsView()->model()->index(0, 0);
-    QCOMPARE(exclusion.data().toString(),
-             QStringLiteral("2011-05-12 14:00 – 16:00  party next door, music until late"));
+    QCOMPARE(
+        exclusion.data().toString(),
+        QStringLiteral("excluded 2011-05-12 14:00 – 16:00 (party next door, music until late)"));
     QCOMPARE(exclusion.data(Qt::ToolTipRole), exclusion.data());
 }
 

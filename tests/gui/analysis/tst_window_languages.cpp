@@ -85,7 +85,7 @@ Texts TextsOf(frmAnalysis& window) {
 bool SameInFrench(const QString& text) {
     static const QRegularExpression alike(QStringLiteral(
         "^(L(eq|max|min|day|evening|night|den|\\d+)( \\(dB\\)| 1 min)?|\\d+\\W+min|Date|Minutes|"
-        "English|Français)$"));
+        "Mode \\(dB\\)|English|Français)$"));
     return alike.match(text).hasMatch();
 }
 

@@ -1,0 +1,324 @@
+// Marking and assessing in the analysis window: source and residual marks kept, refused when they
+// overlap, changed, removed back to the same figures and saved in the marks file; the runs above
+// the threshold marked after a confirmation; the assessment table against what vrdtool assess
+// --json prints for the same file and marks; a click on a period selecting it.
+
+#include "analysis/exclusion_file.h"
+#include "tests/gui/analysis/analysis_test_data.h"
+#include "tests/gui/gui_test_support.h"
+#include "views/analysis/analysis_table_models.h"
+#include "views/analysis/assessment_models.h"
+#include "views/analysis/assessment_tab.h"
+#include "views/analysis/frm_analysis.h"
+#include "views/analysis/mark_list_model.h"
+
+#include <QAbstractItemModelTester>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTableView>
+#include <QTest>
+
+namespace {
+
+// Two days from 12/05/2011: a quiet place (40 to 44 dB) with a fan of 52 dB from 08:00 to 10:00
+// and from 22:30 to 23:10 each date.
+int Level(int minute) {
+    const int ofDay = minute % 1440;
+    if ((ofDay >= 480 && ofDay < 600) || (ofDay >= 1350 && ofDay < 1390))
+        return 52 + minute % 2;
+    return 40 + minute % 5;
+}
+
+constexpr int kMinutes = 2 * 1440;
+
+std::vector<vrd::ReportForAnalysis> TwoDays(const QString& path) {
+    const CoreOpen open = OpenWithCore(path, vrd::ReportKind::Plain);
+    vrd::ReportForAnalysis report;
+    report.path = path.toStdString();
+    report.minuteLines = open.state.MinuteLines;
+    std::vector<vrd::ReportForAnalysis> reports;
+    reports.push_back(std::move(report));
+    return reports;
+}
+
+// The fan marked as source both mornings and evenings, the nights before it as residual.
+std::vector<vrd::Mark> FanMarks() {
+    std::vector<vrd::Mark> marks;
+    for (int day = 0; day < 2; ++day) {
+        marks.push_back({vrd::MarkKind::Source, {At(day, 8), At(day, 10)}, "fan"});
+        marks.push_back({vrd::MarkKind::Source, {At(day, 22, 30), At(day, 23, 10)}, "fan"});
+        marks.push_back({vrd::MarkKind::Residual, {At(day, 10), At(day, 22, 30)}, "fan off"});
+    }
+    marks.push_back({vrd::MarkKind::Exclude, {At(1, 13), At(1, 14)}, "rain"});
+    return marks;
+}
+
+QString Cell(const QAbstractItemModel& model, int row, int column) {
+    return model.index(row, column).data().toString();
+}
+
+// A JSON number as the table writes it: one decimal, empty for null.
+QString OneDecimal(const QJsonValue& value) {
+    return value.isNull() ? QString() : QString::number(value.toDouble(), 'f', 1);
+}
+
+} // namespace
+
+class TestAssessmentWindow final : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void marksAreListedChangedAndRefusedWhenTheyOverlap();
+    void markingAndRemovingRestoresTheFigures();
+    void theMarksFileRoundTripsWithVrdtools();
+    void runsAboveTheThresholdBecomeSourcesAfterAConfirmation();
+    void theTableIsWhatVrdtoolAssessPrints();
+    void backgroundAndAClickOnAPeriod();
+
+  private:
+    TestFiles files_;
+    QString report_;
+};
+
+void TestAssessmentWindow::initTestCase() {
+    report_ = files_.Write(QStringLiteral("fan.txt"), DatedReport(kMinutes, Level));
+}
+
+void TestAssessmentWindow::marksAreListedChangedAndRefusedWhenTheyOverlap() {
+    frmAnalysis window;
+    AnalysisSession& session = window.Session();
+    MarkListModel list(session);
+    QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    session.SetReports(TwoDays(report_));
+
+    QVERIFY(session.Select({At(0, 8), At(0, 10)}));
+    window.ReasonEdit()->setText(QStringLiteral("the fan"));
+    QVERIFY(window.MarkSelection(vrd::MarkKind::Source));
+    QVERIFY(window.ReasonEdit()->text().isEmpty());
+    QVERIFY(session.Select({At(0, 12), At(0, 14)}));
+    QVERIFY(window.MarkSelection(vrd::MarkKind::Residual));
+    window.ExcludeSelection(); // the same period, excluded: an exclusion may overlap anything
+    QCOMPARE(list.rowCount(), 3);
+    // Exclusions first, then the source and residual marks as they came.
+    QCOMPARE(list.index(0).data(MarkListModel::kKindRole).toInt(),
+             static_cast<int>(vrd::MarkKind::Exclude));
+    QVERIFY(list.index(1).data().toString().startsWith(QStringLiteral("source 2011-05-12 08:00")));
+    QVERIFY(list.index(1).data().toString().endsWith(QStringLiteral("(the fan)")));
+
+    // A residual over the source is refused, with both marks named, and nothing changes.
+    QVERIFY(session.Select({At(0, 9), At(0, 13)}));
+    QVERIFY(!window.MarkSelection(vrd::MarkKind::Residual));
+    const QString warning = TakeWarning(window);
+    QVERIFY2(warning.contains(QStringLiteral("source mark 2011-05-12 08:00 – 10:00 (the fan)")) &&
+                 warning.contains(QStringLiteral("residual mark 2011-05-12 09:00 – 13:00")),
+             qPrintable(warning));
+    QCOMPARE(list.rowCount(), 3);
+
+    // The residual made a source; the source made a residual overlaps nothing then.
+    QVERIFY(window.ChangeMarkKind(2, vrd::MarkKind::Source));
+    QCOMPARE(session.Marks().size(), std::size_t{2});
+    QCOMPARE(session.Marks()[1].kind, vrd::MarkKind::Source);
+    // The exclusion made a residual now overlaps the source at 12:00: refused.
+    QVERIFY(!window.ChangeMarkKind(0, vrd::MarkKind::Residual));
+    QVERIFY(!TakeWarning(window).isEmpty());
+    session.RemoveMark(0);
+    QCOMPARE(session.Exclusions().size(), std::size_t{0});
+    QCOMPARE(list.rowCount(), 2);
+}
+
+void TestAssessmentWindow::markingAndRemovingRestoresTheFigures() {
+    frmAnalysis window;
+    AnalysisSession& session = window.Session();
+    session.SetReports(TwoDays(report_));
+    session.SetAssessmentSettings(vrd::AssessmentSettings{});
+    EmergenceTableModel& table = *window.Assessment()->Periods();
+    QAbstractItemModelTester tester(&table, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    // Without a source minute no period has data; the nights of 11/05 to 13/05, and both days.
+    QCOMPARE(table.rowCount(), 5 + 2);
+    QStringList before;
+    for (int row = 0; row < table.rowCount(); ++row)
+        for (int column = 0; column < EmergenceTableModel::kColumns; ++column)
+            before.append(Cell(table, row, column));
+    QCOMPARE(Cell(table, 1, EmergenceTableModel::Verdict), QStringLiteral("not assessable"));
+
+    QVERIFY(!session.AddMark({vrd::MarkKind::Source, {At(0, 8), At(0, 10)}, "fan"}));
+    QCOMPARE(Cell(table, 1, EmergenceTableModel::SourceMinutes), QStringLiteral("120"));
+    QCOMPARE(Cell(table, 1, EmergenceTableModel::Verdict), QStringLiteral("exceeds"));
+    QCOMPARE(table.index(1, EmergenceTableModel::Verdict).data(Qt::BackgroundRole),
+             QVariant(QBrush(QColor(255, 205, 210))));
+    QVERIFY(window.Assessment()->Summary()->text().contains(QStringLiteral("Day of 2011-05-12")));
+
+    session.RemoveMark(0);
+    QStringList after;
+    for (int row = 0; row < table.rowCount(); ++row)
+        for (int column = 0; column < EmergenceTableModel::kColumns; ++column)
+            after.append(Cell(table, row, column));
+    QCOMPARE(after, before);
+}
+
+void TestAssessmentWindow::theMarksFileRoundTripsWithVrdtools() {
+    frmAnalysis window;
+    QList<QString> answers;
+    window.SetPathChooser([&](QWidget*, const frmAnalysis::PathRequest&) {
+        return answers.isEmpty() ? std::nullopt : std::optional<QString>(answers.takeFirst());
+    });
+    window.Session().SetReports(TwoDays(report_));
+    QVERIFY(!window.Session().SetMarks(FanMarks()));
+
+    const QString path = files_.Path(QStringLiteral("marks.txt"));
+    answers.append(path);
+    QVERIFY(window.SaveExclusions());
+    QCOMPARE(TestFiles::Read(path), vrd::FormatMarksFile(window.Session().AllMarks()));
+    QVERIFY(TestFiles::Read(path).find("source 2011-05-12T08:00/2011-05-12T10:00 fan\n") !=
+            std::string::npos);
+    window.Session().SetMarks({});
+    answers.append(path);
+    QVERIFY(window.LoadExclusions());
+    QCOMPARE(window.Session().AllMarks().size(), FanMarks().size());
+    QCOMPARE(window.Session().Exclusions().size(), std::size_t{1});
+
+    // A file whose source and residual overlap is refused whole, naming both.
+    const QString bad = files_.Write(QStringLiteral("overlap.txt"),
+                                     "source 2011-05-12T08:00/2011-05-12T10:00 fan\n"
+                                     "residual 2011-05-12T09:00/2011-05-12T11:00 quiet\n");
+    answers.append(bad);
+    QVERIFY(!window.LoadExclusions());
+    QVERIFY(TakeWarning(window).contains(QStringLiteral("overlaps")));
+    QCOMPARE(window.Session().AllMarks().size(), FanMarks().size());
+}
+
+void TestAssessmentWindow::runsAboveTheThresholdBecomeSourcesAfterAConfirmation() {
+    frmAnalysis window;
+    QStringList asked;
+    bool answer = false;
+    window.SetConfirmer([&](QWidget*, const QString& question, const QString&) {
+        asked.append(question);
+        return answer;
+    });
+    AnalysisSession& session = window.Session();
+    session.SetReports(TwoDays(report_));
+    QVERIFY(!window.MarkRunsAsSource()); // no threshold: a warning, no question
+    QVERIFY(!TakeWarning(window).isEmpty());
+    QVERIFY(asked.isEmpty());
+
+    session.SetThreshold(50);
+    QVERIFY(!window.MarkRunsAsSource());
+    QCOMPARE(asked.size(), 1);
+    QVERIFY2(asked[0].contains(QStringLiteral("Mark 4 run")), qPrintable(asked[0]));
+    QVERIFY(session.Marks().empty());
+    answer = true;
+    QVERIFY(window.MarkRunsAsSource());
+    QCOMPARE(session.Marks().size(), std::size_t{4});
+    QCOMPARE(session.Marks()[0].interval.from, At(0, 8));
+    QCOMPARE(session.Marks()[0].interval.to, At(0, 10));
+    QCOMPARE(session.Marks()[3].interval.to, At(1, 23, 10));
+}
+
+void TestAssessmentWindow::theTableIsWhatVrdtoolAssessPrints() {
+    const QString marks =
+        files_.Write(QStringLiteral("fan marks.txt"), vrd::FormatMarksFile(FanMarks()));
+    for (const char* standard : {"fr-neighbourhood", "fr-icpe"}) {
+        QProcess vrdtool;
+        vrdtool.start(QStringLiteral(VRDTOOL_PATH),
+                      {QStringLiteral("assess"), report_, QStringLiteral("--standard"),
+                       QLatin1String(standard), QStringLiteral("--marks-file"), marks,
+                       QStringLiteral("--json")});
+        QVERIFY(vrdtool.waitForFinished(30000));
+        QCOMPARE(vrdtool.exitCode(), 0);
+        const QJsonObject json = QJsonDocument::fromJson(vrdtool.readAllStandardOutput()).object();
+        const QJsonArray periods = json.value(QStringLiteral("periods")).toArray();
+        QVERIFY(!periods.isEmpty());
+
+        frmAnalysis window;
+        window.Session().SetReports(TwoDays(report_));
+        QVERIFY(!window.Session().SetMarks(FanMarks()));
+        QComboBox& box = *window.Assessment()->StandardBox();
+        box.setCurrentIndex(box.findText(QLatin1String(standard) == QLatin1String("fr-icpe")
+                                             ? QStringLiteral("French classified installation")
+                                             : QStringLiteral("French neighbourhood noise")));
+        const EmergenceTableModel& table = *window.Assessment()->Periods();
+        // "overall" is keyed by label; its keys sort as the table lists them: day, holiday, night.
+        const QJsonObject overallByLabel = json.value(QStringLiteral("overall")).toObject();
+        QJsonArray overall;
+        for (const QString& label : overallByLabel.keys())
+            overall.append(overallByLabel.value(label));
+        QCOMPARE(table.rowCount(), periods.size() + overall.size());
+        for (int row = 0; row < table.rowCount(); ++row) {
+            const bool pooled = row >= periods.size();
+            const QJsonObject period =
+                (pooled ? overall[row - periods.size()] : periods[row]).toObject();
+            if (pooled) {
+                QCOMPARE(Cell(table, row, EmergenceTableModel::Period),
+                         overallByLabel.keys().at(row - periods.size()));
+            } else {
+                QCOMPARE(Cell(table, row, EmergenceTableModel::Date),
+                         period.value(QStringLiteral("date")).toString());
+                QCOMPARE(Cell(table, row, EmergenceTableModel::Period),
+                         period.value(QStringLiteral("period")).toString());
+            }
+            QCOMPARE(Cell(table, row, EmergenceTableModel::SourceMinutes),
+                     QString::number(period.value(QStringLiteral("source_minutes")).toInt()));
+            QCOMPARE(Cell(table, row, EmergenceTableModel::Ambient),
+                     OneDecimal(period.value(QStringLiteral("ambient"))));
+            QCOMPARE(Cell(table, row, EmergenceTableModel::Residual),
+                     OneDecimal(period.value(QStringLiteral("residual"))));
+            QCOMPARE(Cell(table, row, EmergenceTableModel::Emergence),
+                     OneDecimal(period.value(QStringLiteral("emergence"))));
+            QCOMPARE(Cell(table, row, EmergenceTableModel::Margin),
+                     OneDecimal(period.value(QStringLiteral("margin"))));
+            const QJsonValue limit = period.value(QStringLiteral("limit"));
+            QCOMPARE(Cell(table, row, EmergenceTableModel::Limit),
+                     limit.isNull() ? QString() : QString::number(limit.toInt()));
+            const QString verdict = period.value(QStringLiteral("verdict")).toString();
+            const QString shown = Cell(table, row, EmergenceTableModel::Verdict);
+            QVERIFY2(shown.startsWith(
+                         verdict == QStringLiteral("no_data") ? QStringLiteral("not assessable")
+                         : verdict == QStringLiteral("below_gate") ? QStringLiteral("below")
+                                                                   : verdict),
+                     qPrintable(shown + QStringLiteral(" / ") + verdict));
+            QCOMPARE(shown.contains(QStringLiteral("not conclusive")),
+                     period.value(QStringLiteral("conclusive")) == QJsonValue(false));
+        }
+    }
+}
+
+void TestAssessmentWindow::backgroundAndAClickOnAPeriod() {
+    frmAnalysis window;
+    AnalysisSession& session = window.Session();
+    session.SetReports(TwoDays(report_));
+    QVERIFY(!session.SetMarks(FanMarks()));
+    QComboBox& box = *window.Assessment()->StandardBox();
+    box.setCurrentIndex(box.findText(QStringLiteral("French neighbourhood noise")));
+    QVERIFY(window.Assessment()->IndoorsBox()->isEnabled());
+    QTableView& periods = *window.Assessment()->PeriodsView();
+    emit periods.clicked(periods.model()->index(1, EmergenceTableModel::Ambient));
+    QCOMPARE(session.Selection().from, At(0, 7));
+    QCOMPARE(session.Selection().to, At(0, 22));
+
+    box.setCurrentIndex(box.findText(QStringLiteral("BS 4142 background")));
+    QVERIFY(!window.Assessment()->IndoorsBox()->isEnabled());
+    const BackgroundLevelModel& background = *window.Assessment()->Background();
+    QAbstractItemModelTester tester(window.Assessment()->Intervals(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(background.rowCount(), static_cast<int>(session.Assessed()->background.size()));
+    const vrd::BackgroundLevel& day = session.Assessed()->background.front();
+    QCOMPARE(Cell(background, 0, BackgroundLevelModel::Count), QString::number(day.count));
+    QCOMPARE(Cell(background, 0, BackgroundLevelModel::Mode), QString::number(*day.mode));
+    QTableView& intervals = *window.Assessment()->IntervalsView();
+    emit intervals.clicked(intervals.model()->index(2, BackgroundIntervalModel::L90));
+    QCOMPARE(session.Selection().Length(), session.Assessed()->BackgroundIntervalAt(2).length);
+
+    box.setCurrentIndex(0);
+    QVERIFY(!session.Assessed());
+    QCOMPARE(window.Assessment()->Periods()->rowCount(), 0);
+}
+
+VRD_GUI_TEST_MAIN(TestAssessmentWindow)
+#include "tst_assessment_window.moc"
