@@ -19,8 +19,10 @@ constexpr const char* kUsage =
     "\n"
     "With --report or --xlsx, the analysis of the FILEs (one log, merged by time) is written\n"
     "without a window, as the analysis window's \"Save report as PDF\" and \"Save tables as\n"
-    "spreadsheet\" write it, with the options of \"vrdtool stats\"; with --analysis, of the\n"
-    "reports, settings and marks of an analysis file, the options given beside it winning.\n";
+    "spreadsheet\" write it, with the options of \"vrdtool stats\" and, for the section\n"
+    "\"Assessment\" and the sheet of the same name, those of \"vrdtool assess\" (--standard,\n"
+    "--indoors, --source, --residual); with --analysis, of the reports, settings and marks of an\n"
+    "analysis file, the options given beside it winning.\n";
 
 constexpr const char* kExitStatus =
     "\n"

@@ -2,7 +2,8 @@
 // vrdview --report OUT.pdf FILE... and vrdview --xlsx OUT.xlsx FILE...: the report and the
 // tables of the analysis window written without a window, for a folder of weekly logs. The
 // options are those of "vrdtool stats" (--from, --to, --exclude, --exclude-file, --threshold,
-// --periods, --penalties, --plain).
+// --periods, --penalties, --plain) and of "vrdtool assess" (--standard, --indoors, --source,
+// --residual, --marks-file), so that the report states the verdict vrdtool gives.
 
 #include <QStringList>
 

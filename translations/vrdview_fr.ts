@@ -298,6 +298,134 @@
         <source> The sliding Leq over %1 min is drawn beside them.</source>
         <translation> Le Leq glissant sur %1 min est tracé en regard.</translation>
     </message>
+    <message>
+        <source>The background sound level is the L90 of each hour by day and of each 15 minutes at night over the minutes heard without the specific sound (marked residual, or every minute neither excluded nor marked source), an interval counting when such minutes fill at least 80 % of it; the level given for each period is the one its intervals show most often (the mode), with their median. This L90 comes from 1-minute Leq values: it approaches, but is not, the LA90 of a fast time weighting.</source>
+        <translation>Le niveau de bruit de fond est le L90 de chaque heure le jour et de chaque quart d’heure la nuit, calculé sur les minutes sans le bruit particulier (repérées en bruit résiduel, ou toutes les minutes ni exclues ni repérées en bruit particulier), un intervalle n’étant retenu que si ces minutes en couvrent au moins 80 % ; le niveau retenu pour chaque période est la valeur la plus fréquente de ses intervalles (le mode), donnée avec leur médiane. Ce L90 est calculé à partir des LAeq sur 1 minute : il approche, sans l’égaler, le LA90 mesuré avec la pondération temporelle Fast.</translation>
+    </message>
+    <message>
+        <source>The ambient noise is measured over the minutes marked as the noise under assessment (source), the residual noise over the minutes marked residual, or with no residual mark over every other minute kept; the emergence is the difference of their indicators, the Leq, or the L50 when the ambient&apos;s Leq exceeds its L50 by more than 5 dB. The statistical levels come from 1-minute Leq values, not from a fast time weighting, and a verdict within 2 dB of its limit is not conclusive.</source>
+        <translation>Le bruit ambiant est mesuré sur les minutes repérées en bruit particulier, le bruit résiduel sur les minutes repérées en bruit résiduel ou, sans repère de bruit résiduel, sur toutes les autres minutes conservées ; l’émergence est la différence de leurs indicateurs, le LAeq, ou le L50 lorsque le LAeq du bruit ambiant dépasse son L50 de plus de 5 dB. Les indices statistiques sont calculés à partir des LAeq sur 1 minute et non avec la pondération temporelle Fast, et une conclusion à moins de 2 dB de la valeur limite n’est pas tranchée.</translation>
+    </message>
+    <message>
+        <source>Source and residual marks</source>
+        <translation>Repères de bruit particulier et de bruit résiduel</translation>
+    </message>
+    <message>
+        <source>No mark: no minute is heard with the noise.</source>
+        <translation>Aucun repère : aucune minute n’est repérée en bruit particulier.</translation>
+    </message>
+    <message>
+        <source>Verdict by period</source>
+        <translation>Conclusion par période</translation>
+    </message>
+    <message>
+        <source>Source: minutes of the noise under assessment; ambient, residual and emergence in dB of the indicator; term: the duration term added to the limit. A shaded row is not conclusive. The last rows pool every period of a kind.</source>
+        <translation>Part. : minutes de bruit particulier ; bruit ambiant, bruit résiduel et émergence en dB de l’indicateur ; terme : terme correctif de durée ajouté à la valeur limite. Une ligne grisée n’est pas concluante. Les dernières lignes regroupent toutes les périodes d’un même type.</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Part. (min)</translation>
+    </message>
+    <message>
+        <source>Ambient</source>
+        <translation>Ambiant</translation>
+    </message>
+    <message>
+        <source>Residual</source>
+        <translation>Résiduel</translation>
+    </message>
+    <message>
+        <source>Ind.</source>
+        <translation>Ind.</translation>
+    </message>
+    <message>
+        <source>Emergence</source>
+        <translation>Émergence</translation>
+    </message>
+    <message>
+        <source>Term</source>
+        <translation>Terme</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Limite</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Marge</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Conclusion</translation>
+    </message>
+    <message>
+        <source>all periods</source>
+        <translation>ensemble</translation>
+    </message>
+    <message>
+        <source>Worst period: %1</source>
+        <translation>Cas le plus défavorable : %1</translation>
+    </message>
+    <message>
+        <source>Background sound level</source>
+        <translation>Niveau de bruit de fond</translation>
+    </message>
+    <message>
+        <source>Intervals with an L90</source>
+        <translation>Intervalles avec un L90</translation>
+    </message>
+    <message>
+        <source>Mode (dB)</source>
+        <translation>Mode (dB)</translation>
+    </message>
+    <message>
+        <source>Median (dB)</source>
+        <translation>Médiane (dB)</translation>
+    </message>
+    <message>
+        <source>Intervals</source>
+        <translation>Intervalles</translation>
+    </message>
+    <message>
+        <source>The intervals holding residual minutes; a shaded one has too few of them for an L90.</source>
+        <translation>Les intervalles comportant des minutes de bruit résiduel ; un intervalle grisé en compte trop peu pour un L90.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Length (min)</source>
+        <translation>Durée (min)</translation>
+    </message>
+    <message>
+        <source>Residual (min)</source>
+        <translation>Résiduel (min)</translation>
+    </message>
+    <message>
+        <source>L90 (dB)</source>
+        <translation>L90 (dB)</translation>
+    </message>
+    <message>
+        <source>Assessment</source>
+        <translation>Évaluation</translation>
+    </message>
+    <message>
+        <source>, measured indoors</source>
+        <translation>, mesure à l’intérieur</translation>
+    </message>
+    <message>
+        <source>Standard: %1 (%2)</source>
+        <translation>Référentiel : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Minutes measured %1: source %2, residual %3; excluded %4</source>
+        <translation>Minutes mesurées %1 : bruit particulier %2, bruit résiduel %3 ; exclues %4</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisSession</name>
@@ -546,7 +674,7 @@
     </message>
     <message>
         <source>below the gate</source>
-        <translation>ambiant sous le seuil</translation>
+        <translation>sous le seuil</translation>
     </message>
     <message>
         <source>not assessable</source>

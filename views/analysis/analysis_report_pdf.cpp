@@ -5,6 +5,7 @@
 #include "views/analysis/analysis_report_text.h"
 #include "views/analysis/analysis_session.h"
 #include "views/analysis/analysis_text.h"
+#include "views/analysis/report_assessment_pages.h"
 #include "views/analysis/report_campaign_pages.h"
 #include "views/analysis/report_chart.h"
 #include "views/analysis/report_pages.h"
@@ -180,6 +181,7 @@ void LayOut(ReportPages& pages, const AnalysisSession& session, AnalysisChart& c
 
     pages.Heading(text(QT_TRANSLATE_NOOP("AnalysisReport", "Figures of the analysed period")));
     pages.Figures(PageFigures(ReportFigures(session.Result(), language)), 2);
+    LayOutAssessmentPages(pages, session, language);
 
     LayOutDays(pages, session, language);
     LayOutCampaignPages(pages, session, language);

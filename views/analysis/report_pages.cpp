@@ -105,16 +105,31 @@ void ReportPages::Table(const QStringList& headers, const QList<double>& shares,
                         const std::function<QString(int, int)>& cell,
                         const std::function<bool(int, int)>& marked) {
     const double line = LineHeight(body_) * 1.35;
+    // A heading wider than its column wraps, and the header row grows to the tallest.
+    const QFontMetricsF metrics(bold_, &device_);
+    double headerHeight = line;
+    for (int column = 0; column < headers.size(); ++column) {
+        const double width = area_.width() * shares[column] - 4;
+        const QRectF needed =
+            metrics.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, headers[column]);
+        headerHeight = std::max(headerHeight, needed.height() + line - metrics.height());
+    }
     const auto header = [&] {
-        Room(line * 2);
+        Room(headerHeight + line);
         double left = area_.left();
         for (int column = 0; column < headers.size(); ++column) {
             const double width = area_.width() * shares[column];
-            Draw(QRectF(left, y_, width - 4, line), headers[column], bold_,
-                 column == 0 ? Qt::AlignLeft : Qt::AlignRight);
+            if (painter_ != nullptr) {
+                painter_->setFont(bold_);
+                painter_->setPen(Qt::black);
+                painter_->drawText(QRectF(left, y_, width - 4, headerHeight),
+                                   (column == 0 ? Qt::AlignLeft : Qt::AlignRight) |
+                                       Qt::AlignBottom | Qt::TextWordWrap,
+                                   headers[column]);
+            }
             left += width;
         }
-        y_ += line;
+        y_ += headerHeight;
         Rule();
     };
     header();
@@ -226,5 +241,8 @@ void ReportPages::Draw(const QRectF& box, const QString& text, const QFont& font
         return;
     painter_->setFont(font);
     painter_->setPen(Qt::black);
-    painter_->drawText(box, static_cast<int>(align | Qt::AlignVCenter), text);
+    // Vertically centred unless told otherwise.
+    const Qt::Alignment vertical =
+        (align & Qt::AlignVertical_Mask) != 0 ? Qt::Alignment() : Qt::AlignVCenter;
+    painter_->drawText(box, static_cast<int>(align | vertical), text);
 }

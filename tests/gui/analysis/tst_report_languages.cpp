@@ -3,6 +3,7 @@
 // report as before, a bad --lang is a usage error; the workbook's labels follow, its numbers stay
 // numbers; the parts of the report write French as a French reader does.
 
+#include "tests/gui/analysis/vrdview_process.h"
 #include "tests/gui/gui_test_support.h"
 #include "views/analysis/analysis_chart.h"
 #include "views/analysis/analysis_report_text.h"
@@ -10,8 +11,6 @@
 #include "views/analysis/frm_analysis.h"
 
 #include <QFileInfo>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -19,43 +18,6 @@ namespace {
 
 const QString kSample = QStringLiteral(VRD_SAMPLES_DIR "/sample.vrd");
 const QString kNbsp = QStringLiteral("\u00a0");
-
-struct Finished {
-    int status = -1;
-    QString err;
-};
-
-// vrdview run with arguments under the locale lang (LANG, nothing else set).
-Finished RunVrdview(const QStringList& arguments, const QString& lang = QStringLiteral("C")) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LC_NUMERIC", "LANGUAGE"})
-        environment.remove(QLatin1String(name));
-    environment.insert(QStringLiteral("LANG"), lang);
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VRDVIEW_PATH), arguments);
-    Finished finished;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return finished;
-    }
-    finished.status = process.exitCode();
-    finished.err = QString::fromUtf8(process.readAllStandardError());
-    return finished;
-}
-
-QString Output(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString PdfText(const QString& pdf) {
-    return Output(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-}
 
 QString Unzipped(const QString& archive, const QString& member) {
     return Output(QStringLiteral("unzip"), {QStringLiteral("-p"), archive, member});
