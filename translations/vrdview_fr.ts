@@ -319,10 +319,6 @@
         <translation>Conclusion par période</translation>
     </message>
     <message>
-        <source>Source: minutes of the noise under assessment; ambient, residual and emergence in dB of the indicator; term: the duration term added to the limit. A shaded row is not conclusive. The last rows pool every period of a kind.</source>
-        <translation>Part. : minutes de bruit particulier ; bruit ambiant, bruit résiduel et émergence en dB de l’indicateur ; terme : terme correctif de durée ajouté à la valeur limite. Une ligne grisée n’est pas concluante. Les dernières lignes regroupent toutes les périodes d’un même type.</translation>
-    </message>
-    <message>
         <source>Period</source>
         <translation>Période</translation>
     </message>
@@ -425,6 +421,10 @@
     <message>
         <source>Minutes measured %1: source %2, residual %3; excluded %4</source>
         <translation>Minutes mesurées %1 : bruit particulier %2, bruit résiduel %3 ; exclues %4</translation>
+    </message>
+    <message>
+        <source>Source: minutes of the noise under assessment; ambient, residual and emergence in dB of the indicator; term: the duration term added to the limit. A shaded row is not conclusive. Only the periods in which the noise was heard are listed; the last rows pool every period of a kind.</source>
+        <translation>Part. : minutes de bruit particulier ; bruit ambiant, bruit résiduel et émergence en dB de l’indicateur ; terme : terme correctif de durée ajouté à la valeur limite. Une ligne grisée n’est pas concluante. Seules les périodes où le bruit particulier a été repéré figurent ; les dernières lignes regroupent toutes les périodes d’un même type.</translation>
     </message>
 </context>
 <context>

@@ -65,11 +65,11 @@ void LayOutMarks(ReportPages& pages, const AnalysisSession& session, Language la
 }
 
 void LayOutEmergence(ReportPages& pages, const vrd::AssessmentResult& result, Language language) {
-    // The periods that heard the noise or its absence; the others have nothing to judge.
+    // The periods that heard the noise; the others have nothing to judge.
     std::vector<vrd::EmergencePeriod> rows;
     for (std::int64_t i = 0; i < result.calendar.Size(); ++i) {
         const vrd::EmergencePeriod period = result.Period(i);
-        if (period.figures.sourceMinutes > 0 || period.figures.residualMinutes > 0)
+        if (period.figures.sourceMinutes > 0)
             rows.push_back(period);
     }
     const auto periods = static_cast<int>(rows.size());
@@ -82,7 +82,9 @@ void LayOutEmergence(ReportPages& pages, const vrd::AssessmentResult& result, La
                                        "Source: minutes of the noise under assessment; ambient, "
                                        "residual and emergence in dB of the indicator; term: the "
                                        "duration term added to the limit. A shaded row is not "
-                                       "conclusive. The last rows pool every period of a kind.")));
+                                       "conclusive. Only the periods in which the noise was "
+                                       "heard are listed; the last rows pool every period of a "
+                                       "kind.")));
     const QStringList headers = {Tr(language, QT_TRANSLATE_NOOP("AnalysisReport", "Date")),
                                  Tr(language, QT_TRANSLATE_NOOP("AnalysisReport", "Period")),
                                  Tr(language, QT_TRANSLATE_NOOP("AnalysisReport", "Source")),
