@@ -21,6 +21,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
@@ -86,7 +88,16 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     // The side panel runs the whole height: every statistic shows at once.
     auto* whole = new QSplitter(Qt::Horizontal, this);
     whole->addWidget(left);
-    whole->addWidget(ConnectSidePanel(BuildAnalysisSidePanel(statistics_, exclusions_)));
+    // In a window smaller than the panel needs (a small screen, the main window's area), the
+    // panel scrolls rather than squeezing its boxes over each other.
+    auto* side = new QScrollArea(whole);
+    side->setWidget(ConnectSidePanel(BuildAnalysisSidePanel(statistics_, exclusions_)));
+    side->setWidgetResizable(true);
+    side->setFrameShape(QFrame::NoFrame);
+    side->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    side->setMinimumWidth(side->widget()->minimumSizeHint().width() +
+                          side->verticalScrollBar()->sizeHint().width());
+    whole->addWidget(side);
     whole->setStretchFactor(0, 1);
     whole->setStretchFactor(1, 0);
     auto* layout = new QVBoxLayout(this);

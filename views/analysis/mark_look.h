@@ -1,7 +1,7 @@
 #pragma once
 // The colours of the marks, shared by the chart's bands, its legend, the marks list and the
-// report: source in orange, residual in green, both pale enough for the levels to read through.
-// Excluded periods keep their grey hatch.
+// report: source in red-orange (apart from the evening's yellow), residual in green, both pale
+// enough for the levels to read through. Excluded periods keep their grey hatch.
 
 #include "analysis/analysis_settings.h"
 
@@ -9,7 +9,7 @@
 
 namespace mark_look {
 
-inline const QColor kSource(245, 124, 0, 70);
+inline const QColor kSource(221, 44, 0, 80);
 inline const QColor kResidual(46, 160, 67, 60);
 inline const QColor kExcluded(120, 120, 120, 90);
 
