@@ -30,3 +30,13 @@ QTableView* AnalysisTableView(QWidget* parent, const char* name, QAbstractItemMo
 std::string LocalPath(const QString& path) {
     return path.toLocal8Bit().toStdString();
 }
+
+void FitColumnsToContents(QTableView* table) {
+    // A column's texts are all of about one width, so its first rows tell it: measuring a year of
+    // hours would stall.
+    constexpr int kRowsMeasured = 100;
+    table->horizontalHeader()->setResizeContentsPrecision(kRowsMeasured);
+    QObject::connect(table->model(), &QAbstractItemModel::modelReset, table,
+                     &QTableView::resizeColumnsToContents);
+    table->resizeColumnsToContents();
+}

@@ -16,5 +16,8 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const QString& text)
 // A table of whole rows, one selected at a time, rows of one height.
 QTableView* AnalysisTableView(QWidget* parent, const char* name, QAbstractItemModel* model);
 
+// Columns as wide as their texts, measured again whenever the model resets.
+void FitColumnsToContents(QTableView* table);
+
 // A path as the core takes it: the local 8-bit encoding.
 std::string LocalPath(const QString& path);

@@ -68,6 +68,8 @@ AssessmentTab::AssessmentTab(AnalysisSession& session, QWidget* parent)
     split->addWidget(backgroundView_);
     split->setStretchFactor(1, 1);
     pages_->addWidget(split);
+    for (QTableView* table : {periodsView_, intervalsView_, backgroundView_})
+        FitColumnsToContents(table);
     layout->addWidget(pages_, 1);
 
     connect(standard_, &QComboBox::currentIndexChanged, this, &AssessmentTab::ApplyChoice);
@@ -82,6 +84,8 @@ void AssessmentTab::changeEvent(QEvent* event) {
         for (QAbstractItemModel* model :
              std::initializer_list<QAbstractItemModel*>{periods_, intervals_, background_})
             Retranslate(*model);
+        for (QTableView* table : {periodsView_, intervalsView_, backgroundView_})
+            table->resizeColumnsToContents();
     }
     QWidget::changeEvent(event);
 }

@@ -31,7 +31,6 @@
 namespace {
 
 const QSize kDesignedSize(1400, 860);
-constexpr int kRowsMeasured = 100;
 
 } // namespace
 
@@ -58,14 +57,8 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     tabs->setObjectName(QStringLiteral("AnalysisTabs"));
     daysView_ = AnalysisTableView(tabs, "DaysTable", days_);
     hoursView_ = AnalysisTableView(tabs, "HoursTable", hours_);
-    for (QTableView* table : {daysView_, hoursView_}) {
-        // Columns as wide as their text, measured again with every new content. A column's texts
-        // are all of about one width, so its first rows tell it: a year of hours would stall.
-        table->horizontalHeader()->setResizeContentsPrecision(kRowsMeasured);
-        connect(table->model(), &QAbstractItemModel::modelReset, table,
-                &QTableView::resizeColumnsToContents);
-        table->resizeColumnsToContents();
-    }
+    for (QTableView* table : {daysView_, hoursView_})
+        FitColumnsToContents(table);
     // The tabs in the order SetTexts names them.
     tabs->addTab(daysView_, QString());
     tabs->addTab(hoursView_, QString());
