@@ -15,7 +15,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <regex>
 
 namespace vrd {
 namespace {
@@ -108,15 +107,22 @@ std::string Unzipped(const std::string& archive, const std::string& member) {
     return text;
 }
 
-// What the cell at reference ("K2") of a sheet's XML holds, its number or its text; "" for a cell
-// not written.
+// What the cell at reference ("K2") of a sheet's XML holds, its number or its text without the
+// tags around it; "" for a cell not written.
 std::string CellOf(const std::string& sheet, const std::string& reference) {
-    const std::regex cell("<c r=\"" + reference +
-                          "\"[^>]*>(?:<v>([^<]*)</v>|<is><t[^>]*>([^<]*)</t></is>)");
-    std::smatch found;
-    if (!std::regex_search(sheet, found, cell))
+    const std::size_t at = sheet.find("<c r=\"" + reference + "\"");
+    const std::size_t open = sheet.find('>', at);
+    if (at == std::string::npos || open == std::string::npos || sheet[open - 1] == '/')
         return "";
-    return found[1].matched ? found[1].str() : found[2].str();
+    std::string text;
+    bool inTag = false;
+    for (std::size_t i = open + 1; i < sheet.size() && sheet.compare(i, 4, "</c>") != 0; ++i) {
+        if (sheet[i] == '<' || sheet[i] == '>')
+            inTag = sheet[i] == '<';
+        else if (!inTag)
+            text += sheet[i];
+    }
+    return text;
 }
 
 class AssessmentSheet : public test::TempFolderTest {
