@@ -67,31 +67,27 @@ class Assessor {
     };
 
     void Walk(const Interval& range) {
-        for (std::size_t i = series_.LowerBound(range.from); i < series_.Size(); ++i) {
-            const SeriesMinute minute = series_.At(i);
-            if (minute.minute >= range.to)
-                break;
-            if (minute.gap)
-                continue;
-            const MinuteClass kind = marks_.Of(minute.minute);
-            if (kind == MinuteClass::Excluded)
-                continue;
-            ++result_.minutes.measured;
-            if (kind == MinuteClass::Unmarked)
-                continue;
-            if (minute.minute >= periodEnd_) {
-                Flush();
-                index_ = result_.calendar.IndexOf(minute.minute);
-                period_ = result_.calendar.At(index_);
-                periodEnd_ = period_.interval.to;
-            }
-            if (kind == MinuteClass::Source) {
-                ++result_.minutes.source;
-                ambient_.Add(minute.level);
-            } else {
-                ++result_.minutes.residual;
-                residual_.Add(minute.level);
-            }
+        ForEachMeasuredMinute(series_, range, marks_,
+                              [this](const SeriesMinute& minute, MinuteClass kind) {
+                                  ++result_.minutes.measured;
+                                  if (kind != MinuteClass::Unmarked)
+                                      Add(minute, kind);
+                              });
+    }
+
+    void Add(const SeriesMinute& minute, MinuteClass kind) {
+        if (minute.minute >= periodEnd_) {
+            Flush();
+            index_ = result_.calendar.IndexOf(minute.minute);
+            period_ = result_.calendar.At(index_);
+            periodEnd_ = period_.interval.to;
+        }
+        if (kind == MinuteClass::Source) {
+            ++result_.minutes.source;
+            ambient_.Add(minute.level);
+        } else {
+            ++result_.minutes.residual;
+            residual_.Add(minute.level);
         }
     }
 

@@ -65,6 +65,11 @@ struct AssessmentResult {
     BackgroundInterval BackgroundIntervalAt(std::int64_t index) const;
     std::vector<BackgroundLevel> background; // per label listed
 
+    // Only the periods (or intervals) with a source or residual minute, in time order: what a
+    // table of a long selection lists without its empty periods.
+    const std::vector<EmergencePeriod>& PeriodsWithMinutes() const { return heldPeriods_; }
+    const std::vector<BackgroundInterval>& IntervalsWithMinutes() const { return heldIntervals_; }
+
   private:
     friend class Assessor;
     // Only those with a source or residual minute, by calendar index, ascending.

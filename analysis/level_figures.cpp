@@ -69,6 +69,12 @@ void LevelHistogram::Clear() {
     total_ = 0;
 }
 
+std::int64_t LevelHistogram::CountAt(int level) const {
+    if (counts_.empty() || level < base_ || level - base_ >= static_cast<int>(counts_.size()))
+        return 0;
+    return counts_[static_cast<std::size_t>(level - base_)];
+}
+
 std::int64_t LevelHistogram::CountAbove(double threshold) const {
     std::int64_t above = 0;
     for (std::size_t i = counts_.size(); i-- > 0;) {

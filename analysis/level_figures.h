@@ -43,6 +43,8 @@ class LevelHistogram {
     void Clear();
 
     std::int64_t Count() const { return total_; }
+    // Minutes at exactly level.
+    std::int64_t CountAt(int level) const;
     std::int64_t CountAbove(double threshold) const;
     LevelFigures Figures() const;
     // Count, Leq, Lmax and Lmin only, for the many small sets of a table.

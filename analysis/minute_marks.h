@@ -4,6 +4,7 @@
 // asked in time order, so that a series costs one pass whatever the number of marks.
 
 #include "analysis/analysis_settings.h"
+#include "analysis/minute_series.h"
 
 #include <cstddef>
 #include <optional>
@@ -37,6 +38,8 @@ class MinuteMarks {
 
     // Every excluded minute, as sorted, disjoint intervals.
     const std::vector<Interval>& Excluded() const { return excluded_; }
+    // Whether any minute is marked source or residual: without, every one is residual.
+    bool SourceOrResidualMarked() const { return !source_.empty() || !residual_.empty(); }
 
   private:
     // Whether a sorted, disjoint list holds minute, moving its cursor on.
@@ -50,5 +53,22 @@ class MinuteMarks {
     std::size_t nextSource_ = 0;
     std::size_t nextResidual_ = 0;
 };
+
+// Calls visit(minute, class) for each measured minute of range (a level, not excluded) in time
+// order: the one walk of the selection that every figure of marked minutes shares.
+template <typename Visit>
+void ForEachMeasuredMinute(const MinuteSeries& series, Interval range, MinuteMarks& marks,
+                           Visit&& visit) {
+    for (std::size_t i = series.LowerBound(range.from); i < series.Size(); ++i) {
+        const SeriesMinute minute = series.At(i);
+        if (minute.minute >= range.to)
+            break;
+        if (minute.gap)
+            continue;
+        const MinuteClass kind = marks.Of(minute.minute);
+        if (kind != MinuteClass::Excluded)
+            visit(minute, kind);
+    }
+}
 
 } // namespace vrd

@@ -30,8 +30,8 @@ void AddReportOptions(CLI::App& app, ReportArguments& arguments) {
     app.add_option("--report", arguments.pdfPath, "write the analysis report as a PDF to OUT")
         ->type_name("OUT");
     app.add_option("--xlsx", arguments.xlsxPath,
-                   "write the tables of days and hours to OUT (.xlsx, or .csv for two tables of "
-                   "comma-separated values)")
+                   "write the tables of days and hours, and with a standard the assessment, to "
+                   "OUT (.xlsx, or .csv for two tables of comma-separated values)")
         ->type_name("OUT");
     app.add_option("--lang", arguments.language,
                    "the language of the report and of the workbook's labels: fr or en (default: "

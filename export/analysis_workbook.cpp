@@ -1,6 +1,8 @@
 #include "export/analysis_workbook.h"
 
+#include "export/assessment_sheet.h"
 #include "export/safe_write.h"
+#include "export/workbook_cells.h"
 
 #include <xlsxwriter.h>
 
@@ -22,45 +24,7 @@ namespace {
 // that never was, so serials from March 1900 on are days since 1899-12-30).
 const Day kSpreadsheetEpoch = DayFromCivil({1899, 12, 30});
 
-// The characters of a UTF-8 text: its bytes less those that continue a character.
-std::size_t Utf8Length(const std::string& text) {
-    std::size_t length = 0;
-    for (const char byte : text)
-        if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80)
-            ++length;
-    return length;
-}
-
-struct Formats {
-    lxw_format* header = nullptr;
-    lxw_format* date = nullptr;
-    lxw_format* dateTime = nullptr;
-    lxw_format* level = nullptr;
-    lxw_format* percent = nullptr;
-};
-
-// The header row, each column as wide as its width or its name, whichever is wider.
-template <std::size_t N>
-void WriteHeader(lxw_worksheet* sheet, const Formats& formats,
-                 const std::array<std::string, N>& names, const std::array<double, N>& widths) {
-    for (std::size_t i = 0; i < N; ++i) {
-        const auto column = static_cast<lxw_col_t>(i);
-        worksheet_write_string(sheet, 0, column, names[i].c_str(), formats.header);
-        worksheet_set_column(sheet, column, column,
-                             std::max(widths[i], static_cast<double>(Utf8Length(names[i]))),
-                             nullptr);
-    }
-    worksheet_freeze_panes(sheet, 1, 0);
-}
-
-template <typename Number>
-void WriteOptional(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column,
-                   const std::optional<Number>& value, lxw_format* format) {
-    if (value)
-        worksheet_write_number(sheet, row, column, static_cast<double>(*value), format);
-}
-
-void WriteDays(lxw_worksheet* sheet, const Formats& formats, const AnalysisResult& result,
+void WriteDays(lxw_worksheet* sheet, const WorkbookFormats& formats, const AnalysisResult& result,
                const WorkbookLabels& labels) {
     WriteHeader(sheet, formats, labels.dayColumns, {12, 10, 10, 10, 10, 16, 16, 16});
     for (std::int64_t i = 0; i < result.days.Size(); ++i) {
@@ -77,7 +41,7 @@ void WriteDays(lxw_worksheet* sheet, const Formats& formats, const AnalysisResul
     }
 }
 
-void WriteHours(lxw_worksheet* sheet, const Formats& formats, const AnalysisResult& result,
+void WriteHours(lxw_worksheet* sheet, const WorkbookFormats& formats, const AnalysisResult& result,
                 const WorkbookLabels& labels) {
     WriteHeader(sheet, formats, labels.hourColumns, {17, 10, 10, 10, 10});
     for (std::int64_t i = 0; i < result.hours.Size(); ++i) {
@@ -120,9 +84,6 @@ class CNumbersOnThisThread {
     locale_t previous_ = static_cast<locale_t>(nullptr);
 };
 
-// A sheet holds 1,048,576 rows, the header included.
-constexpr std::int64_t kMostRows = 1048575;
-
 } // namespace
 
 double SpreadsheetDate(Minute minute) {
@@ -133,9 +94,14 @@ double SpreadsheetDate(Minute minute) {
 }
 
 std::optional<std::string> BuildAnalysisWorkbook(const AnalysisResult& result, std::string& reason,
-                                                 const WorkbookLabels& labels) {
-    if (result.hours.Size() > kMostRows || result.days.Size() > kMostRows) {
+                                                 const WorkbookLabels& labels,
+                                                 const AssessmentResult* assessment) {
+    if (result.hours.Size() > kMostSheetRows || result.days.Size() > kMostSheetRows) {
         reason = "the analysis has more hours than a sheet has rows";
+        return std::nullopt;
+    }
+    if (assessment && AssessmentSheetRows(*assessment) > kMostSheetRows + 1) {
+        reason = "the assessment has more periods than a sheet has rows";
         return std::nullopt;
     }
     // The library writes to a named file: a private temporary one, read back and removed.
@@ -158,7 +124,7 @@ std::optional<std::string> BuildAnalysisWorkbook(const AnalysisResult& result, s
         reason = "the workbook could not be started";
         return std::nullopt;
     }
-    Formats formats;
+    WorkbookFormats formats;
     formats.header = workbook_add_format(book);
     format_set_bold(formats.header);
     formats.date = NumberFormat(book, "yyyy-mm-dd");
@@ -168,14 +134,21 @@ std::optional<std::string> BuildAnalysisWorkbook(const AnalysisResult& result, s
     // The library refuses a name a workbook cannot hold, and a name twice, with no sheet.
     lxw_worksheet* days = workbook_add_worksheet(book, labels.days.c_str());
     lxw_worksheet* hours = workbook_add_worksheet(book, labels.hours.c_str());
-    if (days == nullptr || hours == nullptr) {
+    lxw_worksheet* assessed =
+        assessment ? workbook_add_worksheet(book, labels.assessment.c_str()) : nullptr;
+    if (days == nullptr || hours == nullptr || (assessment && assessed == nullptr)) {
         workbook_close(book);
         ::unlink(temporary.c_str());
-        reason = "\"" + (days == nullptr ? labels.days : labels.hours) + "\" cannot name a sheet";
+        const std::string& refused = days == nullptr    ? labels.days
+                                     : hours == nullptr ? labels.hours
+                                                        : labels.assessment;
+        reason = "\"" + refused + "\" cannot name a sheet";
         return std::nullopt;
     }
     WriteDays(days, formats, result, labels);
     WriteHours(hours, formats, result, labels);
+    if (assessed != nullptr)
+        WriteAssessmentSheet(assessed, formats, *assessment, labels);
     const lxw_error closed = workbook_close(book);
     if (closed != LXW_NO_ERROR) {
         ::unlink(temporary.c_str());
@@ -197,9 +170,11 @@ std::optional<std::string> BuildAnalysisWorkbook(const AnalysisResult& result, s
 
 std::optional<std::string> WriteAnalysisWorkbook(const std::string& path,
                                                  const AnalysisResult& result,
-                                                 const WorkbookLabels& labels) {
+                                                 const WorkbookLabels& labels,
+                                                 const AssessmentResult* assessment) {
     std::string reason;
-    const std::optional<std::string> bytes = BuildAnalysisWorkbook(result, reason, labels);
+    const std::optional<std::string> bytes =
+        BuildAnalysisWorkbook(result, reason, labels, assessment);
     if (!bytes)
         return reason;
     return WriteFileSafely(path, *bytes);

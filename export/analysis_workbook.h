@@ -2,10 +2,13 @@
 // The tables of an analysis as a spreadsheet workbook (.xlsx): a sheet "Days" (date, Lday,
 // Levening, Lnight, Lden and the three coverages) and a sheet "Hours" (start, Leq, Lmax, Lmin,
 // minutes). Levels and coverages are numbers, dates and times are spreadsheet dates, and a missing
-// level is an empty cell, so that the sheets can be charted and summed as they are. The names of
-// the sheets and columns are the caller's to give, in the language of its reader.
+// level is an empty cell, so that the sheets can be charted and summed as they are. With an
+// assessment, a third sheet "Assessment" holds its periods or intervals
+// (export/assessment_sheet.h). The names of the sheets, columns and verdicts are the caller's to
+// give, in the language of its reader.
 
 #include "analysis/analyse.h"
+#include "analysis/assess.h"
 
 #include <array>
 #include <optional>
@@ -21,20 +24,39 @@ struct WorkbookLabels {
         "Date", "Lday",         "Levening",         "Lnight",
         "Lden", "Day coverage", "Evening coverage", "Night coverage"};
     std::array<std::string, 5> hourColumns = {"Start", "Leq", "Lmax", "Lmin", "Minutes"};
+
+    std::string assessment = "Assessment";
+    // The French standards; the pooled rows name themselves in the date's column.
+    std::array<std::string, 12> emergenceColumns = {
+        "Date",      "Period", "Source minutes", "Ambient", "Residual", "Indicator",
+        "Emergence", "Term",   "Limit",          "Margin",  "Verdict",  "Conclusive"};
+    std::string overall = "Overall";
+    // bs4142: the intervals, then the background of each label.
+    std::array<std::string, 5> intervalColumns = {"Start", "Length (min)", "Period",
+                                                  "Residual minutes", "L90"};
+    std::array<std::string, 4> backgroundColumns = {"Period", "Intervals", "Mode", "Median"};
+    // By PeriodLabel and by Verdict, in the order of their enumerators.
+    std::array<std::string, 3> periodLabels = {"Day", "Holiday", "Night"};
+    std::array<std::string, 4> verdicts = {"No data", "Below the gate", "Compliant", "Exceeds"};
+    std::string yes = "Yes";
+    std::string no = "No";
 };
 
 // The spreadsheet serial number of a minute: days since 1899-12-30, the time as the fraction.
 double SpreadsheetDate(Minute minute);
 
 // The workbook's bytes; nullopt with reason set when the library could not build it (or a sheet
-// name is one a workbook refuses: more than 31 characters, or one of []:*?/\).
+// name is one a workbook refuses: more than 31 characters, or one of []:*?/\). The sheet of the
+// assessment only when one is given.
 std::optional<std::string> BuildAnalysisWorkbook(const AnalysisResult& result, std::string& reason,
-                                                 const WorkbookLabels& labels = {});
+                                                 const WorkbookLabels& labels = {},
+                                                 const AssessmentResult* assessment = nullptr);
 
 // Builds the workbook and writes it to path whole or not at all (see WriteFileSafely). nullopt
 // on success, else the reason.
 std::optional<std::string> WriteAnalysisWorkbook(const std::string& path,
                                                  const AnalysisResult& result,
-                                                 const WorkbookLabels& labels = {});
+                                                 const WorkbookLabels& labels = {},
+                                                 const AssessmentResult* assessment = nullptr);
 
 } // namespace vrd

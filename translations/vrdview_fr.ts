@@ -470,6 +470,114 @@
         <source>Minutes</source>
         <translation>Minutes</translation>
     </message>
+    <message>
+        <source>Assessment</source>
+        <translation>Évaluation</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Source minutes</source>
+        <translation>Durée d’apparition (min)</translation>
+    </message>
+    <message>
+        <source>Ambient</source>
+        <translation>Bruit ambiant</translation>
+    </message>
+    <message>
+        <source>Residual</source>
+        <translation>Bruit résiduel</translation>
+    </message>
+    <message>
+        <source>Indicator</source>
+        <translation>Indicateur</translation>
+    </message>
+    <message>
+        <source>Emergence</source>
+        <translation>Émergence</translation>
+    </message>
+    <message>
+        <source>Term</source>
+        <translation>Terme correctif</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Valeur limite</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Marge</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Conformité</translation>
+    </message>
+    <message>
+        <source>Conclusive</source>
+        <translation>Concluant</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>Ensemble</translation>
+    </message>
+    <message>
+        <source>Length (min)</source>
+        <translation>Durée (min)</translation>
+    </message>
+    <message>
+        <source>Residual minutes</source>
+        <translation>Durée de bruit résiduel (min)</translation>
+    </message>
+    <message>
+        <source>Intervals</source>
+        <translation>Intervalles</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Médiane</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Période diurne</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Dimanche ou jour férié</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Période nocturne</translation>
+    </message>
+    <message>
+        <source>No data</source>
+        <translation>Non évaluable</translation>
+    </message>
+    <message>
+        <source>Below the gate</source>
+        <translation>Bruit ambiant sous le seuil</translation>
+    </message>
+    <message>
+        <source>Compliant</source>
+        <translation>Conforme</translation>
+    </message>
+    <message>
+        <source>Exceeds</source>
+        <translation>Non conforme</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
 </context>
 <context>
     <name>AssessmentTab</name>

@@ -2,17 +2,20 @@
 // a workbook that is a whole archive or nothing, and running levels that are the parse's own.
 
 #include "analysis/analyse.h"
+#include "analysis/minute_marks.h"
 #include "analysis/report_for_analysis.h"
 #include "export/analysis_workbook.h"
 #include "report/declaration.h"
 #include "report/parse_report.h"
 #include "report/report_lists.h"
 #include "temp_folder.h"
+#include "tests/core/minute_records.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
+#include <regex>
 
 namespace vrd {
 namespace {
@@ -89,6 +92,105 @@ TEST_F(AnalysisWorkbook, TakesItsNamesFromTheCallerAndRefusesOnesNoSheetTakes) {
 TEST_F(AnalysisWorkbook, OfAnEmptyAnalysisHasItsHeadersOnly) {
     std::string reason;
     EXPECT_TRUE(BuildAnalysisWorkbook(Analyse(MinuteSeries{}, {}), reason)) << reason;
+}
+
+// A member of an archive as unzip gives it; empty when it has none.
+std::string Unzipped(const std::string& archive, const std::string& member) {
+    const std::string command = "unzip -p '" + archive + "' '" + member + "' 2>/dev/null";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    std::string text;
+    if (pipe == nullptr)
+        return text;
+    char buffer[4096];
+    for (std::size_t read; (read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        text.append(buffer, read);
+    ::pclose(pipe);
+    return text;
+}
+
+// What the cell at reference ("K2") of a sheet's XML holds, its number or its text; "" for a cell
+// not written.
+std::string CellOf(const std::string& sheet, const std::string& reference) {
+    const std::regex cell("<c r=\"" + reference +
+                          "\"[^>]*>(?:<v>([^<]*)</v>|<is><t[^>]*>([^<]*)</t></is>)");
+    std::smatch found;
+    if (!std::regex_search(sheet, found, cell))
+        return "";
+    return found[1].matched ? found[1].str() : found[2].str();
+}
+
+class AssessmentSheet : public test::TempFolderTest {
+  protected:
+    // Writes the workbook; the XML of its sheet list and of its third sheet.
+    void Write(const AnalysisResult& result, const AssessmentResult* assessment,
+               const WorkbookLabels& labels = {}) {
+        const std::string path = (folder_ / "assessed.xlsx").string();
+        ASSERT_EQ(WriteAnalysisWorkbook(path, result, labels, assessment), std::nullopt);
+        book_ = Unzipped(path, "xl/workbook.xml");
+        sheet_ = Unzipped(path, "xl/worksheets/sheet3.xml");
+    }
+    // The cells of row in columns A on, joined by "|".
+    std::string Row(int row, std::size_t columns) const {
+        std::string cells;
+        for (std::size_t column = 0; column < columns; ++column)
+            cells += (column > 0 ? "|" : "") +
+                     CellOf(sheet_,
+                            std::string(1, static_cast<char>('A' + column)) + std::to_string(row));
+        return cells;
+    }
+    std::string book_;
+    std::string sheet_;
+};
+
+TEST_F(AssessmentSheet, IsLeftOutWithoutAnAssessment) {
+    Write(Analyse(SeriesOfMinuteLines(Records({60, 62}, 600)), {}), nullptr);
+    EXPECT_NE(book_.find("name=\"Hours\""), std::string::npos) << book_;
+    EXPECT_EQ(book_.find("Assessment"), std::string::npos);
+    EXPECT_TRUE(sheet_.empty());
+}
+
+// A Thursday morning: 100 minutes at 50 dB, then 20 at 62 dB while the source runs; the night
+// that follows has no minute.
+TEST_F(AssessmentSheet, OfAFrenchStandardListsThePeriodsWithMinutesThenThePooledRows) {
+    const Minute start = test::At("2011-05-12T08:00");
+    const MinuteSeries series =
+        SeriesOfMinuteLines(test::ConstantLevel(start, start + 100, 50) +
+                            test::ConstantLevel(start + 100, start + 120, 62));
+    AnalysisSettings settings;
+    settings.to = test::At("2011-05-13T06:00");
+    AddMarks(settings, {{MarkKind::Source, {start + 100, start + 120}, ""}});
+    const AssessmentResult assessment =
+        Assess(series, settings, {Standard::FrNeighbourhood, false});
+    WorkbookLabels labels;
+    labels.assessment = "Évaluation";
+    labels.verdicts[3] = "Non conforme";
+    Write(Analyse(series, settings), &assessment, labels);
+    EXPECT_NE(book_.find("name=\"Évaluation\""), std::string::npos) << book_;
+    EXPECT_EQ(Row(2, 12), "40675|Day|20|62|50|Leq|12|4|9|-3|Non conforme|Yes");
+    // The empty night is not listed; its pooled row has no figures, only its verdict.
+    EXPECT_EQ(Row(3, 12), "Overall|Day|20|62|50|Leq|12|4|9|-3|Non conforme|Yes");
+    EXPECT_EQ(Row(4, 12), "Overall|Night|0||||||||No data|");
+    EXPECT_EQ(Row(5, 1), "");
+}
+
+// 08:00-09:00 residual at 45 dB, 09:00-09:30 residual too few for an L90, 10:00-10:10 source only.
+TEST_F(AssessmentSheet, OfBs4142ListsTheIntervalsThenTheBackground) {
+    const Minute start = test::At("2011-05-12T08:00");
+    const MinuteSeries series =
+        SeriesOfMinuteLines(test::ConstantLevel(start, start + 90, 45) +
+                            test::ConstantLevel(start + 120, start + 130, 70));
+    AnalysisSettings settings;
+    AddMarks(settings, {{MarkKind::Source, {start + 120, start + 130}, ""}});
+    const AssessmentResult assessment = Assess(series, settings, {Standard::Bs4142, false});
+    Write(Analyse(series, settings), &assessment);
+    EXPECT_EQ(Row(1, 5), "Start|Length (min)|Period|Residual minutes|L90");
+    EXPECT_EQ(Row(2, 5).substr(0, 10), "40675.3333");
+    EXPECT_EQ(Row(2, 5).substr(Row(2, 5).find('|')), "|60|Day|60|45");
+    EXPECT_EQ(Row(3, 5).substr(Row(3, 5).find('|')), "|60|Day|30|");
+    // The source's hour holds no residual minute: not listed. A blank row, then the background.
+    EXPECT_EQ(Row(4, 4), "|||");
+    EXPECT_EQ(Row(5, 4), "Period|Intervals|Mode|Median");
+    EXPECT_EQ(Row(6, 4), "Day|1|45|45");
 }
 
 // The running levels the chart draws are those the parse left, minute by minute: the last of

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <sstream>
 
 namespace vrd {
@@ -210,6 +211,53 @@ TEST_F(VrdtoolStats, TheSummaryShowsTheFiguresWithOneDecimal) {
     for (const char* expected : {"Lmax: 80.0 dB", "Levening: 60.0 dB", "Lden: -",
                                  "above 62.5 dB: 1 minutes in 1 events", "2011-05-12  -"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+}
+
+// 19:00-20:00 at 60 dB but for the gap at 19:30, 23:00 at 80 dB.
+TEST_F(VrdtoolStats, TheDistributionFollowsTheSummaryAndJoinsTheJson) {
+    StatsArguments arguments;
+    arguments.files = {Put("evening.txt", EveningReport())};
+    ASSERT_EQ(Run(arguments), 0) << err_.str();
+    const std::string summary = out_.str();
+    arguments.distribution = true;
+    ASSERT_EQ(Run(arguments), 0) << err_.str();
+    ASSERT_EQ(out_.str().substr(0, summary.size()), summary);
+    const std::string table = out_.str().substr(summary.size());
+    EXPECT_EQ(table.substr(0, table.find("61 ")),
+              "\ndistribution of the minute levels: minutes at each level, % of the minutes above "
+              "it\n"
+              "level  all\n"
+              "dB      minutes  % above\n"
+              "60           59      1.7\n");
+    EXPECT_NE(table.find("\n80            1      0.0\n"), std::string::npos) << table;
+    EXPECT_NE(table.find("\nL10/L50/L90 all:      60.0 / 60.0 / 60.0 dB (60 minutes)\n"),
+              std::string::npos)
+        << table;
+
+    // Marked, the source and the residual minutes beside all of them.
+    arguments.sources = {"2011-05-12T23:00/2011-05-12T23:01"};
+    ASSERT_EQ(Run(arguments), 0) << err_.str();
+    EXPECT_NE(out_.str().find("\n80            1      0.0        1      0.0        0      0.0\n"),
+              std::string::npos)
+        << out_.str();
+    Json(arguments);
+    const nlohmann::ordered_json ordered = nlohmann::ordered_json::parse(out_.str());
+    EXPECT_EQ(std::prev(ordered.end(), 2).key(), "distribution");
+    const nlohmann::json distribution = nlohmann::json::parse(out_.str())["distribution"];
+    EXPECT_EQ(distribution["all"]["minutes"], 60);
+    EXPECT_EQ(distribution["all"]["levels"].size(), 21u);
+    EXPECT_EQ(distribution["all"]["levels"][0],
+              nlohmann::json::parse(R"({"level":60,"minutes":59,"above":0.016666666666666666})"));
+    EXPECT_EQ(distribution["source"]["l90"], 80.0);
+    EXPECT_EQ(distribution["residual"]["minutes"], 59);
+
+    arguments.sources.clear();
+    EXPECT_TRUE(Json(arguments)["distribution"]["source"].is_null());
+
+    arguments.json = false;
+    arguments.csv = "days";
+    EXPECT_EQ(Run(arguments), 2);
+    EXPECT_EQ(err_.str(), "vrdtool: --distribution: cannot be given with --csv\n");
 }
 
 // vrdview reads these options after Qt has set the user's locale: a decimal comma there must not

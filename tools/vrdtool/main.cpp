@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
                "  vrdtool csv FILE... [--plain] [-o OUT]\n"
                "  vrdtool stats FILE... [--from T] [--to T] [--exclude T/T]... [--threshold DB]\n"
                "                [--periods D,E,N] [--penalties PE,PN] [--preset NAME]\n"
-               "                [--who SOURCE] [--json | --csv days|hours]\n"
+               "                [--who SOURCE] [--distribution] [--json | --csv days|hours]\n"
                "  vrdtool assess FILE... --standard fr-neighbourhood|fr-icpe|bs4142 [--indoors]\n"
                "                [--from T] [--to T] [--exclude|--source|--residual T/T]...\n"
                "                [--marks-file FILE]... [--json]\n"

@@ -1,6 +1,7 @@
 #include "tools/vrdtool/stats_command.h"
 
 #include "analysis/analyse.h"
+#include "analysis/level_distribution.h"
 #include "export/analysis_csv.h"
 #include "options/add_options.h"
 #include "tools/vrdtool/command_status.h"
@@ -8,6 +9,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <optional>
 #include <ostream>
 
 namespace vrd {
@@ -23,6 +25,9 @@ CLI::App* AddStatsCommand(CLI::App& app, StatsArguments& arguments) {
     stats->add_flag("--json", arguments.json, "print the whole result as one JSON object");
     stats->add_option("--csv", arguments.csv,
                       "print the table of days or hours as comma-separated values");
+    stats->add_flag("--distribution", arguments.distribution,
+                    "print as well the distribution of the minute levels: the minutes at each "
+                    "level and the share above it, of all, source and residual minutes");
     return stats;
 }
 
@@ -35,12 +40,16 @@ int RunStats(const StatsArguments& arguments, std::ostream& out, std::ostream& e
     const StatsRequest& request = *read.request;
     const OpenedSeries opened = OpenSeries(request.inputs);
     const AnalysisResult result = Analyse(opened.series, request.settings);
+    std::optional<LevelDistributions> distribution;
+    if (request.distribution)
+        distribution = DistributeLevels(opened.series, request.settings);
+    const LevelDistributions* shown = distribution ? &*distribution : nullptr;
     switch (request.output) {
     case StatsOutput::Summary:
-        WriteStatsSummary(out, request.files, result);
+        WriteStatsSummary(out, request.files, result, shown);
         break;
     case StatsOutput::Json:
-        WriteStatsJson(out, request.files, result, opened.failures);
+        WriteStatsJson(out, request.files, result, opened.failures, shown);
         out << '\n';
         break;
     case StatsOutput::CsvDays:

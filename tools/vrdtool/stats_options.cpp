@@ -15,6 +15,11 @@ StatsRequestRead ReadStatsArguments(const StatsArguments& arguments) {
         read.error = "--json: cannot be given with --csv";
         return read;
     }
+    if (arguments.distribution && !arguments.csv.empty()) {
+        read.error = "--distribution: cannot be given with --csv";
+        return read;
+    }
+    request.distribution = arguments.distribution;
     if (arguments.json)
         request.output = StatsOutput::Json;
     else if (arguments.csv == "days")

@@ -13,10 +13,12 @@ enum class StatsOutput { Summary, Json, CsvDays, CsvHours };
 struct StatsArguments : AnalysisArguments {
     bool json = false;
     std::string csv; // "days" or "hours"
+    bool distribution = false;
 };
 
 struct StatsRequest : AnalysisRequest {
     StatsOutput output = StatsOutput::Summary;
+    bool distribution = false; // with the summary or the JSON
 };
 
 struct StatsRequestRead {

@@ -3,6 +3,7 @@
 #include "analysis/period_presets.h"
 #include "export/decimal_text.h"
 #include "tools/vrdtool/analysis_json.h"
+#include "tools/vrdtool/distribution_output.h"
 #include "tools/vrdtool/json_text.h"
 
 namespace vrd {
@@ -120,7 +121,7 @@ void WhoJson(JsonText& json, const std::optional<WhoComparison>& who) {
 } // namespace
 
 void WriteStatsSummary(std::ostream& out, const std::vector<std::string>& files,
-                       const AnalysisResult& result) {
+                       const AnalysisResult& result, const LevelDistributions* distribution) {
     const MinuteCounts& minutes = result.minutes;
     const Periods& periods = result.periods;
     out << "files:      ";
@@ -178,10 +179,13 @@ void WriteStatsSummary(std::ostream& out, const std::vector<std::string>& files,
             << PercentOrNone(EveningCoverage(day, periods)) << '/'
             << OneDecimalPercent(day.coverageNight) << '\n';
     }
+    if (distribution)
+        WriteDistributionTable(out, *distribution);
 }
 
 void WriteStatsJson(std::ostream& out, const std::vector<std::string>& files,
-                    const AnalysisResult& result, const std::vector<FileFailure>& failures) {
+                    const AnalysisResult& result, const std::vector<FileFailure>& failures,
+                    const LevelDistributions* distribution) {
     JsonText json(out);
     json.BeginObject();
     FilesAndSelectionJson(json, files, result.selection);
@@ -246,6 +250,8 @@ void WriteStatsJson(std::ostream& out, const std::vector<std::string>& files,
     }
 
     WhoJson(json, result.who);
+    if (distribution)
+        DistributionJson(json, *distribution);
     ErrorsJson(json, failures);
     json.EndObject();
 }

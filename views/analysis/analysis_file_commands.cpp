@@ -1,5 +1,6 @@
 #include "views/analysis/frm_analysis.h"
 
+#include "analysis/assess.h"
 #include "analysis/exclusion_file.h"
 #include "analysis/open_files.h"
 #include "export/analysis_csv.h"
@@ -125,8 +126,13 @@ bool frmAnalysis::WriteTables(const QString& path, QString& reason) {
             reason = QString::fromStdString(*failure);
         return !failure;
     }
+    // With a standard, the workbook holds the assessment of the marks as well.
+    std::optional<vrd::AssessmentResult> assessment;
+    if (session_.Assessment())
+        assessment = vrd::Assess(session_.Series(), session_.Settings(), *session_.Assessment());
     failure =
-        vrd::WriteAnalysisWorkbook(target, session_.Result(), WorkbookLabelsIn(ReportLanguage()));
+        vrd::WriteAnalysisWorkbook(target, session_.Result(), WorkbookLabelsIn(ReportLanguage()),
+                                   assessment ? &*assessment : nullptr);
     if (failure)
         reason = QString::fromStdString(*failure);
     return !failure;

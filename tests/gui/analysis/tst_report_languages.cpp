@@ -85,6 +85,7 @@ class TestReportLanguages final : public QObject {
     void aLanguageThatIsNotOneIsAUsageError();
     void theReportsLanguageIsNotTheWindows();
     void theWorkbookNamesItsColumnsInTheReportsLanguage();
+    void theAssessmentSheetFollowsTheStandardInTheReportsLanguage();
     void frenchIsWrittenAsAFrenchReaderWritesIt();
 };
 
@@ -220,6 +221,35 @@ void TestReportLanguages::theWorkbookNamesItsColumnsInTheReportsLanguage() {
     QCOMPARE(frenchValues, englishValues);
     QVERIFY(Unzipped(english, QStringLiteral("xl/workbook.xml"))
                 .contains(QStringLiteral("name=\"Days\"")));
+}
+
+void TestReportLanguages::theAssessmentSheetFollowsTheStandardInTheReportsLanguage() {
+    TestFiles files;
+    frmAnalysis window;
+    AnalysisSession& session = window.Session();
+    session.SetReports({vrd::OpenReportForAnalysis({kSample.toStdString(), false})});
+    const QString plain = files.Path(QStringLiteral("plain.xlsx"));
+    QString reason;
+    QVERIFY2(window.WriteTables(plain, reason), qPrintable(reason));
+    QVERIFY(Unzipped(plain, QStringLiteral("xl/worksheets/sheet3.xml")).isEmpty());
+
+    vrd::AnalysisSettings settings = session.Settings();
+    const vrd::Minute eight = *vrd::ParseMinute("2011-05-12T08:00");
+    settings.marks.push_back({vrd::MarkKind::Source, {eight, eight + 60}, "the fan"});
+    session.SetAnalysis(settings, vrd::AssessmentSettings{vrd::Standard::FrNeighbourhood, false},
+                        session.MinimumCoverage());
+    window.SetReportLanguage(Language::French);
+    const QString french = files.Path(QStringLiteral("fr.xlsx"));
+    QVERIFY2(window.WriteTables(french, reason), qPrintable(reason));
+    QVERIFY(Unzipped(french, QStringLiteral("xl/workbook.xml"))
+                .contains(QStringLiteral("name=\"Évaluation\"")));
+    const QString sheet = Unzipped(french, QStringLiteral("xl/worksheets/sheet3.xml"));
+    for (const QString& expected :
+         {QStringLiteral("Bruit ambiant"), QStringLiteral("Terme correctif"),
+          QStringLiteral("Période diurne"), QStringLiteral("<v>40675</v>")})
+        QVERIFY2(sheet.contains(expected), qPrintable(expected));
+    QVERIFY(
+        QRegularExpression(QStringLiteral("<t>(Non )?[Cc]onforme</t>")).match(sheet).hasMatch());
 }
 
 void TestReportLanguages::frenchIsWrittenAsAFrenchReaderWritesIt() {
