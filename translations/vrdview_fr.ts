@@ -793,6 +793,73 @@
     </message>
 </context>
 <context>
+    <name>DistributionChart</name>
+    <message>
+        <source>Night-time: L90 of each 15 minutes</source>
+        <translation>Période nocturne&#xa0;: L90 de chaque quart d’heure</translation>
+    </message>
+    <message>
+        <source>Daytime: L90 of each hour</source>
+        <translation>Période diurne&#xa0;: L90 de chaque heure</translation>
+    </message>
+    <message>
+        <source>No interval has an L90.</source>
+        <translation>Aucun intervalle n’a de L90.</translation>
+    </message>
+    <message>
+        <source>Mode %1 dB</source>
+        <translation>Mode %1&#xa0;dB</translation>
+    </message>
+    <message>
+        <source>Intervals</source>
+        <translation>Intervalles</translation>
+    </message>
+    <message>
+        <source>L90 (dB)</source>
+        <translation>L90 (dB)</translation>
+    </message>
+    <message>
+        <source>No interval has an L90: an hour by day or a quarter hour at night needs 80 % of its minutes residual.</source>
+        <translation>Aucun intervalle n’a de L90&#xa0;: une heure en période diurne ou un quart d’heure en période nocturne doit compter 80&#xa0;% de minutes de bruit résiduel.</translation>
+    </message>
+    <message>
+        <source>All minutes</source>
+        <translation>Toutes les minutes</translation>
+    </message>
+    <message>
+        <source>Source noise</source>
+        <translation>Bruit particulier</translation>
+    </message>
+    <message>
+        <source>Residual noise</source>
+        <translation>Bruit résiduel</translation>
+    </message>
+    <message>
+        <source>% of time at the level</source>
+        <translation>% du temps à ce niveau</translation>
+    </message>
+    <message>
+        <source>% of time above</source>
+        <translation>% du temps au-dessus</translation>
+    </message>
+    <message>
+        <source>Level (dB)</source>
+        <translation>Niveau (dB)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 min)</source>
+        <translation>%1 (%2&#xa0;min)</translation>
+    </message>
+    <message>
+        <source>No minute with a level in this period.</source>
+        <translation>Aucune minute mesurée sur cette période.</translation>
+    </message>
+    <message>
+        <source>Levels of the 1-minute Leq. Bars: time at each level; lines: time above it; dashed: L10, L50, L90.</source>
+        <translation>Niveaux des LAeq sur 1 minute. Barres&#xa0;: temps à chaque niveau&#xa0;; courbes&#xa0;: temps au-dessus&#xa0;; tirets&#xa0;: L10, L50, L90.</translation>
+    </message>
+</context>
+<context>
     <name>EmergenceTableModel</name>
     <message>
         <source>overall</source>

@@ -1,0 +1,119 @@
+// The charts of the "Distribution" tab: they draw something for any data,
+// nothing included, the source and residual minutes in the marks' colours; the
+// L-markers write levels as the language does.
+
+#include "tests/gui/gui_test_support.h"
+#include "views/analysis/distribution_painting.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+namespace {
+
+// Pixels of image far from white, and those of a strong orange and a strong
+// green.
+struct Ink {
+    int any = 0;
+    int orange = 0;
+    int green = 0;
+};
+
+Ink InkOf(const QImage& image) {
+    Ink ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            if (colour.red() + colour.green() + colour.blue() < 3 * 230)
+                ++ink.any;
+            if (colour.red() > colour.green() + 40 && colour.green() > colour.blue() + 40)
+                ++ink.orange;
+            if (colour.green() > colour.red() + 40 && colour.green() > colour.blue() + 20)
+                ++ink.green;
+        }
+    return ink;
+}
+
+template <typename Paint> QImage Painted(Paint paint, QSize size = {900, 420}) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paint(painter, QRectF(QPointF(0, 0), size));
+    return image;
+}
+
+vrd::LevelDistributions OneSet(std::initializer_list<std::pair<int, int>> levels) {
+    vrd::LevelHistogram histogram;
+    for (const auto& [level, times] : levels)
+        histogram.Add(static_cast<std::int16_t>(level), times);
+    vrd::LevelDistributions distributions;
+    distributions.all = vrd::DistributionOf(histogram);
+    return distributions;
+}
+
+} // namespace
+
+class TestDistributionView final : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void theChartsDrawAnyData() {
+        const auto distribution = [](const vrd::LevelDistributions& distributions) {
+            return InkOf(Painted([&](QPainter& painter, const QRectF& area) {
+                PaintLevelDistribution(painter, area, distributions, Language::English);
+            }));
+        };
+        // Nothing: a sentence, no axes.
+        const Ink nothing = distribution({});
+        QVERIFY(nothing.any > 50 && nothing.any < 5000);
+
+        vrd::LevelDistributions normal = OneSet({{40, 100}, {41, 60}, {45, 20}, {60, 3}});
+        const Ink one = distribution(normal);
+        QVERIFY(one.any > nothing.any * 4);
+        QCOMPARE(one.orange, 0);
+
+        // Every minute at one level puts L10, L50 and L90 on one line.
+        QVERIFY(distribution(OneSet({{55, 10}})).any > nothing.any * 2);
+
+        // Source and residual in the marks' colours; a set without minutes draws no
+        // bars.
+        normal.source = OneSet({{58, 30}, {59, 30}}).all;
+        normal.residual = normal.all;
+        const Ink split = distribution(normal);
+        QVERIFY(split.orange > 500);
+        QVERIFY(split.green > 500);
+        normal.source = vrd::LevelDistribution{};
+        QVERIFY(distribution(normal).orange < split.orange / 10);
+        // Marks that hold none of the minutes: all of them drawn as one.
+        normal.residual = vrd::LevelDistribution{};
+        const Ink unmarked = distribution(normal);
+        QCOMPARE(unmarked.orange, 0);
+        QVERIFY(unmarked.any > nothing.any * 4);
+
+        const auto background = [](const std::vector<vrd::BackgroundLevel>& levels) {
+            return InkOf(Painted([&](QPainter& painter, const QRectF& area) {
+                PaintBackgroundHistogram(painter, area, levels, Language::English);
+            }));
+        };
+        const Ink none = background({});
+        QVERIFY(none.any > 50 && none.any < 5000);
+        const vrd::BackgroundLevel emptyNight = vrd::BackgroundOf(vrd::PeriodLabel::Night, {});
+        QCOMPARE(background({emptyNight}).any, none.any);
+        const vrd::BackgroundLevel day =
+            vrd::BackgroundOf(vrd::PeriodLabel::Daytime, {38.2, 38.4, 39.0, 41.5, 37.9});
+        QVERIFY(day.mode.has_value());
+        const Ink panels = background({day, emptyNight});
+        QVERIFY(panels.any > none.any * 4);
+        QVERIFY(panels.orange > 200);
+    }
+
+    void theMarkersWriteLevelsAsTheLanguageDoes() {
+        QCOMPARE(DistributionMarkerText(90, 45.4, Language::English),
+                 QStringLiteral("L90 45.4 dB"));
+        QCOMPARE(DistributionMarkerText(10, 62.4, Language::French),
+                 QStringLiteral("L10 62,4\u00a0dB"));
+    }
+};
+
+VRD_GUI_TEST_MAIN(TestDistributionView)
+#include "tst_distribution_view.moc"
