@@ -860,6 +860,17 @@
     </message>
 </context>
 <context>
+    <name>DistributionView</name>
+    <message>
+        <source>Levels of the selection: %1.</source>
+        <translation>Niveaux de la sélection&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>BS 4142 background: the L90 of the analysed period.</source>
+        <translation>Bruit de fond BS 4142&#xa0;: L90 de la période analysée.</translation>
+    </message>
+</context>
+<context>
     <name>EmergenceTableModel</name>
     <message>
         <source>overall</source>
@@ -1183,6 +1194,10 @@ Continuer sans eux, ou annuler pour les retirer dans l’onglet Fichiers&#xa0;?<
     <message>
         <source>Assessment</source>
         <translation>Évaluation</translation>
+    </message>
+    <message>
+        <source>Distribution</source>
+        <translation>Répartition</translation>
     </message>
 </context>
 </TS>

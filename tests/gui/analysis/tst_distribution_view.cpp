@@ -1,11 +1,17 @@
-// The charts of the "Distribution" tab: they draw something for any data,
-// nothing included, the source and residual minutes in the marks' colours; the
-// L-markers write levels as the language does.
+// The "Distribution" tab and its charts: the view follows the selection, the
+// exclusions and the marks (a source mark splits source from residual) and
+// shows the BS 4142 histogram only under that standard; the charts draw
+// something for any data, nothing included; the L-markers write levels as the
+// language does.
 
+#include "tests/gui/analysis/analysis_test_data.h"
 #include "tests/gui/gui_test_support.h"
+#include "views/analysis/analysis_session.h"
 #include "views/analysis/distribution_painting.h"
+#include "views/analysis/distribution_view.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QTest>
 
@@ -49,6 +55,30 @@ vrd::LevelDistributions OneSet(std::initializer_list<std::pair<int, int>> levels
     vrd::LevelDistributions distributions;
     distributions.all = vrd::DistributionOf(histogram);
     return distributions;
+}
+
+// Two days from 12/05/2011: a quiet place (40 to 44 dB) with a fan of 52 or 53
+// dB from 08:00 to 10:00 each date.
+int FanLevel(int minute) {
+    const int ofDay = minute % 1440;
+    if (ofDay >= 480 && ofDay < 600)
+        return 52 + minute % 2;
+    return 40 + minute % 5;
+}
+
+vrd::ReportForAnalysis FanDays() {
+    TestFiles files;
+    const QString path = files.Write(QStringLiteral("fan.txt"), DatedReport(2 * 1440, FanLevel));
+    vrd::ReportForAnalysis report;
+    report.path = "fan.txt";
+    report.site = "Site Test";
+    report.minuteLines = OpenWithCore(path, vrd::ReportKind::Plain).state.MinuteLines;
+    return report;
+}
+
+std::int64_t MinutesAt(const vrd::LevelDistribution& levels, int level) {
+    const std::optional<vrd::LevelRow> row = levels.At(level);
+    return row ? row->minutes : -1;
 }
 
 } // namespace
@@ -112,6 +142,60 @@ class TestDistributionView final : public QObject {
                  QStringLiteral("L90 45.4 dB"));
         QCOMPARE(DistributionMarkerText(10, 62.4, Language::French),
                  QStringLiteral("L10 62,4\u00a0dB"));
+    }
+
+    void theViewFollowsTheSelectionExclusionsAndMarks() {
+        AnalysisSession session;
+        session.SetReports(Reports(FanDays()));
+        DistributionView view(session);
+        QCOMPARE(view.Distributions().all.minutes, 2 * 1440);
+        QVERIFY(!view.Distributions().source && !view.Distributions().residual);
+
+        // The first date's morning: an hour of quiet, then an hour of the fan.
+        QVERIFY(session.Select({At(0, 7), At(0, 9)}));
+        const vrd::LevelDistribution& all = view.Distributions().all;
+        QCOMPARE(all.minutes, 120);
+        QCOMPARE(all.rows.front().level, 40);
+        QCOMPARE(all.rows.back().level, 53);
+        QCOMPARE(MinutesAt(all, 47), 0);
+        QCOMPARE(MinutesAt(all, 52) + MinutesAt(all, 53), 60);
+        QVERIFY(view.Caption()->text().contains(QStringLiteral("2011-05-12 07:00")));
+
+        session.AddExclusion({{At(0, 8, 30), At(0, 9)}, "rain"});
+        QCOMPARE(view.Distributions().all.minutes, 90);
+
+        // The fan marked: its minutes apart from the quiet ones, which are
+        // residual.
+        QVERIFY(!session.AddMark({vrd::MarkKind::Source, {At(0, 8), At(0, 10)}, "fan"}));
+        const vrd::LevelDistributions& split = view.Distributions();
+        QVERIFY(split.source && split.residual);
+        QCOMPARE(split.source->minutes, 30);
+        QCOMPARE(split.source->rows.front().level, 52);
+        QCOMPARE(split.residual->minutes, 60);
+        QCOMPARE(split.residual->rows.back().level, 44);
+        QCOMPARE(split.all.minutes, 90);
+
+        session.RemoveMark(1);
+        QVERIFY(!view.Distributions().source);
+    }
+
+    void theBackgroundShowsUnderBs4142Alone() {
+        AnalysisSession session;
+        session.SetReports(Reports(FanDays()));
+        DistributionView view(session);
+        QVERIFY(!view.ShowsBackground());
+        session.SetAssessmentSettings(vrd::AssessmentSettings{vrd::Standard::Bs4142, false});
+        QVERIFY(view.ShowsBackground());
+        QVERIFY(view.Caption()->text().contains(QStringLiteral("BS 4142")));
+        session.SetAssessmentSettings(
+            vrd::AssessmentSettings{vrd::Standard::FrNeighbourhood, false});
+        QVERIFY(!view.ShowsBackground());
+        QVERIFY(!view.Caption()->text().contains(QStringLiteral("BS 4142")));
+
+        // Drawn without a crash beside the distribution.
+        session.SetAssessmentSettings(vrd::AssessmentSettings{vrd::Standard::Bs4142, false});
+        view.resize(1200, 360);
+        QVERIFY(InkOf(view.grab().toImage()).any > 2000);
     }
 };
 
