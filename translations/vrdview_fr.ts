@@ -298,6 +298,26 @@
         <source> The sliding Leq over %1 min is drawn beside them.</source>
         <translation> Le Leq glissant sur %1 min est tracé en regard.</translation>
     </message>
+    <message>
+        <source>Background sound level: the L90 histogram</source>
+        <translation>Niveau de bruit de fond&#xa0;: histogramme des L90</translation>
+    </message>
+    <message>
+        <source>How many intervals had each L90, rounded to the whole dB: each hour by day, each quarter hour at night. The background level is read from the darker bar, the mode.</source>
+        <translation>Nombre d’intervalles pour chaque L90 arrondi au décibel près&#xa0;: chaque heure en période diurne, chaque quart d’heure en période nocturne. Le niveau de bruit de fond se lit sur la barre la plus foncée, le mode.</translation>
+    </message>
+    <message>
+        <source>Distribution of the levels</source>
+        <translation>Répartition des niveaux</translation>
+    </message>
+    <message>
+        <source>The measured minutes of the analysed period by their 1-minute Leq: the share of the time at each whole dB (bars) and above it (lines), with L10, L50 and L90.</source>
+        <translation>Minutes mesurées de la période analysée, selon leur LAeq sur 1 minute&#xa0;: part du temps à chaque décibel (barres) et au-dessus (courbes), avec L10, L50 et L90.</translation>
+    </message>
+    <message>
+        <source> Source and residual minutes apart.</source>
+        <translation> Bruit particulier et bruit résiduel séparés.</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisSession</name>

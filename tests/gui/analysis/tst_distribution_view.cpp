@@ -2,17 +2,22 @@
 // exclusions and the marks (a source mark splits source from residual) and
 // shows the BS 4142 histogram only under that standard; the charts draw
 // something for any data, nothing included; the L-markers write levels as the
-// language does.
+// language does; the report's pages carry both charts in either language.
 
 #include "tests/gui/analysis/analysis_test_data.h"
 #include "tests/gui/gui_test_support.h"
 #include "views/analysis/analysis_session.h"
 #include "views/analysis/distribution_painting.h"
 #include "views/analysis/distribution_view.h"
+#include "views/analysis/report_distribution_pages.h"
+#include "views/analysis/report_pages.h"
 
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -79,6 +84,26 @@ vrd::ReportForAnalysis FanDays() {
 std::int64_t MinutesAt(const vrd::LevelDistribution& levels, int level) {
     const std::optional<vrd::LevelRow> row = levels.At(level);
     return row ? row->minutes : -1;
+}
+
+QString PdfText(const QString& pdf) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The distribution pages alone, as the report lays them out, in a PDF of path.
+int WriteDistributionPages(const QString& path, const AnalysisSession& session, Language language) {
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setResolution(300);
+    ReportPages measure(writer, nullptr, 0, {}, language);
+    LayOutDistributionPages(measure, session, language);
+    QPainter painter(&writer);
+    ReportPages paint(writer, &painter, measure.Page(), {}, language);
+    LayOutDistributionPages(paint, session, language);
+    return measure.Page();
 }
 
 } // namespace
@@ -196,6 +221,31 @@ class TestDistributionView final : public QObject {
         session.SetAssessmentSettings(vrd::AssessmentSettings{vrd::Standard::Bs4142, false});
         view.resize(1200, 360);
         QVERIFY(InkOf(view.grab().toImage()).any > 2000);
+    }
+
+    void theReportCarriesBothCharts() {
+        AnalysisSession session;
+        session.SetReports(Reports(FanDays()));
+        QVERIFY(!session.AddMark({vrd::MarkKind::Source, {At(0, 8), At(0, 10)}, "fan"}));
+        session.SetAssessmentSettings(vrd::AssessmentSettings{vrd::Standard::Bs4142, false});
+        TestFiles files;
+
+        const QString english = files.Path(QStringLiteral("english.pdf"));
+        QVERIFY(WriteDistributionPages(english, session, Language::English) >= 1);
+        const QString text = PdfText(english);
+        for (const char* expected :
+             {"Distribution of the levels", "Source noise", "Residual noise", "Level (dB)",
+              "% of time above", "L90 4", "Mode 4", "Daytime: L90 of each hour", "Night-time"})
+            QVERIFY2(text.contains(QLatin1String(expected)), expected);
+
+        const QString french = files.Path(QStringLiteral("french.pdf"));
+        WriteDistributionPages(french, session, Language::French);
+        const QString frenchText = PdfText(french);
+        for (const char* expected : {"Répartition des niveaux", "Bruit particulier",
+                                     "Bruit résiduel", "Niveau (dB)", "% du temps au-dessus"})
+            QVERIFY2(frenchText.contains(QString::fromUtf8(expected)), expected);
+        QVERIFY2(frenchText.contains(QRegularExpression(QStringLiteral("L90 \\d+,\\d"))),
+                 qPrintable(frenchText));
     }
 };
 
