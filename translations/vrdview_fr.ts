@@ -426,6 +426,26 @@
         <source>Source: minutes of the noise under assessment; ambient, residual and emergence in dB of the indicator; term: the duration term added to the limit. A shaded row is not conclusive. Only the periods in which the noise was heard are listed; the last rows pool every period of a kind.</source>
         <translation>Part. : minutes de bruit particulier ; bruit ambiant, bruit résiduel et émergence en dB de l’indicateur ; terme : terme correctif de durée ajouté à la valeur limite. Une ligne grisée n’est pas concluante. Seules les périodes où le bruit particulier a été repéré figurent ; les dernières lignes regroupent toutes les périodes d’un même type.</translation>
     </message>
+    <message>
+        <source>Background sound level: the L90 histogram</source>
+        <translation>Niveau de bruit de fond&#xa0;: histogramme des L90</translation>
+    </message>
+    <message>
+        <source>How many intervals had each L90, rounded to the whole dB: each hour by day, each quarter hour at night. The background level is read from the darker bar, the mode.</source>
+        <translation>Nombre d’intervalles pour chaque L90 arrondi au décibel près&#xa0;: chaque heure en période diurne, chaque quart d’heure en période nocturne. Le niveau de bruit de fond se lit sur la barre la plus foncée, le mode.</translation>
+    </message>
+    <message>
+        <source>Distribution of the levels</source>
+        <translation>Répartition des niveaux</translation>
+    </message>
+    <message>
+        <source>The measured minutes of the analysed period by their 1-minute Leq: the share of the time at each whole dB (bars) and above it (lines), with L10, L50 and L90.</source>
+        <translation>Minutes mesurées de la période analysée, selon leur LAeq sur 1 minute&#xa0;: part du temps à chaque décibel (barres) et au-dessus (courbes), avec L10, L50 et L90.</translation>
+    </message>
+    <message>
+        <source> Source and residual minutes apart.</source>
+        <translation> Bruit particulier et bruit résiduel séparés.</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisSession</name>
@@ -921,6 +941,84 @@
     </message>
 </context>
 <context>
+    <name>DistributionChart</name>
+    <message>
+        <source>Night-time: L90 of each 15 minutes</source>
+        <translation>Période nocturne&#xa0;: L90 de chaque quart d’heure</translation>
+    </message>
+    <message>
+        <source>Daytime: L90 of each hour</source>
+        <translation>Période diurne&#xa0;: L90 de chaque heure</translation>
+    </message>
+    <message>
+        <source>No interval has an L90.</source>
+        <translation>Aucun intervalle n’a de L90.</translation>
+    </message>
+    <message>
+        <source>Mode %1 dB</source>
+        <translation>Mode %1&#xa0;dB</translation>
+    </message>
+    <message>
+        <source>Intervals</source>
+        <translation>Intervalles</translation>
+    </message>
+    <message>
+        <source>L90 (dB)</source>
+        <translation>L90 (dB)</translation>
+    </message>
+    <message>
+        <source>No interval has an L90: an hour by day or a quarter hour at night needs 80 % of its minutes residual.</source>
+        <translation>Aucun intervalle n’a de L90&#xa0;: une heure en période diurne ou un quart d’heure en période nocturne doit compter 80&#xa0;% de minutes de bruit résiduel.</translation>
+    </message>
+    <message>
+        <source>All minutes</source>
+        <translation>Toutes les minutes</translation>
+    </message>
+    <message>
+        <source>Source noise</source>
+        <translation>Bruit particulier</translation>
+    </message>
+    <message>
+        <source>Residual noise</source>
+        <translation>Bruit résiduel</translation>
+    </message>
+    <message>
+        <source>% of time at the level</source>
+        <translation>% du temps à ce niveau</translation>
+    </message>
+    <message>
+        <source>% of time above</source>
+        <translation>% du temps au-dessus</translation>
+    </message>
+    <message>
+        <source>Level (dB)</source>
+        <translation>Niveau (dB)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 min)</source>
+        <translation>%1 (%2&#xa0;min)</translation>
+    </message>
+    <message>
+        <source>No minute with a level in this period.</source>
+        <translation>Aucune minute mesurée sur cette période.</translation>
+    </message>
+    <message>
+        <source>Levels of the 1-minute Leq. Bars: time at each level; lines: time above it; dashed: L10, L50, L90.</source>
+        <translation>Niveaux des LAeq sur 1 minute. Barres&#xa0;: temps à chaque niveau&#xa0;; courbes&#xa0;: temps au-dessus&#xa0;; tirets&#xa0;: L10, L50, L90.</translation>
+    </message>
+</context>
+<context>
+    <name>DistributionView</name>
+    <message>
+        <source>Levels of the selection: %1.</source>
+        <translation>Niveaux de la sélection&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>BS 4142 background: the L90 of the analysed period.</source>
+        <translation>Bruit de fond BS 4142&#xa0;: L90 de la période analysée.</translation>
+    </message>
+</context>
+<context>
     <name>EmergenceTableModel</name>
     <message>
         <source>overall</source>
@@ -1244,6 +1342,10 @@ Continuer sans eux, ou annuler pour les retirer dans l’onglet Fichiers&#xa0;?<
     <message>
         <source>Assessment</source>
         <translation>Évaluation</translation>
+    </message>
+    <message>
+        <source>Distribution</source>
+        <translation>Répartition</translation>
     </message>
 </context>
 </TS>

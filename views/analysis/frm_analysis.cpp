@@ -11,6 +11,7 @@
 #include "views/analysis/assessment_tab.h"
 #include "views/analysis/carpet_view.h"
 #include "views/analysis/daily_profile_view.h"
+#include "views/analysis/distribution_view.h"
 #include "views/analysis/mark_list_model.h"
 
 #include <QCheckBox>
@@ -65,6 +66,7 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     carpet_ = new CarpetView(session_, tabs);
     tabs->addTab(carpet_, QString());
     tabs->addTab(new DailyProfileView(session_, tabs), QString());
+    tabs->addTab(new DistributionView(session_, tabs), QString());
     assessment_ = new AssessmentTab(session_, tabs);
     tabs->addTab(assessment_, QString());
     auto* settings = new AnalysisSettingsTab(session_);
@@ -118,8 +120,9 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
 }
 
 void frmAnalysis::SetTexts() {
-    const QStringList tabs = {tr("Days"),       tr("Hours"),    tr("Carpet"), tr("Daily profile"),
-                              tr("Assessment"), tr("Settings"), tr("Files")};
+    const QStringList tabs = {tr("Days"),          tr("Hours"),        tr("Carpet"),
+                              tr("Daily profile"), tr("Distribution"), tr("Assessment"),
+                              tr("Settings"),      tr("Files")};
     for (int i = 0; i < tabs_->count(); ++i)
         tabs_->setTabText(i, tabs.value(i));
     commands_.SetTexts();

@@ -5,6 +5,7 @@
 #include "views/analysis/analysis_text.h"
 #include "views/analysis/assessment_text.h"
 #include "views/analysis/mark_text.h"
+#include "views/analysis/report_distribution_pages.h"
 #include "views/analysis/report_pages.h"
 
 #include <algorithm>
@@ -228,4 +229,5 @@ void LayOutAssessmentPages(ReportPages& pages, const AnalysisSession& session, L
         LayOutBackground(pages, *result, language);
     else
         LayOutEmergence(pages, *result, language);
+    LayOutDistributionPages(pages, session, language);
 }
