@@ -357,20 +357,48 @@
         <translation>Seuil</translation>
     </message>
     <message>
-        <source>07/19/23, +5/+10 dB</source>
-        <translation>Directive européenne&#xa0;: 07/19/23, +5/+10 dB</translation>
-    </message>
-    <message>
-        <source>The periods and penalties of the European Lden</source>
-        <translation>Les périodes et majorations du Lden de la directive européenne</translation>
-    </message>
-    <message>
         <source>System</source>
         <translation>Langue du système</translation>
     </message>
     <message>
         <source>Window&apos;s language</source>
         <translation>Langue de la fenêtre</translation>
+    </message>
+    <message>
+        <source>EU</source>
+        <translation>Union européenne</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>France</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Italie</translation>
+    </message>
+    <message>
+        <source>UK</source>
+        <translation>Royaume-Uni</translation>
+    </message>
+    <message>
+        <source>US Ldn</source>
+        <translation>États-Unis (Ldn)</translation>
+    </message>
+    <message>
+        <source>US CNEL</source>
+        <translation>États-Unis (CNEL)</translation>
+    </message>
+    <message>
+        <source>Day %1–%2, evening %2–%3, night %3–%1; penalties %4 evening, %5 night; %6</source>
+        <translation>Jour %1–%2, soirée %2–%3, nuit %3–%1&#xa0;; majorations de %4 en soirée et de %5 la nuit&#xa0;; %6</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Préréglage</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "views/analysis/analysis_report_text.h"
 
+#include "analysis/period_presets.h"
 #include "views/analysis/analysis_text.h"
 
 #include <QCoreApplication>
@@ -104,7 +105,9 @@ QList<ReportFigure> ReportFigures(const vrd::AnalysisResult& result, Language la
     figures.append({QStringLiteral("Lday"), decibels(result.whole.lday)});
     figures.append({QStringLiteral("Levening"), decibels(result.whole.levening)});
     figures.append({QStringLiteral("Lnight"), decibels(result.whole.lnight)});
-    figures.append({QStringLiteral("Lden"), decibels(result.whole.lden)});
+    // The combined level as its preset calls it: Ldn, CNEL, LAeq,24h.
+    figures.append(
+        {QLatin1String(vrd::CombinedLevelName(result.preset)), decibels(result.whole.lden)});
     if (const std::optional<vrd::Exceedance>& above = result.exceedance) {
         figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Minutes above threshold")),
                         Minutes(above->minutes, language)});

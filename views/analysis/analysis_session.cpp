@@ -2,11 +2,14 @@
 
 #include "analysis/analysis_settings.h"
 #include "analysis/minute_marks.h"
+#include "analysis/period_presets.h"
 #include "views/analysis/mark_text.h"
 
 #include <algorithm>
 
 AnalysisSession::AnalysisSession(QObject* parent) : QObject(parent) {
+    // The default periods are the European preset's, as vrdtool and the analysis file take them.
+    settings_.preset = vrd::PeriodPresets().front().name;
     RebuildSeries();
 }
 
@@ -56,7 +59,30 @@ void AnalysisSession::SetThreshold(std::optional<double> threshold) {
 bool AnalysisSession::SetPeriods(const vrd::Periods& periods) {
     if (vrd::CheckPeriods(periods))
         return false;
+    // The settings tab applies every box at once: the same periods again are no hand's change.
+    if (periods == settings_.periods)
+        return true;
     settings_.periods = periods;
+    settings_.preset.clear();
+    Reanalyse();
+    return true;
+}
+
+bool AnalysisSession::SetPreset(const std::string& name) {
+    if (name.empty()) {
+        if (settings_.preset.empty())
+            return true;
+        settings_.preset.clear();
+        Reanalyse();
+        return true;
+    }
+    const std::optional<vrd::PeriodPreset> preset = vrd::PresetNamed(name);
+    if (!preset)
+        return false;
+    if (settings_.preset == name && settings_.periods == preset->periods)
+        return true;
+    settings_.periods = preset->periods;
+    settings_.preset = preset->name;
     Reanalyse();
     return true;
 }

@@ -37,9 +37,12 @@ class AnalysisSession final : public QObject {
     const std::vector<vrd::ReportForAnalysis>& Reports() const { return reports_; }
 
     // Settings; a change runs the analysis again. SetPeriods refuses (false) what CheckPeriods
-    // refuses.
+    // refuses; periods that differ from those held are set by hand, under no preset.
     void SetThreshold(std::optional<double> threshold);
     bool SetPeriods(const vrd::Periods& periods);
+    // The periods and penalties of the preset named (PeriodPresets), or an empty name: the
+    // periods as they are, set by hand. False for a name no preset has.
+    bool SetPreset(const std::string& name);
     void SetMinimumCoverage(double share);
     // The analysed period; a missing end is the series' own.
     void SetAnalysedPeriod(std::optional<vrd::Minute> from, std::optional<vrd::Minute> to);

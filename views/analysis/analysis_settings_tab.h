@@ -1,8 +1,8 @@
 #pragma once
-// The analysis window's "Settings" tab: the threshold of the exceedance, the hours that start the
-// day, evening and night, their penalties, the minimum coverage of a figure, and the languages of
-// the window and of the report. The boxes show what the session holds and apply every change to
-// it at once; a language chosen is handed to the window.
+// The analysis window's "Settings" tab: the threshold of the exceedance, the preset of the
+// periods, the hours that start the day, evening and night, their penalties, the minimum coverage
+// of a figure, and the languages of the window and of the report. The boxes show what the session
+// holds and apply every change to it at once; a language chosen is handed to the window.
 
 #include "views/common/language.h"
 
@@ -16,7 +16,6 @@ class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
-class QPushButton;
 class QSpinBox;
 
 class AnalysisSettingsTab final : public QWidget {
@@ -28,6 +27,8 @@ class AnalysisSettingsTab final : public QWidget {
     // Sets the boxes to the session's settings without applying them back.
     void ShowSettings();
 
+    // The presets in the core's order, then "Custom".
+    QComboBox* PresetBox() const { return preset_; }
     QComboBox* WindowLanguageBox() const { return windowLanguage_; }
     QComboBox* ReportLanguageBox() const { return reportLanguage_; }
 
@@ -42,6 +43,8 @@ class AnalysisSettingsTab final : public QWidget {
 
   private:
     void ApplySettings();
+    // The preset box as the session holds it, applying nothing.
+    void ShowChoices();
     void SetTexts();
 
     AnalysisSession& session_;
@@ -52,7 +55,7 @@ class AnalysisSettingsTab final : public QWidget {
     QSpinBox* night_ = nullptr;
     QDoubleSpinBox* eveningPenalty_ = nullptr;
     QDoubleSpinBox* nightPenalty_ = nullptr;
-    QPushButton* european_ = nullptr;
+    QComboBox* preset_ = nullptr;
     QSpinBox* minimumCoverage_ = nullptr;
     QComboBox* windowLanguage_ = nullptr;
     QComboBox* reportLanguage_ = nullptr;

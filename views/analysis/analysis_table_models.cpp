@@ -1,6 +1,7 @@
 #include "views/analysis/analysis_table_models.h"
 
 #include "analysis/exclusion_file.h"
+#include "analysis/period_presets.h"
 #include "views/analysis/analysis_text.h"
 
 #include <QBrush>
@@ -123,11 +124,13 @@ QVariant DaysTableModel::data(const QModelIndex& index, int role) const {
 QVariant DaysTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
+    // The combined level as the preset calls it.
+    const QString combined = QLatin1String(vrd::CombinedLevelName(session_.Settings().preset));
     const QStringList names = {tr("Date"),
                                QStringLiteral("Lday (dB)"),
                                QStringLiteral("Levening (dB)"),
                                QStringLiteral("Lnight (dB)"),
-                               QStringLiteral("Lden (dB)"),
+                               combined + QStringLiteral(" (dB)"),
                                tr("Day coverage"),
                                tr("Evening coverage"),
                                tr("Night coverage")};

@@ -16,9 +16,10 @@
 constexpr int kPeriodStartRole = Qt::UserRole + 1;
 constexpr int kPeriodEndRole = Qt::UserRole + 2;
 
-// One row a day: date, Lday, Levening, Lnight, Lden and the three coverages. A period whose
-// coverage is below the minimum has its level and coverage marked. A row stands for the day's
-// own periods, from its day start to the next day's: a click on it selects them.
+// One row a day: date, Lday, Levening, Lnight, Lden (named as the preset calls it) and the three
+// coverages. A period whose coverage is below the minimum has its level and coverage marked. A row
+// stands for the day's own periods, from its day start to the next day's: a click on it selects
+// them.
 class DaysTableModel final : public QAbstractTableModel {
     Q_OBJECT
 
