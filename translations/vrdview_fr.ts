@@ -298,6 +298,10 @@
         <source> The sliding Leq over %1 min is drawn beside them.</source>
         <translation> Le Leq glissant sur %1 min est tracé en regard.</translation>
     </message>
+    <message>
+        <source>The WHO guideline values are long-term averages at the most exposed facade: levels measured over some days are an indication of them.</source>
+        <translation>Les valeurs guides de l’OMS sont des moyennes à long terme en façade la plus exposée&#xa0;: des niveaux mesurés sur quelques jours n’en donnent qu’une indication.</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisSession</name>
@@ -365,6 +369,22 @@
         <translation>Langue de la fenêtre</translation>
     </message>
     <message>
+        <source>Road traffic</source>
+        <translation>Trafic routier</translation>
+    </message>
+    <message>
+        <source>Railways</source>
+        <translation>Trafic ferroviaire</translation>
+    </message>
+    <message>
+        <source>Aircraft</source>
+        <translation>Trafic aérien</translation>
+    </message>
+    <message>
+        <source>Wind turbines</source>
+        <translation>Éoliennes</translation>
+    </message>
+    <message>
         <source>EU</source>
         <translation>Union européenne</translation>
     </message>
@@ -397,8 +417,20 @@
         <translation>Préréglage</translation>
     </message>
     <message>
+        <source>WHO guideline</source>
+        <translation>Valeurs guides de l’OMS</translation>
+    </message>
+    <message>
         <source>Custom</source>
         <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>The WHO Environmental Noise Guidelines (2018) for this source: the days and the statistics mark Lden and Lnight above them</source>
+        <translation>Les lignes directrices de l’OMS relatives au bruit dans l’environnement (2018) pour cette source&#xa0;: les jours et les statistiques signalent les Lden et Lnight qui les dépassent</translation>
     </message>
 </context>
 <context>
@@ -860,6 +892,61 @@
     <message>
         <source>Longest event (min)</source>
         <translation>Plus long dépassement (min)</translation>
+    </message>
+</context>
+<context>
+    <name>WhoText</name>
+    <message>
+        <source>road traffic</source>
+        <translation>trafic routier</translation>
+    </message>
+    <message>
+        <source>railways</source>
+        <translation>trafic ferroviaire</translation>
+    </message>
+    <message>
+        <source>aircraft</source>
+        <translation>trafic aérien</translation>
+    </message>
+    <message>
+        <source>wind turbines</source>
+        <translation>éoliennes</translation>
+    </message>
+    <message>
+        <source>Noise source (WHO)</source>
+        <translation>Source de bruit (OMS)</translation>
+    </message>
+    <message>
+        <source>%1 WHO guideline</source>
+        <translation>Valeur guide OMS %1</translation>
+    </message>
+    <message>
+        <source>%1 − WHO guideline</source>
+        <translation>%1 − valeur guide OMS</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Above the WHO guideline for wind turbines (%1)</source>
+        <translation>Au-dessus de la valeur guide de l’OMS pour les éoliennes (%1)</translation>
+    </message>
+    <message>
+        <source>Above the WHO guideline for road traffic (%1)</source>
+        <translation>Au-dessus de la valeur guide de l’OMS pour le trafic routier (%1)</translation>
+    </message>
+    <message>
+        <source>Above the WHO guideline for railways (%1)</source>
+        <translation>Au-dessus de la valeur guide de l’OMS pour le trafic ferroviaire (%1)</translation>
+    </message>
+    <message>
+        <source>Above the WHO guideline for aircraft (%1)</source>
+        <translation>Au-dessus de la valeur guide de l’OMS pour le trafic aérien (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (dB, WHO %2)</source>
+        <translation>%1 (dB, OMS %2)</translation>
     </message>
 </context>
 <context>

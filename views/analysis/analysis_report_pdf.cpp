@@ -180,6 +180,11 @@ void LayOut(ReportPages& pages, const AnalysisSession& session, AnalysisChart& c
 
     pages.Heading(text(QT_TRANSLATE_NOOP("AnalysisReport", "Figures of the analysed period")));
     pages.Figures(PageFigures(ReportFigures(session.Result(), language)), 2);
+    if (session.Result().who)
+        pages.Note(text(QT_TRANSLATE_NOOP(
+            "AnalysisReport",
+            "The WHO guideline values are long-term averages at the most exposed "
+            "facade: levels measured over some days are an indication of them.")));
 
     LayOutDays(pages, session, language);
     LayOutCampaignPages(pages, session, language);

@@ -45,5 +45,6 @@ struct ReportFigure {
 };
 // The figures of the whole analysed period (whose ends the report gives above them): its
 // coverage and minutes, Leq, Lmax, Lmin, L1 to L99, Lday, Levening, Lnight and Lden (named as the
-// preset calls it), and with a threshold the minutes and events above it.
+// preset calls it), with a WHO source its guidelines and the levels less them, and with a
+// threshold the minutes and events above it.
 QList<ReportFigure> ReportFigures(const vrd::AnalysisResult& result, Language language);

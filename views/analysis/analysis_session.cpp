@@ -87,6 +87,13 @@ bool AnalysisSession::SetPreset(const std::string& name) {
     return true;
 }
 
+void AnalysisSession::SetWhoSource(std::optional<vrd::WhoSource> source) {
+    if (source == settings_.who)
+        return;
+    settings_.who = source;
+    Reanalyse();
+}
+
 void AnalysisSession::SetMinimumCoverage(double share) {
     minimumCoverage_ = std::clamp(share, 0.0, 1.0);
     emit resultChanged();
@@ -234,7 +241,28 @@ std::optional<QString> AnalysisSession::SetMarks(std::vector<vrd::Mark> marks) {
 
 void AnalysisSession::RefigureSelection() {
     selectionFigures_ = statistics_->Figures(selection_, excluded_);
+    FigureSelectionWho();
     emit selectionChanged();
+}
+
+void AnalysisSession::FigureSelectionWho() {
+    selectionWho_.reset();
+    if (!settings_.who)
+        return;
+    // The whole analysed period has them already; another selection is analysed as vrdtool
+    // stats --from --to analyses it, so that both give the same figures.
+    const std::optional<vrd::Interval>& analysed = result_.selection;
+    if (analysed && analysed->from == selection_.from && analysed->to == selection_.to &&
+        result_.who) {
+        selectionWho_ = WhoFigures{result_.whole, *result_.who};
+        return;
+    }
+    vrd::AnalysisSettings settings = settings_;
+    settings.from = selection_.from;
+    settings.to = selection_.to;
+    const vrd::AnalysisResult selected = vrd::Analyse(series_, settings);
+    if (selected.who)
+        selectionWho_ = WhoFigures{selected.whole, *selected.who};
 }
 
 namespace {

@@ -13,12 +13,21 @@
 #include <QLabel>
 #include <QSpinBox>
 
+#include <iterator>
 #include <string_view>
 
 namespace {
 
 // The rows of the language boxes after their first, which the texts name.
 constexpr Language kChoices[] = {Language::English, Language::French};
+
+// The rows of the WHO box after "None".
+constexpr vrd::WhoSource kWhoSources[] = {vrd::WhoSource::Road, vrd::WhoSource::Rail,
+                                          vrd::WhoSource::Aircraft, vrd::WhoSource::Wind};
+constexpr const char* kWhoTitles[] = {QT_TRANSLATE_NOOP("AnalysisSettingsTab", "Road traffic"),
+                                      QT_TRANSLATE_NOOP("AnalysisSettingsTab", "Railways"),
+                                      QT_TRANSLATE_NOOP("AnalysisSettingsTab", "Aircraft"),
+                                      QT_TRANSLATE_NOOP("AnalysisSettingsTab", "Wind turbines")};
 
 // How the preset list names the core's presets.
 struct PresetTitle {
@@ -127,6 +136,14 @@ AnalysisSettingsTab::AnalysisSettingsTab(AnalysisSession& session, QWidget* pare
     penalties->addStretch(1);
     form->addRow(label(QT_TR_NOOP("Penalties")), penalties);
 
+    who_ = new QComboBox(this);
+    who_->setObjectName(QStringLiteral("WhoSource"));
+    who_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    who_->addItem(QString());
+    for (std::size_t i = 0; i < std::size(kWhoSources); ++i)
+        who_->addItem(QString());
+    form->addRow(label(QT_TR_NOOP("WHO guideline")), who_);
+
     minimumCoverage_ = new QSpinBox(this);
     minimumCoverage_->setObjectName(QStringLiteral("MinimumCoverage"));
     minimumCoverage_->setRange(0, 100);
@@ -155,6 +172,9 @@ AnalysisSettingsTab::AnalysisSettingsTab(AnalysisSession& session, QWidget* pare
     connect(preset_, &QComboBox::activated, this, [this](int row) {
         session_.SetPreset(preset_->itemData(row).toString().toStdString());
         ShowSettings();
+    });
+    connect(who_, &QComboBox::activated, this, [this](int row) {
+        session_.SetWhoSource(row > 0 ? std::optional(kWhoSources[row - 1]) : std::nullopt);
     });
     connect(windowLanguage_, &QComboBox::activated, this, [this](int row) {
         emit windowLanguageChosen(row == 0 ? SystemLanguage() : kChoices[row - 1]);
@@ -188,6 +208,11 @@ void AnalysisSettingsTab::SetTexts() {
         preset_->setItemData(row, PresetDescription(presets[i], language), Qt::ToolTipRole);
     }
     preset_->setItemText(preset_->count() - 1, tr("Custom"));
+    who_->setItemText(0, tr("None"));
+    for (std::size_t i = 0; i < std::size(kWhoTitles); ++i)
+        who_->setItemText(static_cast<int>(i) + 1, tr(kWhoTitles[i]));
+    who_->setToolTip(tr("The WHO Environmental Noise Guidelines (2018) for this source: the days "
+                        "and the statistics mark Lden and Lnight above them"));
     windowLanguage_->setItemText(0, tr("System"));
     reportLanguage_->setItemText(0, tr("Window's language"));
     // Decimals as the window's language writes them, whatever the system's.
@@ -220,9 +245,16 @@ void AnalysisSettingsTab::ShowSettings() {
 }
 
 void AnalysisSettingsTab::ShowChoices() {
-    const QSignalBlocker blocker(preset_);
-    const int named = preset_->findData(QString::fromStdString(session_.Settings().preset));
+    const vrd::AnalysisSettings& settings = session_.Settings();
+    const QSignalBlocker presetBlocker(preset_);
+    const int named = preset_->findData(QString::fromStdString(settings.preset));
     preset_->setCurrentIndex(named >= 0 ? named : preset_->count() - 1);
+    const QSignalBlocker whoBlocker(who_);
+    int source = 0;
+    for (std::size_t i = 0; i < std::size(kWhoSources); ++i)
+        if (settings.who == kWhoSources[i])
+            source = static_cast<int>(i) + 1;
+    who_->setCurrentIndex(source);
 }
 
 void AnalysisSettingsTab::ApplySettings() {

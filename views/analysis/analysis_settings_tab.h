@@ -1,8 +1,9 @@
 #pragma once
 // The analysis window's "Settings" tab: the threshold of the exceedance, the preset of the
-// periods, the hours that start the day, evening and night, their penalties, the minimum coverage
-// of a figure, and the languages of the window and of the report. The boxes show what the session
-// holds and apply every change to it at once; a language chosen is handed to the window.
+// periods, the hours that start the day, evening and night, their penalties, the source whose WHO
+// guidelines the levels are compared with, the minimum coverage of a figure, and the languages of
+// the window and of the report. The boxes show what the session holds and apply every change to
+// it at once; a language chosen is handed to the window.
 
 #include "views/common/language.h"
 
@@ -27,8 +28,9 @@ class AnalysisSettingsTab final : public QWidget {
     // Sets the boxes to the session's settings without applying them back.
     void ShowSettings();
 
-    // The presets in the core's order, then "Custom".
+    // The presets in the core's order, then "Custom"; the WHO sources after "None".
     QComboBox* PresetBox() const { return preset_; }
+    QComboBox* WhoBox() const { return who_; }
     QComboBox* WindowLanguageBox() const { return windowLanguage_; }
     QComboBox* ReportLanguageBox() const { return reportLanguage_; }
 
@@ -43,7 +45,7 @@ class AnalysisSettingsTab final : public QWidget {
 
   private:
     void ApplySettings();
-    // The preset box as the session holds it, applying nothing.
+    // The preset and WHO boxes as the session holds them, applying nothing.
     void ShowChoices();
     void SetTexts();
 
@@ -56,6 +58,7 @@ class AnalysisSettingsTab final : public QWidget {
     QDoubleSpinBox* eveningPenalty_ = nullptr;
     QDoubleSpinBox* nightPenalty_ = nullptr;
     QComboBox* preset_ = nullptr;
+    QComboBox* who_ = nullptr;
     QSpinBox* minimumCoverage_ = nullptr;
     QComboBox* windowLanguage_ = nullptr;
     QComboBox* reportLanguage_ = nullptr;

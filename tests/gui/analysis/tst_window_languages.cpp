@@ -102,6 +102,8 @@ std::unique_ptr<frmAnalysis> SampleWindow() {
     auto window = std::make_unique<frmAnalysis>();
     window->Session().SetReports({vrd::OpenReportForAnalysis({kSample.toStdString(), false})});
     window->Session().SetThreshold(65);
+    // The WHO rows and headers shown too.
+    window->Session().SetWhoSource(vrd::WhoSource::Road);
     window->show();
     return window;
 }
