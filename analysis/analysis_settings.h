@@ -52,6 +52,14 @@ struct Periods {
     Minute NightMinutes() const { return (24 - night + day) * kMinutesPerHour; }
 };
 
+inline bool operator==(const Periods& a, const Periods& b) {
+    return a.day == b.day && a.evening == b.evening && a.night == b.night &&
+           a.eveningPenalty == b.eveningPenalty && a.nightPenalty == b.nightPenalty;
+}
+inline bool operator!=(const Periods& a, const Periods& b) {
+    return !(a == b);
+}
+
 // Empty when 0 <= day < evening <= night <= 23 and the penalties are finite; otherwise what is
 // wrong, for a person.
 std::optional<std::string> CheckPeriods(const Periods& periods);

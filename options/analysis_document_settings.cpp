@@ -27,13 +27,7 @@ void PutSettings(AnalysisDocument& document, const AnalysisSettings& settings) {
     document.periods = settings.periods;
     // Periods changed by hand since a preset was chosen are no longer the preset's.
     const std::optional<PeriodPreset> preset = PresetNamed(settings.preset);
-    const Periods* own = preset ? &preset->periods : nullptr;
-    const bool same = own != nullptr && own->day == settings.periods.day &&
-                      own->evening == settings.periods.evening &&
-                      own->night == settings.periods.night &&
-                      own->eveningPenalty == settings.periods.eveningPenalty &&
-                      own->nightPenalty == settings.periods.nightPenalty;
-    document.preset = same ? settings.preset : "";
+    document.preset = preset && preset->periods == settings.periods ? settings.preset : "";
     document.who = settings.who;
 }
 

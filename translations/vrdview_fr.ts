@@ -446,6 +446,10 @@
         <source> Source and residual minutes apart.</source>
         <translation> Bruit particulier et bruit résiduel séparés.</translation>
     </message>
+    <message>
+        <source>The WHO guideline values are long-term averages at the most exposed facade: levels measured over some days are an indication of them.</source>
+        <translation>Les valeurs guides de l’OMS sont des moyennes à long terme en façade la plus exposée&#xa0;: des niveaux mesurés sur quelques jours n’en donnent qu’une indication.</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisSession</name>
@@ -505,20 +509,76 @@
         <translation>Seuil</translation>
     </message>
     <message>
-        <source>07/19/23, +5/+10 dB</source>
-        <translation>Directive européenne&#xa0;: 07/19/23, +5/+10 dB</translation>
-    </message>
-    <message>
-        <source>The periods and penalties of the European Lden</source>
-        <translation>Les périodes et majorations du Lden de la directive européenne</translation>
-    </message>
-    <message>
         <source>System</source>
         <translation>Langue du système</translation>
     </message>
     <message>
         <source>Window&apos;s language</source>
         <translation>Langue de la fenêtre</translation>
+    </message>
+    <message>
+        <source>Road traffic</source>
+        <translation>Trafic routier</translation>
+    </message>
+    <message>
+        <source>Railways</source>
+        <translation>Trafic ferroviaire</translation>
+    </message>
+    <message>
+        <source>Aircraft</source>
+        <translation>Trafic aérien</translation>
+    </message>
+    <message>
+        <source>Wind turbines</source>
+        <translation>Éoliennes</translation>
+    </message>
+    <message>
+        <source>EU</source>
+        <translation>Union européenne</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>France</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Italie</translation>
+    </message>
+    <message>
+        <source>UK</source>
+        <translation>Royaume-Uni</translation>
+    </message>
+    <message>
+        <source>US Ldn</source>
+        <translation>États-Unis (Ldn)</translation>
+    </message>
+    <message>
+        <source>US CNEL</source>
+        <translation>États-Unis (CNEL)</translation>
+    </message>
+    <message>
+        <source>Day %1–%2, evening %2–%3, night %3–%1; penalties %4 evening, %5 night; %6</source>
+        <translation>Jour %1–%2, soirée %2–%3, nuit %3–%1&#xa0;; majorations de %4 en soirée et de %5 la nuit&#xa0;; %6</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Préréglage</translation>
+    </message>
+    <message>
+        <source>WHO guideline</source>
+        <translation>Valeurs guides de l’OMS</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>The WHO Environmental Noise Guidelines (2018) for this source: the days and the statistics mark Lden and Lnight above them</source>
+        <translation>Les lignes directrices de l’OMS relatives au bruit dans l’environnement (2018) pour cette source&#xa0;: les jours et les statistiques signalent les Lden et Lnight qui les dépassent</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1226,61 @@
     <message>
         <source>Longest event (min)</source>
         <translation>Plus long dépassement (min)</translation>
+    </message>
+</context>
+<context>
+    <name>WhoText</name>
+    <message>
+        <source>road traffic</source>
+        <translation>trafic routier</translation>
+    </message>
+    <message>
+        <source>railways</source>
+        <translation>trafic ferroviaire</translation>
+    </message>
+    <message>
+        <source>aircraft</source>
+        <translation>trafic aérien</translation>
+    </message>
+    <message>
+        <source>wind turbines</source>
+        <translation>éoliennes</translation>
+    </message>
+    <message>
+        <source>Noise source (WHO)</source>
+        <translation>Source de bruit (OMS)</translation>
+    </message>
+    <message>
+        <source>%1 WHO guideline</source>
+        <translation>Valeur guide OMS %1</translation>
+    </message>
+    <message>
+        <source>%1 − WHO guideline</source>
+        <translation>%1 − valeur guide OMS</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Above the WHO guideline for wind turbines (%1)</source>
+        <translation>Au-dessus de la valeur guide de l’OMS pour les éoliennes (%1)</translation>
+    </message>
+    <message>
+        <source>Above the WHO guideline for road traffic (%1)</source>
+        <translation>Au-dessus de la valeur guide de l’OMS pour le trafic routier (%1)</translation>
+    </message>
+    <message>
+        <source>Above the WHO guideline for railways (%1)</source>
+        <translation>Au-dessus de la valeur guide de l’OMS pour le trafic ferroviaire (%1)</translation>
+    </message>
+    <message>
+        <source>Above the WHO guideline for aircraft (%1)</source>
+        <translation>Au-dessus de la valeur guide de l’OMS pour le trafic aérien (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (dB, WHO %2)</source>
+        <translation>%1 (dB, OMS %2)</translation>
     </message>
 </context>
 <context>

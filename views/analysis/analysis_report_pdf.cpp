@@ -1,5 +1,6 @@
 #include "views/analysis/analysis_report_pdf.h"
 
+#include "analysis/period_presets.h"
 #include "export/safe_write.h"
 #include "views/analysis/analysis_chart.h"
 #include "views/analysis/analysis_report_text.h"
@@ -27,8 +28,7 @@ QString Hour(int hour) {
 }
 
 QString SignedDb(double value, Language language) {
-    return (value >= 0 ? QStringLiteral("+") : QString()) +
-           LocaleOf(language).toString(value, 'f', 1) + UnitSpace(language) + QStringLiteral("dB");
+    return SignedLevelText(value, language) + UnitSpace(language) + QStringLiteral("dB");
 }
 
 QList<PageFigure> PageFigures(const QList<ReportFigure>& figures) {
@@ -93,7 +93,7 @@ void LayOutDays(ReportPages& pages, const AnalysisSession& session, Language lan
                                  QStringLiteral("Lday"),
                                  QStringLiteral("Levening"),
                                  QStringLiteral("Lnight"),
-                                 QStringLiteral("Lden"),
+                                 QLatin1String(vrd::CombinedLevelName(result.preset)),
                                  text(QT_TRANSLATE_NOOP("AnalysisReport", "Day cov.")),
                                  text(QT_TRANSLATE_NOOP("AnalysisReport", "Evening cov.")),
                                  text(QT_TRANSLATE_NOOP("AnalysisReport", "Night cov."))};
@@ -181,6 +181,11 @@ void LayOut(ReportPages& pages, const AnalysisSession& session, AnalysisChart& c
 
     pages.Heading(text(QT_TRANSLATE_NOOP("AnalysisReport", "Figures of the analysed period")));
     pages.Figures(PageFigures(ReportFigures(session.Result(), language)), 2);
+    if (session.Result().who)
+        pages.Note(text(QT_TRANSLATE_NOOP(
+            "AnalysisReport",
+            "The WHO guideline values are long-term averages at the most exposed "
+            "facade: levels measured over some days are an indication of them.")));
     LayOutAssessmentPages(pages, session, language);
 
     LayOutDays(pages, session, language);

@@ -1,6 +1,8 @@
 #include "views/analysis/analysis_report_text.h"
 
+#include "analysis/period_presets.h"
 #include "views/analysis/analysis_text.h"
+#include "views/analysis/who_text.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -104,7 +106,23 @@ QList<ReportFigure> ReportFigures(const vrd::AnalysisResult& result, Language la
     figures.append({QStringLiteral("Lday"), decibels(result.whole.lday)});
     figures.append({QStringLiteral("Levening"), decibels(result.whole.levening)});
     figures.append({QStringLiteral("Lnight"), decibels(result.whole.lnight)});
-    figures.append({QStringLiteral("Lden"), decibels(result.whole.lden)});
+    // The combined level as its preset calls it: Ldn, CNEL, LAeq,24h.
+    const QString combined = QLatin1String(vrd::CombinedLevelName(result.preset));
+    figures.append({combined, decibels(result.whole.lden)});
+    if (const std::optional<vrd::WhoComparison>& who = result.who) {
+        figures.append({WhoSourceRowName(language), WhoSourceText(who->source, language)});
+        const auto against = [&](const QString& level, std::optional<double> guideline,
+                                 std::optional<double> excess) {
+            figures.append(
+                {WhoGuidelineName(level, language), WhoGuidelineDecibels(guideline, language)});
+            figures.append({WhoExcessName(level, language),
+                            excess ? SignedLevelText(*excess, language) + UnitSpace(language) +
+                                         QStringLiteral("dB")
+                                   : kNothing});
+        };
+        against(combined, who->ldenGuideline, who->ldenExcess);
+        against(QStringLiteral("Lnight"), who->lnightGuideline, who->lnightExcess);
+    }
     if (const std::optional<vrd::Exceedance>& above = result.exceedance) {
         figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Minutes above threshold")),
                         Minutes(above->minutes, language)});

@@ -44,6 +44,7 @@ struct ReportFigure {
     QString value; // with its unit; "–" where there is nothing to give
 };
 // The figures of the whole analysed period (whose ends the report gives above them): its
-// coverage and minutes, Leq, Lmax, Lmin, L1 to L99, Lday, Levening, Lnight and Lden, and with a
+// coverage and minutes, Leq, Lmax, Lmin, L1 to L99, Lday, Levening, Lnight and Lden (named as the
+// preset calls it), with a WHO source its guidelines and the levels less them, and with a
 // threshold the minutes and events above it.
 QList<ReportFigure> ReportFigures(const vrd::AnalysisResult& result, Language language);

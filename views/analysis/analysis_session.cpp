@@ -2,11 +2,14 @@
 
 #include "analysis/analysis_settings.h"
 #include "analysis/minute_marks.h"
+#include "analysis/period_presets.h"
 #include "views/analysis/mark_text.h"
 
 #include <algorithm>
 
 AnalysisSession::AnalysisSession(QObject* parent) : QObject(parent) {
+    // The default periods are the European preset's, as vrdtool and the analysis file take them.
+    settings_.preset = vrd::PeriodPresets().front().name;
     RebuildSeries();
 }
 
@@ -56,9 +59,39 @@ void AnalysisSession::SetThreshold(std::optional<double> threshold) {
 bool AnalysisSession::SetPeriods(const vrd::Periods& periods) {
     if (vrd::CheckPeriods(periods))
         return false;
+    // The settings tab applies every box at once: the same periods again are no hand's change.
+    if (periods == settings_.periods)
+        return true;
     settings_.periods = periods;
+    settings_.preset.clear();
     Reanalyse();
     return true;
+}
+
+bool AnalysisSession::SetPreset(const std::string& name) {
+    if (name.empty()) {
+        if (settings_.preset.empty())
+            return true;
+        settings_.preset.clear();
+        Reanalyse();
+        return true;
+    }
+    const std::optional<vrd::PeriodPreset> preset = vrd::PresetNamed(name);
+    if (!preset)
+        return false;
+    if (settings_.preset == name && settings_.periods == preset->periods)
+        return true;
+    settings_.periods = preset->periods;
+    settings_.preset = preset->name;
+    Reanalyse();
+    return true;
+}
+
+void AnalysisSession::SetWhoSource(std::optional<vrd::WhoSource> source) {
+    if (source == settings_.who)
+        return;
+    settings_.who = source;
+    Reanalyse();
 }
 
 void AnalysisSession::SetMinimumCoverage(double share) {
@@ -208,7 +241,28 @@ std::optional<QString> AnalysisSession::SetMarks(std::vector<vrd::Mark> marks) {
 
 void AnalysisSession::RefigureSelection() {
     selectionFigures_ = statistics_->Figures(selection_, excluded_);
+    FigureSelectionWho();
     emit selectionChanged();
+}
+
+void AnalysisSession::FigureSelectionWho() {
+    selectionWho_.reset();
+    if (!settings_.who)
+        return;
+    // The whole analysed period has them already; another selection is analysed as vrdtool
+    // stats --from --to analyses it, so that both give the same figures.
+    const std::optional<vrd::Interval>& analysed = result_.selection;
+    if (analysed && analysed->from == selection_.from && analysed->to == selection_.to &&
+        result_.who) {
+        selectionWho_ = WhoFigures{result_.whole, *result_.who};
+        return;
+    }
+    vrd::AnalysisSettings settings = settings_;
+    settings.from = selection_.from;
+    settings.to = selection_.to;
+    const vrd::AnalysisResult selected = vrd::Analyse(series_, settings);
+    if (selected.who)
+        selectionWho_ = WhoFigures{selected.whole, *selected.who};
 }
 
 namespace {

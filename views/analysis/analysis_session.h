@@ -37,9 +37,14 @@ class AnalysisSession final : public QObject {
     const std::vector<vrd::ReportForAnalysis>& Reports() const { return reports_; }
 
     // Settings; a change runs the analysis again. SetPeriods refuses (false) what CheckPeriods
-    // refuses.
+    // refuses; periods that differ from those held are set by hand, under no preset.
     void SetThreshold(std::optional<double> threshold);
     bool SetPeriods(const vrd::Periods& periods);
+    // The periods and penalties of the preset named (PeriodPresets), or an empty name: the
+    // periods as they are, set by hand. False for a name no preset has.
+    bool SetPreset(const std::string& name);
+    // The source whose WHO guidelines Lden and Lnight are compared with; nullopt: none.
+    void SetWhoSource(std::optional<vrd::WhoSource> source);
     void SetMinimumCoverage(double share);
     // The analysed period; a missing end is the series' own.
     void SetAnalysedPeriod(std::optional<vrd::Minute> from, std::optional<vrd::Minute> to);
@@ -84,6 +89,13 @@ class AnalysisSession final : public QObject {
     bool Select(vrd::Interval selection);
     const vrd::Interval& Selection() const { return selection_; }
     const vrd::RangeFigures& SelectionFigures() const { return selectionFigures_; }
+    // The selection's own Lden and Lnight beside the WHO guidelines of the source chosen, as
+    // vrdtool stats --who gives them over the same minutes; nullopt without a source.
+    struct WhoFigures {
+        vrd::PeriodLevels levels;
+        vrd::WhoComparison comparison;
+    };
+    const std::optional<WhoFigures>& SelectionWho() const { return selectionWho_; }
 
     const vrd::MinuteSeries& Series() const { return series_; }
     // The whole analysed period: the tables and the report's figures.
@@ -110,6 +122,7 @@ class AnalysisSession final : public QObject {
     void RebuildSeries();
     void Reanalyse();
     void RefigureSelection();
+    void FigureSelectionWho();
     void Reassess();
     // The warning for the first source and residual mark of marks that overlap, if any.
     std::optional<QString> OverlapWarning(const std::vector<vrd::Mark>& marks) const;
@@ -124,5 +137,6 @@ class AnalysisSession final : public QObject {
     vrd::AnalysisResult result_;
     vrd::Interval selection_;
     vrd::RangeFigures selectionFigures_;
+    std::optional<WhoFigures> selectionWho_;
     std::optional<vrd::AssessmentResult> assessed_;
 };

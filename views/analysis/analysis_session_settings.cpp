@@ -8,9 +8,12 @@ void AnalysisSession::SetAnalysis(const vrd::AnalysisSettings& settings,
                                   std::optional<vrd::AssessmentSettings> assessment,
                                   double minimumCoverage) {
     const vrd::Periods periods = settings_.periods;
+    const std::string preset = settings_.preset;
     settings_ = settings;
-    if (vrd::CheckPeriods(settings_.periods))
+    if (vrd::CheckPeriods(settings_.periods)) {
         settings_.periods = periods;
+        settings_.preset = preset;
+    }
     assessment_ = assessment;
     minimumCoverage_ = std::clamp(minimumCoverage, 0.0, 1.0);
     statistics_ = std::make_unique<vrd::RangeStatistics>(series_, settings_.threshold);

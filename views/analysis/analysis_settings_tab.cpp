@@ -1,8 +1,8 @@
 #include "views/analysis/analysis_settings_tab.h"
 
+#include "analysis/period_presets.h"
 #include "views/analysis/analysis_session.h"
 #include "views/analysis/analysis_text.h"
-#include "views/analysis/analysis_widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,13 +11,60 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QSpinBox>
+
+#include <iterator>
+#include <string_view>
 
 namespace {
 
 // The rows of the language boxes after their first, which the texts name.
 constexpr Language kChoices[] = {Language::English, Language::French};
+
+// The rows of the WHO box after "None".
+constexpr vrd::WhoSource kWhoSources[] = {vrd::WhoSource::Road, vrd::WhoSource::Rail,
+                                          vrd::WhoSource::Aircraft, vrd::WhoSource::Wind};
+constexpr const char* kWhoTitles[] = {QT_TRANSLATE_NOOP("AnalysisSettingsTab", "Road traffic"),
+                                      QT_TRANSLATE_NOOP("AnalysisSettingsTab", "Railways"),
+                                      QT_TRANSLATE_NOOP("AnalysisSettingsTab", "Aircraft"),
+                                      QT_TRANSLATE_NOOP("AnalysisSettingsTab", "Wind turbines")};
+
+// How the preset list names the core's presets.
+struct PresetTitle {
+    std::string_view name;
+    const char* title;
+};
+constexpr PresetTitle kPresetTitles[] = {
+    {"eu", QT_TRANSLATE_NOOP("AnalysisSettingsTab", "EU")},
+    {"fr", QT_TRANSLATE_NOOP("AnalysisSettingsTab", "France")},
+    {"it", QT_TRANSLATE_NOOP("AnalysisSettingsTab", "Italy")},
+    {"uk", QT_TRANSLATE_NOOP("AnalysisSettingsTab", "UK")},
+    {"us-ldn", QT_TRANSLATE_NOOP("AnalysisSettingsTab", "US Ldn")},
+    {"us-cnel", QT_TRANSLATE_NOOP("AnalysisSettingsTab", "US CNEL")},
+};
+
+QString PresetText(std::string_view name) {
+    for (const PresetTitle& known : kPresetTitles)
+        if (known.name == name)
+            return AnalysisSettingsTab::tr(known.title);
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QString Hour(int hour) {
+    return QStringLiteral("%1:00").arg(hour, 2, 10, QLatin1Char('0'));
+}
+
+// What a preset sets, for its tooltip.
+QString PresetDescription(const vrd::PeriodPreset& preset, Language language) {
+    const vrd::Periods& periods = preset.periods;
+    const QString dB = UnitSpace(language) + QStringLiteral("dB");
+    return AnalysisSettingsTab::tr(
+               "Day %1–%2, evening %2–%3, night %3–%1; penalties %4 evening, %5 night; %6")
+        .arg(Hour(periods.day), Hour(periods.evening), Hour(periods.night),
+             SignedLevelText(periods.eveningPenalty, language) + dB,
+             SignedLevelText(periods.nightPenalty, language) + dB,
+             QLatin1String(preset.combinedLevel));
+}
 
 } // namespace
 
@@ -43,6 +90,14 @@ AnalysisSettingsTab::AnalysisSettingsTab(AnalysisSession& session, QWidget* pare
     thresholdRow->addWidget(threshold_);
     thresholdRow->addStretch(1);
     form->addRow(label(QT_TR_NOOP("Exceedance")), thresholdRow);
+
+    preset_ = new QComboBox(this);
+    preset_->setObjectName(QStringLiteral("Preset"));
+    preset_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    for (const vrd::PeriodPreset& preset : vrd::PeriodPresets())
+        preset_->addItem(QString(), QString::fromLatin1(preset.name));
+    preset_->addItem(QString(), QString()); // Custom: the periods as set by hand
+    form->addRow(label(QT_TR_NOOP("Preset")), preset_);
 
     const auto hour = [&](const char* name) {
         auto* box = new QSpinBox(this);
@@ -78,10 +133,16 @@ AnalysisSettingsTab::AnalysisSettingsTab(AnalysisSession& session, QWidget* pare
     penalties->addWidget(eveningPenalty_);
     penalties->addWidget(label(QT_TR_NOOP("night +")));
     penalties->addWidget(nightPenalty_);
-    european_ = NamedButton(this, "EuropeanDefault", QString());
-    penalties->addWidget(european_);
     penalties->addStretch(1);
     form->addRow(label(QT_TR_NOOP("Penalties")), penalties);
+
+    who_ = new QComboBox(this);
+    who_->setObjectName(QStringLiteral("WhoSource"));
+    who_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    who_->addItem(QString());
+    for (std::size_t i = 0; i < std::size(kWhoSources); ++i)
+        who_->addItem(QString());
+    form->addRow(label(QT_TR_NOOP("WHO guideline")), who_);
 
     minimumCoverage_ = new QSpinBox(this);
     minimumCoverage_->setObjectName(QStringLiteral("MinimumCoverage"));
@@ -108,9 +169,12 @@ AnalysisSettingsTab::AnalysisSettingsTab(AnalysisSession& session, QWidget* pare
     for (QDoubleSpinBox* box : {threshold_, eveningPenalty_, nightPenalty_})
         connect(box, &QDoubleSpinBox::valueChanged, this, &AnalysisSettingsTab::ApplySettings);
     connect(thresholdOn_, &QCheckBox::toggled, this, &AnalysisSettingsTab::ApplySettings);
-    connect(european_, &QPushButton::clicked, this, [this] {
-        session_.SetPeriods(vrd::Periods{});
+    connect(preset_, &QComboBox::activated, this, [this](int row) {
+        session_.SetPreset(preset_->itemData(row).toString().toStdString());
         ShowSettings();
+    });
+    connect(who_, &QComboBox::activated, this, [this](int row) {
+        session_.SetWhoSource(row > 0 ? std::optional(kWhoSources[row - 1]) : std::nullopt);
     });
     connect(windowLanguage_, &QComboBox::activated, this, [this](int row) {
         emit windowLanguageChosen(row == 0 ? SystemLanguage() : kChoices[row - 1]);
@@ -120,6 +184,8 @@ AnalysisSettingsTab::AnalysisSettingsTab(AnalysisSession& session, QWidget* pare
                                            : std::optional<Language>(kChoices[row - 1]));
     });
     connect(&session_, &AnalysisSession::seriesChanged, this, &AnalysisSettingsTab::ShowSettings);
+    // A preset falls to Custom with an hour changed by hand, wherever it was changed.
+    connect(&session_, &AnalysisSession::resultChanged, this, &AnalysisSettingsTab::ShowChoices);
     SetTexts();
     ShowSettings();
 }
@@ -134,12 +200,22 @@ void AnalysisSettingsTab::SetTexts() {
     for (const auto& [label, source] : labels_)
         label->setText(tr(source));
     thresholdOn_->setText(tr("Threshold"));
-    european_->setText(tr("07/19/23, +5/+10 dB"));
-    european_->setToolTip(tr("The periods and penalties of the European Lden"));
+    const Language language = WindowLanguage();
+    const std::vector<vrd::PeriodPreset>& presets = vrd::PeriodPresets();
+    for (std::size_t i = 0; i < presets.size(); ++i) {
+        const int row = static_cast<int>(i);
+        preset_->setItemText(row, PresetText(presets[i].name));
+        preset_->setItemData(row, PresetDescription(presets[i], language), Qt::ToolTipRole);
+    }
+    preset_->setItemText(preset_->count() - 1, tr("Custom"));
+    who_->setItemText(0, tr("None"));
+    for (std::size_t i = 0; i < std::size(kWhoTitles); ++i)
+        who_->setItemText(static_cast<int>(i) + 1, tr(kWhoTitles[i]));
+    who_->setToolTip(tr("The WHO Environmental Noise Guidelines (2018) for this source: the days "
+                        "and the statistics mark Lden and Lnight above them"));
     windowLanguage_->setItemText(0, tr("System"));
     reportLanguage_->setItemText(0, tr("Window's language"));
     // Decimals as the window's language writes them, whatever the system's.
-    const Language language = WindowLanguage();
     const QString dB = UnitSpace(language) + QStringLiteral("dB");
     for (QDoubleSpinBox* box : {threshold_, eveningPenalty_, nightPenalty_}) {
         box->setLocale(LocaleOf(language));
@@ -165,6 +241,20 @@ void AnalysisSettingsTab::ShowSettings() {
     eveningPenalty_->setValue(settings.periods.eveningPenalty);
     nightPenalty_->setValue(settings.periods.nightPenalty);
     minimumCoverage_->setValue(static_cast<int>(session_.MinimumCoverage() * 100 + 0.5));
+    ShowChoices();
+}
+
+void AnalysisSettingsTab::ShowChoices() {
+    const vrd::AnalysisSettings& settings = session_.Settings();
+    const QSignalBlocker presetBlocker(preset_);
+    const int named = preset_->findData(QString::fromStdString(settings.preset));
+    preset_->setCurrentIndex(named >= 0 ? named : preset_->count() - 1);
+    const QSignalBlocker whoBlocker(who_);
+    int source = 0;
+    for (std::size_t i = 0; i < std::size(kWhoSources); ++i)
+        if (settings.who == kWhoSources[i])
+            source = static_cast<int>(i) + 1;
+    who_->setCurrentIndex(source);
 }
 
 void AnalysisSettingsTab::ApplySettings() {

@@ -1,6 +1,7 @@
 #pragma once
-// The analysis window's "Settings" tab: the threshold of the exceedance, the hours that start the
-// day, evening and night, their penalties, the minimum coverage of a figure, and the languages of
+// The analysis window's "Settings" tab: the threshold of the exceedance, the preset of the
+// periods, the hours that start the day, evening and night, their penalties, the source whose WHO
+// guidelines the levels are compared with, the minimum coverage of a figure, and the languages of
 // the window and of the report. The boxes show what the session holds and apply every change to
 // it at once; a language chosen is handed to the window.
 
@@ -16,7 +17,6 @@ class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
-class QPushButton;
 class QSpinBox;
 
 class AnalysisSettingsTab final : public QWidget {
@@ -28,6 +28,9 @@ class AnalysisSettingsTab final : public QWidget {
     // Sets the boxes to the session's settings without applying them back.
     void ShowSettings();
 
+    // The presets in the core's order, then "Custom"; the WHO sources after "None".
+    QComboBox* PresetBox() const { return preset_; }
+    QComboBox* WhoBox() const { return who_; }
     QComboBox* WindowLanguageBox() const { return windowLanguage_; }
     QComboBox* ReportLanguageBox() const { return reportLanguage_; }
 
@@ -42,6 +45,8 @@ class AnalysisSettingsTab final : public QWidget {
 
   private:
     void ApplySettings();
+    // The preset and WHO boxes as the session holds them, applying nothing.
+    void ShowChoices();
     void SetTexts();
 
     AnalysisSession& session_;
@@ -52,7 +57,8 @@ class AnalysisSettingsTab final : public QWidget {
     QSpinBox* night_ = nullptr;
     QDoubleSpinBox* eveningPenalty_ = nullptr;
     QDoubleSpinBox* nightPenalty_ = nullptr;
-    QPushButton* european_ = nullptr;
+    QComboBox* preset_ = nullptr;
+    QComboBox* who_ = nullptr;
     QSpinBox* minimumCoverage_ = nullptr;
     QComboBox* windowLanguage_ = nullptr;
     QComboBox* reportLanguage_ = nullptr;

@@ -46,11 +46,15 @@ AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics,
     built.statistics->horizontalHeader()->setStretchLastSection(true);
     built.statistics->horizontalHeader()->resizeSection(0, 170);
     built.statistics->setSelectionMode(QAbstractItemView::NoSelection);
-    // Every statistic at once: the table is as tall as its rows, and the exclusions take the rest.
+    // Every statistic at once: the table is as tall as its rows, which the WHO source adds to,
+    // and the exclusions take the rest.
     built.statistics->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    built.statistics->setFixedHeight(built.statistics->verticalHeader()->defaultSectionSize() *
-                                         statistics->rowCount() +
-                                     2 * built.statistics->frameWidth());
+    const auto fitRows = [view = built.statistics, statistics] {
+        view->setFixedHeight(view->verticalHeader()->defaultSectionSize() * statistics->rowCount() +
+                             2 * view->frameWidth());
+    };
+    fitRows();
+    QObject::connect(statistics, &QAbstractItemModel::modelReset, built.statistics, fitRows);
     layout->addWidget(built.statistics);
 
     auto* excluded = new QGroupBox(panel);

@@ -1,7 +1,9 @@
 #include "views/analysis/analysis_table_models.h"
 
 #include "analysis/exclusion_file.h"
+#include "analysis/period_presets.h"
 #include "views/analysis/analysis_text.h"
+#include "views/analysis/who_text.h"
 
 #include <QBrush>
 #include <QColor>
@@ -12,6 +14,7 @@
 namespace {
 
 const QColor kLowCoverage(255, 224, 178);
+const QColor kAboveWho(244, 186, 196);
 const QString kDecibels = QStringLiteral("dB");
 
 // A header's name, also its tooltip: a column narrowed by the user still tells what it holds.
@@ -72,11 +75,24 @@ bool DaysTableModel::IsLow(int row, int column) const {
     }
 }
 
+std::optional<double> DaysTableModel::AboveWho(int row, int column) const {
+    const std::optional<vrd::WhoSource> source = session_.Settings().who;
+    if (!source || row < 0 || row >= rowCount() || (column != Lden && column != Lnight))
+        return std::nullopt;
+    const vrd::DayFigures day = session_.Result().days.At(row);
+    const vrd::WhoComparison who = vrd::CompareWithWho(*source, day.levels.lden, day.levels.lnight);
+    const std::optional<double>& excess = column == Lden ? who.ldenExcess : who.lnightExcess;
+    if (!excess || *excess <= 0)
+        return std::nullopt;
+    return column == Lden ? who.ldenGuideline : who.lnightGuideline;
+}
+
 QVariant DaysTableModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     const vrd::DayFigures day = session_.Result().days.At(index.row());
     const bool low = IsLow(index.row(), index.column());
+    const std::optional<double> above = AboveWho(index.row(), index.column());
     const Language language = WindowLanguage();
     const QString mark = low ? QStringLiteral(" *") : QString();
     switch (role) {
@@ -102,12 +118,18 @@ QVariant DaysTableModel::data(const QModelIndex& index, int role) const {
             return {};
         }
     case Qt::BackgroundRole:
+        // Over the guideline matters more than the coverage, which the tooltip still tells.
+        if (above)
+            return QBrush(kAboveWho);
         return low ? QVariant(QBrush(kLowCoverage)) : QVariant();
     case Qt::ToolTipRole: {
-        const QString text = data(index, Qt::DisplayRole).toString();
-        return low ? QString(text + QLatin1Char('\n') +
-                             tr("Rests on too little data: the coverage is below the minimum"))
-                   : text;
+        QString text = data(index, Qt::DisplayRole).toString();
+        if (above)
+            text += QLatin1Char('\n') + AboveWhoText(*session_.Settings().who, *above, language);
+        if (low)
+            text += QLatin1Char('\n') +
+                    tr("Rests on too little data: the coverage is below the minimum");
+        return text;
     }
     case Qt::TextAlignmentRole:
         return index.column() == Date ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
@@ -123,14 +145,22 @@ QVariant DaysTableModel::data(const QModelIndex& index, int role) const {
 QVariant DaysTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
-    const QStringList names = {tr("Date"),
-                               QStringLiteral("Lday (dB)"),
-                               QStringLiteral("Levening (dB)"),
-                               QStringLiteral("Lnight (dB)"),
-                               QStringLiteral("Lden (dB)"),
-                               tr("Day coverage"),
-                               tr("Evening coverage"),
-                               tr("Night coverage")};
+    const vrd::AnalysisSettings& settings = session_.Settings();
+    // The combined level as the preset calls it, each level with the guideline it is held to.
+    std::optional<vrd::WhoComparison> who;
+    if (settings.who)
+        who = vrd::CompareWithWho(*settings.who, std::nullopt, std::nullopt);
+    const Language language = WindowLanguage();
+    const QStringList names = {
+        tr("Date"),
+        QStringLiteral("Lday (dB)"),
+        QStringLiteral("Levening (dB)"),
+        WhoHeader(QStringLiteral("Lnight"), who ? who->lnightGuideline : std::nullopt, language),
+        WhoHeader(QLatin1String(vrd::CombinedLevelName(settings.preset)),
+                  who ? who->ldenGuideline : std::nullopt, language),
+        tr("Day coverage"),
+        tr("Evening coverage"),
+        tr("Night coverage")};
     return HeaderName(names, section, role);
 }
 
@@ -229,19 +259,62 @@ QList<FigureRow> FigureRows(const vrd::RangeFigures& figures, Language language)
     return rows;
 }
 
+QList<FigureRow> WhoRows(const AnalysisSession::WhoFigures& who, const QString& combinedLevel,
+                         Language language) {
+    const vrd::WhoComparison& comparison = who.comparison;
+    QList<FigureRow> rows = {
+        {WhoSourceRowName(language), WhoSourceText(comparison.source, language)}};
+    const auto add = [&](const QString& name, std::optional<double> level,
+                         std::optional<double> guideline, std::optional<double> excess) {
+        rows.append({name, LevelText(level, language), kDecibels});
+        rows.append({WhoGuidelineName(name, language), WhoGuidelineText(guideline, language),
+                     guideline ? kDecibels : QString()});
+        rows.append({WhoExcessName(name, language),
+                     excess ? SignedLevelText(*excess, language) : QString(), kDecibels});
+    };
+    add(combinedLevel, who.levels.lden, comparison.ldenGuideline, comparison.ldenExcess);
+    add(QStringLiteral("Lnight"), who.levels.lnight, comparison.lnightGuideline,
+        comparison.lnightExcess);
+    return rows;
+}
+
+namespace {
+
+QList<FigureRow> StatisticsRows(const AnalysisSession& session) {
+    const Language language = WindowLanguage();
+    QList<FigureRow> rows = FigureRows(session.SelectionFigures(), language);
+    if (const std::optional<AnalysisSession::WhoFigures>& who = session.SelectionWho())
+        rows += WhoRows(*who, QLatin1String(vrd::CombinedLevelName(session.Settings().preset)),
+                        language);
+    return rows;
+}
+
+bool SameNames(const QList<FigureRow>& a, const QList<FigureRow>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const FigureRow& x, const FigureRow& y) { return x.name == y.name; });
+}
+
+} // namespace
+
 StatisticsModel::StatisticsModel(const AnalysisSession& session, QObject* parent)
-    : QAbstractTableModel(parent), session_(session),
-      rows_(FigureRows(session.SelectionFigures(), WindowLanguage())) {
+    : QAbstractTableModel(parent), session_(session), rows_(StatisticsRows(session)) {
     QObject::connect(&session, &AnalysisSession::selectionChanged, this, [this] {
-        // The same rows every time: only the values change.
-        rows_ = FigureRows(session_.SelectionFigures(), WindowLanguage());
+        QList<FigureRow> rows = StatisticsRows(session_);
+        // The WHO rows come and go with the source; otherwise only the values change.
+        if (!SameNames(rows, rows_)) {
+            beginResetModel();
+            rows_ = std::move(rows);
+            endResetModel();
+            return;
+        }
+        rows_ = std::move(rows);
         emit dataChanged(index(0, 1), index(static_cast<int>(rows_.size()) - 1, 1));
     });
 }
 
 void StatisticsModel::Retranslate() {
     beginResetModel();
-    rows_ = FigureRows(session_.SelectionFigures(), WindowLanguage());
+    rows_ = StatisticsRows(session_);
     endResetModel();
 }
 

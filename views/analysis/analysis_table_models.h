@@ -17,8 +17,10 @@ constexpr int kPeriodStartRole = Qt::UserRole + 1;
 constexpr int kPeriodEndRole = Qt::UserRole + 2;
 
 // One row a day: date, Lday, Levening, Lnight, Lden and the three coverages. A period whose
-// coverage is below the minimum has its level and coverage marked. A row stands for the day's
-// own periods, from its day start to the next day's: a click on it selects them.
+// coverage is below the minimum has its level and coverage marked; with a WHO source, an Lden or
+// Lnight above its guideline is marked too, and the headers name the guidelines and the combined
+// level as the preset calls it. A row stands for the day's own periods, from its day start to
+// the next day's: a click on it selects them.
 class DaysTableModel final : public QAbstractTableModel {
     Q_OBJECT
 
@@ -36,6 +38,9 @@ class DaysTableModel final : public QAbstractTableModel {
 
     // True when the period of column (a level or coverage column) rests on too little data.
     bool IsLow(int row, int column) const;
+    // The WHO guideline that the Lden or Lnight of column exceeds; nullopt when it does not, or
+    // without a source.
+    std::optional<double> AboveWho(int row, int column) const;
 
   private:
     // The minute the day's own periods start: its day start hour.
@@ -77,8 +82,13 @@ struct FigureRow {
     QString ValueWithUnit(Language language) const;
 };
 QList<FigureRow> FigureRows(const vrd::RangeFigures& figures, Language language);
+// The source, then for the combined level (named as its preset calls it) and Lnight: the level,
+// its guideline and the level less it.
+QList<FigureRow> WhoRows(const AnalysisSession::WhoFigures& who, const QString& combinedLevel,
+                         Language language);
 
-// The statistics of the selection, following it, with their units.
+// The statistics of the selection, following it, with their units; with a WHO source, its rows
+// after them.
 class StatisticsModel final : public QAbstractTableModel {
     Q_OBJECT
 

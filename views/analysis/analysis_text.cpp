@@ -29,6 +29,11 @@ QString LevelText(std::optional<int> level) {
     return level ? QString::number(*level) : QString();
 }
 
+QString SignedLevelText(double value, Language language) {
+    const QString text = LocaleOf(language).toString(value, 'f', 1);
+    return text.startsWith(QLatin1Char('-')) ? text : QLatin1Char('+') + text;
+}
+
 QString PercentText(std::optional<double> share, Language language) {
     return share ? QString::number(std::floor(*share * 100 + 0.5), 'f', 0) + UnitSpace(language) +
                        QStringLiteral("%")

@@ -18,6 +18,8 @@ QString DayText(vrd::Day day, Language language);
 // "63.4"; "63,4" in French; empty for a missing level.
 QString LevelText(std::optional<double> level, Language language);
 QString LevelText(std::optional<int> level);
+// "+5.0", "-2.3" ("+5,0" in French): a penalty, a level less another.
+QString SignedLevelText(double value, Language language);
 // "87 %"; empty for a missing share.
 QString PercentText(std::optional<double> share, Language language);
 // What stands between a number and its unit: a space, a no-break one in French.

@@ -11,10 +11,12 @@
 #include "tools/vrdtool/stats_command.h"
 #include "tools/vrdtool/stats_output.h"
 #include "views/analysis/analysis_file_state.h"
+#include "views/analysis/analysis_settings_tab.h"
 #include "views/analysis/analysis_table_models.h"
 #include "views/analysis/frm_analysis.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QListView>
 #include <QProcess>
@@ -72,6 +74,7 @@ class TestAnalysisFile final : public QObject {
 
   private slots:
     void saveOpenSaveGivesTheSameBytes();
+    void thePresetAndWhoSourceAreShownAndKept();
     void theTitleNamesTheFileAndMarksChanges();
     void closingWithChangesAsks();
     void aMissingReportIsListedWithItsReasonAndTheRestOpens();
@@ -118,6 +121,33 @@ void TestAnalysisFile::saveOpenSaveGivesTheSameBytes() {
     again.findChild<QCheckBox*>(QStringLiteral("AbsolutePaths"))->setChecked(true);
     QVERIFY(again.WriteAnalysis(moved, reason));
     QVERIFY(TestFiles::Read(moved).find("\"" + Local(campaign.day) + "\"") != std::string::npos);
+}
+
+void TestAnalysisFile::thePresetAndWhoSourceAreShownAndKept() {
+    Campaign campaign;
+    frmAnalysis window;
+    QVERIFY(window.OpenAnalysisFile(campaign.analysis));
+    const auto boxes = [](frmAnalysis& shown) {
+        const AnalysisSettingsTab& settings = *shown.findChild<AnalysisSettingsTab*>();
+        return std::pair(settings.PresetBox(), settings.WhoBox());
+    };
+    QCOMPARE(boxes(window).first->currentText(), QStringLiteral("France"));
+    QCOMPARE(boxes(window).second->currentText(), QStringLiteral("Road traffic"));
+
+    const auto choose = [](QComboBox* box, const QString& text) {
+        box->setCurrentIndex(box->findText(text));
+        emit box->activated(box->currentIndex());
+    };
+    choose(boxes(window).first, QStringLiteral("Italy"));
+    choose(boxes(window).second, QStringLiteral("Aircraft"));
+    const QString saved = campaign.files.Path(QStringLiteral("italy.vrda"));
+    QString reason;
+    QVERIFY2(window.WriteAnalysis(saved, reason), qPrintable(reason));
+    frmAnalysis again;
+    QVERIFY(again.OpenAnalysisFile(saved));
+    QCOMPARE(boxes(again).first->currentText(), QStringLiteral("Italy"));
+    QCOMPARE(boxes(again).second->currentText(), QStringLiteral("Aircraft"));
+    QCOMPARE(again.Session().Settings().periods.evening, 20);
 }
 
 void TestAnalysisFile::theTitleNamesTheFileAndMarksChanges() {

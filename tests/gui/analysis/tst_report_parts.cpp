@@ -7,6 +7,7 @@
 #include "views/analysis/analysis_chart.h"
 #include "views/analysis/analysis_overlay.h"
 #include "views/analysis/analysis_report_text.h"
+#include "views/analysis/analysis_text.h"
 #include "views/analysis/frm_analysis.h"
 #include "views/analysis/report_chart.h"
 
@@ -61,6 +62,7 @@ class TestReportParts final : public QObject {
   private slots:
     void onlyTheReportsThatGaveMinutesAreNamed();
     void everyFigureCarriesItsUnit();
+    void theFiguresNameTheCombinedLevelAndTheWhoComparison();
     void theChartFillsItsBoxWithoutTheSelection();
 };
 
@@ -114,6 +116,26 @@ void TestReportParts::everyFigureCarriesItsUnit() {
     QVERIFY(ValueOf(figures, QStringLiteral("Longest event")).startsWith(QStringLiteral("<no")));
     QCOMPARE(ValueOf(figures, QStringLiteral("Leq")), QStringLiteral("–"));
     QCOMPARE(ValueOf(figures, QStringLiteral("Minutes measured")), QStringLiteral("0 min"));
+}
+
+void TestReportParts::theFiguresNameTheCombinedLevelAndTheWhoComparison() {
+    AnalysisSession session;
+    session.SetReports({vrd::OpenReportForAnalysis({VRD_SAMPLES_DIR "/sample.vrd", false})});
+    QVERIFY(session.SetPreset("uk"));
+    session.SetWhoSource(vrd::WhoSource::Rail);
+    const std::optional<double> excess = session.Result().who->ldenExcess;
+    QList<ReportFigure> figures = ReportFigures(session.Result(), Language::English);
+    QVERIFY(ValueOf(figures, QStringLiteral("Lden")).startsWith(QStringLiteral("<no")));
+    QCOMPARE(ValueOf(figures, QStringLiteral("Noise source (WHO)")), QStringLiteral("railways"));
+    QCOMPARE(ValueOf(figures, QStringLiteral("LAeq,24h WHO guideline")), QStringLiteral("54 dB"));
+    QCOMPARE(ValueOf(figures, QStringLiteral("LAeq,24h − WHO guideline")),
+             SignedLevelText(*excess, Language::English) + QStringLiteral(" dB"));
+
+    // Wind turbines have no Lnight guideline; in French the terms of the trade.
+    session.SetWhoSource(vrd::WhoSource::Wind);
+    figures = ReportFigures(session.Result(), Language::French);
+    QCOMPARE(ValueOf(figures, QStringLiteral("Valeur guide OMS Lnight")), QStringLiteral("aucune"));
+    QCOMPARE(ValueOf(figures, QStringLiteral("Lnight − valeur guide OMS")), QStringLiteral("–"));
 }
 
 void TestReportParts::theChartFillsItsBoxWithoutTheSelection() {
