@@ -14,13 +14,6 @@
 
 namespace {
 
-QFont LabelFont() {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8);
-    return font;
-}
-
 void LayOutCarpet(ReportPages& pages, const AnalysisSession& session, Language language) {
     const vrd::Carpet carpet =
         vrd::CarpetOf(session.Series(), session.AnalysedPeriod(), session.ExcludedIntervals());
@@ -45,7 +38,7 @@ void LayOutCarpet(ReportPages& pages, const AnalysisSession& session, Language l
     const double height =
         std::min(pages.RoomLeft() * 0.9, std::max(pages.Width() * 0.2, rows + pages.Width() * 0.1));
     pages.Box(height, QString(), [&](QPainter& painter, const QRectF& box) {
-        painter.setFont(LabelFont());
+        painter.setFont(ReportPages::ChartFont());
         PaintCarpet(painter, box, picture, language);
     });
 }
@@ -64,7 +57,7 @@ void LayOutProfile(ReportPages& pages, const AnalysisSession& session, Language 
                                QT_TRANSLATE_NOOP("AnalysisReport", " Weekdays and weekends apart."))
                     : QString()));
     pages.Box(pages.Width() * 0.55, QString(), [&](QPainter& painter, const QRectF& box) {
-        painter.setFont(LabelFont());
+        painter.setFont(ReportPages::ChartFont());
         PaintDailyProfile(painter, box, profile, language);
     });
 }

@@ -10,13 +10,6 @@
 
 namespace {
 
-QFont LabelFont() {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8);
-    return font;
-}
-
 // A heading that stays on the page of the chart it heads.
 void HeadChart(ReportPages& pages, double height, const QString& heading) {
     if (pages.RoomLeft() < height * 1.25)
@@ -37,7 +30,7 @@ void LayOutBackground(ReportPages& pages, const vrd::AssessmentResult& assessed,
                                           "background level is read from the darker bar, the "
                                           "mode.")));
     pages.Box(height, QString(), [&](QPainter& painter, const QRectF& box) {
-        painter.setFont(LabelFont());
+        painter.setFont(ReportPages::ChartFont());
         PaintBackgroundHistogram(painter, box, assessed.background, language);
     });
 }
@@ -64,7 +57,7 @@ void LayOutDistributionPages(ReportPages& pages, const AnalysisSession& session,
                         QT_TRANSLATE_NOOP("AnalysisReport", " Source and residual minutes apart."))
              : QString()));
     pages.Box(height, QString(), [&](QPainter& painter, const QRectF& box) {
-        painter.setFont(LabelFont());
+        painter.setFont(ReportPages::ChartFont());
         PaintLevelDistribution(painter, box, distributions, language);
     });
     const std::optional<vrd::AssessmentResult>& assessed = session.Assessed();

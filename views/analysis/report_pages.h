@@ -34,6 +34,9 @@ class ReportPages {
     ReportPages(QPagedPaintDevice& device, QPainter* painter, int pages, PageFrame frame,
                 Language language);
 
+    // The labels of the charts a Box holds: 8 pt, the least a printed figure is read at.
+    static QFont ChartFont() { return Font(8); }
+
     int Page() const { return page_; }
     double Width() const { return area_.width(); }
     // The height left on the page, and a new page unless this one is still empty.
