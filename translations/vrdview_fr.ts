@@ -300,11 +300,11 @@
     </message>
     <message>
         <source>The background sound level is the L90 of each hour by day and of each 15 minutes at night over the minutes heard without the specific sound (marked residual, or every minute neither excluded nor marked source), an interval counting when such minutes fill at least 80 % of it; the level given for each period is the one its intervals show most often (the mode), with their median. This L90 comes from 1-minute Leq values: it approaches, but is not, the LA90 of a fast time weighting.</source>
-        <translation>Le niveau de bruit de fond est le L90 de chaque heure le jour et de chaque quart d’heure la nuit, calculé sur les minutes sans le bruit particulier (repérées en bruit résiduel, ou toutes les minutes ni exclues ni repérées en bruit particulier), un intervalle n’étant retenu que si ces minutes en couvrent au moins 80 % ; le niveau retenu pour chaque période est la valeur la plus fréquente de ses intervalles (le mode), donnée avec leur médiane. Ce L90 est calculé à partir des LAeq sur 1 minute : il approche, sans l’égaler, le LA90 mesuré avec la pondération temporelle Fast.</translation>
+        <translation>Le niveau de bruit de fond est le L90 de chaque heure le jour et de chaque quart d’heure la nuit, calculé sur les minutes sans le bruit particulier (repérées en bruit résiduel, ou toutes les minutes ni exclues ni repérées en bruit particulier), un intervalle n’étant retenu que si ces minutes en couvrent au moins 80&#xa0;%&#xa0;; le niveau retenu pour chaque période est la valeur la plus fréquente de ses intervalles (le mode), donnée avec leur médiane. Ce L90 est calculé à partir des LAeq sur 1 minute&#xa0;: il approche, sans l’égaler, le LA90 mesuré avec la pondération temporelle Fast.</translation>
     </message>
     <message>
         <source>The ambient noise is measured over the minutes marked as the noise under assessment (source), the residual noise over the minutes marked residual, or with no residual mark over every other minute kept; the emergence is the difference of their indicators, the Leq, or the L50 when the ambient&apos;s Leq exceeds its L50 by more than 5 dB. The statistical levels come from 1-minute Leq values, not from a fast time weighting, and a verdict within 2 dB of its limit is not conclusive.</source>
-        <translation>Le bruit ambiant est mesuré sur les minutes repérées en bruit particulier, le bruit résiduel sur les minutes repérées en bruit résiduel ou, sans repère de bruit résiduel, sur toutes les autres minutes conservées ; l’émergence est la différence de leurs indicateurs, le LAeq, ou le L50 lorsque le LAeq du bruit ambiant dépasse son L50 de plus de 5 dB. Les indices statistiques sont calculés à partir des LAeq sur 1 minute et non avec la pondération temporelle Fast, et une conclusion à moins de 2 dB de la valeur limite n’est pas tranchée.</translation>
+        <translation>Le bruit ambiant est mesuré sur les minutes repérées en bruit particulier, le bruit résiduel sur les minutes repérées en bruit résiduel ou, sans repère de bruit résiduel, sur toutes les autres minutes conservées&#xa0;; l’émergence est la différence de leurs indicateurs, le LAeq, ou le L50 lorsque le LAeq du bruit ambiant dépasse son L50 de plus de 5 dB. Les indices statistiques sont calculés à partir des LAeq sur 1 minute et non avec la pondération temporelle Fast, et une conclusion à moins de 2 dB de la valeur limite n’est pas tranchée.</translation>
     </message>
     <message>
         <source>Source and residual marks</source>
@@ -312,7 +312,7 @@
     </message>
     <message>
         <source>No mark: no minute is heard with the noise.</source>
-        <translation>Aucun repère : aucune minute n’est repérée en bruit particulier.</translation>
+        <translation>Aucun repère&#xa0;: aucune minute n’est repérée en bruit particulier.</translation>
     </message>
     <message>
         <source>Verdict by period</source>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>Worst period: %1</source>
-        <translation>Cas le plus défavorable : %1</translation>
+        <translation>Cas le plus défavorable&#xa0;: %1</translation>
     </message>
     <message>
         <source>Background sound level</source>
@@ -388,7 +388,7 @@
     </message>
     <message>
         <source>The intervals holding residual minutes; a shaded one has too few of them for an L90.</source>
-        <translation>Les intervalles comportant des minutes de bruit résiduel ; un intervalle grisé en compte trop peu pour un L90.</translation>
+        <translation>Les intervalles comportant des minutes de bruit résiduel&#xa0;; un intervalle grisé en compte trop peu pour un L90.</translation>
     </message>
     <message>
         <source>Start</source>
@@ -416,15 +416,15 @@
     </message>
     <message>
         <source>Standard: %1 (%2)</source>
-        <translation>Référentiel : %1 (%2)</translation>
+        <translation>Référentiel&#xa0;: %1 (%2)</translation>
     </message>
     <message>
         <source>Minutes measured %1: source %2, residual %3; excluded %4</source>
-        <translation>Minutes mesurées %1 : bruit particulier %2, bruit résiduel %3 ; exclues %4</translation>
+        <translation>Minutes mesurées %1&#xa0;: bruit particulier %2, bruit résiduel %3&#xa0;; exclues %4</translation>
     </message>
     <message>
         <source>Source: minutes of the noise under assessment; ambient, residual and emergence in dB of the indicator; term: the duration term added to the limit. A shaded row is not conclusive. Only the periods in which the noise was heard are listed; the last rows pool every period of a kind.</source>
-        <translation>Part. : minutes de bruit particulier ; bruit ambiant, bruit résiduel et émergence en dB de l’indicateur ; terme : terme correctif de durée ajouté à la valeur limite. Une ligne grisée n’est pas concluante. Seules les périodes où le bruit particulier a été repéré figurent ; les dernières lignes regroupent toutes les périodes d’un même type.</translation>
+        <translation>Part.&#xa0;: minutes de bruit particulier&#xa0;; bruit ambiant, bruit résiduel et émergence en dB de l’indicateur&#xa0;; terme&#xa0;: terme correctif de durée ajouté à la valeur limite. Une ligne grisée n’est pas concluante. Seules les périodes où le bruit particulier a été repéré figurent&#xa0;; les dernières lignes regroupent toutes les périodes d’un même type.</translation>
     </message>
     <message>
         <source>Background sound level: the L90 histogram</source>
@@ -455,7 +455,7 @@
     <name>AnalysisSession</name>
     <message>
         <source>The source mark %1 overlaps the residual mark %2: a minute cannot be heard both with and without the noise. Change or remove one of them first.</source>
-        <translation>Le repère de bruit particulier %1 chevauche le repère de bruit résiduel %2 : une minute ne peut pas être entendue à la fois avec et sans le bruit. Modifiez ou supprimez l’un des deux d’abord.</translation>
+        <translation>Le repère de bruit particulier %1 chevauche le repère de bruit résiduel %2&#xa0;: une minute ne peut pas être entendue à la fois avec et sans le bruit. Modifiez ou supprimez l’un des deux d’abord.</translation>
     </message>
 </context>
 <context>
@@ -799,7 +799,7 @@
     </message>
     <message>
         <source>Choose a standard to assess the noise marked as source against the residual: without a residual mark, every minute neither excluded nor source is residual.</source>
-        <translation>Choisissez une norme pour évaluer le bruit particulier repéré par rapport au bruit résiduel : sans repère de bruit résiduel, toute minute ni exclue ni repérée en bruit particulier est du bruit résiduel.</translation>
+        <translation>Choisissez une norme pour évaluer le bruit particulier repéré par rapport au bruit résiduel&#xa0;: sans repère de bruit résiduel, toute minute ni exclue ni repérée en bruit particulier est du bruit résiduel.</translation>
     </message>
     <message>
         <source>%1 (%2). Minutes measured %3, source %4, residual %5, excluded %6.</source>
@@ -807,7 +807,7 @@
     </message>
     <message>
         <source>Worst period: %1</source>
-        <translation>Période la plus défavorable : %1</translation>
+        <translation>Cas le plus défavorable&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -874,11 +874,11 @@
     </message>
     <message>
         <source>No period has both source and residual minutes above the gate: there is no worst period.</source>
-        <translation>Aucune période n’a à la fois du bruit particulier et du bruit résiduel avec un bruit ambiant au-dessus du seuil : pas de période la plus défavorable.</translation>
+        <translation>Aucune période n’a à la fois du bruit particulier et du bruit résiduel avec un bruit ambiant au-dessus du seuil&#xa0;: pas de période la plus défavorable.</translation>
     </message>
     <message>
         <source>%1: emergence %2 dB for a limit of %3 dB: %4</source>
-        <translation>%1 : émergence de %2 dB pour une valeur limite de %3 dB : %4</translation>
+        <translation>%1&#xa0;: émergence de %2 dB pour une valeur limite de %3 dB&#xa0;: %4</translation>
     </message>
     <message>
         <source>Night of %1</source>
@@ -920,7 +920,7 @@
     <name>BackgroundLevelModel</name>
     <message>
         <source>%1 dB: %2</source>
-        <translation>%1 dB : %2</translation>
+        <translation>%1 dB&#xa0;: %2</translation>
     </message>
     <message>
         <source>Period</source>
@@ -1086,7 +1086,7 @@
     </message>
     <message>
         <source>Not conclusive: the emergence is within 2 dB of the limit</source>
-        <translation>Non concluant : l’émergence est à moins de 2 dB de la limite</translation>
+        <translation>Non concluant&#xa0;: l’émergence est à moins de 2 dB de la limite</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1429,7 +1429,7 @@ Continuer sans eux, ou annuler pour les retirer dans l’onglet Fichiers&#xa0;?<
     </message>
     <message>
         <source>Set a threshold in &quot;Settings&quot; first: the runs above it become sources.</source>
-        <translation>Fixez d’abord un seuil dans « Réglages » : les dépassements deviennent du bruit particulier.</translation>
+        <translation>Fixez d’abord un seuil dans « Réglages »&#xa0;: les dépassements deviennent du bruit particulier.</translation>
     </message>
     <message>
         <source>No minute of the analysed period is above %1 dB.</source>
@@ -1438,8 +1438,8 @@ Continuer sans eux, ou annuler pour les retirer dans l’onglet Fichiers&#xa0;?<
     <message numerus="yes">
         <source>Mark %n run(s) of minutes above %1 dB as source?</source>
         <translation>
-            <numerusform>Repérer %n dépassement de %1 dB en bruit particulier ?</numerusform>
-            <numerusform>Repérer %n dépassements de %1 dB en bruit particulier ?</numerusform>
+            <numerusform>Repérer %n dépassement de %1 dB en bruit particulier&#xa0;?</numerusform>
+            <numerusform>Repérer %n dépassements de %1 dB en bruit particulier&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
@@ -1452,7 +1452,7 @@ Continuer sans eux, ou annuler pour les retirer dans l’onglet Fichiers&#xa0;?<
     </message>
     <message>
         <source>Make it %1</source>
-        <translation>En faire : %1</translation>
+        <translation>En faire&#xa0;: %1</translation>
     </message>
     <message>
         <source>Assessment</source>
