@@ -29,10 +29,6 @@ int Clamped(std::int64_t rows) {
     return static_cast<int>(std::min<std::int64_t>(rows, std::numeric_limits<int>::max() - 8));
 }
 
-QString OptionalInt(const std::optional<int>& value) {
-    return value ? QString::number(*value) : QString();
-}
-
 QVariant VerdictBrush(const vrd::EmergenceFigures& figures) {
     switch (figures.verdict) {
     case vrd::Verdict::Compliant:
@@ -55,16 +51,13 @@ QString FigureText(const vrd::EmergenceFigures& figures, int column) {
     case EmergenceTableModel::Residual:
         return LevelText(figures.residual, WindowLanguage());
     case EmergenceTableModel::Indicator:
-        if (!figures.indicator)
-            return {};
-        return *figures.indicator == vrd::Indicator::L50 ? QStringLiteral("L50")
-                                                         : QStringLiteral("Leq");
+        return IndicatorText(figures.indicator);
     case EmergenceTableModel::Emergence:
         return LevelText(figures.emergence, WindowLanguage());
     case EmergenceTableModel::Term:
-        return OptionalInt(figures.term);
+        return LevelText(figures.term);
     case EmergenceTableModel::Limit:
-        return OptionalInt(figures.limit);
+        return LevelText(figures.limit);
     case EmergenceTableModel::Margin:
         return LevelText(figures.margin, WindowLanguage());
     case EmergenceTableModel::Verdict:
@@ -290,7 +283,7 @@ QVariant BackgroundLevelModel::data(const QModelIndex& index, int role) const {
     case Count:
         return QString::number(level.count);
     case Mode:
-        return OptionalInt(level.mode);
+        return LevelText(level.mode);
     case Median:
         return LevelText(level.median, WindowLanguage());
     case Histogram: {

@@ -42,6 +42,12 @@ QString StandardReference(vrd::Standard standard, Language language) {
     return Text(language, QT_TRANSLATE_NOOP("AssessmentText", "BS 4142:2014+A1:2019"));
 }
 
+QString IndicatorText(const std::optional<vrd::Indicator>& indicator) {
+    if (!indicator)
+        return {};
+    return *indicator == vrd::Indicator::L50 ? QStringLiteral("L50") : QStringLiteral("Leq");
+}
+
 QString PeriodLabelText(vrd::PeriodLabel label, Language language) {
     switch (label) {
     case vrd::PeriodLabel::Daytime:

@@ -13,6 +13,8 @@
 QString StandardText(std::optional<vrd::Standard> standard, Language language);
 // The text that a standard rests on: "Code de la santé publique, articles R1336-6 and R1336-7".
 QString StandardReference(vrd::Standard standard, Language language);
+// "Leq" or "L50", the same in every language; empty without an indicator.
+QString IndicatorText(const std::optional<vrd::Indicator>& indicator);
 // "day", "holiday", "night", translated.
 QString PeriodLabelText(vrd::PeriodLabel label, Language language);
 // "compliant", "exceeds", "not assessable" (no data), "below the gate"; with ", not conclusive"

@@ -17,16 +17,6 @@ QString Tr(Language language, const char* source) {
     return ReportTr(language, source);
 }
 
-QString Whole(const std::optional<int>& value) {
-    return value ? QString::number(*value) : QString();
-}
-
-QString IndicatorText(const std::optional<vrd::Indicator>& indicator) {
-    if (!indicator)
-        return {};
-    return *indicator == vrd::Indicator::L50 ? QStringLiteral("L50") : QStringLiteral("Leq");
-}
-
 QString MethodText(vrd::Standard standard, Language language) {
     if (standard == vrd::Standard::Bs4142)
         return Tr(language,
@@ -121,9 +111,9 @@ void LayOutEmergence(ReportPages& pages, const vrd::AssessmentResult& result, La
             case 6:
                 return LevelText(figures.emergence, language);
             case 7:
-                return Whole(figures.term);
+                return LevelText(figures.term);
             case 8:
-                return Whole(figures.limit);
+                return LevelText(figures.limit);
             case 9:
                 return LevelText(figures.margin, language);
             default: {
@@ -159,7 +149,7 @@ void LayOutBackground(ReportPages& pages, const vrd::AssessmentResult& result, L
             case 1:
                 return QString::number(level.count);
             case 2:
-                return Whole(level.mode);
+                return LevelText(level.mode);
             default:
                 return LevelText(level.median, language);
             }
