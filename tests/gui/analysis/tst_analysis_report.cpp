@@ -78,14 +78,15 @@ QString PageText(const QString& pdf, int page) {
                 number, pdf, QStringLiteral("-")});
 }
 
-// The sizes of the fonts that the PDF's text is set in, in points (rounded by pdftohtml).
+// The sizes of the fonts that the PDF's text is set in, in points (rounded by pdftohtml, whose
+// XML gives a size to its font entries alone).
 QList<int> FontSizes(const QString& pdf) {
     const QString xml = Run(QStringLiteral("pdftohtml"),
                             {QStringLiteral("-xml"), QStringLiteral("-i"), QStringLiteral("-zoom"),
                              QStringLiteral("1"), QStringLiteral("-stdout"), pdf});
     QList<int> sizes;
     QRegularExpressionMatchIterator fonts =
-        QRegularExpression(QStringLiteral("<fontspec [^>]*size=\"(\\d+)\"")).globalMatch(xml);
+        QRegularExpression(QStringLiteral("<\\w+ [^>]*\\bsize=\"(\\d+)\"")).globalMatch(xml);
     while (fonts.hasNext())
         sizes.append(fonts.next().captured(1).toInt());
     return sizes;
