@@ -58,11 +58,9 @@ void LayOutMarks(ReportPages& pages, const AnalysisSession& session, Language la
 void LayOutEmergence(ReportPages& pages, const vrd::AssessmentResult& result, Language language) {
     // The periods that heard the noise; the others have nothing to judge.
     std::vector<vrd::EmergencePeriod> rows;
-    for (std::int64_t i = 0; i < result.calendar.Size(); ++i) {
-        const vrd::EmergencePeriod period = result.Period(i);
+    for (const vrd::EmergencePeriod& period : result.PeriodsWithMinutes())
         if (period.figures.sourceMinutes > 0)
             rows.push_back(period);
-    }
     const auto periods = static_cast<int>(rows.size());
     for (const vrd::LabelEmergence& pooled : result.overall)
         rows.push_back({0, pooled.label, pooled.figures});
@@ -157,11 +155,9 @@ void LayOutBackground(ReportPages& pages, const vrd::AssessmentResult& result, L
         [](int, int) { return false; });
 
     std::vector<vrd::BackgroundInterval> intervals;
-    for (std::int64_t i = 0; i < result.calendar.Size(); ++i) {
-        vrd::BackgroundInterval interval = result.BackgroundIntervalAt(i);
+    for (const vrd::BackgroundInterval& interval : result.IntervalsWithMinutes())
         if (interval.minutes > 0)
             intervals.push_back(interval);
-    }
     pages.Heading(Tr(language, QT_TRANSLATE_NOOP("AnalysisReport", "Intervals")));
     pages.Note(Tr(language, QT_TRANSLATE_NOOP("AnalysisReport",
                                               "The intervals holding residual minutes; a shaded "
