@@ -5,7 +5,6 @@
 
 #include <QAreaSeries>
 #include <QChart>
-#include <QCoreApplication>
 #include <QLineSeries>
 #include <QValueAxis>
 

@@ -2,7 +2,6 @@
 
 #include "views/analysis/analysis_widgets.h"
 
-#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
