@@ -2,8 +2,8 @@
 
 #include "analysis/open_files.h"
 #include "app/file_dialogs.h"
-#include "views/analysis/analysis_file_state.h"
-#include "views/analysis/frm_analysis.h"
+#include "views/analysis/window/analysis_file_state.h"
+#include "views/analysis/window/frm_analysis.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
 #include "app/report_command.h"
 
 #include "options/add_options.h"
-#include "views/analysis/frm_analysis.h"
+#include "views/analysis/window/frm_analysis.h"
 #include "views/common/language.h"
 
 #include <CLI/CLI.hpp>

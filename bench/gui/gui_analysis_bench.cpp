@@ -11,10 +11,10 @@
 
 #include "analysis/report_for_analysis.h"
 #include "testkit/report_generator.h"
-#include "views/analysis/analysis_chart.h"
-#include "views/analysis/analysis_session.h"
-#include "views/analysis/carpet_painting.h"
-#include "views/analysis/frm_analysis.h"
+#include "views/analysis/chart/analysis_chart.h"
+#include "views/analysis/session/analysis_session.h"
+#include "views/analysis/window/frm_analysis.h"
+#include "views/painting/carpet_painting.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

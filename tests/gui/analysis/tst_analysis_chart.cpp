@@ -3,9 +3,9 @@
 // button that show the whole period again.
 
 #include "tests/gui/analysis/analysis_test_data.h"
-#include "views/analysis/analysis_chart.h"
-#include "views/analysis/analysis_overlay.h"
-#include "views/analysis/frm_analysis.h"
+#include "views/analysis/chart/analysis_chart.h"
+#include "views/analysis/chart/analysis_overlay.h"
+#include "views/analysis/window/frm_analysis.h"
 #include "views/plot/chart_zoom_view.h"
 
 #include <QChart>

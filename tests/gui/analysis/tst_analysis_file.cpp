@@ -10,10 +10,10 @@
 #include "tools/vrdtool/assess_output.h"
 #include "tools/vrdtool/stats_command.h"
 #include "tools/vrdtool/stats_output.h"
-#include "views/analysis/analysis_file_state.h"
-#include "views/analysis/analysis_settings_tab.h"
-#include "views/analysis/analysis_table_models.h"
-#include "views/analysis/frm_analysis.h"
+#include "views/analysis/session/analysis_table_models.h"
+#include "views/analysis/settings/analysis_settings_tab.h"
+#include "views/analysis/window/analysis_file_state.h"
+#include "views/analysis/window/frm_analysis.h"
 
 #include <QCheckBox>
 #include <QComboBox>

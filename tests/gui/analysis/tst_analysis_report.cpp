@@ -5,8 +5,8 @@
 
 #include "tests/gui/analysis/analysis_test_data.h"
 #include "tests/gui/gui_test_support.h"
-#include "views/analysis/analysis_chart.h"
-#include "views/analysis/frm_analysis.h"
+#include "views/analysis/chart/analysis_chart.h"
+#include "views/analysis/window/frm_analysis.h"
 #include "views/plot/chart_zoom_view.h"
 
 #include <QDir>

@@ -10,13 +10,13 @@
 #include "app/mdi_form_main.h"
 #include "tests/gui/analysis/analysis_test_data.h"
 #include "tests/gui/gui_test_support.h"
-#include "views/analysis/analysis_chart.h"
-#include "views/analysis/analysis_file_state.h"
-#include "views/analysis/analysis_table_models.h"
-#include "views/analysis/analysis_text.h"
-#include "views/analysis/frm_analysis.h"
-#include "views/analysis/mark_list_model.h"
+#include "views/analysis/chart/analysis_chart.h"
+#include "views/analysis/marks/mark_list_model.h"
+#include "views/analysis/session/analysis_table_models.h"
+#include "views/analysis/window/analysis_file_state.h"
+#include "views/analysis/window/frm_analysis.h"
 #include "views/plot/chart_zoom_view.h"
+#include "views/texts/analysis_text.h"
 
 #include <QAbstractItemModelTester>
 #include <QFileInfo>

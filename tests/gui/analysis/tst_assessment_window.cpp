@@ -6,11 +6,11 @@
 #include "analysis/exclusion_file.h"
 #include "tests/gui/analysis/analysis_test_data.h"
 #include "tests/gui/gui_test_support.h"
-#include "views/analysis/analysis_table_models.h"
-#include "views/analysis/assessment_models.h"
-#include "views/analysis/assessment_tab.h"
-#include "views/analysis/frm_analysis.h"
-#include "views/analysis/mark_list_model.h"
+#include "views/analysis/assessment/assessment_models.h"
+#include "views/analysis/assessment/assessment_tab.h"
+#include "views/analysis/marks/mark_list_model.h"
+#include "views/analysis/session/analysis_table_models.h"
+#include "views/analysis/window/frm_analysis.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>

@@ -5,12 +5,12 @@
 #include "analysis/daily_profile.h"
 #include "tests/gui/analysis/analysis_test_data.h"
 #include "tests/gui/gui_test_support.h"
-#include "views/analysis/analysis_session.h"
-#include "views/analysis/carpet_image.h"
-#include "views/analysis/carpet_painting.h"
-#include "views/analysis/carpet_view.h"
-#include "views/analysis/daily_profile_view.h"
-#include "views/analysis/frm_analysis.h"
+#include "views/analysis/campaign/carpet_view.h"
+#include "views/analysis/campaign/daily_profile_view.h"
+#include "views/analysis/session/analysis_session.h"
+#include "views/analysis/window/frm_analysis.h"
+#include "views/painting/carpet_image.h"
+#include "views/painting/carpet_painting.h"
 
 #include <QLabel>
 #include <QTest>

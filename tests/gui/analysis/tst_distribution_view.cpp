@@ -4,13 +4,13 @@
 // something for any data, nothing included; the L-markers write levels as the
 // language does; the report's pages carry both charts in either language.
 
+#include "client_report/report_distribution_pages.h"
+#include "client_report/report_pages.h"
 #include "tests/gui/analysis/analysis_test_data.h"
 #include "tests/gui/gui_test_support.h"
-#include "views/analysis/analysis_session.h"
-#include "views/analysis/distribution_painting.h"
-#include "views/analysis/distribution_view.h"
-#include "views/analysis/report_distribution_pages.h"
-#include "views/analysis/report_pages.h"
+#include "views/analysis/campaign/distribution_view.h"
+#include "views/analysis/session/analysis_session.h"
+#include "views/painting/distribution_painting.h"
 
 #include <QImage>
 #include <QLabel>

@@ -6,10 +6,10 @@
 #include "tests/gui/analysis/analysis_test_data.h"
 #include "tests/gui/gui_test_support.h"
 #include "tools/vrdtool/stats_command.h"
-#include "views/analysis/analysis_settings_tab.h"
-#include "views/analysis/analysis_table_models.h"
-#include "views/analysis/analysis_text.h"
-#include "views/analysis/frm_analysis.h"
+#include "views/analysis/session/analysis_table_models.h"
+#include "views/analysis/settings/analysis_settings_tab.h"
+#include "views/analysis/window/frm_analysis.h"
+#include "views/texts/analysis_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>

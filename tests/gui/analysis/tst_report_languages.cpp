@@ -5,10 +5,10 @@
 
 #include "tests/gui/analysis/vrdview_process.h"
 #include "tests/gui/gui_test_support.h"
-#include "views/analysis/analysis_chart.h"
-#include "views/analysis/analysis_report_text.h"
-#include "views/analysis/analysis_text.h"
-#include "views/analysis/frm_analysis.h"
+#include "views/analysis/chart/analysis_chart.h"
+#include "views/analysis/window/frm_analysis.h"
+#include "views/texts/analysis_report_text.h"
+#include "views/texts/analysis_text.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

@@ -4,12 +4,12 @@
 
 #include "tests/gui/analysis/analysis_test_data.h"
 #include "tests/gui/gui_test_support.h"
-#include "views/analysis/analysis_chart.h"
-#include "views/analysis/analysis_overlay.h"
-#include "views/analysis/analysis_report_text.h"
-#include "views/analysis/analysis_text.h"
-#include "views/analysis/frm_analysis.h"
-#include "views/analysis/report_chart.h"
+#include "views/analysis/chart/analysis_chart.h"
+#include "views/analysis/chart/analysis_overlay.h"
+#include "views/analysis/chart/report_chart.h"
+#include "views/analysis/window/frm_analysis.h"
+#include "views/texts/analysis_report_text.h"
+#include "views/texts/analysis_text.h"
 
 #include <QAbstractAxis>
 #include <QChart>

@@ -6,10 +6,10 @@
 
 #include "app/analysis_window.h"
 #include "tests/gui/gui_test_support.h"
-#include "views/analysis/analysis_chart.h"
-#include "views/analysis/analysis_settings_tab.h"
-#include "views/analysis/analysis_table_models.h"
-#include "views/analysis/frm_analysis.h"
+#include "views/analysis/chart/analysis_chart.h"
+#include "views/analysis/session/analysis_table_models.h"
+#include "views/analysis/settings/analysis_settings_tab.h"
+#include "views/analysis/window/frm_analysis.h"
 
 #include <QAbstractButton>
 #include <QChart>

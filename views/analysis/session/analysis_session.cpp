@@ -1,0 +1,287 @@
+#include "views/analysis/session/analysis_session.h"
+
+#include "analysis/analysis_settings.h"
+#include "analysis/minute_marks.h"
+#include "analysis/period_presets.h"
+#include "views/texts/mark_text.h"
+
+#include <algorithm>
+
+AnalysisSession::AnalysisSession(QObject* parent) : QObject(parent) {
+    // The default periods are the European preset's, as vrdtool and the analysis file take them.
+    settings_.preset = vrd::PeriodPresets().front().name;
+    RebuildSeries();
+}
+
+AnalysisSession::~AnalysisSession() = default;
+
+void AnalysisSession::SetReports(std::vector<vrd::ReportForAnalysis> reports) {
+    reports_ = std::move(reports);
+    settings_.exclusions.clear();
+    settings_.marks.clear();
+    excluded_.clear();
+    RebuildSeries();
+    emit exclusionsChanged();
+    emit marksChanged();
+}
+
+void AnalysisSession::AddReport(vrd::ReportForAnalysis report) {
+    reports_.push_back(std::move(report));
+    RebuildSeries();
+}
+
+void AnalysisSession::RemoveReport(std::size_t index) {
+    if (index >= reports_.size())
+        return;
+    reports_.erase(reports_.begin() + static_cast<std::ptrdiff_t>(index));
+    RebuildSeries();
+}
+
+void AnalysisSession::RebuildSeries() {
+    vrd::MinuteSeriesBuilder builder;
+    for (const vrd::ReportForAnalysis& report : reports_)
+        builder.Add(report.minuteLines);
+    series_ = builder.Finish();
+    statistics_ = std::make_unique<vrd::RangeStatistics>(series_, settings_.threshold);
+    selection_ = AnalysedPeriod();
+    emit seriesChanged();
+    Reanalyse();
+}
+
+void AnalysisSession::SetThreshold(std::optional<double> threshold) {
+    if (threshold == settings_.threshold)
+        return;
+    settings_.threshold = threshold;
+    statistics_ = std::make_unique<vrd::RangeStatistics>(series_, settings_.threshold);
+    Reanalyse();
+}
+
+bool AnalysisSession::SetPeriods(const vrd::Periods& periods) {
+    if (vrd::CheckPeriods(periods))
+        return false;
+    // The settings tab applies every box at once: the same periods again are no hand's change.
+    if (periods == settings_.periods)
+        return true;
+    settings_.periods = periods;
+    settings_.preset.clear();
+    Reanalyse();
+    return true;
+}
+
+bool AnalysisSession::SetPreset(const std::string& name) {
+    if (name.empty()) {
+        if (settings_.preset.empty())
+            return true;
+        settings_.preset.clear();
+        Reanalyse();
+        return true;
+    }
+    const std::optional<vrd::PeriodPreset> preset = vrd::PresetNamed(name);
+    if (!preset)
+        return false;
+    if (settings_.preset == name && settings_.periods == preset->periods)
+        return true;
+    settings_.periods = preset->periods;
+    settings_.preset = preset->name;
+    Reanalyse();
+    return true;
+}
+
+void AnalysisSession::SetWhoSource(std::optional<vrd::WhoSource> source) {
+    if (source == settings_.who)
+        return;
+    settings_.who = source;
+    Reanalyse();
+}
+
+void AnalysisSession::SetMinimumCoverage(double share) {
+    minimumCoverage_ = std::clamp(share, 0.0, 1.0);
+    emit resultChanged();
+}
+
+void AnalysisSession::SetAnalysedPeriod(std::optional<vrd::Minute> from,
+                                        std::optional<vrd::Minute> to) {
+    settings_.from = from;
+    settings_.to = to;
+    selection_ = AnalysedPeriod();
+    Reanalyse();
+}
+
+void AnalysisSession::AddExclusion(vrd::Exclusion exclusion) {
+    if (exclusion.interval.Length() <= 0)
+        return;
+    settings_.exclusions.push_back(std::move(exclusion));
+    excluded_ = vrd::MergeExclusions(settings_.exclusions);
+    emit exclusionsChanged();
+    emit marksChanged();
+    Reanalyse();
+}
+
+void AnalysisSession::RemoveExclusion(std::size_t index) {
+    if (index >= settings_.exclusions.size())
+        return;
+    settings_.exclusions.erase(settings_.exclusions.begin() + static_cast<std::ptrdiff_t>(index));
+    excluded_ = vrd::MergeExclusions(settings_.exclusions);
+    emit exclusionsChanged();
+    emit marksChanged();
+    Reanalyse();
+}
+
+void AnalysisSession::SetExclusions(std::vector<vrd::Exclusion> exclusions) {
+    settings_.exclusions = std::move(exclusions);
+    excluded_ = vrd::MergeExclusions(settings_.exclusions);
+    emit exclusionsChanged();
+    emit marksChanged();
+    Reanalyse();
+}
+
+bool AnalysisSession::Select(vrd::Interval selection) {
+    if (selection.Length() <= 0)
+        return false;
+    if (selection.from == selection_.from && selection.to == selection_.to)
+        return true;
+    selection_ = selection;
+    RefigureSelection();
+    return true;
+}
+
+vrd::Interval AnalysisSession::AnalysedPeriod() const {
+    const vrd::Minute from = settings_.from.value_or(series_.First().value_or(0));
+    const vrd::Minute to = settings_.to.value_or(series_.End().value_or(from));
+    return {from, std::max(from, to)};
+}
+
+void AnalysisSession::Reanalyse() {
+    result_ = vrd::Analyse(series_, settings_);
+    emit resultChanged();
+    Reassess();
+    RefigureSelection();
+}
+
+void AnalysisSession::Reassess() {
+    if (assessment_)
+        assessed_ = vrd::Assess(series_, settings_, *assessment_);
+    else
+        assessed_.reset();
+    emit assessmentChanged();
+}
+
+void AnalysisSession::SetAssessmentSettings(std::optional<vrd::AssessmentSettings> assessment) {
+    assessment_ = assessment;
+    Reassess();
+}
+
+std::vector<vrd::Mark> AnalysisSession::AllMarks() const {
+    std::vector<vrd::Mark> marks;
+    marks.reserve(settings_.exclusions.size() + settings_.marks.size());
+    for (const vrd::Exclusion& exclusion : settings_.exclusions)
+        marks.push_back({vrd::MarkKind::Exclude, exclusion.interval, exclusion.reason});
+    marks.insert(marks.end(), settings_.marks.begin(), settings_.marks.end());
+    return marks;
+}
+
+std::optional<QString> AnalysisSession::OverlapWarning(const std::vector<vrd::Mark>& marks) const {
+    const std::optional<vrd::MarkOverlap> overlap = vrd::FindSourceResidualOverlap(marks);
+    if (!overlap)
+        return std::nullopt;
+    return tr("The source mark %1 overlaps the residual mark %2: a minute cannot be heard both "
+              "with and without the noise. Change or remove one of them first.")
+        .arg(MarkPeriodText(marks[overlap->source], WindowLanguage()),
+             MarkPeriodText(marks[overlap->residual], WindowLanguage()));
+}
+
+std::optional<QString> AnalysisSession::AddMark(vrd::Mark mark) {
+    if (mark.interval.Length() <= 0)
+        return std::nullopt;
+    if (mark.kind == vrd::MarkKind::Exclude) {
+        AddExclusion({mark.interval, std::move(mark.reason)});
+        return std::nullopt;
+    }
+    std::vector<vrd::Mark> marks = settings_.marks;
+    marks.push_back(std::move(mark));
+    if (std::optional<QString> warning = OverlapWarning(marks))
+        return warning;
+    settings_.marks = std::move(marks);
+    emit marksChanged();
+    Reassess();
+    return std::nullopt;
+}
+
+void AnalysisSession::RemoveMark(std::size_t row) {
+    if (row < settings_.exclusions.size()) {
+        RemoveExclusion(row);
+        return;
+    }
+    row -= settings_.exclusions.size();
+    if (row >= settings_.marks.size())
+        return;
+    settings_.marks.erase(settings_.marks.begin() + static_cast<std::ptrdiff_t>(row));
+    emit marksChanged();
+    Reassess();
+}
+
+std::optional<QString> AnalysisSession::SetMarkKind(std::size_t row, vrd::MarkKind kind) {
+    std::vector<vrd::Mark> marks = AllMarks();
+    if (row >= marks.size() || marks[row].kind == kind)
+        return std::nullopt;
+    marks[row].kind = kind;
+    return SetMarks(std::move(marks));
+}
+
+std::optional<QString> AnalysisSession::SetMarks(std::vector<vrd::Mark> marks) {
+    if (std::optional<QString> warning = OverlapWarning(marks))
+        return warning;
+    vrd::AnalysisSettings split;
+    vrd::AddMarks(split, std::move(marks));
+    settings_.marks = std::move(split.marks);
+    // Setting the exclusions runs the whole analysis, and the assessment with it.
+    SetExclusions(std::move(split.exclusions));
+    return std::nullopt;
+}
+
+void AnalysisSession::RefigureSelection() {
+    selectionFigures_ = statistics_->Figures(selection_, excluded_);
+    FigureSelectionWho();
+    emit selectionChanged();
+}
+
+void AnalysisSession::FigureSelectionWho() {
+    selectionWho_.reset();
+    if (!settings_.who)
+        return;
+    // The whole analysed period has them already; another selection is analysed as vrdtool
+    // stats --from --to analyses it, so that both give the same figures.
+    const std::optional<vrd::Interval>& analysed = result_.selection;
+    if (analysed && analysed->from == selection_.from && analysed->to == selection_.to &&
+        result_.who) {
+        selectionWho_ = WhoFigures{result_.whole, *result_.who};
+        return;
+    }
+    vrd::AnalysisSettings settings = settings_;
+    settings.from = selection_.from;
+    settings.to = selection_.to;
+    const vrd::AnalysisResult selected = vrd::Analyse(series_, settings);
+    if (selected.who)
+        selectionWho_ = WhoFigures{selected.whole, *selected.who};
+}
+
+namespace {
+
+QString FirstNonEmpty(const std::vector<vrd::ReportForAnalysis>& reports,
+                      std::string vrd::ReportForAnalysis::*field) {
+    for (const vrd::ReportForAnalysis& report : reports)
+        if (!(report.*field).empty())
+            return QString::fromLatin1((report.*field).data(),
+                                       static_cast<qsizetype>((report.*field).size()));
+    return {};
+}
+
+} // namespace
+
+QString AnalysisSession::Site() const {
+    return FirstNonEmpty(reports_, &vrd::ReportForAnalysis::site);
+}
+
+QString AnalysisSession::Serial() const {
+    return FirstNonEmpty(reports_, &vrd::ReportForAnalysis::serial);
+}

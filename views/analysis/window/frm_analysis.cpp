@@ -1,0 +1,288 @@
+#include "views/analysis/window/frm_analysis.h"
+
+#include "views/analysis/assessment/assessment_tab.h"
+#include "views/analysis/campaign/carpet_view.h"
+#include "views/analysis/campaign/daily_profile_view.h"
+#include "views/analysis/campaign/distribution_view.h"
+#include "views/analysis/chart/analysis_chart.h"
+#include "views/analysis/chart/analysis_zoom_keys.h"
+#include "views/analysis/marks/mark_list_model.h"
+#include "views/analysis/session/analysis_table_models.h"
+#include "views/analysis/settings/analysis_settings_tab.h"
+#include "views/analysis/window/analysis_command_row.h"
+#include "views/analysis/window/analysis_side_panel.h"
+#include "views/common/analysis_widgets.h"
+#include "views/texts/analysis_text.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+const QSize kDesignedSize(1400, 860);
+
+} // namespace
+
+frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmAnalysis"));
+    FollowAnalysisFile();
+    statistics_ = new StatisticsModel(session_, this);
+    days_ = new DaysTableModel(session_, this);
+    hours_ = new HoursTableModel(session_, this);
+    exclusions_ = new MarkListModel(session_, this);
+    files_ = new ReportFileListModel(session_, this);
+
+    chart_ = new AnalysisChart(session_, this);
+    chart_->setObjectName(QStringLiteral("AnalysisChart"));
+
+    auto* chartColumn = new QWidget;
+    auto* chartLayout = new QVBoxLayout(chartColumn);
+    chartLayout->setContentsMargins(0, 0, 0, 0);
+    chartLayout->addWidget(ConnectCommands(BuildAnalysisCommandRow()));
+    chartLayout->addWidget(chart_, 1);
+
+    auto* tabs = new QTabWidget;
+    tabs_ = tabs;
+    tabs->setObjectName(QStringLiteral("AnalysisTabs"));
+    daysView_ = AnalysisTableView(tabs, "DaysTable", days_);
+    hoursView_ = AnalysisTableView(tabs, "HoursTable", hours_);
+    for (QTableView* table : {daysView_, hoursView_})
+        FitColumnsToContents(table);
+    // The tabs in the order SetTexts names them.
+    tabs->addTab(daysView_, QString());
+    tabs->addTab(hoursView_, QString());
+    carpet_ = new CarpetView(session_, tabs);
+    tabs->addTab(carpet_, QString());
+    tabs->addTab(new DailyProfileView(session_, tabs), QString());
+    tabs->addTab(new DistributionView(session_, tabs), QString());
+    assessment_ = new AssessmentTab(session_, tabs);
+    tabs->addTab(assessment_, QString());
+    auto* settings = new AnalysisSettingsTab(session_);
+    tabs->addTab(settings, QString());
+    tabs->addTab(BuildFiles(), QString());
+
+    auto* left = new QSplitter(Qt::Vertical);
+    left->addWidget(chartColumn);
+    left->addWidget(tabs);
+    // Two thirds of the height for the chart, whatever the tables would like.
+    left->setStretchFactor(0, 2);
+    left->setStretchFactor(1, 1);
+    left->setSizes({kDesignedSize.height() * 2 / 3, kDesignedSize.height() / 3});
+    // The side panel runs the whole height: every statistic shows at once.
+    auto* whole = new QSplitter(Qt::Horizontal, this);
+    whole->addWidget(left);
+    // In a window smaller than the panel needs (a small screen, the main window's area), the
+    // panel scrolls rather than squeezing its boxes over each other.
+    auto* side = new QScrollArea(whole);
+    side->setWidget(ConnectSidePanel(BuildAnalysisSidePanel(statistics_, exclusions_)));
+    side->setWidgetResizable(true);
+    side->setFrameShape(QFrame::NoFrame);
+    side->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    side->setMinimumWidth(side->widget()->minimumSizeHint().width() +
+                          side->verticalScrollBar()->sizeHint().width());
+    whole->addWidget(side);
+    whole->setStretchFactor(0, 1);
+    whole->setStretchFactor(1, 0);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(whole);
+
+    connect(chart_, &AnalysisChart::periodDragged, this,
+            [this](vrd::Interval period) { session_.Select(period); });
+    connect(carpet_, &CarpetView::periodDragged, this, [this](vrd::Interval period) {
+        session_.Select(period);
+        chart_->Reveal(period);
+    });
+    connect(&session_, &AnalysisSession::selectionChanged, this, &frmAnalysis::FollowSelection);
+    AddWholePeriodKeys(this, chart_->View());
+    connect(settings, &AnalysisSettingsTab::windowLanguageChosen, this, &SetWindowLanguage);
+    connect(settings, &AnalysisSettingsTab::reportLanguageChosen, this,
+            &frmAnalysis::SetReportLanguage);
+    connect(daysView_, &QTableView::clicked, this, &frmAnalysis::SelectRow);
+    connect(hoursView_, &QTableView::clicked, this, &frmAnalysis::SelectRow);
+    connect(assessment_->PeriodsView(), &QTableView::clicked, this, &frmAnalysis::SelectRow);
+    connect(assessment_->IntervalsView(), &QTableView::clicked, this, &frmAnalysis::SelectRow);
+    SetTexts();
+    FollowSelection();
+    resize(kDesignedSize);
+}
+
+void frmAnalysis::SetTexts() {
+    const QStringList tabs = {tr("Days"),          tr("Hours"),        tr("Carpet"),
+                              tr("Daily profile"), tr("Distribution"), tr("Assessment"),
+                              tr("Settings"),      tr("Files")};
+    for (int i = 0; i < tabs_->count(); ++i)
+        tabs_->setTabText(i, tabs.value(i));
+    commands_.SetTexts();
+    panel_.SetTexts();
+    // The names of the statistics as wide as the language writes them.
+    statisticsView_->resizeColumnToContents(0);
+    addFile_->setText(tr("Add file..."));
+    removeFile_->setText(tr("Remove"));
+    SetAnalysisFileRowTexts();
+}
+
+void frmAnalysis::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        SetTexts();
+        statistics_->Retranslate();
+        statisticsView_->resizeColumnToContents(0);
+        for (QAbstractItemModel* model :
+             std::initializer_list<QAbstractItemModel*>{days_, hours_, exclusions_, files_})
+            Retranslate(*model);
+        daysView_->resizeColumnsToContents();
+        hoursView_->resizeColumnsToContents();
+        FollowSelection();
+    }
+    QWidget::changeEvent(event);
+}
+
+frmAnalysis::~frmAnalysis() = default;
+
+QSize frmAnalysis::sizeHint() const {
+    return kDesignedSize;
+}
+
+QWidget* frmAnalysis::ConnectCommands(AnalysisCommandRow commands) {
+    commands_ = commands;
+    connect(commands.savePdf, &QPushButton::clicked, this, &frmAnalysis::SaveReportAsPdf);
+    connect(commands.print, &QPushButton::clicked, this, &frmAnalysis::Print);
+    connect(commands.saveTables, &QPushButton::clicked, this, &frmAnalysis::SaveTables);
+    const auto apply = [this, commands] {
+        chart_->SetOverlays({commands.showSliding->isChecked(),
+                             commands.slidingLength->currentData().toInt(),
+                             commands.showThreshold->isChecked(), commands.showPeriods->isChecked(),
+                             commands.showExclusions->isChecked()});
+    };
+    for (QCheckBox* box : {commands.showSliding, commands.showThreshold, commands.showPeriods,
+                           commands.showExclusions})
+        connect(box, &QCheckBox::toggled, this, apply);
+    connect(commands.slidingLength, &QComboBox::currentIndexChanged, this, apply);
+    return commands.row;
+}
+
+QWidget* frmAnalysis::ConnectSidePanel(AnalysisSidePanel panel) {
+    panel_ = panel;
+    from_ = panel.from;
+    to_ = panel.to;
+    reason_ = panel.reason;
+    statisticsView_ = panel.statistics;
+    exclusionsView_ = panel.exclusions;
+    connect(panel.select, &QPushButton::clicked, this, &frmAnalysis::SelectTyped);
+    connect(from_, &QLineEdit::returnPressed, this, &frmAnalysis::SelectTyped);
+    connect(to_, &QLineEdit::returnPressed, this, &frmAnalysis::SelectTyped);
+    connect(panel.wholePeriod, &QPushButton::clicked, this,
+            [this] { session_.Select(session_.AnalysedPeriod()); });
+    connect(panel.exclude, &QPushButton::clicked, this, &frmAnalysis::ExcludeSelection);
+    connect(reason_, &QLineEdit::returnPressed, this, &frmAnalysis::ExcludeSelection);
+    connect(panel.markSource, &QPushButton::clicked, this,
+            [this] { MarkSelection(vrd::MarkKind::Source); });
+    connect(panel.markResidual, &QPushButton::clicked, this,
+            [this] { MarkSelection(vrd::MarkKind::Residual); });
+    connect(panel.markRuns, &QPushButton::clicked, this, &frmAnalysis::MarkRunsAsSource);
+    connect(exclusionsView_, &QWidget::customContextMenuRequested, this,
+            &frmAnalysis::ShowMarkMenu);
+    connect(panel.remove, &QPushButton::clicked, this, [this] {
+        const QModelIndex current = exclusionsView_->currentIndex();
+        if (current.isValid())
+            session_.RemoveMark(static_cast<std::size_t>(current.row()));
+    });
+    connect(panel.save, &QPushButton::clicked, this, &frmAnalysis::SaveExclusions);
+    connect(panel.load, &QPushButton::clicked, this, &frmAnalysis::LoadExclusions);
+    return panel.panel;
+}
+
+QWidget* frmAnalysis::BuildFiles() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    filesView_ = new QListView(page);
+    filesView_->setObjectName(QStringLiteral("FileList"));
+    filesView_->setModel(files_);
+    auto* add = NamedButton(page, "AddFile", QString());
+    addFile_ = add;
+    connect(add, &QPushButton::clicked, this, &frmAnalysis::AddFile);
+    auto* remove = NamedButton(page, "RemoveFile", QString());
+    removeFile_ = remove;
+    connect(remove, &QPushButton::clicked, this, &frmAnalysis::RemoveFile);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(add);
+    buttons->addWidget(remove);
+    buttons->addStretch(1);
+    layout->addWidget(filesView_, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(BuildAnalysisFileRow(page));
+    return page;
+}
+
+bool frmAnalysis::RemoveFile() {
+    const QModelIndex current = filesView_->currentIndex();
+    if (!current.isValid())
+        return false;
+    session_.RemoveReport(static_cast<std::size_t>(current.row()));
+    return true;
+}
+
+namespace {
+
+// Leaves the row highlighted in view only while it is the period selected.
+void KeepRowOfSelection(QTableView& view, const vrd::Interval& selection) {
+    for (const QModelIndex& row : view.selectionModel()->selectedRows()) {
+        const QVariant start = row.data(kPeriodStartRole);
+        const QVariant end = row.data(kPeriodEndRole);
+        if (start.toLongLong() != selection.from || end.toLongLong() != selection.to) {
+            view.clearSelection();
+            return;
+        }
+    }
+}
+
+} // namespace
+
+void frmAnalysis::FollowSelection() {
+    const vrd::Interval& selection = session_.Selection();
+    if (!from_->hasFocus())
+        from_->setText(MinuteText(selection.from, WindowLanguage()));
+    if (!to_->hasFocus())
+        to_->setText(MinuteText(selection.to, WindowLanguage()));
+    KeepRowOfSelection(*daysView_, selection);
+    KeepRowOfSelection(*hoursView_, selection);
+}
+
+bool frmAnalysis::SelectTyped() {
+    const std::optional<vrd::Minute> from = ParseMinuteText(from_->text());
+    const std::optional<vrd::Minute> to = ParseMinuteText(to_->text());
+    if (!from || !to || *from >= *to) {
+        ShowWarning(tr("The selection needs a from and a to time written yyyy-mm-dd hh:mm, the "
+                       "from before the to."));
+        return false;
+    }
+    session_.Select({*from, *to});
+    chart_->Reveal({*from, *to});
+    return true;
+}
+
+void frmAnalysis::SelectRow(const QModelIndex& index) {
+    const QVariant start = index.data(kPeriodStartRole);
+    const QVariant end = index.data(kPeriodEndRole);
+    if (!start.isValid() || !end.isValid())
+        return;
+    const vrd::Interval period{start.toLongLong(), end.toLongLong()};
+    session_.Select(period);
+    chart_->Reveal(period);
+}
+
+void frmAnalysis::ExcludeSelection() {
+    MarkSelection(vrd::MarkKind::Exclude);
+}

@@ -1,0 +1,147 @@
+#include "views/painting/carpet_painting.h"
+
+#include "views/texts/analysis_text.h"
+
+#include <QFontMetricsF>
+#include <QLinearGradient>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+void PaintHours(QPainter& painter, const QRectF& cells, const vrd::Periods& periods) {
+    const QFontMetricsF metrics(painter.font());
+    painter.setPen(Qt::black);
+    for (int hour = 0; hour <= 24; hour += 3) {
+        const double x = cells.left() + cells.width() * hour / 24.0;
+        const double tick = metrics.height() * 0.3;
+        painter.drawLine(QPointF(x, cells.bottom()), QPointF(x, cells.bottom() + tick));
+        const QString text = QStringLiteral("%1:00").arg(hour, 2, 10, QLatin1Char('0'));
+        const double width = metrics.horizontalAdvance(text);
+        painter.drawText(QPointF(x - width / 2, cells.bottom() + tick + metrics.ascent()), text);
+    }
+    QPen boundary(Qt::white, std::max(1.2, metrics.height() / 10), Qt::DashLine);
+    painter.setPen(boundary);
+    for (const int hour : {periods.day, periods.evening, periods.night}) {
+        const double x = cells.left() + cells.width() * hour / 24.0;
+        painter.drawLine(QPointF(x, cells.top()), QPointF(x, cells.bottom()));
+    }
+}
+
+void PaintDates(QPainter& painter, const QRectF& cells, const CarpetPicture& picture,
+                Language language) {
+    const QFontMetricsF metrics(painter.font());
+    const int dates = picture.image.height();
+    const double rowHeight = cells.height() / dates;
+    // Every date when there is room, else every week or more, so that labels never overlap.
+    int step = 1;
+    for (const int candidate : {1, 2, 7, 14, 28, 56, 91, 182, 364, 728}) {
+        step = candidate;
+        if (rowHeight * candidate >= metrics.height())
+            break;
+    }
+    painter.setPen(Qt::black);
+    for (int row = 0; row < dates; row += step) {
+        const double y = cells.top() + rowHeight * (row + 0.5);
+        const QString text = DayText(picture.firstDate + row, language);
+        painter.drawText(QPointF(cells.left() - metrics.horizontalAdvance(text) - 6,
+                                 y + metrics.ascent() / 2 - 1),
+                         text);
+    }
+}
+
+void PaintScale(QPainter& painter, const QRectF& cells, const CarpetScale& scale) {
+    const QFontMetricsF metrics(painter.font());
+    const QRectF bar(cells.right() + metrics.height() * 0.8, cells.top(), metrics.height(),
+                     cells.height());
+    QLinearGradient gradient(bar.bottomLeft(), bar.topLeft());
+    for (int step = 0; step <= 10; ++step) {
+        const double level = scale.low + (scale.high - scale.low) * step / 10.0;
+        gradient.setColorAt(step / 10.0, LevelColour(level, scale));
+    }
+    painter.fillRect(bar, gradient);
+    painter.setPen(Qt::black);
+    painter.drawRect(bar);
+    const int tick = scale.high - scale.low > 40 ? 10 : 5;
+    for (int level = scale.low; level <= scale.high; level += tick) {
+        const double y =
+            bar.bottom() - bar.height() * (level - scale.low) / (scale.high - scale.low);
+        painter.drawLine(QPointF(bar.right(), y), QPointF(bar.right() + 3, y));
+        painter.drawText(QPointF(bar.right() + 5, y + metrics.ascent() / 2 - 1),
+                         QString::number(level));
+    }
+    painter.drawText(QPointF(bar.left(), bar.top() - 4), QStringLiteral("dB"));
+}
+
+// The selection as at most three outlined blocks: the rest of its first date, its whole dates,
+// the start of its last date.
+void PaintSelection(QPainter& painter, const QRectF& cells, const CarpetPicture& picture) {
+    const vrd::Interval& selection = *picture.selection;
+    const int dates = picture.image.height();
+    const double rowHeight = cells.height() / dates;
+    const vrd::Minute origin = vrd::StartOfDay(picture.firstDate);
+    const vrd::Minute from = std::max<vrd::Minute>(selection.from - origin, 0);
+    const vrd::Minute to =
+        std::min<vrd::Minute>(selection.to - origin, dates * vrd::kMinutesPerDay);
+    if (from >= to || (from == 0 && to == dates * vrd::kMinutesPerDay))
+        return;
+    const auto block = [&](vrd::Minute firstRow, vrd::Minute rows, vrd::Minute left,
+                           vrd::Minute right) {
+        if (rows <= 0 || right <= left)
+            return;
+        painter.drawRect(QRectF(cells.left() + cells.width() * static_cast<double>(left) / 1440.0,
+                                cells.top() + rowHeight * static_cast<double>(firstRow),
+                                cells.width() * static_cast<double>(right - left) / 1440.0,
+                                std::max(rowHeight * static_cast<double>(rows), 1.0)));
+    };
+    painter.setPen(
+        QPen(QColor(220, 30, 30), std::max(1.5, QFontMetricsF(painter.font()).height() / 8)));
+    painter.setBrush(Qt::NoBrush);
+    const vrd::Minute firstRow = from / vrd::kMinutesPerDay;
+    const vrd::Minute lastRow = (to - 1) / vrd::kMinutesPerDay;
+    const vrd::Minute start = from % vrd::kMinutesPerDay;
+    const vrd::Minute end = to - lastRow * vrd::kMinutesPerDay;
+    if (firstRow == lastRow) {
+        block(firstRow, 1, start, end);
+        return;
+    }
+    const vrd::Minute wholeFrom = start == 0 ? firstRow : firstRow + 1;
+    const vrd::Minute wholeTo = end == vrd::kMinutesPerDay ? lastRow + 1 : lastRow;
+    if (start != 0)
+        block(firstRow, 1, start, vrd::kMinutesPerDay);
+    block(wholeFrom, wholeTo - wholeFrom, 0, vrd::kMinutesPerDay);
+    if (end != vrd::kMinutesPerDay)
+        block(lastRow, 1, 0, end);
+}
+
+} // namespace
+
+QRectF CarpetCellArea(const QRectF& area, const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const double dates = metrics.horizontalAdvance(QStringLiteral("2011-05-12")) + metrics.height();
+    const double scale = metrics.horizontalAdvance(QStringLiteral("105")) + metrics.height() * 2.5;
+    return area.adjusted(dates, metrics.height() * 1.2, -scale, -metrics.height() * 1.6);
+}
+
+void PaintCarpet(QPainter& painter, const QRectF& area, const CarpetPicture& picture,
+                 Language language) {
+    painter.save();
+    const QRectF cells = CarpetCellArea(area, painter.font());
+    if (picture.image.isNull() || cells.width() <= 0 || cells.height() <= 0) {
+        painter.restore();
+        return;
+    }
+    // One pixel a minute: neighbours must not be blended into colours no minute had.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(cells, picture.image);
+    painter.setPen(Qt::black);
+    painter.drawRect(cells);
+    PaintHours(painter, cells, picture.periods);
+    PaintDates(painter, cells, picture, language);
+    PaintScale(painter, cells, picture.scale);
+    if (picture.selection)
+        PaintSelection(painter, cells, picture);
+    painter.restore();
+}

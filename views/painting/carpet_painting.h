@@ -1,0 +1,31 @@
+#pragma once
+// Draws the carpet with its axes: the dates down the left, the hours of the day along the
+// bottom, the day, evening and night boundaries as vertical lines, and the colour scale in dB on
+// the right. The window and the report draw it alike.
+
+#include "analysis/analysis_settings.h"
+#include "views/common/language.h"
+#include "views/painting/carpet_image.h"
+
+#include <QFont>
+#include <QImage>
+#include <QRectF>
+
+#include <optional>
+
+class QPainter;
+
+struct CarpetPicture {
+    QImage image; // CarpetImage
+    CarpetScale scale;
+    vrd::Day firstDate = 0;
+    vrd::Periods periods;
+    std::optional<vrd::Interval> selection; // outlined when given
+};
+
+// Where the cells go within area, leaving room for labels in font.
+QRectF CarpetCellArea(const QRectF& area, const QFont& font);
+
+// The dates are written as language writes them.
+void PaintCarpet(QPainter& painter, const QRectF& area, const CarpetPicture& picture,
+                 Language language);

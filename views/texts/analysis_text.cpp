@@ -1,0 +1,58 @@
+#include "views/texts/analysis_text.h"
+
+#include <cmath>
+#include <string>
+
+QString MinuteText(vrd::Minute minute, Language language) {
+    const vrd::Minute ofDay = minute - vrd::StartOfDay(vrd::DayOfMinute(minute));
+    return DayText(vrd::DayOfMinute(minute), language) + QLatin1Char(' ') +
+           QStringLiteral("%1:%2")
+               .arg(ofDay / vrd::kMinutesPerHour, 2, 10, QLatin1Char('0'))
+               .arg(ofDay % vrd::kMinutesPerHour, 2, 10, QLatin1Char('0'));
+}
+
+QString DayText(vrd::Day day, Language language) {
+    if (language == Language::English)
+        return QString::fromStdString(vrd::FormatDay(day));
+    const vrd::CivilDate date = vrd::CivilFromDay(day);
+    return QStringLiteral("%1/%2/%3")
+        .arg(date.day, 2, 10, QLatin1Char('0'))
+        .arg(date.month, 2, 10, QLatin1Char('0'))
+        .arg(date.year, 4, 10, QLatin1Char('0'));
+}
+
+QString LevelText(std::optional<double> level, Language language) {
+    return level ? LocaleOf(language).toString(*level, 'f', 1) : QString();
+}
+
+QString LevelText(std::optional<int> level) {
+    return level ? QString::number(*level) : QString();
+}
+
+QString SignedLevelText(double value, Language language) {
+    const QString text = LocaleOf(language).toString(value, 'f', 1);
+    return text.startsWith(QLatin1Char('-')) ? text : QLatin1Char('+') + text;
+}
+
+QString PercentText(std::optional<double> share, Language language) {
+    return share ? QString::number(std::floor(*share * 100 + 0.5), 'f', 0) + UnitSpace(language) +
+                       QStringLiteral("%")
+                 : QString();
+}
+
+QString UnitSpace(Language language) {
+    return language == Language::French ? QStringLiteral("\u00a0") : QStringLiteral(" ");
+}
+
+std::optional<vrd::Minute> ParseMinuteText(const QString& text) {
+    const std::string typed = text.trimmed().toStdString();
+    if (typed.size() == 16 && typed[10] == ' ') {
+        // "12/05/2011 14:03", as a French reader writes it, or ISO with a space.
+        const std::optional<vrd::Day> day = vrd::ParseRecordDate(typed.substr(0, 10));
+        const std::optional<vrd::Minute> clock = vrd::ParseClockTime(typed.substr(11));
+        if (day && clock)
+            return vrd::StartOfDay(*day) + *clock;
+        return vrd::ParseMinute(typed.substr(0, 10) + 'T' + typed.substr(11));
+    }
+    return vrd::ParseMinute(typed);
+}
