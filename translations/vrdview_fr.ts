@@ -107,6 +107,21 @@
     </message>
 </context>
 <context>
+    <name>AnalysisPrompts</name>
+    <message>
+        <source>&quot;%1&quot;: %2.</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2. Nothing was changed on disk.</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être écrit&#xa0;: %2. Rien n’a été modifié sur le disque.</translation>
+    </message>
+    <message>
+        <source>analysis</source>
+        <translation>analyse</translation>
+    </message>
+</context>
+<context>
     <name>AnalysisReport</name>
     <message>
         <source>none</source>
@@ -1079,6 +1094,49 @@
     </message>
 </context>
 <context>
+    <name>EditedAnalysis</name>
+    <message>
+        <source>mark as %1 %2</source>
+        <translation>repère %1 %2</translation>
+    </message>
+    <message>
+        <source>remove %1</source>
+        <translation>retrait de %1</translation>
+    </message>
+    <message>
+        <source>make %1 %2</source>
+        <translation>%1 changé en %2</translation>
+    </message>
+    <message>
+        <source>select %1</source>
+        <translation>sélection %1</translation>
+    </message>
+    <message>
+        <source>change the settings</source>
+        <translation>changement des paramètres</translation>
+    </message>
+    <message>
+        <source>choose the periods of %1</source>
+        <translation>choix des périodes %1</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>compare with the WHO guidelines</source>
+        <translation>comparaison aux valeurs guides de l’OMS</translation>
+    </message>
+    <message>
+        <source>choose the standard</source>
+        <translation>choix de la norme</translation>
+    </message>
+    <message>
+        <source>add %1</source>
+        <translation>ajout de %1</translation>
+    </message>
+</context>
+<context>
     <name>EmergenceTableModel</name>
     <message>
         <source>overall</source>
@@ -1134,6 +1192,62 @@
     </message>
 </context>
 <context>
+    <name>FileActions</name>
+    <message>
+        <source>Analysis (*.vrda);;All files (*)</source>
+        <translation>Analyse (*.vrda);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Add file</source>
+        <translation>Ajouter un fichier</translation>
+    </message>
+    <message>
+        <source>Reports (*.vrd *.txt);;All files (*)</source>
+        <translation>Relevés (*.vrd *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Open analysis</source>
+        <translation>Ouvrir une analyse</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: these reports could not be opened; the Files tab says why:
+%2</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: ces relevés n’ont pas pu être ouverts&#xa0;; l’onglet Fichiers en donne la raison&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>Save analysis</source>
+        <translation>Enregistrer l’analyse</translation>
+    </message>
+</context>
+<context>
+    <name>FilesTab</name>
+    <message>
+        <source>Add file...</source>
+        <translation>Ajouter un fichier…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Open analysis...</source>
+        <translation>Ouvrir une analyse…</translation>
+    </message>
+    <message>
+        <source>Save analysis...</source>
+        <translation>Enregistrer l’analyse…</translation>
+    </message>
+    <message>
+        <source>Save the report paths as absolute paths</source>
+        <translation>Enregistrer les chemins absolus des relevés</translation>
+    </message>
+    <message>
+        <source>Without it the analysis file names its reports from its own folder, so that both can be moved together</source>
+        <translation>Sinon, le fichier d’analyse désigne ses relevés à partir de son propre dossier, pour pouvoir les déplacer ensemble</translation>
+    </message>
+</context>
+<context>
     <name>HoursTableModel</name>
     <message>
         <source>Start</source>
@@ -1142,6 +1256,67 @@
     <message>
         <source>Minutes</source>
         <translation>Minutes</translation>
+    </message>
+</context>
+<context>
+    <name>MarkActions</name>
+    <message>
+        <source>Set a threshold in &quot;Settings&quot; first: the runs above it become sources.</source>
+        <translation>Fixez d’abord un seuil dans « Réglages »&#xa0;: les dépassements deviennent du bruit particulier.</translation>
+    </message>
+    <message>
+        <source>No minute of the analysed period is above %1 dB.</source>
+        <translation>Aucune minute de la période analysée ne dépasse %1 dB.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mark %n run(s) of minutes above %1 dB as source?</source>
+        <translation>
+            <numerusform>Repérer %n dépassement de %1 dB en bruit particulier&#xa0;?</numerusform>
+            <numerusform>Repérer %n dépassements de %1 dB en bruit particulier&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mark as source</source>
+        <translation>Bruit particulier</translation>
+    </message>
+    <message>
+        <source>above %1 dB</source>
+        <translation>au-dessus de %1 dB</translation>
+    </message>
+    <message numerus="yes">
+        <source>mark %n run(s) above %1 dB as source</source>
+        <translation>
+            <numerusform>repérage de %n dépassement de %1 dB en bruit particulier</numerusform>
+            <numerusform>repérage de %n dépassements de %1 dB en bruit particulier</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Make it %1</source>
+        <translation>En faire&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Save marks</source>
+        <translation>Enregistrer les repères</translation>
+    </message>
+    <message>
+        <source>Marks (*.txt);;All files (*)</source>
+        <translation>Repères (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>marks</source>
+        <translation>repères</translation>
+    </message>
+    <message>
+        <source>Load marks</source>
+        <translation>Charger des repères</translation>
+    </message>
+    <message>
+        <source>load the marks of %1</source>
+        <translation>chargement des repères de %1</translation>
     </message>
 </context>
 <context>
@@ -1157,6 +1332,45 @@
     <message>
         <source>excluded</source>
         <translation>exclusion</translation>
+    </message>
+</context>
+<context>
+    <name>ReportActions</name>
+    <message>
+        <source>These files could not be read and are left out of the report:
+
+%1
+
+Go on without them, or cancel and remove them on the Files tab?</source>
+        <translation>Ces fichiers n’ont pas pu être lus et sont laissés hors du rapport&#xa0;:
+
+%1
+
+Continuer sans eux, ou annuler pour les retirer dans l’onglet Fichiers&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Save without them</source>
+        <translation>Enregistrer sans eux</translation>
+    </message>
+    <message>
+        <source>Save report as PDF</source>
+        <translation>Enregistrer le rapport en PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print without them</source>
+        <translation>Imprimer sans eux</translation>
+    </message>
+    <message>
+        <source>Save tables as spreadsheet</source>
+        <translation>Exporter les tableaux</translation>
+    </message>
+    <message>
+        <source>Excel workbook (*.xlsx);;Comma-separated values (*.csv)</source>
+        <translation>Classeur Excel (*.xlsx);;Valeurs séparées par des virgules (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -1286,96 +1500,6 @@
 <context>
     <name>frmAnalysis</name>
     <message>
-        <source>Analysis (*.vrda);;All files (*)</source>
-        <translation>Analyse (*.vrda);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>Open analysis...</source>
-        <translation>Ouvrir une analyse…</translation>
-    </message>
-    <message>
-        <source>Save analysis...</source>
-        <translation>Enregistrer l’analyse…</translation>
-    </message>
-    <message>
-        <source>Save the report paths as absolute paths</source>
-        <translation>Enregistrer les chemins absolus des relevés</translation>
-    </message>
-    <message>
-        <source>Without it the analysis file names its reports from its own folder, so that both can be moved together</source>
-        <translation>Sinon, le fichier d’analyse désigne ses relevés à partir de son propre dossier, pour pouvoir les déplacer ensemble</translation>
-    </message>
-    <message>
-        <source>Open analysis</source>
-        <translation>Ouvrir une analyse</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;: these reports could not be opened; the Files tab says why:
-%2</source>
-        <translation>«&#xa0;%1&#xa0;»&#xa0;: ces relevés n’ont pas pu être ouverts&#xa0;; l’onglet Fichiers en donne la raison&#xa0;:
-%2</translation>
-    </message>
-    <message>
-        <source>Save analysis</source>
-        <translation>Enregistrer l’analyse</translation>
-    </message>
-    <message>
-        <source>These files could not be read and are left out of the report:
-
-%1
-
-Go on without them, or cancel and remove them on the Files tab?</source>
-        <translation>Ces fichiers n’ont pas pu être lus et sont laissés hors du rapport&#xa0;:
-
-%1
-
-Continuer sans eux, ou annuler pour les retirer dans l’onglet Fichiers&#xa0;?</translation>
-    </message>
-    <message>
-        <source>analysis</source>
-        <translation>analyse</translation>
-    </message>
-    <message>
-        <source>Add file</source>
-        <translation>Ajouter un fichier</translation>
-    </message>
-    <message>
-        <source>Reports (*.vrd *.txt);;All files (*)</source>
-        <translation>Relevés (*.vrd *.txt);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>Save without them</source>
-        <translation>Enregistrer sans eux</translation>
-    </message>
-    <message>
-        <source>Save report as PDF</source>
-        <translation>Enregistrer le rapport en PDF</translation>
-    </message>
-    <message>
-        <source>PDF document (*.pdf)</source>
-        <translation>Document PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Print without them</source>
-        <translation>Imprimer sans eux</translation>
-    </message>
-    <message>
-        <source>Save tables as spreadsheet</source>
-        <translation>Exporter les tableaux vers un tableur</translation>
-    </message>
-    <message>
-        <source>Excel workbook (*.xlsx);;Comma-separated values (*.csv)</source>
-        <translation>Classeur Excel (*.xlsx);;Valeurs séparées par des virgules (*.csv)</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;: %2.</source>
-        <translation>«&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; could not be written: %2. Nothing was changed on disk.</source>
-        <translation>«&#xa0;%1&#xa0;» n’a pas pu être écrit&#xa0;: %2. Rien n’a été modifié sur le disque.</translation>
-    </message>
-    <message>
         <source>Days</source>
         <translation>Jours</translation>
     </message>
@@ -1400,59 +1524,8 @@ Continuer sans eux, ou annuler pour les retirer dans l’onglet Fichiers&#xa0;?<
         <translation>Fichiers</translation>
     </message>
     <message>
-        <source>Add file...</source>
-        <translation>Ajouter un fichier…</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Retirer</translation>
-    </message>
-    <message>
         <source>The selection needs a from and a to time written yyyy-mm-dd hh:mm, the from before the to.</source>
         <translation>La sélection demande un début et une fin écrits jj/mm/aaaa hh:mm (ou aaaa-mm-jj hh:mm), le début avant la fin.</translation>
-    </message>
-    <message>
-        <source>Save marks</source>
-        <translation>Enregistrer les repères</translation>
-    </message>
-    <message>
-        <source>Marks (*.txt);;All files (*)</source>
-        <translation>Repères (*.txt);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>marks</source>
-        <translation>repères</translation>
-    </message>
-    <message>
-        <source>Load marks</source>
-        <translation>Charger des repères</translation>
-    </message>
-    <message>
-        <source>Set a threshold in &quot;Settings&quot; first: the runs above it become sources.</source>
-        <translation>Fixez d’abord un seuil dans « Réglages »&#xa0;: les dépassements deviennent du bruit particulier.</translation>
-    </message>
-    <message>
-        <source>No minute of the analysed period is above %1 dB.</source>
-        <translation>Aucune minute de la période analysée ne dépasse %1 dB.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Mark %n run(s) of minutes above %1 dB as source?</source>
-        <translation>
-            <numerusform>Repérer %n dépassement de %1 dB en bruit particulier&#xa0;?</numerusform>
-            <numerusform>Repérer %n dépassements de %1 dB en bruit particulier&#xa0;?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Mark as source</source>
-        <translation>Repérer en bruit particulier</translation>
-    </message>
-    <message>
-        <source>above %1 dB</source>
-        <translation>au-dessus de %1 dB</translation>
-    </message>
-    <message>
-        <source>Make it %1</source>
-        <translation>En faire&#xa0;: %1</translation>
     </message>
     <message>
         <source>Assessment</source>

@@ -3,6 +3,7 @@
 #include "views/analysis/assessment/assessment_models.h"
 #include "views/analysis/session/analysis_session.h"
 #include "views/analysis/session/analysis_table_models.h"
+#include "views/analysis/session/edited_analysis.h"
 #include "views/common/analysis_widgets.h"
 #include "views/texts/analysis_text.h"
 #include "views/texts/assessment_text.h"
@@ -25,8 +26,9 @@ enum Page { NonePage, FrenchPage, BackgroundPage };
 
 } // namespace
 
-AssessmentTab::AssessmentTab(AnalysisSession& session, QWidget* parent)
-    : QWidget(parent), session_(session) {
+AssessmentTab::AssessmentTab(EditedAnalysis& analysis, QWidget* parent)
+    : QWidget(parent), analysis_(analysis), session_(analysis.Session()) {
+    AnalysisSession& session = session_;
     periods_ = new EmergenceTableModel(session, this);
     intervals_ = new BackgroundIntervalModel(session, this);
     background_ = new BackgroundLevelModel(session, this);
@@ -112,13 +114,13 @@ void AssessmentTab::ApplyChoice() {
     const int chosen = standard_->currentData().toInt();
     indoors_->setEnabled(chosen == static_cast<int>(vrd::Standard::FrNeighbourhood));
     if (chosen < 0) {
-        session_.SetAssessmentSettings(std::nullopt);
+        analysis_.SetAssessmentSettings(std::nullopt);
         return;
     }
     vrd::AssessmentSettings settings;
     settings.standard = static_cast<vrd::Standard>(chosen);
     settings.indoors = indoors_->isChecked() && indoors_->isEnabled();
-    session_.SetAssessmentSettings(settings);
+    analysis_.SetAssessmentSettings(settings);
 }
 
 void AssessmentTab::ShowAssessment() {

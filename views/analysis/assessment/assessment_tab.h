@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class AnalysisSession;
+class EditedAnalysis;
 class BackgroundIntervalModel;
 class BackgroundLevelModel;
 class EmergenceTableModel;
@@ -20,7 +21,7 @@ class AssessmentTab final : public QWidget {
     Q_OBJECT
 
   public:
-    explicit AssessmentTab(AnalysisSession& session, QWidget* parent = nullptr);
+    explicit AssessmentTab(EditedAnalysis& analysis, QWidget* parent = nullptr);
 
     QComboBox* StandardBox() const { return standard_; }
     QCheckBox* IndoorsBox() const { return indoors_; }
@@ -42,6 +43,7 @@ class AssessmentTab final : public QWidget {
     void ApplyChoice();
     void ShowAssessment();
 
+    EditedAnalysis& analysis_;
     AnalysisSession& session_;
     QComboBox* standard_ = nullptr;
     QCheckBox* indoors_ = nullptr;

@@ -23,10 +23,17 @@ void AnalysisSession::SetReports(std::vector<vrd::ReportForAnalysis> reports) {
     RebuildSeries();
     emit exclusionsChanged();
     emit marksChanged();
+    emit reportsReplaced();
 }
 
 void AnalysisSession::AddReport(vrd::ReportForAnalysis report) {
     reports_.push_back(std::move(report));
+    RebuildSeries();
+}
+
+void AnalysisSession::InsertReport(std::size_t index, vrd::ReportForAnalysis report) {
+    index = std::min(index, reports_.size());
+    reports_.insert(reports_.begin() + static_cast<std::ptrdiff_t>(index), std::move(report));
     RebuildSeries();
 }
 
@@ -228,12 +235,30 @@ std::optional<QString> AnalysisSession::SetMarkKind(std::size_t row, vrd::MarkKi
     return SetMarks(std::move(marks));
 }
 
+namespace {
+
+bool SameExclusions(const std::vector<vrd::Exclusion>& a, const std::vector<vrd::Exclusion>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const vrd::Exclusion& x, const vrd::Exclusion& y) {
+                          return x.interval.from == y.interval.from &&
+                                 x.interval.to == y.interval.to && x.reason == y.reason;
+                      });
+}
+
+} // namespace
+
 std::optional<QString> AnalysisSession::SetMarks(std::vector<vrd::Mark> marks) {
     if (std::optional<QString> warning = OverlapWarning(marks))
         return warning;
     vrd::AnalysisSettings split;
     vrd::AddMarks(split, std::move(marks));
     settings_.marks = std::move(split.marks);
+    // Only the source and residual marks changed: the figures stay, the assessment follows.
+    if (SameExclusions(split.exclusions, settings_.exclusions)) {
+        emit marksChanged();
+        Reassess();
+        return std::nullopt;
+    }
     // Setting the exclusions runs the whole analysis, and the assessment with it.
     SetExclusions(std::move(split.exclusions));
     return std::nullopt;

@@ -29,8 +29,9 @@ class AnalysisSession final : public QObject {
     // Replaces every report with these (a new open); the selection becomes the whole series and
     // the exclusions are dropped.
     void SetReports(std::vector<vrd::ReportForAnalysis> reports);
-    // Brings one more report into the series ("Add file...").
+    // Brings one more report into the series ("Add file..."), at the end or at index.
     void AddReport(vrd::ReportForAnalysis report);
+    void InsertReport(std::size_t index, vrd::ReportForAnalysis report);
     // Takes the report at index out of the series, whether it was read or failed; the exclusions
     // stay, the selection becomes the whole series.
     void RemoveReport(std::size_t index);
@@ -74,6 +75,10 @@ class AnalysisSession final : public QObject {
     std::optional<QString> SetMarkKind(std::size_t row, vrd::MarkKind kind);
     // Replaces every mark (a marks file loaded); nothing changes when it is refused.
     std::optional<QString> SetMarks(std::vector<vrd::Mark> marks);
+    // The warning SetMarks would give for marks, if any.
+    std::optional<QString> MarksRefused(const std::vector<vrd::Mark>& marks) const {
+        return OverlapWarning(marks);
+    }
     // The source and residual marks alone.
     const std::vector<vrd::Mark>& Marks() const { return settings_.marks; }
 
@@ -108,6 +113,8 @@ class AnalysisSession final : public QObject {
     QString Serial() const;
 
   signals:
+    // Every report was replaced at once (SetReports): a new analysis.
+    void reportsReplaced();
     // The series has new minutes: the chart shows them from scratch.
     void seriesChanged();
     // The figures of the whole period changed (settings, exclusions or series).

@@ -2,6 +2,7 @@
 
 #include "analysis/period_presets.h"
 #include "views/analysis/session/analysis_session.h"
+#include "views/analysis/session/edited_analysis.h"
 #include "views/texts/analysis_text.h"
 
 #include <QCheckBox>
@@ -68,8 +69,8 @@ QString PresetDescription(const vrd::PeriodPreset& preset, Language language) {
 
 } // namespace
 
-AnalysisSettingsTab::AnalysisSettingsTab(AnalysisSession& session, QWidget* parent)
-    : QWidget(parent), session_(session) {
+AnalysisSettingsTab::AnalysisSettingsTab(EditedAnalysis& analysis, QWidget* parent)
+    : QWidget(parent), analysis_(analysis), session_(analysis.Session()) {
     auto* form = new QFormLayout(this);
     // Boxes as wide as what they hold, in either language.
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
@@ -170,11 +171,11 @@ AnalysisSettingsTab::AnalysisSettingsTab(AnalysisSession& session, QWidget* pare
         connect(box, &QDoubleSpinBox::valueChanged, this, &AnalysisSettingsTab::ApplySettings);
     connect(thresholdOn_, &QCheckBox::toggled, this, &AnalysisSettingsTab::ApplySettings);
     connect(preset_, &QComboBox::activated, this, [this](int row) {
-        session_.SetPreset(preset_->itemData(row).toString().toStdString());
+        analysis_.SetPreset(preset_->itemData(row).toString().toStdString());
         ShowSettings();
     });
     connect(who_, &QComboBox::activated, this, [this](int row) {
-        session_.SetWhoSource(row > 0 ? std::optional(kWhoSources[row - 1]) : std::nullopt);
+        analysis_.SetWhoSource(row > 0 ? std::optional(kWhoSources[row - 1]) : std::nullopt);
     });
     connect(windowLanguage_, &QComboBox::activated, this, [this](int row) {
         emit windowLanguageChosen(row == 0 ? SystemLanguage() : kChoices[row - 1]);
@@ -184,8 +185,14 @@ AnalysisSettingsTab::AnalysisSettingsTab(AnalysisSession& session, QWidget* pare
                                            : std::optional<Language>(kChoices[row - 1]));
     });
     connect(&session_, &AnalysisSession::seriesChanged, this, &AnalysisSettingsTab::ShowSettings);
-    // A preset falls to Custom with an hour changed by hand, wherever it was changed.
-    connect(&session_, &AnalysisSession::resultChanged, this, &AnalysisSettingsTab::ShowChoices);
+    // A preset falls to Custom with an hour changed by hand, wherever it was changed; a setting
+    // undone or changed elsewhere shows in the boxes, but not while they are being applied.
+    connect(&session_, &AnalysisSession::resultChanged, this, [this] {
+        if (applying_)
+            ShowChoices();
+        else
+            ShowSettings();
+    });
     SetTexts();
     ShowSettings();
 }
@@ -258,8 +265,6 @@ void AnalysisSettingsTab::ShowChoices() {
 }
 
 void AnalysisSettingsTab::ApplySettings() {
-    session_.SetThreshold(thresholdOn_->isChecked() ? std::optional<double>(threshold_->value())
-                                                    : std::nullopt);
     vrd::Periods periods;
     periods.day = day_->value();
     periods.evening = evening_->value();
@@ -267,8 +272,11 @@ void AnalysisSettingsTab::ApplySettings() {
     periods.eveningPenalty = eveningPenalty_->value();
     periods.nightPenalty = nightPenalty_->value();
     // Hours out of order are kept in the boxes until they make sense again.
-    const bool accepted = session_.SetPeriods(periods);
+    applying_ = true;
+    const bool accepted = analysis_.SetSettings(
+        thresholdOn_->isChecked() ? std::optional<double>(threshold_->value()) : std::nullopt,
+        periods, minimumCoverage_->value() / 100.0);
+    applying_ = false;
     for (QSpinBox* box : {day_, evening_, night_})
         box->setStyleSheet(accepted ? QString() : QStringLiteral("background: #ffd0d0"));
-    session_.SetMinimumCoverage(minimumCoverage_->value() / 100.0);
 }

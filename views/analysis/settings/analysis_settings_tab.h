@@ -13,6 +13,7 @@
 #include <utility>
 
 class AnalysisSession;
+class EditedAnalysis;
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
@@ -23,7 +24,7 @@ class AnalysisSettingsTab final : public QWidget {
     Q_OBJECT
 
   public:
-    explicit AnalysisSettingsTab(AnalysisSession& session, QWidget* parent = nullptr);
+    explicit AnalysisSettingsTab(EditedAnalysis& analysis, QWidget* parent = nullptr);
 
     // Sets the boxes to the session's settings without applying them back.
     void ShowSettings();
@@ -49,6 +50,8 @@ class AnalysisSettingsTab final : public QWidget {
     void ShowChoices();
     void SetTexts();
 
+    EditedAnalysis& analysis_;
+    bool applying_ = false; // the boxes are being applied: they show what they hold
     AnalysisSession& session_;
     QCheckBox* thresholdOn_ = nullptr;
     QDoubleSpinBox* threshold_ = nullptr;

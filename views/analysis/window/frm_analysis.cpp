@@ -6,11 +6,15 @@
 #include "views/analysis/campaign/distribution_view.h"
 #include "views/analysis/chart/analysis_chart.h"
 #include "views/analysis/chart/analysis_zoom_keys.h"
+#include "views/analysis/marks/mark_actions.h"
 #include "views/analysis/marks/mark_list_model.h"
 #include "views/analysis/session/analysis_table_models.h"
 #include "views/analysis/settings/analysis_settings_tab.h"
 #include "views/analysis/window/analysis_command_row.h"
 #include "views/analysis/window/analysis_side_panel.h"
+#include "views/analysis/window/file_actions.h"
+#include "views/analysis/window/files_tab.h"
+#include "views/analysis/window/report_actions.h"
 #include "views/common/analysis_widgets.h"
 #include "views/texts/analysis_text.h"
 
@@ -35,16 +39,19 @@ const QSize kDesignedSize(1400, 860);
 
 } // namespace
 
-frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
+frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent), prompts_(*this) {
     setObjectName(QStringLiteral("frmAnalysis"));
-    FollowAnalysisFile();
-    statistics_ = new StatisticsModel(session_, this);
-    days_ = new DaysTableModel(session_, this);
-    hours_ = new HoursTableModel(session_, this);
-    exclusions_ = new MarkListModel(session_, this);
-    files_ = new ReportFileListModel(session_, this);
+    AnalysisSession& session = analysis_.Session();
+    files_ = new FileActions(analysis_, prompts_, *this);
+    statistics_ = new StatisticsModel(session, this);
+    days_ = new DaysTableModel(session, this);
+    hours_ = new HoursTableModel(session, this);
+    exclusions_ = new MarkListModel(session, this);
+    fileList_ = new ReportFileListModel(session, this);
 
-    chart_ = new AnalysisChart(session_, this);
+    chart_ = new AnalysisChart(session, this);
+    reports_ = new ReportActions(
+        session, *chart_, prompts_, [this] { return ReportLanguage(); }, *this);
     chart_->setObjectName(QStringLiteral("AnalysisChart"));
 
     auto* chartColumn = new QWidget;
@@ -63,15 +70,16 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     // The tabs in the order SetTexts names them.
     tabs->addTab(daysView_, QString());
     tabs->addTab(hoursView_, QString());
-    carpet_ = new CarpetView(session_, tabs);
+    carpet_ = new CarpetView(session, tabs);
     tabs->addTab(carpet_, QString());
-    tabs->addTab(new DailyProfileView(session_, tabs), QString());
-    tabs->addTab(new DistributionView(session_, tabs), QString());
-    assessment_ = new AssessmentTab(session_, tabs);
+    tabs->addTab(new DailyProfileView(session, tabs), QString());
+    tabs->addTab(new DistributionView(session, tabs), QString());
+    assessment_ = new AssessmentTab(analysis_, tabs);
     tabs->addTab(assessment_, QString());
-    auto* settings = new AnalysisSettingsTab(session_);
+    auto* settings = new AnalysisSettingsTab(analysis_);
     tabs->addTab(settings, QString());
-    tabs->addTab(BuildFiles(), QString());
+    filesTab_ = new FilesTab(*fileList_, *files_, tabs);
+    tabs->addTab(filesTab_, QString());
 
     auto* left = new QSplitter(Qt::Vertical);
     left->addWidget(chartColumn);
@@ -100,12 +108,12 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent) {
     layout->addWidget(whole);
 
     connect(chart_, &AnalysisChart::periodDragged, this,
-            [this](vrd::Interval period) { session_.Select(period); });
+            [this](vrd::Interval period) { analysis_.Select(period); });
     connect(carpet_, &CarpetView::periodDragged, this, [this](vrd::Interval period) {
-        session_.Select(period);
+        analysis_.Select(period);
         chart_->Reveal(period);
     });
-    connect(&session_, &AnalysisSession::selectionChanged, this, &frmAnalysis::FollowSelection);
+    connect(&session, &AnalysisSession::selectionChanged, this, &frmAnalysis::FollowSelection);
     AddWholePeriodKeys(this, chart_->View());
     connect(settings, &AnalysisSettingsTab::windowLanguageChosen, this, &SetWindowLanguage);
     connect(settings, &AnalysisSettingsTab::reportLanguageChosen, this,
@@ -129,9 +137,6 @@ void frmAnalysis::SetTexts() {
     panel_.SetTexts();
     // The names of the statistics as wide as the language writes them.
     statisticsView_->resizeColumnToContents(0);
-    addFile_->setText(tr("Add file..."));
-    removeFile_->setText(tr("Remove"));
-    SetAnalysisFileRowTexts();
 }
 
 void frmAnalysis::changeEvent(QEvent* event) {
@@ -140,7 +145,7 @@ void frmAnalysis::changeEvent(QEvent* event) {
         statistics_->Retranslate();
         statisticsView_->resizeColumnToContents(0);
         for (QAbstractItemModel* model :
-             std::initializer_list<QAbstractItemModel*>{days_, hours_, exclusions_, files_})
+             std::initializer_list<QAbstractItemModel*>{days_, hours_, exclusions_, fileList_})
             Retranslate(*model);
         daysView_->resizeColumnsToContents();
         hoursView_->resizeColumnsToContents();
@@ -157,9 +162,9 @@ QSize frmAnalysis::sizeHint() const {
 
 QWidget* frmAnalysis::ConnectCommands(AnalysisCommandRow commands) {
     commands_ = commands;
-    connect(commands.savePdf, &QPushButton::clicked, this, &frmAnalysis::SaveReportAsPdf);
-    connect(commands.print, &QPushButton::clicked, this, &frmAnalysis::Print);
-    connect(commands.saveTables, &QPushButton::clicked, this, &frmAnalysis::SaveTables);
+    connect(commands.savePdf, &QPushButton::clicked, reports_, &ReportActions::SaveReportAsPdf);
+    connect(commands.print, &QPushButton::clicked, reports_, &ReportActions::Print);
+    connect(commands.saveTables, &QPushButton::clicked, reports_, &ReportActions::SaveTables);
     const auto apply = [this, commands] {
         chart_->SetOverlays({commands.showSliding->isChecked(),
                              commands.slidingLength->currentData().toInt(),
@@ -184,54 +189,19 @@ QWidget* frmAnalysis::ConnectSidePanel(AnalysisSidePanel panel) {
     connect(from_, &QLineEdit::returnPressed, this, &frmAnalysis::SelectTyped);
     connect(to_, &QLineEdit::returnPressed, this, &frmAnalysis::SelectTyped);
     connect(panel.wholePeriod, &QPushButton::clicked, this,
-            [this] { session_.Select(session_.AnalysedPeriod()); });
+            [this] { analysis_.Select(analysis_.Session().AnalysedPeriod()); });
+    marks_ = new MarkActions(analysis_, prompts_, *reason_, *exclusionsView_, this);
     connect(panel.exclude, &QPushButton::clicked, this, &frmAnalysis::ExcludeSelection);
     connect(reason_, &QLineEdit::returnPressed, this, &frmAnalysis::ExcludeSelection);
     connect(panel.markSource, &QPushButton::clicked, this,
             [this] { MarkSelection(vrd::MarkKind::Source); });
     connect(panel.markResidual, &QPushButton::clicked, this,
             [this] { MarkSelection(vrd::MarkKind::Residual); });
-    connect(panel.markRuns, &QPushButton::clicked, this, &frmAnalysis::MarkRunsAsSource);
-    connect(exclusionsView_, &QWidget::customContextMenuRequested, this,
-            &frmAnalysis::ShowMarkMenu);
-    connect(panel.remove, &QPushButton::clicked, this, [this] {
-        const QModelIndex current = exclusionsView_->currentIndex();
-        if (current.isValid())
-            session_.RemoveMark(static_cast<std::size_t>(current.row()));
-    });
-    connect(panel.save, &QPushButton::clicked, this, &frmAnalysis::SaveExclusions);
-    connect(panel.load, &QPushButton::clicked, this, &frmAnalysis::LoadExclusions);
+    connect(panel.markRuns, &QPushButton::clicked, marks_, &MarkActions::MarkRunsAsSource);
+    connect(panel.remove, &QPushButton::clicked, marks_, &MarkActions::RemoveCurrent);
+    connect(panel.save, &QPushButton::clicked, marks_, &MarkActions::SaveMarks);
+    connect(panel.load, &QPushButton::clicked, marks_, &MarkActions::LoadMarks);
     return panel.panel;
-}
-
-QWidget* frmAnalysis::BuildFiles() {
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    filesView_ = new QListView(page);
-    filesView_->setObjectName(QStringLiteral("FileList"));
-    filesView_->setModel(files_);
-    auto* add = NamedButton(page, "AddFile", QString());
-    addFile_ = add;
-    connect(add, &QPushButton::clicked, this, &frmAnalysis::AddFile);
-    auto* remove = NamedButton(page, "RemoveFile", QString());
-    removeFile_ = remove;
-    connect(remove, &QPushButton::clicked, this, &frmAnalysis::RemoveFile);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(add);
-    buttons->addWidget(remove);
-    buttons->addStretch(1);
-    layout->addWidget(filesView_, 1);
-    layout->addLayout(buttons);
-    layout->addWidget(BuildAnalysisFileRow(page));
-    return page;
-}
-
-bool frmAnalysis::RemoveFile() {
-    const QModelIndex current = filesView_->currentIndex();
-    if (!current.isValid())
-        return false;
-    session_.RemoveReport(static_cast<std::size_t>(current.row()));
-    return true;
 }
 
 namespace {
@@ -251,7 +221,7 @@ void KeepRowOfSelection(QTableView& view, const vrd::Interval& selection) {
 } // namespace
 
 void frmAnalysis::FollowSelection() {
-    const vrd::Interval& selection = session_.Selection();
+    const vrd::Interval& selection = analysis_.Session().Selection();
     if (!from_->hasFocus())
         from_->setText(MinuteText(selection.from, WindowLanguage()));
     if (!to_->hasFocus())
@@ -264,11 +234,12 @@ bool frmAnalysis::SelectTyped() {
     const std::optional<vrd::Minute> from = ParseMinuteText(from_->text());
     const std::optional<vrd::Minute> to = ParseMinuteText(to_->text());
     if (!from || !to || *from >= *to) {
-        ShowWarning(tr("The selection needs a from and a to time written yyyy-mm-dd hh:mm, the "
-                       "from before the to."));
+        prompts_.ShowWarning(
+            tr("The selection needs a from and a to time written yyyy-mm-dd hh:mm, the "
+               "from before the to."));
         return false;
     }
-    session_.Select({*from, *to});
+    analysis_.Select({*from, *to});
     chart_->Reveal({*from, *to});
     return true;
 }
@@ -279,10 +250,66 @@ void frmAnalysis::SelectRow(const QModelIndex& index) {
     if (!start.isValid() || !end.isValid())
         return;
     const vrd::Interval period{start.toLongLong(), end.toLongLong()};
-    session_.Select(period);
+    analysis_.Select(period);
     chart_->Reveal(period);
 }
 
 void frmAnalysis::ExcludeSelection() {
     MarkSelection(vrd::MarkKind::Exclude);
+}
+
+// The commands, each in its own place.
+bool frmAnalysis::AddFile() {
+    return files_->AddFile();
+}
+bool frmAnalysis::RemoveFile() {
+    return files_->RemoveFile();
+}
+bool frmAnalysis::OpenAnalysis() {
+    return files_->OpenAnalysis();
+}
+bool frmAnalysis::SaveAnalysis() {
+    return files_->SaveAnalysis();
+}
+bool frmAnalysis::OpenAnalysisFile(const QString& path) {
+    return files_->OpenAnalysisFile(path);
+}
+bool frmAnalysis::WriteAnalysis(const QString& path, QString& reason) {
+    return files_->WriteAnalysis(path, reason);
+}
+AnalysisFileState& frmAnalysis::AnalysisFile() const {
+    return files_->AnalysisFile();
+}
+QListView* frmAnalysis::FilesView() const {
+    return filesTab_->FilesView();
+}
+bool frmAnalysis::SaveReportAsPdf() {
+    return reports_->SaveReportAsPdf();
+}
+bool frmAnalysis::Print() {
+    return reports_->Print();
+}
+bool frmAnalysis::SaveTables() {
+    return reports_->SaveTables();
+}
+bool frmAnalysis::WritePdf(const QString& path, QString& reason) {
+    return reports_->WritePdf(path, reason);
+}
+bool frmAnalysis::WriteTables(const QString& path, QString& reason) {
+    return reports_->WriteTables(path, reason);
+}
+bool frmAnalysis::SaveExclusions() {
+    return marks_->SaveMarks();
+}
+bool frmAnalysis::LoadExclusions() {
+    return marks_->LoadMarks();
+}
+bool frmAnalysis::MarkSelection(vrd::MarkKind kind) {
+    return marks_->MarkSelection(kind);
+}
+bool frmAnalysis::ChangeMarkKind(int row, vrd::MarkKind kind) {
+    return marks_->ChangeMarkKind(row, kind);
+}
+bool frmAnalysis::MarkRunsAsSource() {
+    return marks_->MarkRunsAsSource();
 }

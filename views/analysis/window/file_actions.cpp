@@ -1,0 +1,129 @@
+#include "views/analysis/window/file_actions.h"
+
+#include "export/safe_write.h"
+#include "report/read_file.h"
+#include "views/analysis/prompts/analysis_prompts.h"
+#include "views/analysis/session/analysis_document.h"
+#include "views/analysis/session/edited_analysis.h"
+#include "views/analysis/window/analysis_file_state.h"
+#include "views/common/analysis_widgets.h"
+
+#include <QFileInfo>
+#include <QListView>
+
+namespace {
+
+QString AnalysisFilter() {
+    return FileActions::tr("Analysis (*.vrda);;All files (*)");
+}
+
+} // namespace
+
+FileActions::FileActions(EditedAnalysis& analysis, const AnalysisPrompts& prompts, QWidget& window)
+    : QObject(&window), analysis_(analysis), prompts_(prompts) {
+    analysisFile_ = new AnalysisFileState(window, analysis_.Session(), [this] {
+        return analysisFile_->Path().isEmpty() ? SaveAnalysis()
+                                               : SaveAnalysisAs(analysisFile_->Path());
+    });
+}
+
+bool FileActions::AddFile() {
+    const std::optional<QString> path = prompts_.ChoosePath(
+        {tr("Add file"), tr("Reports (*.vrd *.txt);;All files (*)"), QString(), false});
+    if (!path || path->isEmpty())
+        return false;
+    vrd::ReportForAnalysis report = vrd::OpenReportForAnalysis({LocalPath(*path), false});
+    const bool failed = report.failure.has_value();
+    const QString reason = failed ? QString::fromStdString(report.failure->reason) : QString();
+    analysis_.AddReport(std::move(report));
+    if (failed)
+        prompts_.ShowFailure(*path, reason);
+    return !failed;
+}
+
+bool FileActions::RemoveFile() {
+    if (files_ == nullptr)
+        return false;
+    const QModelIndex current = files_->currentIndex();
+    if (!current.isValid())
+        return false;
+    analysis_.RemoveReport(static_cast<std::size_t>(current.row()));
+    return true;
+}
+
+bool FileActions::OpenAnalysis() {
+    const std::optional<QString> path =
+        prompts_.ChoosePath({tr("Open analysis"), AnalysisFilter(), QString(), false});
+    if (!path || path->isEmpty())
+        return false;
+    return OpenAnalysisFile(*path);
+}
+
+// The file is read before anything is asked: one that cannot be used leaves the analysis shown
+// as it is, changes and all.
+bool FileActions::OpenAnalysisFile(const QString& path) {
+    const std::string local = LocalPath(path);
+    const vrd::FileRead file = vrd::ReadWholeFile(local);
+    if (file.failure) {
+        prompts_.ShowFailure(path, QString::fromStdString(file.failure->reason));
+        return false;
+    }
+    vrd::AnalysisFileRead read = vrd::ParseAnalysisFile(file.bytes, local);
+    if (!read.document) {
+        prompts_.ShowFailure(path, QString::fromStdString(read.error));
+        return false;
+    }
+    if (!analysisFile_->MaySetAside())
+        return false;
+    AnalysisSession& session = analysis_.Session();
+    OpenDocumentInSession(session, *read.document);
+    analysisFile_->Opened(path, std::move(*read.document));
+    QStringList failed;
+    for (const vrd::ReportForAnalysis& report : session.Reports())
+        if (report.failure)
+            failed << QString::fromLocal8Bit(report.path.data(),
+                                             static_cast<qsizetype>(report.path.size()));
+    if (!failed.isEmpty())
+        prompts_.ShowWarning(
+            tr("\"%1\": these reports could not be opened; the Files tab says why:\n%2")
+                .arg(path, failed.join(QLatin1Char('\n'))));
+    return true;
+}
+
+bool FileActions::SaveAnalysis() {
+    const QString current = analysisFile_->Path();
+    const std::optional<QString> path = prompts_.ChoosePath(
+        {tr("Save analysis"), AnalysisFilter(),
+         current.isEmpty()
+             ? AnalysisPrompts::SuggestedName(analysis_.Session(), QStringLiteral(".vrda"))
+             : current,
+         true});
+    if (!path || path->isEmpty())
+        return false;
+    // A name typed without a suffix gets the analysis file's.
+    return SaveAnalysisAs(QFileInfo(*path).suffix().isEmpty() ? *path + QStringLiteral(".vrda")
+                                                              : *path);
+}
+
+bool FileActions::SaveAnalysisAs(const QString& path) {
+    QString reason;
+    if (WriteAnalysis(path, reason))
+        return true;
+    prompts_.ShowNotWritten(path, reason);
+    return false;
+}
+
+bool FileActions::WriteAnalysis(const QString& path, QString& reason) {
+    const std::string local = LocalPath(path);
+    const vrd::AnalysisFileBytes bytes = vrd::FormatAnalysisFile(analysisFile_->Document(), local);
+    std::optional<std::string> failure = bytes.error;
+    if (!failure)
+        failure = vrd::WriteFileSafely(local, bytes.bytes);
+    if (failure) {
+        reason = QString::fromStdString(*failure);
+        return false;
+    }
+    analysisFile_->Saved(path);
+    analysis_.Stack().setClean();
+    return true;
+}
