@@ -182,6 +182,16 @@ TEST_F(VrdtoolStats, WhoGuidelinesBesideLdenAndLnight) {
                               "against 40.0 dB (+40.0)"),
               std::string::npos)
         << out_.str();
+
+    // No file read: the guidelines still, beside no level.
+    arguments.files = {Put("bad.vrd", "no code table here")};
+    EXPECT_EQ(Json(arguments, 1)["who"], nlohmann::json::parse(R"({"source":"aircraft",
+        "lden_guideline":45,"lnight_guideline":40,"lden_excess":null,"lnight_excess":null})"));
+    EXPECT_EQ(Run(arguments), 1);
+    EXPECT_NE(out_.str().find("WHO 2018:   aircraft, Lden - against 45.0 dB; Lnight - against "
+                              "40.0 dB\n"),
+              std::string::npos)
+        << out_.str();
 }
 
 TEST_F(VrdtoolStats, CsvTablesForASpreadsheet) {
