@@ -321,6 +321,43 @@ TEST(AssessProperties, AnExclusionOverASourceTakesItsMinutesOutOfT) {
     EXPECT_EQ(after.minutes.source + after.minutes.residual, after.minutes.measured);
 }
 
+TEST(AssessProperties, MarksOutsideTheReportsChangeNoFigureAndAreListed) {
+    const AnalysisSettings inside =
+        Marks({Marked(MarkKind::Source, "2011-05-12T09:00", "2011-05-12T09:30"),
+               Marked(MarkKind::Exclude, "2011-05-12T09:20", "2011-05-12T10:00")});
+    // A year later: a residual mark (which would take the default residual away), a source
+    // mark and an exclusion; and a source mark that ends where the day's records begin.
+    AnalysisSettings outside = inside;
+    AddMarks(outside, {Marked(MarkKind::Residual, "2012-05-12T08:00", "2012-05-12T09:00"),
+                       Marked(MarkKind::Source, "2012-05-12T10:00", "2012-05-12T11:00"),
+                       Marked(MarkKind::Exclude, "2012-05-12T07:00", "2012-05-12T12:00"),
+                       Marked(MarkKind::Source, "2011-05-12T06:00", "2011-05-12T07:00")});
+    for (const Standard standard : {Standard::FrNeighbourhood, Standard::Bs4142}) {
+        const AssessmentResult before = AssessAs(standard, VaryingDay(), inside);
+        const AssessmentResult after = AssessAs(standard, VaryingDay(), outside);
+        EXPECT_TRUE(before.marksOutside.empty());
+        EXPECT_EQ(after.minutes.measured, before.minutes.measured);
+        EXPECT_EQ(after.minutes.source, before.minutes.source);
+        EXPECT_EQ(after.minutes.residual, before.minutes.residual);
+        EXPECT_EQ(after.minutes.excluded, before.minutes.excluded);
+        ASSERT_EQ(after.calendar.Size(), before.calendar.Size());
+        for (std::int64_t i = 0; i < before.calendar.Size(); ++i) {
+            ExpectSame(after.Period(i).figures, before.Period(i).figures);
+            EXPECT_EQ(after.BackgroundIntervalAt(i).l90, before.BackgroundIntervalAt(i).l90);
+        }
+        ASSERT_EQ(after.marksOutside.size(), 4u);
+        const std::vector<std::pair<MarkKind, const char*>> expected = {
+            {MarkKind::Source, "2011-05-12T06:00"},
+            {MarkKind::Exclude, "2012-05-12T07:00"},
+            {MarkKind::Residual, "2012-05-12T08:00"},
+            {MarkKind::Source, "2012-05-12T10:00"}};
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(after.marksOutside[i].kind, expected[i].first) << i;
+            EXPECT_EQ(after.marksOutside[i].interval.from, At(expected[i].second)) << i;
+        }
+    }
+}
+
 TEST(AssessProperties, NothingToAssess) {
     const AssessmentResult none = AssessAs(Standard::FrNeighbourhood, "", {});
     EXPECT_FALSE(none.selection);

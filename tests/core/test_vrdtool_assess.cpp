@@ -60,13 +60,14 @@ TEST_F(VrdtoolAssess, EmergenceJsonHoldsExactlyItsKeys) {
     const nlohmann::ordered_json json = Json(arguments);
     EXPECT_EQ(KeysOf(json),
               (std::vector<std::string>{"files", "from", "to", "standard", "indoors", "minutes",
-                                        "periods", "overall", "worst", "errors"}));
+                                        "marks_outside", "periods", "overall", "worst", "errors"}));
     EXPECT_EQ(json["from"], "2011-05-12T08:00");
     EXPECT_EQ(json["to"], "2011-05-13T02:00");
     EXPECT_EQ(json["standard"], "fr-neighbourhood");
     EXPECT_EQ(json["indoors"], false);
     EXPECT_EQ(json["minutes"].dump(),
               R"({"measured":170,"source":20,"residual":150,"excluded":10})");
+    EXPECT_EQ(json["marks_outside"], 0);
     ASSERT_EQ(json["periods"].size(), 2u);
     EXPECT_EQ(json["periods"][0].dump(),
               R"({"date":"2011-05-12","period":"day","source_minutes":20,"residual_minutes":100,)"
@@ -95,7 +96,7 @@ TEST_F(VrdtoolAssess, BackgroundJsonHoldsExactlyItsKeys) {
     const nlohmann::ordered_json json = Json(arguments);
     EXPECT_EQ(KeysOf(json),
               (std::vector<std::string>{"files", "from", "to", "standard", "indoors", "minutes",
-                                        "intervals", "background", "errors"}));
+                                        "marks_outside", "intervals", "background", "errors"}));
     EXPECT_EQ(json["indoors"], true);
     // 08:00 .. 23:00 by the hour, then 23:00 .. 02:00 by the quarter hour.
     ASSERT_EQ(json["intervals"].size(), 15u + 12u);
@@ -130,6 +131,38 @@ TEST_F(VrdtoolAssess, TheSummaryTabulatesThePeriods) {
               std::string::npos)
         << out_.str();
     EXPECT_NE(out_.str().find("not, the LA90"), std::string::npos);
+}
+
+// An hour of 56 dB from 08:00 over two of 49 dB, and a night whose residual hour at 51 dB is
+// louder than its source hour at 40.
+std::string HourOverResidual() {
+    return "Chantier\n110487\n1 minute Leq Log\n" +
+           ConstantLevel(At("2011-05-12T08:00"), At("2011-05-12T09:00"), 56) +
+           ConstantLevel(At("2011-05-12T09:00"), At("2011-05-12T11:00"), 49) +
+           ConstantLevel(At("2011-05-12T23:00"), At("2011-05-13T00:00"), 51) +
+           ConstantLevel(At("2011-05-13T00:00"), At("2011-05-13T01:00"), 40) + "\n";
+}
+
+TEST_F(VrdtoolAssess, AMarkAYearAfterTheDataChangesNoFigureAndIsWarned) {
+    AssessArguments arguments;
+    arguments.files = {Put("hour.txt", HourOverResidual())};
+    arguments.standard = "fr-neighbourhood";
+    arguments.sources = {"2011-05-12T08:00/2011-05-12T09:00"};
+    nlohmann::ordered_json before = Json(arguments);
+    EXPECT_EQ(err_.str(), "");
+    arguments.residuals = {"2012-05-12T08:00/2012-05-12T09:00"};
+    arguments.excludes = {"2012-05-13T08:00/2012-05-13T09:00"};
+    nlohmann::ordered_json after = Json(arguments);
+    EXPECT_EQ(after["marks_outside"], 2);
+    EXPECT_EQ(err_.str(), "vrdtool: 2 marks lie outside the reports' minutes: "
+                          "2012-05-12T08:00/2012-05-12T09:00 2012-05-13T08:00/2012-05-13T09:00\n");
+    after["marks_outside"] = 0;
+    EXPECT_EQ(after, before);
+
+    arguments.excludes.clear();
+    ASSERT_EQ(Run(arguments), 0);
+    EXPECT_EQ(err_.str(), "vrdtool: 1 mark lies outside the reports' minutes: "
+                          "2012-05-12T08:00/2012-05-12T09:00\n");
 }
 
 TEST_F(VrdtoolAssess, AFileThatFailsIsReportedAndTheRestAssessed) {

@@ -135,6 +135,23 @@ TEST_F(VrdtoolStats, SourceAndResidualMarksChangeNoFigure) {
     EXPECT_EQ(Json(arguments), plain);
 }
 
+TEST_F(VrdtoolStats, MarksOutsideTheReportsAreWarnedAndChangeNothing) {
+    StatsArguments arguments;
+    arguments.files = {Put("evening.txt", EveningReport())};
+    arguments.distribution = true;
+    const nlohmann::json plain = Json(arguments);
+    EXPECT_EQ(err_.str(), "");
+    // Ends where the records begin; begins a year later.
+    arguments.sources = {"2011-05-12T18:00/2011-05-12T19:00"};
+    arguments.excludes = {"2012-05-12T19:00/2012-05-12T20:00"};
+    EXPECT_EQ(Json(arguments), plain);
+    EXPECT_EQ(err_.str(), "vrdtool: 2 marks lie outside the reports' minutes: "
+                          "2011-05-12T18:00/2011-05-12T19:00 2012-05-12T19:00/2012-05-12T20:00\n");
+    arguments.json = false;
+    EXPECT_EQ(Run(arguments), 0);
+    EXPECT_NE(err_.str().find("2 marks lie outside"), std::string::npos);
+}
+
 TEST_F(VrdtoolStats, PresetsNameTheCombinedLevel) {
     StatsArguments arguments;
     arguments.files = {

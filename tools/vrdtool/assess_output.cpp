@@ -238,6 +238,8 @@ void WriteAssessmentJson(std::ostream& out, const std::vector<std::string>& file
     json.Key("excluded");
     json.Integer(result.minutes.excluded);
     json.EndObject();
+    json.Key("marks_outside");
+    json.Integer(static_cast<std::int64_t>(result.marksOutside.size()));
     if (result.settings.standard == Standard::Bs4142)
         BackgroundJson(json, result);
     else
