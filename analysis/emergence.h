@@ -14,6 +14,7 @@
 //                     (gate 35 dB)
 //
 // and the margin is limit - emergence: within 2 dB of the limit a verdict is not conclusive.
+// The numbers are those of assessment_rules.h.
 
 #include "analysis/assessment_calendar.h"
 #include "analysis/level_figures.h"
