@@ -35,6 +35,57 @@ const char* VerdictName(Verdict verdict) {
     return "no_data";
 }
 
+const char* EmergenceNoteName(EmergenceNote note) {
+    return note == EmergenceNote::ShortResidual ? "short_residual" : "residual_above_ambient";
+}
+
+std::vector<EmergenceNote> EmergenceNotes::List() const {
+    std::vector<EmergenceNote> notes;
+    for (const EmergenceNote note :
+         {EmergenceNote::ResidualAboveAmbient, EmergenceNote::ShortResidual})
+        if (Has(note))
+            notes.push_back(note);
+    return notes;
+}
+
+VerdictWording WordingOf(const EmergenceFigures& figures) {
+    const bool notConclusive = figures.conclusive == false;
+    switch (figures.verdict) {
+    case Verdict::Compliant:
+        return notConclusive ? VerdictWording::NotConclusiveCompliant : VerdictWording::Compliant;
+    case Verdict::Exceeds:
+        return notConclusive ? VerdictWording::NotConclusiveExceeds : VerdictWording::Exceeds;
+    case Verdict::BelowGate:
+        return VerdictWording::BelowGate;
+    case Verdict::NoData:
+        break;
+    }
+    return VerdictWording::NoData;
+}
+
+const char* VerdictWordingName(VerdictWording wording) {
+    switch (wording) {
+    case VerdictWording::BelowGate:
+        return "below_gate";
+    case VerdictWording::Compliant:
+        return "compliant";
+    case VerdictWording::Exceeds:
+        return "exceeds";
+    case VerdictWording::NotConclusiveCompliant:
+        return "not_conclusive_compliant";
+    case VerdictWording::NotConclusiveExceeds:
+        return "not_conclusive_exceeds";
+    case VerdictWording::NoData:
+        break;
+    }
+    return "no_data";
+}
+
+bool IsNotConclusive(VerdictWording wording) {
+    return wording == VerdictWording::NotConclusiveCompliant ||
+           wording == VerdictWording::NotConclusiveExceeds;
+}
+
 int DurationTerm(std::int64_t minutes) {
     return TermOf(RulesOf(Standard::FrNeighbourhood).emergence->durationTerms, minutes);
 }
@@ -45,6 +96,8 @@ EmergenceFigures EmergenceOf(Standard standard, PeriodLabel label, bool indoors,
     EmergenceFigures figures;
     figures.sourceMinutes = ambient.Count();
     figures.residualMinutes = residual.Count();
+    if (figures.residualMinutes > 0 && figures.residualMinutes < rules.shortResidualBelow)
+        figures.notes.Add(EmergenceNote::ShortResidual);
     if (figures.sourceMinutes == 0)
         return figures;
     const LevelFigures a = ambient.Figures();
@@ -59,6 +112,8 @@ EmergenceFigures EmergenceOf(Standard standard, PeriodLabel label, bool indoors,
     figures.ambient = l50 ? a.L(50) : a.leq;
     figures.residual = l50 ? r.L(50) : r.leq;
     figures.emergence = *figures.ambient - *figures.residual;
+    if (*figures.emergence < 0)
+        figures.notes.Add(EmergenceNote::ResidualAboveAmbient);
 
     const double gate = indoors && rules.gateIndoors ? *rules.gateIndoors : rules.gate;
     if (*a.leq <= gate) {

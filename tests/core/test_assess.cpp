@@ -42,6 +42,7 @@ void ExpectSame(const EmergenceFigures& a, const EmergenceFigures& b) {
     EXPECT_EQ(a.margin, b.margin);
     EXPECT_EQ(a.conclusive, b.conclusive);
     EXPECT_EQ(a.verdict, b.verdict);
+    EXPECT_TRUE(a.notes == b.notes);
 }
 
 // A Thursday morning: 100 minutes at 50 dB, then 20 at 62 while the source runs.
@@ -319,6 +320,32 @@ TEST(AssessProperties, AnExclusionOverASourceTakesItsMinutesOutOfT) {
     EXPECT_EQ(after.minutes.excluded, 40);
     EXPECT_EQ(after.minutes.measured, kMinutesPerDay - 40);
     EXPECT_EQ(after.minutes.source + after.minutes.residual, after.minutes.measured);
+}
+
+TEST(AssessNeighbourhood, EachRowHasTheNotesOfItsOwnMinutes) {
+    // Two mornings of 20 residual minutes at 50 dB and 10 source minutes at 45: each day's
+    // residual is short and louder; the pooled residual of 40 minutes is only louder.
+    std::string lines;
+    std::vector<Mark> marks;
+    for (const char* date : {"2011-05-12", "2011-05-13"}) {
+        const Minute start = At((std::string(date) + "T08:00").c_str());
+        lines += ConstantLevel(start, start + 20, 50) + ConstantLevel(start + 20, start + 30, 45);
+        marks.push_back({MarkKind::Residual, {start, start + 20}, ""});
+        marks.push_back({MarkKind::Source, {start + 20, start + 30}, ""});
+    }
+    const AssessmentResult result = AssessAs(Standard::FrNeighbourhood, lines, Marks(marks));
+    const std::vector<EmergenceNote> both = {EmergenceNote::ResidualAboveAmbient,
+                                             EmergenceNote::ShortResidual};
+    ASSERT_EQ(result.PeriodsWithMinutes().size(), 2u);
+    for (const EmergencePeriod& period : result.PeriodsWithMinutes())
+        EXPECT_EQ(period.figures.notes.List(), both);
+    ASSERT_EQ(result.overall.size(), 2u);
+    EXPECT_EQ(result.overall[0].figures.residualMinutes, 40);
+    EXPECT_EQ(result.overall[0].figures.notes.List(),
+              std::vector<EmergenceNote>{EmergenceNote::ResidualAboveAmbient});
+    EXPECT_TRUE(result.overall[1].figures.notes.Empty());
+    ASSERT_TRUE(result.worst);
+    EXPECT_EQ(result.worst->figures.notes.List(), both);
 }
 
 TEST(AssessProperties, MarksOutsideTheReportsChangeNoFigureAndAreListed) {

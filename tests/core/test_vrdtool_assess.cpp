@@ -73,18 +73,18 @@ TEST_F(VrdtoolAssess, EmergenceJsonHoldsExactlyItsKeys) {
               R"({"date":"2011-05-12","period":"day","source_minutes":20,"residual_minutes":100,)"
               R"("ambient_leq":62,"ambient_l50":62,"indicator":"leq","ambient":62,)"
               R"("residual":50,"emergence":12,"term":4,"limit":9,"margin":-3,)"
-              R"("verdict":"exceeds","conclusive":true})");
+              R"("verdict":"exceeds","conclusive":true,"notes":[]})");
     EXPECT_EQ(json["periods"][1].dump(),
               R"({"date":"2011-05-12","period":"night","source_minutes":0,"residual_minutes":50,)"
               R"("ambient_leq":null,"ambient_l50":null,"indicator":null,"ambient":null,)"
               R"("residual":null,"emergence":null,"term":null,"limit":null,"margin":null,)"
-              R"("verdict":"no_data","conclusive":null})");
+              R"("verdict":"no_data","conclusive":null,"notes":[]})");
     EXPECT_EQ(KeysOf(json["overall"]), (std::vector<std::string>{"day", "night"}));
     EXPECT_EQ(
         KeysOf(json["overall"]["day"]),
         (std::vector<std::string>{"source_minutes", "residual_minutes", "ambient_leq",
                                   "ambient_l50", "indicator", "ambient", "residual", "emergence",
-                                  "term", "limit", "margin", "verdict", "conclusive"}));
+                                  "term", "limit", "margin", "verdict", "conclusive", "notes"}));
     EXPECT_EQ(json["overall"]["day"]["emergence"], 12.0);
     EXPECT_EQ(json["worst"], json["periods"][0]);
     EXPECT_EQ(json["errors"].dump(), "[]");
@@ -141,6 +141,57 @@ std::string HourOverResidual() {
            ConstantLevel(At("2011-05-12T09:00"), At("2011-05-12T11:00"), 49) +
            ConstantLevel(At("2011-05-12T23:00"), At("2011-05-13T00:00"), 51) +
            ConstantLevel(At("2011-05-13T00:00"), At("2011-05-13T01:00"), 40) + "\n";
+}
+
+TEST_F(VrdtoolAssess, WorkedByHandNotConclusiveAndNotes) {
+    AssessArguments arguments;
+    arguments.files = {Put("hour.txt", HourOverResidual())};
+    arguments.standard = "fr-neighbourhood";
+    arguments.sources = {"2011-05-12T08:00/2011-05-12T09:00", "2011-05-13T00:00/2011-05-13T01:00"};
+    nlohmann::ordered_json json = Json(arguments);
+    ASSERT_EQ(json["periods"].size(), 2u);
+    // Emergence 7 against 5 + 3 for T = 60 min: compliant by 1 dB, not conclusive.
+    const std::string day =
+        R"({"source_minutes":60,"residual_minutes":120,"ambient_leq":56,"ambient_l50":56,)"
+        R"("indicator":"leq","ambient":56,"residual":49,"emergence":7,"term":3,"limit":8,)"
+        R"("margin":1,"verdict":"compliant","conclusive":false,"notes":[]})";
+    EXPECT_EQ(json["periods"][0].dump(), R"({"date":"2011-05-12","period":"day",)" + day.substr(1));
+    EXPECT_EQ(json["overall"]["day"].dump(), day);
+    // 40 - 51 = -11 dB at night: compliant, with the note.
+    EXPECT_EQ(json["periods"][1]["emergence"], -11);
+    EXPECT_EQ(json["periods"][1]["verdict"], "compliant");
+    EXPECT_EQ(json["periods"][1]["conclusive"], true);
+    EXPECT_EQ(json["periods"][1]["notes"].dump(), R"(["residual_above_ambient"])");
+    EXPECT_EQ(json["overall"]["night"]["notes"].dump(), R"(["residual_above_ambient"])");
+    EXPECT_EQ(json["worst"]["date"], "2011-05-12");
+
+    ASSERT_EQ(Run(arguments), 0) << err_.str();
+    const std::string text = out_.str();
+    for (const char* expected :
+         {"2011-05-12 day     60    56.0    49.0     leq       7.0       8     not conclusive "
+          "(compliant)\n",
+          "2011-05-12 night   60    40.0    51.0     leq       -11.0     6     compliant "
+          "[residual_above_ambient]\n",
+          "overall    day     60    56.0    49.0     leq       7.0       8     not conclusive "
+          "(compliant)\n",
+          "worst:      2011-05-12 day, margin 1.0 dB (not conclusive, compliant)\n",
+          "residual_above_ambient: the residual is louder than the ambient"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    EXPECT_EQ(text.find("short_residual"), std::string::npos);
+
+    // A residual of 29 minutes is short, one of 30 is not.
+    for (const auto& [to, notes] : {std::pair{"2011-05-12T09:29", R"(["short_residual"])"},
+                                    std::pair{"2011-05-12T09:30", "[]"}}) {
+        arguments.residuals = {std::string("2011-05-12T09:00/") + to};
+        json = Json(arguments);
+        EXPECT_EQ(json["periods"][0]["notes"].dump(), notes) << to;
+        EXPECT_EQ(json["overall"]["day"]["notes"].dump(), notes) << to;
+    }
+    arguments.residuals = {"2011-05-12T09:00/2011-05-12T09:29"};
+    ASSERT_EQ(Run(arguments), 0);
+    EXPECT_NE(out_.str().find("short_residual: fewer than 30 residual minutes\n"),
+              std::string::npos)
+        << out_.str();
 }
 
 TEST_F(VrdtoolAssess, AMarkAYearAfterTheDataChangesNoFigureAndIsWarned) {
