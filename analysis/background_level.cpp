@@ -33,6 +33,7 @@ BackgroundLevel BackgroundOf(PeriodLabel label, std::vector<double> l90s) {
         if (bar.count > mode->count)
             mode = &bar;
     background.mode = mode->level;
+    background.modeCount = mode->count;
 
     // The median as the linear-interpolation quantile at 0.5: h = (n-1)/2.
     const std::size_t n = l90s.size();

@@ -261,6 +261,16 @@ TEST(BackgroundOf, HistogramModeAndMedian) {
     const BackgroundLevel tie = BackgroundOf(PeriodLabel::Daytime, {41, 40, 41, 40, 45});
     EXPECT_EQ(tie.mode, 40);
     EXPECT_EQ(tie.median, 41.0);
+
+    // The intervals at the mode: 3 above, 2 on the tie; 1 when no level repeats; none without.
+    EXPECT_EQ(background.modeCount, 3);
+    EXPECT_EQ(tie.modeCount, 2);
+    const BackgroundLevel unique = BackgroundOf(PeriodLabel::Daytime, {38.2, 41.5, 39.6});
+    EXPECT_EQ(unique.mode, 38);
+    EXPECT_EQ(unique.modeCount, 1);
+    EXPECT_EQ(unique.median, 39.6);
+    const BackgroundLevel none = BackgroundOf(PeriodLabel::Night, {});
+    EXPECT_FALSE(none.mode || none.modeCount || none.median);
 }
 
 // A generated day and night of varying levels, for the properties below.

@@ -110,8 +110,10 @@ TEST_F(VrdtoolAssess, BackgroundJsonHoldsExactlyItsKeys) {
         R"({"start":"2011-05-12T23:00","length":15,"period":"night","minutes":0,"l90":null})");
     EXPECT_EQ(json["intervals"][23]["l90"], 35.0);
     EXPECT_EQ(json["background"].dump(),
-              R"({"day":{"count":1,"mode":50,"median":50,"histogram":[{"level":50,"count":1}]},)"
-              R"("night":{"count":4,"mode":35,"median":35,"histogram":[{"level":35,"count":4}]}})");
+              R"({"day":{"count":1,"mode":50,"mode_count":1,"median":50,)"
+              R"("histogram":[{"level":50,"count":1}]},)"
+              R"("night":{"count":4,"mode":35,"mode_count":4,"median":35,)"
+              R"("histogram":[{"level":35,"count":4}]}})");
 }
 
 TEST_F(VrdtoolAssess, TheSummaryTabulatesThePeriods) {
@@ -214,6 +216,26 @@ TEST_F(VrdtoolAssess, AMarkAYearAfterTheDataChangesNoFigureAndIsWarned) {
     ASSERT_EQ(Run(arguments), 0);
     EXPECT_EQ(err_.str(), "vrdtool: 1 mark lies outside the reports' minutes: "
                           "2012-05-12T08:00/2012-05-12T09:00\n");
+}
+
+TEST_F(VrdtoolAssess, TheModeOfUniqueLevelsIsNotRepresentative) {
+    // Day hours of 40, 41 and 42 dB: each level once, mode_count 1.
+    const Minute start = At("2011-05-12T08:00");
+    AssessArguments arguments;
+    arguments.files = {Put("hours.txt", "Chantier\n110487\n1 minute Leq Log\n" +
+                                            ConstantLevel(start, start + 60, 40) +
+                                            ConstantLevel(start + 60, start + 120, 41) +
+                                            ConstantLevel(start + 120, start + 180, 42) + "\n")};
+    arguments.standard = "bs4142";
+    const nlohmann::ordered_json json = Json(arguments);
+    EXPECT_EQ(json["background"]["day"]["mode"], 40);
+    EXPECT_EQ(json["background"]["day"]["mode_count"], 1);
+    EXPECT_EQ(json["background"]["day"]["median"], 41.0);
+    ASSERT_EQ(Run(arguments), 0);
+    EXPECT_NE(out_.str().find("background, day: 3 intervals with an L90, mode 40 dB (not "
+                              "representative: no level repeats), median 41.0 dB\n"),
+              std::string::npos)
+        << out_.str();
 }
 
 TEST_F(VrdtoolAssess, AFileThatFailsIsReportedAndTheRestAssessed) {

@@ -90,9 +90,12 @@ void BackgroundSummary(std::ostream& out, const AssessmentResult& result) {
     for (const BackgroundLevel& background : result.background) {
         out << "\nbackground, " << PeriodLabelName(background.label) << ": " << background.count
             << " intervals with an L90";
-        if (background.mode)
-            out << ", mode " << *background.mode << " dB, median " << Shown(background.median)
-                << " dB";
+        if (background.mode) {
+            out << ", mode " << *background.mode << " dB";
+            if (background.modeCount == 1)
+                out << " (not representative: no level repeats)";
+            out << ", median " << Shown(background.median) << " dB";
+        }
         out << '\n';
         std::int64_t most = 1;
         for (const LevelCount& bar : background.histogram)
@@ -206,6 +209,8 @@ void BackgroundJson(JsonText& json, const AssessmentResult& result) {
         json.Integer(background.count);
         json.Key("mode");
         json.Optional(background.mode);
+        json.Key("mode_count");
+        json.Optional(background.modeCount);
         json.Key("median");
         json.Optional(background.median);
         json.Key("histogram");
