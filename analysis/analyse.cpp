@@ -84,8 +84,12 @@ class Analyser {
             result_.exceedance = Exceedance{};
         const std::optional<Interval> selection = SelectionOf(series_, settings_);
         result_.selection = selection;
-        if (!selection)
+        if (!selection) {
+            // The guidelines are still stated, with no level to set beside them.
+            if (settings_.who)
+                result_.who = CompareWithWho(*settings_.who, std::nullopt, std::nullopt);
             return std::move(result_);
+        }
         const Interval range = *selection;
         result_.minutes.period = range.Length();
         exclusions_ = MergeExclusions(settings_.exclusions);

@@ -1,6 +1,7 @@
 #include "analysis/assess.h"
 
 #include "analysis/analyse.h"
+#include "analysis/marks_outside.h"
 #include "analysis/minute_marks.h"
 
 #include <algorithm>
@@ -38,11 +39,13 @@ class Assessor {
   public:
     Assessor(const MinuteSeries& series, const AnalysisSettings& settings,
              const AssessmentSettings& assessment)
-        : series_(series), settings_(settings), assessment_(assessment), marks_(settings) {}
+        : series_(series), settings_(settings), assessment_(assessment),
+          marks_(settings, SpanOfRecords(series)) {}
 
     AssessmentResult Run() {
         result_.settings = assessment_;
         result_.selection = SelectionOf(series_, settings_);
+        result_.marksOutside = MarksOutside(series_, settings_);
         if (result_.selection) {
             const Interval range = *result_.selection;
             result_.calendar = AssessmentCalendar(assessment_.standard, range);

@@ -54,6 +54,9 @@ struct AssessmentResult {
     AssessmentSettings settings;
     std::optional<Interval> selection; // as the analysis finds it
     AssessmentMinutes minutes;
+    // The marks that share no minute with the reports' span (marks_outside.h): they change
+    // nothing, but a person is told.
+    std::vector<Mark> marksOutside;
     AssessmentCalendar calendar; // the periods or intervals that overlap the selection
 
     // The French standards: every period of the calendar by its index, in time order.

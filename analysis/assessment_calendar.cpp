@@ -1,5 +1,6 @@
 #include "analysis/assessment_calendar.h"
 
+#include "analysis/assessment_rules.h"
 #include "analysis/french_calendar.h"
 
 #include <array>
@@ -8,13 +9,21 @@ namespace vrd {
 
 namespace {
 
-// A date's periods start at 07:00.
-constexpr Minute kDateStart = 7 * kMinutesPerHour;
+// A date's periods start at 07:00, where its night ends.
+constexpr Minute kDateStart = kFrenchDay.from * kMinutesPerHour;
+static_assert(kFrenchNight.to == kFrenchDay.from && kFrenchNight.from == kFrenchDay.to &&
+                  kBs4142Day.from == kFrenchDay.from && kBs4142Night.to == kBs4142Day.from &&
+                  kBs4142Night.from == kBs4142Day.to,
+              "the periods of a date fill it from its day start");
 // French day periods run to 22:00, BS 4142's hours to 23:00; then quarter hours.
-constexpr Minute kFrenchNight = (22 - 7) * kMinutesPerHour;
-constexpr Minute kQuarterHours = (23 - 7) * kMinutesPerHour;
-constexpr int kHourSlots = 16;
-constexpr Minute kQuarter = 15;
+constexpr Minute kFrenchNightStart = (kFrenchDay.to - kFrenchDay.from) * kMinutesPerHour;
+constexpr Minute kQuarterHours = (kBs4142Day.to - kBs4142Day.from) * kMinutesPerHour;
+constexpr Minute kQuarter = kBs4142NightInterval;
+static_assert(kQuarterHours % kBs4142DayInterval == 0 &&
+                  (kMinutesPerDay - kQuarterHours) % kQuarter == 0,
+              "BS 4142's intervals fill their periods");
+constexpr int kHourSlots = static_cast<int>(kQuarterHours / kBs4142DayInterval);
+constexpr int kQuarterSlots = static_cast<int>((kMinutesPerDay - kQuarterHours) / kQuarter);
 
 struct Named {
     Standard standard;
@@ -23,6 +32,11 @@ struct Named {
 constexpr std::array<Named, 3> kStandards = {{{Standard::FrNeighbourhood, "fr-neighbourhood"},
                                               {Standard::FrIcpe, "fr-icpe"},
                                               {Standard::Bs4142, "bs4142"}}};
+
+bool RestDays(Standard standard) {
+    const std::optional<EmergenceRules>& rules = RulesOf(standard).emergence;
+    return rules && rules->restDays;
+}
 
 Day DateOf(Minute minute) {
     return DayOfMinute(minute - kDateStart);
@@ -66,36 +80,36 @@ AssessmentCalendar::AssessmentCalendar(Standard standard, Interval selection)
 }
 
 int AssessmentCalendar::SlotsPerDate() const {
-    return standard_ == Standard::Bs4142 ? kHourSlots + 32 : 2;
+    return standard_ == Standard::Bs4142 ? kHourSlots + kQuarterSlots : 2;
 }
 
 int AssessmentCalendar::SlotOf(Minute sinceDateStart) const {
     if (standard_ != Standard::Bs4142)
-        return sinceDateStart < kFrenchNight ? 0 : 1;
+        return sinceDateStart < kFrenchNightStart ? 0 : 1;
     if (sinceDateStart < kQuarterHours)
-        return static_cast<int>(sinceDateStart / kMinutesPerHour);
+        return static_cast<int>(sinceDateStart / kBs4142DayInterval);
     return kHourSlots + static_cast<int>((sinceDateStart - kQuarterHours) / kQuarter);
 }
 
 Minute AssessmentCalendar::SlotStart(int slot) const {
     if (standard_ != Standard::Bs4142)
-        return slot == 0 ? 0 : kFrenchNight;
+        return slot == 0 ? 0 : kFrenchNightStart;
     if (slot < kHourSlots)
-        return slot * kMinutesPerHour;
+        return slot * kBs4142DayInterval;
     return kQuarterHours + (slot - kHourSlots) * kQuarter;
 }
 
 Minute AssessmentCalendar::SlotLength(int slot) const {
     if (standard_ != Standard::Bs4142)
-        return slot == 0 ? kFrenchNight : kMinutesPerDay - kFrenchNight;
-    return slot < kHourSlots ? kMinutesPerHour : kQuarter;
+        return slot == 0 ? kFrenchNightStart : kMinutesPerDay - kFrenchNightStart;
+    return slot < kHourSlots ? kBs4142DayInterval : kQuarter;
 }
 
 PeriodLabel AssessmentCalendar::LabelOf(Day date, int slot) const {
     const bool night = standard_ == Standard::Bs4142 ? slot >= kHourSlots : slot == 1;
     if (night)
         return PeriodLabel::Night;
-    if (standard_ == Standard::FrIcpe && (IsSunday(date) || IsFrenchPublicHoliday(date)))
+    if (RestDays(standard_) && (IsSunday(date) || IsFrenchPublicHoliday(date)))
         return PeriodLabel::Holiday;
     return PeriodLabel::Daytime;
 }
@@ -123,7 +137,7 @@ std::vector<PeriodLabel> AssessmentCalendar::Labels() const {
     // Any seven dates hold a Sunday and a working day, so the walk stops within a week or two.
     for (std::int64_t i = 0; i < size_; ++i) {
         present[static_cast<std::size_t>(At(i).label)] = true;
-        const bool holidays = standard_ == Standard::FrIcpe;
+        const bool holidays = RestDays(standard_);
         if (present[0] && present[2] && (!holidays || present[1]))
             break;
     }

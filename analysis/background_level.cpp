@@ -1,13 +1,15 @@
 #include "analysis/background_level.h"
 
+#include "analysis/assessment_rules.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace vrd {
 
 std::optional<double> IntervalL90(const LevelHistogram& residual, Minute length) {
-    // At least 80 %, on whole numbers.
-    if (residual.Count() * 5 < length * 4)
+    // At least the share, on whole numbers.
+    if (residual.Count() * 100 < length * RulesOf(Standard::Bs4142).background->measuredPercent)
         return std::nullopt;
     return residual.Figures().L(90);
 }
@@ -31,6 +33,7 @@ BackgroundLevel BackgroundOf(PeriodLabel label, std::vector<double> l90s) {
         if (bar.count > mode->count)
             mode = &bar;
     background.mode = mode->level;
+    background.modeCount = mode->count;
 
     // The median as the linear-interpolation quantile at 0.5: h = (n-1)/2.
     const std::size_t n = l90s.size();

@@ -27,10 +27,11 @@ struct LevelCount {
 
 struct BackgroundLevel {
     PeriodLabel label = PeriodLabel::Daytime;
-    std::int64_t count = 0;            // intervals with an L90
-    std::vector<LevelCount> histogram; // their L90 rounded to whole dB, ascending
-    std::optional<int> mode;           // the most frequent rounded level, the lowest on a tie
-    std::optional<double> median;      // of the unrounded levels, as L50 interpolates
+    std::int64_t count = 0;                // intervals with an L90
+    std::vector<LevelCount> histogram;     // their L90 rounded to whole dB, ascending
+    std::optional<int> mode;               // the most frequent rounded level, the lowest on a tie
+    std::optional<std::int64_t> modeCount; // the intervals at the mode: 1 when no level repeats
+    std::optional<double> median;          // of the unrounded levels, as L50 interpolates
 };
 
 // The background of the intervals of one label from their L90s, in any order.

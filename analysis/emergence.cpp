@@ -1,34 +1,18 @@
 #include "analysis/emergence.h"
 
-#include <array>
+#include "analysis/assessment_rules.h"
+
 #include <cmath>
 
 namespace vrd {
 
 namespace {
 
-constexpr double kL50Switch = 5;    // Leq(A) - L50(A) above this selects L50
-constexpr double kConclusive = 2;   // a margin within this is not conclusive
-constexpr double kIcpeQuieter = 45; // at or below it, fr-icpe allows one dB more
-
-struct Gate {
-    double neighbourhood = 30;
-    double indoors = 25;
-    double icpe = 35;
-};
-
-struct TermStep {
-    std::int64_t upTo; // minutes, inclusive
-    int term;
-};
-constexpr std::array<TermStep, 6> kTerms = {
-    {{1, 6}, {5, 5}, {20, 4}, {120, 3}, {240, 2}, {480, 1}}};
-
-int BaseLimit(Standard standard, PeriodLabel label, double ambientLeq) {
-    if (standard == Standard::FrNeighbourhood)
-        return label == PeriodLabel::Night ? 3 : 5;
-    const int limit = label == PeriodLabel::Daytime ? 6 : 4;
-    return ambientLeq <= kIcpeQuieter ? limit : limit - 1;
+int TermOf(const std::vector<DurationTermRow>& rows, std::int64_t minutes) {
+    for (const DurationTermRow& row : rows)
+        if (!row.upTo || minutes <= *row.upTo)
+            return row.term;
+    return 0;
 }
 
 } // namespace
@@ -51,18 +35,69 @@ const char* VerdictName(Verdict verdict) {
     return "no_data";
 }
 
+const char* EmergenceNoteName(EmergenceNote note) {
+    return note == EmergenceNote::ShortResidual ? "short_residual" : "residual_above_ambient";
+}
+
+std::vector<EmergenceNote> EmergenceNotes::List() const {
+    std::vector<EmergenceNote> notes;
+    for (const EmergenceNote note :
+         {EmergenceNote::ResidualAboveAmbient, EmergenceNote::ShortResidual})
+        if (Has(note))
+            notes.push_back(note);
+    return notes;
+}
+
+VerdictWording WordingOf(const EmergenceFigures& figures) {
+    const bool notConclusive = figures.conclusive == false;
+    switch (figures.verdict) {
+    case Verdict::Compliant:
+        return notConclusive ? VerdictWording::NotConclusiveCompliant : VerdictWording::Compliant;
+    case Verdict::Exceeds:
+        return notConclusive ? VerdictWording::NotConclusiveExceeds : VerdictWording::Exceeds;
+    case Verdict::BelowGate:
+        return VerdictWording::BelowGate;
+    case Verdict::NoData:
+        break;
+    }
+    return VerdictWording::NoData;
+}
+
+const char* VerdictWordingName(VerdictWording wording) {
+    switch (wording) {
+    case VerdictWording::BelowGate:
+        return "below_gate";
+    case VerdictWording::Compliant:
+        return "compliant";
+    case VerdictWording::Exceeds:
+        return "exceeds";
+    case VerdictWording::NotConclusiveCompliant:
+        return "not_conclusive_compliant";
+    case VerdictWording::NotConclusiveExceeds:
+        return "not_conclusive_exceeds";
+    case VerdictWording::NoData:
+        break;
+    }
+    return "no_data";
+}
+
+bool IsNotConclusive(VerdictWording wording) {
+    return wording == VerdictWording::NotConclusiveCompliant ||
+           wording == VerdictWording::NotConclusiveExceeds;
+}
+
 int DurationTerm(std::int64_t minutes) {
-    for (const TermStep& step : kTerms)
-        if (minutes <= step.upTo)
-            return step.term;
-    return 0;
+    return TermOf(RulesOf(Standard::FrNeighbourhood).emergence->durationTerms, minutes);
 }
 
 EmergenceFigures EmergenceOf(Standard standard, PeriodLabel label, bool indoors,
                              const LevelHistogram& ambient, const LevelHistogram& residual) {
+    const EmergenceRules& rules = *RulesOf(standard).emergence;
     EmergenceFigures figures;
     figures.sourceMinutes = ambient.Count();
     figures.residualMinutes = residual.Count();
+    if (figures.residualMinutes > 0 && figures.residualMinutes < rules.shortResidualBelow)
+        figures.notes.Add(EmergenceNote::ShortResidual);
     if (figures.sourceMinutes == 0)
         return figures;
     const LevelFigures a = ambient.Figures();
@@ -72,29 +107,28 @@ EmergenceFigures EmergenceOf(Standard standard, PeriodLabel label, bool indoors,
         return figures;
 
     const LevelFigures r = residual.Figures();
-    const bool l50 = *a.leq - *a.L(50) > kL50Switch;
+    const bool l50 = *a.leq - *a.L(50) > rules.l50Above;
     figures.indicator = l50 ? Indicator::L50 : Indicator::Leq;
     figures.ambient = l50 ? a.L(50) : a.leq;
     figures.residual = l50 ? r.L(50) : r.leq;
     figures.emergence = *figures.ambient - *figures.residual;
+    if (*figures.emergence < 0)
+        figures.notes.Add(EmergenceNote::ResidualAboveAmbient);
 
-    const Gate gate;
-    const double gateLevel = standard == Standard::FrIcpe ? gate.icpe
-                             : indoors                    ? gate.indoors
-                                                          : gate.neighbourhood;
-    if (*a.leq <= gateLevel) {
+    const double gate = indoors && rules.gateIndoors ? *rules.gateIndoors : rules.gate;
+    if (*a.leq <= gate) {
         figures.verdict = Verdict::BelowGate;
         return figures;
     }
-    int limit = BaseLimit(standard, label, *a.leq);
-    if (standard == Standard::FrNeighbourhood) {
-        figures.term = DurationTerm(figures.sourceMinutes);
+    int limit = BaseLimit(rules, label, *a.leq);
+    if (!rules.durationTerms.empty()) {
+        figures.term = TermOf(rules.durationTerms, figures.sourceMinutes);
         limit += *figures.term;
     }
     figures.limit = limit;
     figures.margin = limit - *figures.emergence;
     figures.verdict = *figures.emergence <= limit ? Verdict::Compliant : Verdict::Exceeds;
-    figures.conclusive = std::fabs(*figures.margin) > kConclusive;
+    figures.conclusive = std::fabs(*figures.margin) > rules.notConclusiveWithin;
     return figures;
 }
 

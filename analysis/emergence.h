@@ -14,12 +14,18 @@
 //                     (gate 35 dB)
 //
 // and the margin is limit - emergence: within 2 dB of the limit a verdict is not conclusive.
+// The numbers are those of assessment_rules.h.
+//
+// Two notes weaken a verdict: a residual louder than the ambient (emergence below 0: the minutes
+// without the noise do not stand for the place without it), and a residual measured at least one
+// and fewer than 30 minutes.
 
 #include "analysis/assessment_calendar.h"
 #include "analysis/level_figures.h"
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace vrd {
 
@@ -28,6 +34,24 @@ enum class Verdict { NoData, BelowGate, Compliant, Exceeds };
 
 const char* IndicatorName(Indicator indicator); // "leq", "l50"
 const char* VerdictName(Verdict verdict);       // "no_data", "below_gate", "compliant", "exceeds"
+
+// In the order a list of them is written.
+enum class EmergenceNote { ResidualAboveAmbient, ShortResidual };
+const char* EmergenceNoteName(EmergenceNote note); // "residual_above_ambient", "short_residual"
+
+class EmergenceNotes {
+  public:
+    void Add(EmergenceNote note) { bits_ |= Bit(note); }
+    bool Has(EmergenceNote note) const { return (bits_ & Bit(note)) != 0; }
+    bool Empty() const { return bits_ == 0; }
+    std::vector<EmergenceNote> List() const; // in the order of EmergenceNote
+    bool operator==(const EmergenceNotes& other) const { return bits_ == other.bits_; }
+    bool operator!=(const EmergenceNotes& other) const { return bits_ != other.bits_; }
+
+  private:
+    static unsigned Bit(EmergenceNote note) { return 1u << static_cast<unsigned>(note); }
+    unsigned bits_ = 0;
+};
 
 struct EmergenceFigures {
     std::int64_t sourceMinutes = 0; // T
@@ -45,7 +69,24 @@ struct EmergenceFigures {
     std::optional<double> margin;
     std::optional<bool> conclusive;
     Verdict verdict = Verdict::NoData;
+    EmergenceNotes notes;
 };
+
+// What a verdict says, for every output to word alike: compliant and exceeds within the
+// not-conclusive band read "not conclusive", with the side they lean to.
+enum class VerdictWording {
+    NoData,
+    BelowGate,
+    Compliant,
+    Exceeds,
+    NotConclusiveCompliant,
+    NotConclusiveExceeds,
+};
+VerdictWording WordingOf(const EmergenceFigures& figures);
+// "no_data", "below_gate", "compliant", "exceeds", "not_conclusive_compliant",
+// "not_conclusive_exceeds"
+const char* VerdictWordingName(VerdictWording wording);
+bool IsNotConclusive(VerdictWording wording);
 
 // The duration term of fr-neighbourhood for a noise heard T minutes.
 int DurationTerm(std::int64_t minutes);

@@ -1,6 +1,7 @@
 #include "analysis/level_distribution.h"
 
 #include "analysis/analyse.h"
+#include "analysis/marks_outside.h"
 #include "analysis/minute_marks.h"
 
 namespace vrd {
@@ -37,7 +38,7 @@ LevelDistribution DistributionOf(const LevelHistogram& levels) {
 }
 
 LevelDistributions DistributeLevels(const MinuteSeries& series, const AnalysisSettings& settings) {
-    MinuteMarks marks(settings);
+    MinuteMarks marks(settings, SpanOfRecords(series));
     const bool split = marks.SourceOrResidualMarked();
     LevelHistogram all;
     LevelHistogram source;

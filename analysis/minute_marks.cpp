@@ -1,5 +1,7 @@
 #include "analysis/minute_marks.h"
 
+#include "analysis/marks_outside.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -38,13 +40,15 @@ std::optional<MarkOverlap> FindSourceResidualOverlap(const std::vector<Mark>& ma
     return std::nullopt;
 }
 
-MinuteMarks::MinuteMarks(const AnalysisSettings& settings) {
+MinuteMarks::MinuteMarks(const AnalysisSettings& settings, const std::optional<Interval>& reports) {
     std::vector<Interval> excluded;
     std::vector<Interval> source;
     std::vector<Interval> residual;
     for (const Exclusion& exclusion : settings.exclusions)
         excluded.push_back(exclusion.interval);
     for (const Mark& mark : settings.marks) {
+        if (mark.kind != MarkKind::Exclude && LiesOutside(mark.interval, reports))
+            continue;
         if (mark.kind == MarkKind::Source)
             source.push_back(mark.interval);
         else if (mark.kind == MarkKind::Residual)

@@ -29,9 +29,10 @@ std::optional<MarkOverlap> FindSourceResidualOverlap(const std::vector<Mark>& ma
 class MinuteMarks {
   public:
     // Source and residual marks come from settings.marks (an exclusion there also counts), the
-    // rest of the exclusions from settings.exclusions. Without a residual mark every minute that
-    // is not excluded nor source is residual.
-    explicit MinuteMarks(const AnalysisSettings& settings);
+    // rest of the exclusions from settings.exclusions. A source or residual mark that shares no
+    // minute with the reports' span (marks_outside.h) is left out, so that it changes nothing.
+    // Without a residual mark every minute that is not excluded nor source is residual.
+    MinuteMarks(const AnalysisSettings& settings, const std::optional<Interval>& reports);
 
     // The class of minute; each call's minute at or after the previous call's.
     MinuteClass Of(Minute minute);

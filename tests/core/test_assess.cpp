@@ -42,6 +42,7 @@ void ExpectSame(const EmergenceFigures& a, const EmergenceFigures& b) {
     EXPECT_EQ(a.margin, b.margin);
     EXPECT_EQ(a.conclusive, b.conclusive);
     EXPECT_EQ(a.verdict, b.verdict);
+    EXPECT_TRUE(a.notes == b.notes);
 }
 
 // A Thursday morning: 100 minutes at 50 dB, then 20 at 62 while the source runs.
@@ -260,6 +261,16 @@ TEST(BackgroundOf, HistogramModeAndMedian) {
     const BackgroundLevel tie = BackgroundOf(PeriodLabel::Daytime, {41, 40, 41, 40, 45});
     EXPECT_EQ(tie.mode, 40);
     EXPECT_EQ(tie.median, 41.0);
+
+    // The intervals at the mode: 3 above, 2 on the tie; 1 when no level repeats; none without.
+    EXPECT_EQ(background.modeCount, 3);
+    EXPECT_EQ(tie.modeCount, 2);
+    const BackgroundLevel unique = BackgroundOf(PeriodLabel::Daytime, {38.2, 41.5, 39.6});
+    EXPECT_EQ(unique.mode, 38);
+    EXPECT_EQ(unique.modeCount, 1);
+    EXPECT_EQ(unique.median, 39.6);
+    const BackgroundLevel none = BackgroundOf(PeriodLabel::Night, {});
+    EXPECT_FALSE(none.mode || none.modeCount || none.median);
 }
 
 // A generated day and night of varying levels, for the properties below.
@@ -319,6 +330,69 @@ TEST(AssessProperties, AnExclusionOverASourceTakesItsMinutesOutOfT) {
     EXPECT_EQ(after.minutes.excluded, 40);
     EXPECT_EQ(after.minutes.measured, kMinutesPerDay - 40);
     EXPECT_EQ(after.minutes.source + after.minutes.residual, after.minutes.measured);
+}
+
+TEST(AssessNeighbourhood, EachRowHasTheNotesOfItsOwnMinutes) {
+    // Two mornings of 20 residual minutes at 50 dB and 10 source minutes at 45: each day's
+    // residual is short and louder; the pooled residual of 40 minutes is only louder.
+    std::string lines;
+    std::vector<Mark> marks;
+    for (const char* date : {"2011-05-12", "2011-05-13"}) {
+        const Minute start = At((std::string(date) + "T08:00").c_str());
+        lines += ConstantLevel(start, start + 20, 50) + ConstantLevel(start + 20, start + 30, 45);
+        marks.push_back({MarkKind::Residual, {start, start + 20}, ""});
+        marks.push_back({MarkKind::Source, {start + 20, start + 30}, ""});
+    }
+    const AssessmentResult result = AssessAs(Standard::FrNeighbourhood, lines, Marks(marks));
+    const std::vector<EmergenceNote> both = {EmergenceNote::ResidualAboveAmbient,
+                                             EmergenceNote::ShortResidual};
+    ASSERT_EQ(result.PeriodsWithMinutes().size(), 2u);
+    for (const EmergencePeriod& period : result.PeriodsWithMinutes())
+        EXPECT_EQ(period.figures.notes.List(), both);
+    ASSERT_EQ(result.overall.size(), 2u);
+    EXPECT_EQ(result.overall[0].figures.residualMinutes, 40);
+    EXPECT_EQ(result.overall[0].figures.notes.List(),
+              std::vector<EmergenceNote>{EmergenceNote::ResidualAboveAmbient});
+    EXPECT_TRUE(result.overall[1].figures.notes.Empty());
+    ASSERT_TRUE(result.worst);
+    EXPECT_EQ(result.worst->figures.notes.List(), both);
+}
+
+TEST(AssessProperties, MarksOutsideTheReportsChangeNoFigureAndAreListed) {
+    const AnalysisSettings inside =
+        Marks({Marked(MarkKind::Source, "2011-05-12T09:00", "2011-05-12T09:30"),
+               Marked(MarkKind::Exclude, "2011-05-12T09:20", "2011-05-12T10:00")});
+    // A year later: a residual mark (which would take the default residual away), a source
+    // mark and an exclusion; and a source mark that ends where the day's records begin.
+    AnalysisSettings outside = inside;
+    AddMarks(outside, {Marked(MarkKind::Residual, "2012-05-12T08:00", "2012-05-12T09:00"),
+                       Marked(MarkKind::Source, "2012-05-12T10:00", "2012-05-12T11:00"),
+                       Marked(MarkKind::Exclude, "2012-05-12T07:00", "2012-05-12T12:00"),
+                       Marked(MarkKind::Source, "2011-05-12T06:00", "2011-05-12T07:00")});
+    for (const Standard standard : {Standard::FrNeighbourhood, Standard::Bs4142}) {
+        const AssessmentResult before = AssessAs(standard, VaryingDay(), inside);
+        const AssessmentResult after = AssessAs(standard, VaryingDay(), outside);
+        EXPECT_TRUE(before.marksOutside.empty());
+        EXPECT_EQ(after.minutes.measured, before.minutes.measured);
+        EXPECT_EQ(after.minutes.source, before.minutes.source);
+        EXPECT_EQ(after.minutes.residual, before.minutes.residual);
+        EXPECT_EQ(after.minutes.excluded, before.minutes.excluded);
+        ASSERT_EQ(after.calendar.Size(), before.calendar.Size());
+        for (std::int64_t i = 0; i < before.calendar.Size(); ++i) {
+            ExpectSame(after.Period(i).figures, before.Period(i).figures);
+            EXPECT_EQ(after.BackgroundIntervalAt(i).l90, before.BackgroundIntervalAt(i).l90);
+        }
+        ASSERT_EQ(after.marksOutside.size(), 4u);
+        const std::vector<std::pair<MarkKind, const char*>> expected = {
+            {MarkKind::Source, "2011-05-12T06:00"},
+            {MarkKind::Exclude, "2012-05-12T07:00"},
+            {MarkKind::Residual, "2012-05-12T08:00"},
+            {MarkKind::Source, "2012-05-12T10:00"}};
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(after.marksOutside[i].kind, expected[i].first) << i;
+            EXPECT_EQ(after.marksOutside[i].interval.from, At(expected[i].second)) << i;
+        }
+    }
 }
 
 TEST(AssessProperties, NothingToAssess) {

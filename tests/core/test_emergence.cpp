@@ -123,6 +123,72 @@ TEST(Emergence, TheGatesAreInclusive) {
     EXPECT_EQ(verdict(Standard::FrIcpe, 36, false), Verdict::Exceeds);
 }
 
+TEST(Emergence, WithinTwoDecibelsTheVerdictIsNotConclusiveOnEitherSide) {
+    // An hour at 56 dB over a residual of 49: emergence 7 against 5 + 3 (T = 60 min), margin 1.
+    const EmergenceFigures hour =
+        Neighbourhood(PeriodLabel::Daytime, Levels({{56, 60}}), Levels({{49, 120}}));
+    EXPECT_EQ(hour.emergence, 7.0);
+    EXPECT_EQ(hour.term, 3);
+    EXPECT_EQ(hour.limit, 8);
+    EXPECT_EQ(hour.margin, 1.0);
+    EXPECT_EQ(hour.verdict, Verdict::Compliant);
+    EXPECT_EQ(hour.conclusive, false);
+    EXPECT_EQ(WordingOf(hour), VerdictWording::NotConclusiveCompliant);
+    EXPECT_TRUE(hour.notes.Empty());
+
+    // Margins of -1, -2 (still within), -3 (conclusive); 2 (within) and 3.
+    const auto wording = [](int ambient) {
+        return WordingOf(
+            Neighbourhood(PeriodLabel::Daytime, Levels({{ambient, 60}}), Levels({{49, 120}})));
+    };
+    EXPECT_EQ(wording(58), VerdictWording::NotConclusiveExceeds);
+    EXPECT_EQ(wording(59), VerdictWording::NotConclusiveExceeds);
+    EXPECT_EQ(wording(60), VerdictWording::Exceeds);
+    EXPECT_EQ(wording(55), VerdictWording::NotConclusiveCompliant);
+    EXPECT_EQ(wording(54), VerdictWording::Compliant);
+    EXPECT_EQ(wording(20), VerdictWording::BelowGate);
+    EXPECT_EQ(WordingOf(EmergenceFigures{}), VerdictWording::NoData);
+
+    EXPECT_STREQ(VerdictWordingName(VerdictWording::NotConclusiveCompliant),
+                 "not_conclusive_compliant");
+    EXPECT_STREQ(VerdictWordingName(VerdictWording::NotConclusiveExceeds),
+                 "not_conclusive_exceeds");
+    EXPECT_TRUE(IsNotConclusive(VerdictWording::NotConclusiveExceeds));
+    EXPECT_FALSE(IsNotConclusive(VerdictWording::Exceeds));
+}
+
+TEST(Emergence, NotesThatWeakenTheVerdict) {
+    // A night whose residual (51 dB) is louder than its ambient (40 dB): -11 dB, compliant by far
+    // but noted.
+    const EmergenceFigures louder =
+        Neighbourhood(PeriodLabel::Night, Levels({{40, 60}}), Levels({{51, 60}}));
+    EXPECT_EQ(louder.emergence, -11.0);
+    EXPECT_EQ(WordingOf(louder), VerdictWording::Compliant);
+    EXPECT_EQ(louder.notes.List(), std::vector<EmergenceNote>{EmergenceNote::ResidualAboveAmbient});
+
+    // Residuals of 29, 30, 1 minutes; a residual of 29 without any source minute is still short.
+    const auto notes = [](int ambientMinutes, int residualMinutes) {
+        return Neighbourhood(PeriodLabel::Daytime, Levels({{50, ambientMinutes}}),
+                             Levels({{40, residualMinutes}}))
+            .notes.List();
+    };
+    const std::vector<EmergenceNote> shortResidual = {EmergenceNote::ShortResidual};
+    EXPECT_EQ(notes(60, 29), shortResidual);
+    EXPECT_EQ(notes(60, 30), std::vector<EmergenceNote>{});
+    EXPECT_EQ(notes(60, 1), shortResidual);
+    EXPECT_EQ(notes(0, 29), shortResidual);
+    EXPECT_EQ(notes(60, 0), std::vector<EmergenceNote>{});
+
+    // Both, in their order; below the gate too.
+    const EmergenceFigures both =
+        Neighbourhood(PeriodLabel::Daytime, Levels({{25, 60}}), Levels({{28, 10}}));
+    EXPECT_EQ(both.verdict, Verdict::BelowGate);
+    EXPECT_EQ(both.notes.List(), (std::vector<EmergenceNote>{EmergenceNote::ResidualAboveAmbient,
+                                                             EmergenceNote::ShortResidual}));
+    EXPECT_STREQ(EmergenceNoteName(EmergenceNote::ResidualAboveAmbient), "residual_above_ambient");
+    EXPECT_STREQ(EmergenceNoteName(EmergenceNote::ShortResidual), "short_residual");
+}
+
 TEST(Emergence, IcpeLimitsByLabelAndAmbientLevel) {
     const auto limit = [](PeriodLabel label, int ambient) {
         const EmergenceFigures figures = EmergenceOf(Standard::FrIcpe, label, false,

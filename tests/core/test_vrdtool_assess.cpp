@@ -60,30 +60,31 @@ TEST_F(VrdtoolAssess, EmergenceJsonHoldsExactlyItsKeys) {
     const nlohmann::ordered_json json = Json(arguments);
     EXPECT_EQ(KeysOf(json),
               (std::vector<std::string>{"files", "from", "to", "standard", "indoors", "minutes",
-                                        "periods", "overall", "worst", "errors"}));
+                                        "marks_outside", "periods", "overall", "worst", "errors"}));
     EXPECT_EQ(json["from"], "2011-05-12T08:00");
     EXPECT_EQ(json["to"], "2011-05-13T02:00");
     EXPECT_EQ(json["standard"], "fr-neighbourhood");
     EXPECT_EQ(json["indoors"], false);
     EXPECT_EQ(json["minutes"].dump(),
               R"({"measured":170,"source":20,"residual":150,"excluded":10})");
+    EXPECT_EQ(json["marks_outside"], 0);
     ASSERT_EQ(json["periods"].size(), 2u);
     EXPECT_EQ(json["periods"][0].dump(),
               R"({"date":"2011-05-12","period":"day","source_minutes":20,"residual_minutes":100,)"
               R"("ambient_leq":62,"ambient_l50":62,"indicator":"leq","ambient":62,)"
               R"("residual":50,"emergence":12,"term":4,"limit":9,"margin":-3,)"
-              R"("verdict":"exceeds","conclusive":true})");
+              R"("verdict":"exceeds","conclusive":true,"notes":[]})");
     EXPECT_EQ(json["periods"][1].dump(),
               R"({"date":"2011-05-12","period":"night","source_minutes":0,"residual_minutes":50,)"
               R"("ambient_leq":null,"ambient_l50":null,"indicator":null,"ambient":null,)"
               R"("residual":null,"emergence":null,"term":null,"limit":null,"margin":null,)"
-              R"("verdict":"no_data","conclusive":null})");
+              R"("verdict":"no_data","conclusive":null,"notes":[]})");
     EXPECT_EQ(KeysOf(json["overall"]), (std::vector<std::string>{"day", "night"}));
     EXPECT_EQ(
         KeysOf(json["overall"]["day"]),
         (std::vector<std::string>{"source_minutes", "residual_minutes", "ambient_leq",
                                   "ambient_l50", "indicator", "ambient", "residual", "emergence",
-                                  "term", "limit", "margin", "verdict", "conclusive"}));
+                                  "term", "limit", "margin", "verdict", "conclusive", "notes"}));
     EXPECT_EQ(json["overall"]["day"]["emergence"], 12.0);
     EXPECT_EQ(json["worst"], json["periods"][0]);
     EXPECT_EQ(json["errors"].dump(), "[]");
@@ -95,7 +96,7 @@ TEST_F(VrdtoolAssess, BackgroundJsonHoldsExactlyItsKeys) {
     const nlohmann::ordered_json json = Json(arguments);
     EXPECT_EQ(KeysOf(json),
               (std::vector<std::string>{"files", "from", "to", "standard", "indoors", "minutes",
-                                        "intervals", "background", "errors"}));
+                                        "marks_outside", "intervals", "background", "errors"}));
     EXPECT_EQ(json["indoors"], true);
     // 08:00 .. 23:00 by the hour, then 23:00 .. 02:00 by the quarter hour.
     ASSERT_EQ(json["intervals"].size(), 15u + 12u);
@@ -109,8 +110,10 @@ TEST_F(VrdtoolAssess, BackgroundJsonHoldsExactlyItsKeys) {
         R"({"start":"2011-05-12T23:00","length":15,"period":"night","minutes":0,"l90":null})");
     EXPECT_EQ(json["intervals"][23]["l90"], 35.0);
     EXPECT_EQ(json["background"].dump(),
-              R"({"day":{"count":1,"mode":50,"median":50,"histogram":[{"level":50,"count":1}]},)"
-              R"("night":{"count":4,"mode":35,"median":35,"histogram":[{"level":35,"count":4}]}})");
+              R"({"day":{"count":1,"mode":50,"mode_count":1,"median":50,)"
+              R"("histogram":[{"level":50,"count":1}]},)"
+              R"("night":{"count":4,"mode":35,"mode_count":4,"median":35,)"
+              R"("histogram":[{"level":35,"count":4}]}})");
 }
 
 TEST_F(VrdtoolAssess, TheSummaryTabulatesThePeriods) {
@@ -130,6 +133,109 @@ TEST_F(VrdtoolAssess, TheSummaryTabulatesThePeriods) {
               std::string::npos)
         << out_.str();
     EXPECT_NE(out_.str().find("not, the LA90"), std::string::npos);
+}
+
+// An hour of 56 dB from 08:00 over two of 49 dB, and a night whose residual hour at 51 dB is
+// louder than its source hour at 40.
+std::string HourOverResidual() {
+    return "Chantier\n110487\n1 minute Leq Log\n" +
+           ConstantLevel(At("2011-05-12T08:00"), At("2011-05-12T09:00"), 56) +
+           ConstantLevel(At("2011-05-12T09:00"), At("2011-05-12T11:00"), 49) +
+           ConstantLevel(At("2011-05-12T23:00"), At("2011-05-13T00:00"), 51) +
+           ConstantLevel(At("2011-05-13T00:00"), At("2011-05-13T01:00"), 40) + "\n";
+}
+
+TEST_F(VrdtoolAssess, WorkedByHandNotConclusiveAndNotes) {
+    AssessArguments arguments;
+    arguments.files = {Put("hour.txt", HourOverResidual())};
+    arguments.standard = "fr-neighbourhood";
+    arguments.sources = {"2011-05-12T08:00/2011-05-12T09:00", "2011-05-13T00:00/2011-05-13T01:00"};
+    nlohmann::ordered_json json = Json(arguments);
+    ASSERT_EQ(json["periods"].size(), 2u);
+    // Emergence 7 against 5 + 3 for T = 60 min: compliant by 1 dB, not conclusive.
+    const std::string day =
+        R"({"source_minutes":60,"residual_minutes":120,"ambient_leq":56,"ambient_l50":56,)"
+        R"("indicator":"leq","ambient":56,"residual":49,"emergence":7,"term":3,"limit":8,)"
+        R"("margin":1,"verdict":"compliant","conclusive":false,"notes":[]})";
+    EXPECT_EQ(json["periods"][0].dump(), R"({"date":"2011-05-12","period":"day",)" + day.substr(1));
+    EXPECT_EQ(json["overall"]["day"].dump(), day);
+    // 40 - 51 = -11 dB at night: compliant, with the note.
+    EXPECT_EQ(json["periods"][1]["emergence"], -11);
+    EXPECT_EQ(json["periods"][1]["verdict"], "compliant");
+    EXPECT_EQ(json["periods"][1]["conclusive"], true);
+    EXPECT_EQ(json["periods"][1]["notes"].dump(), R"(["residual_above_ambient"])");
+    EXPECT_EQ(json["overall"]["night"]["notes"].dump(), R"(["residual_above_ambient"])");
+    EXPECT_EQ(json["worst"]["date"], "2011-05-12");
+
+    ASSERT_EQ(Run(arguments), 0) << err_.str();
+    const std::string text = out_.str();
+    for (const char* expected :
+         {"2011-05-12 day     60    56.0    49.0     leq       7.0       8     not conclusive "
+          "(compliant)\n",
+          "2011-05-12 night   60    40.0    51.0     leq       -11.0     6     compliant "
+          "[residual_above_ambient]\n",
+          "overall    day     60    56.0    49.0     leq       7.0       8     not conclusive "
+          "(compliant)\n",
+          "worst:      2011-05-12 day, margin 1.0 dB (not conclusive, compliant)\n",
+          "residual_above_ambient: the residual is louder than the ambient"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    EXPECT_EQ(text.find("short_residual"), std::string::npos);
+
+    // A residual of 29 minutes is short, one of 30 is not.
+    for (const auto& [to, notes] : {std::pair{"2011-05-12T09:29", R"(["short_residual"])"},
+                                    std::pair{"2011-05-12T09:30", "[]"}}) {
+        arguments.residuals = {std::string("2011-05-12T09:00/") + to};
+        json = Json(arguments);
+        EXPECT_EQ(json["periods"][0]["notes"].dump(), notes) << to;
+        EXPECT_EQ(json["overall"]["day"]["notes"].dump(), notes) << to;
+    }
+    arguments.residuals = {"2011-05-12T09:00/2011-05-12T09:29"};
+    ASSERT_EQ(Run(arguments), 0);
+    EXPECT_NE(out_.str().find("short_residual: fewer than 30 residual minutes\n"),
+              std::string::npos)
+        << out_.str();
+}
+
+TEST_F(VrdtoolAssess, AMarkAYearAfterTheDataChangesNoFigureAndIsWarned) {
+    AssessArguments arguments;
+    arguments.files = {Put("hour.txt", HourOverResidual())};
+    arguments.standard = "fr-neighbourhood";
+    arguments.sources = {"2011-05-12T08:00/2011-05-12T09:00"};
+    nlohmann::ordered_json before = Json(arguments);
+    EXPECT_EQ(err_.str(), "");
+    arguments.residuals = {"2012-05-12T08:00/2012-05-12T09:00"};
+    arguments.excludes = {"2012-05-13T08:00/2012-05-13T09:00"};
+    nlohmann::ordered_json after = Json(arguments);
+    EXPECT_EQ(after["marks_outside"], 2);
+    EXPECT_EQ(err_.str(), "vrdtool: 2 marks lie outside the reports' minutes: "
+                          "2012-05-12T08:00/2012-05-12T09:00 2012-05-13T08:00/2012-05-13T09:00\n");
+    after["marks_outside"] = 0;
+    EXPECT_EQ(after, before);
+
+    arguments.excludes.clear();
+    ASSERT_EQ(Run(arguments), 0);
+    EXPECT_EQ(err_.str(), "vrdtool: 1 mark lies outside the reports' minutes: "
+                          "2012-05-12T08:00/2012-05-12T09:00\n");
+}
+
+TEST_F(VrdtoolAssess, TheModeOfUniqueLevelsIsNotRepresentative) {
+    // Day hours of 40, 41 and 42 dB: each level once, mode_count 1.
+    const Minute start = At("2011-05-12T08:00");
+    AssessArguments arguments;
+    arguments.files = {Put("hours.txt", "Chantier\n110487\n1 minute Leq Log\n" +
+                                            ConstantLevel(start, start + 60, 40) +
+                                            ConstantLevel(start + 60, start + 120, 41) +
+                                            ConstantLevel(start + 120, start + 180, 42) + "\n")};
+    arguments.standard = "bs4142";
+    const nlohmann::ordered_json json = Json(arguments);
+    EXPECT_EQ(json["background"]["day"]["mode"], 40);
+    EXPECT_EQ(json["background"]["day"]["mode_count"], 1);
+    EXPECT_EQ(json["background"]["day"]["median"], 41.0);
+    ASSERT_EQ(Run(arguments), 0);
+    EXPECT_NE(out_.str().find("background, day: 3 intervals with an L90, mode 40 dB (not "
+                              "representative: no level repeats), median 41.0 dB\n"),
+              std::string::npos)
+        << out_.str();
 }
 
 TEST_F(VrdtoolAssess, AFileThatFailsIsReportedAndTheRestAssessed) {

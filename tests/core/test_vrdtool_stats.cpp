@@ -135,6 +135,23 @@ TEST_F(VrdtoolStats, SourceAndResidualMarksChangeNoFigure) {
     EXPECT_EQ(Json(arguments), plain);
 }
 
+TEST_F(VrdtoolStats, MarksOutsideTheReportsAreWarnedAndChangeNothing) {
+    StatsArguments arguments;
+    arguments.files = {Put("evening.txt", EveningReport())};
+    arguments.distribution = true;
+    const nlohmann::json plain = Json(arguments);
+    EXPECT_EQ(err_.str(), "");
+    // Ends where the records begin; begins a year later.
+    arguments.sources = {"2011-05-12T18:00/2011-05-12T19:00"};
+    arguments.excludes = {"2012-05-12T19:00/2012-05-12T20:00"};
+    EXPECT_EQ(Json(arguments), plain);
+    EXPECT_EQ(err_.str(), "vrdtool: 2 marks lie outside the reports' minutes: "
+                          "2011-05-12T18:00/2011-05-12T19:00 2012-05-12T19:00/2012-05-12T20:00\n");
+    arguments.json = false;
+    EXPECT_EQ(Run(arguments), 0);
+    EXPECT_NE(err_.str().find("2 marks lie outside"), std::string::npos);
+}
+
 TEST_F(VrdtoolStats, PresetsNameTheCombinedLevel) {
     StatsArguments arguments;
     arguments.files = {
@@ -180,6 +197,16 @@ TEST_F(VrdtoolStats, WhoGuidelinesBesideLdenAndLnight) {
     ASSERT_EQ(Run(arguments), 0) << err_.str();
     EXPECT_NE(out_.str().find("WHO 2018:   aircraft, Lden - against 45.0 dB; Lnight 80.0 dB "
                               "against 40.0 dB (+40.0)"),
+              std::string::npos)
+        << out_.str();
+
+    // No file read: the guidelines still, beside no level.
+    arguments.files = {Put("bad.vrd", "no code table here")};
+    EXPECT_EQ(Json(arguments, 1)["who"], nlohmann::json::parse(R"({"source":"aircraft",
+        "lden_guideline":45,"lnight_guideline":40,"lden_excess":null,"lnight_excess":null})"));
+    EXPECT_EQ(Run(arguments), 1);
+    EXPECT_NE(out_.str().find("WHO 2018:   aircraft, Lden - against 45.0 dB; Lnight - against "
+                              "40.0 dB\n"),
               std::string::npos)
         << out_.str();
 }

@@ -38,7 +38,9 @@ int RunAssess(const AssessArguments& arguments, std::ostream& out, std::ostream&
     } else {
         WriteAssessmentSummary(out, request.files, result);
     }
-    return FinishAnalysisCommand(out, err, opened.failures);
+    const int status = FinishAnalysisCommand(out, err, opened.failures);
+    WarnOfMarksOutside(err, result.marksOutside);
+    return status;
 }
 
 } // namespace vrd

@@ -1,5 +1,6 @@
 #include "tools/vrdtool/assess_output.h"
 
+#include "analysis/assessment_rules.h"
 #include "export/decimal_text.h"
 #include "tools/vrdtool/analysis_json.h"
 #include "tools/vrdtool/json_text.h"
@@ -22,11 +23,20 @@ std::string Column(std::string text, std::size_t width) {
     return text + ' ';
 }
 
-std::string VerdictText(const EmergenceFigures& figures) {
-    std::string text = VerdictName(figures.verdict);
-    if (figures.conclusive == false)
-        text += " (within 2 dB)";
-    return text;
+// "compliant", "not conclusive (exceeds)"; within parentheses "not conclusive, exceeds".
+std::string VerdictText(const EmergenceFigures& figures, bool inParentheses = false) {
+    const std::string verdict = VerdictName(figures.verdict);
+    if (!IsNotConclusive(WordingOf(figures)))
+        return verdict;
+    return inParentheses ? "not conclusive, " + verdict : "not conclusive (" + verdict + ")";
+}
+
+// The notes after the verdict: " [residual_above_ambient, short_residual]", or nothing.
+std::string NotesText(const EmergenceNotes& notes) {
+    std::string text;
+    for (const EmergenceNote note : notes.List())
+        text += (text.empty() ? " [" : ", ") + std::string(EmergenceNoteName(note));
+    return text.empty() ? text : text + "]";
 }
 
 void FiguresRow(std::ostream& out, const std::string& date, const std::string& period,
@@ -36,7 +46,7 @@ void FiguresRow(std::ostream& out, const std::string& date, const std::string& p
         << Column(figures.indicator ? IndicatorName(*figures.indicator) : "-", 9)
         << Column(Shown(figures.emergence), 9)
         << Column(figures.limit ? std::to_string(*figures.limit) : "-", 5) << VerdictText(figures)
-        << '\n';
+        << NotesText(figures.notes) << '\n';
 }
 
 void EmergenceSummary(std::ostream& out, const AssessmentResult& result) {
@@ -44,30 +54,48 @@ void EmergenceSummary(std::ostream& out, const AssessmentResult& result) {
         << Column("date", 10) << Column("period", 7) << Column("T", 5) << Column("ambient", 7)
         << Column("residual", 8) << Column("indicator", 9) << Column("emergence", 9)
         << Column("limit", 5) << "verdict\n";
+    EmergenceNotes noted;
+    const auto note = [&noted](const EmergenceNotes& notes) {
+        for (const EmergenceNote each : notes.List())
+            noted.Add(each);
+    };
     for (std::int64_t i = 0; i < result.calendar.Size(); ++i) {
         const EmergencePeriod period = result.Period(i);
         FiguresRow(out, FormatDay(period.date), PeriodLabelName(period.label), period.figures);
+        note(period.figures.notes);
     }
-    for (const LabelEmergence& overall : result.overall)
+    for (const LabelEmergence& overall : result.overall) {
         FiguresRow(out, "overall", PeriodLabelName(overall.label), overall.figures);
+        note(overall.figures.notes);
+    }
     out << "\nworst:      ";
     if (result.worst)
         out << FormatDay(result.worst->date) << ' ' << PeriodLabelName(result.worst->label)
             << ", margin " << OneDecimal(*result.worst->figures.margin) << " dB ("
-            << VerdictText(result.worst->figures) << ")\n";
+            << VerdictText(result.worst->figures, true) << ")\n";
     else
         out << "- (no period with a limit)\n";
     out << "T is the minutes heard with the source; levels in dB; emergence = ambient - residual\n"
            "on the indicator; limit in dB\n";
+    if (noted.Has(EmergenceNote::ResidualAboveAmbient))
+        out << "residual_above_ambient: the residual is louder than the ambient; its minutes do\n"
+               "not stand for the place without the noise\n";
+    if (noted.Has(EmergenceNote::ShortResidual))
+        out << "short_residual: fewer than "
+            << RulesOf(result.settings.standard).emergence->shortResidualBelow
+            << " residual minutes\n";
 }
 
 void BackgroundSummary(std::ostream& out, const AssessmentResult& result) {
     for (const BackgroundLevel& background : result.background) {
         out << "\nbackground, " << PeriodLabelName(background.label) << ": " << background.count
             << " intervals with an L90";
-        if (background.mode)
-            out << ", mode " << *background.mode << " dB, median " << Shown(background.median)
-                << " dB";
+        if (background.mode) {
+            out << ", mode " << *background.mode << " dB";
+            if (background.modeCount == 1)
+                out << " (not representative: no level repeats)";
+            out << ", median " << Shown(background.median) << " dB";
+        }
         out << '\n';
         std::int64_t most = 1;
         for (const LevelCount& bar : background.histogram)
@@ -114,6 +142,11 @@ void FiguresJson(JsonText& json, const EmergenceFigures& figures) {
     json.String(VerdictName(figures.verdict));
     json.Key("conclusive");
     json.Optional(figures.conclusive);
+    json.Key("notes");
+    json.BeginArray();
+    for (const EmergenceNote note : figures.notes.List())
+        json.String(EmergenceNoteName(note));
+    json.EndArray();
 }
 
 void PeriodJson(JsonText& json, const EmergencePeriod& period) {
@@ -176,6 +209,8 @@ void BackgroundJson(JsonText& json, const AssessmentResult& result) {
         json.Integer(background.count);
         json.Key("mode");
         json.Optional(background.mode);
+        json.Key("mode_count");
+        json.Optional(background.modeCount);
         json.Key("median");
         json.Optional(background.median);
         json.Key("histogram");
@@ -238,6 +273,8 @@ void WriteAssessmentJson(std::ostream& out, const std::vector<std::string>& file
     json.Key("excluded");
     json.Integer(result.minutes.excluded);
     json.EndObject();
+    json.Key("marks_outside");
+    json.Integer(static_cast<std::int64_t>(result.marksOutside.size()));
     if (result.settings.standard == Standard::Bs4142)
         BackgroundJson(json, result);
     else

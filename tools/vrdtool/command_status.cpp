@@ -1,5 +1,7 @@
 #include "tools/vrdtool/command_status.h"
 
+#include "analysis/exclusion_file.h"
+
 namespace vrd {
 
 int FinishAnalysisCommand(std::ostream& out, std::ostream& err,
@@ -15,6 +17,16 @@ int FinishAnalysisCommand(std::ostream& out, std::ostream& err,
         status = 1;
     }
     return status;
+}
+
+void WarnOfMarksOutside(std::ostream& err, const std::vector<Mark>& outside) {
+    if (outside.empty())
+        return;
+    err << "vrdtool: " << outside.size() << (outside.size() == 1 ? " mark lies" : " marks lie")
+        << " outside the reports' minutes:";
+    for (const Mark& mark : outside)
+        err << ' ' << FormatInterval(mark.interval);
+    err << '\n';
 }
 
 } // namespace vrd

@@ -2,6 +2,7 @@
 
 #include "analysis/analyse.h"
 #include "analysis/level_distribution.h"
+#include "analysis/marks_outside.h"
 #include "export/analysis_csv.h"
 #include "options/add_options.h"
 #include "tools/vrdtool/command_status.h"
@@ -59,7 +60,9 @@ int RunStats(const StatsArguments& arguments, std::ostream& out, std::ostream& e
         WriteHoursCsv(out, result);
         break;
     }
-    return FinishAnalysisCommand(out, err, opened.failures);
+    const int status = FinishAnalysisCommand(out, err, opened.failures);
+    WarnOfMarksOutside(err, MarksOutside(opened.series, request.settings));
+    return status;
 }
 
 } // namespace vrd
