@@ -65,3 +65,16 @@ printf '2011-05-12T14:00/2011-05-12T16:30 rain\r\n# a comment\n\n2011-05-13T07:0
   printf '12/05/2011 - 10:00    Leq <  70 dBA\n12/05/2011 - 10:00    Leq <  71 dBA\n'
   printf '12/05/2011 - 10:01                  \n'
 } >"$corpus/fuzz_analysis/far-apart.txt"
+
+# A meter's CSV exports of levels, hand-made: each dialect, notes above the header, the refusals.
+csv="$corpus/fuzz_levels_csv"
+mkdir -p "$csv"
+printf 'Time,LAeq,LA90\n2025-03-22 00:00:00,45.3,40.1\n2025-03-22 00:00:01,46.0,40.2\n2025-03-22 00:00:03,44.8,\n' \
+  >"$csv/comma.csv"
+printf '\357\273\277Date;Heure;LAeq (dB);LAF90\r\n22/03/2025;00:00:00,000;45,3;40,1\r\n22/03/2025;00:00:00,100;46,0;40\r\n22/03/2025;00:00:00,200;abc;40\r\n' \
+  >"$csv/semicolon-bom.csv"
+printf 'Instrument\tMeter\nTime\t"Leq\nA"\tLAFmax\tLAeq 63Hz\n2025-03-22T00:01\t45\t60\t50\n2025-03-22T00:00\t46\t60\t50\n2025-03-22T00:00\t47\t60\t50\n' \
+  >"$csv/tab-notes.csv"
+printf 'Dur\351e;LAeq;Temp (\260C)\n22.03.2025 00:00:00;45,3;12\n22.03.2025 00:00:01;250;12\n' >"$csv/latin1.csv"
+printf 'Time;LAeq;LAeq,1s\n2025-03-22 00:00:00;45;46\n2025-03-22 00:00:00;45;46\n' >"$csv/ambiguous-equal-times.csv"
+printf 'Time;LAeq\n' >"$csv/header-only.csv"

@@ -4,7 +4,7 @@
 # blow-up or a broken invariant; the input that did it is kept in the build folder.
 #
 #   FUZZ_SECONDS     time per target (default 30)
-#   FUZZ_TARGETS     targets to run (default all seven)
+#   FUZZ_TARGETS     targets to run (default all eight)
 #   FUZZ_BUILD_DIR   build folder (default build-fuzz)
 #   FUZZ_ARGS        more libFuzzer options, e.g. "-jobs=2"
 #
@@ -15,7 +15,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds="${FUZZ_SECONDS:-30}"
-targets="${FUZZ_TARGETS:-fuzz_decode fuzz_parse fuzz_csv fuzz_chart fuzz_show fuzz_analysis fuzz_analysis_file}"
+targets="${FUZZ_TARGETS:-fuzz_decode fuzz_parse fuzz_csv fuzz_chart fuzz_show fuzz_analysis fuzz_analysis_file fuzz_levels_csv}"
 build="${FUZZ_BUILD_DIR:-build-fuzz}"
 read -r -a extra <<<"${FUZZ_ARGS:-}"
 
