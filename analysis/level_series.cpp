@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 
 namespace vrd {
 
@@ -166,6 +167,53 @@ LevelSeries LevelSeriesFromCsv(LevelsCsv&& csv) {
     series.samples_.ShrinkToFit();
     series.SetCodes(series.samples_.Levels());
     return series;
+}
+
+LevelSeries MergeLevelSeries(const LevelSeries& first, const LevelSeries& second) {
+    LevelSeries merged;
+    merged.unreadable_ = first.unreadable_ + second.unreadable_;
+    merged.duplicate_ = first.duplicate_ + second.duplicate_;
+    LevelSamples& samples = merged.samples_;
+    samples.SetStep(first.Step());
+    const bool withL90 = first.Samples().HasL90() || second.Samples().HasL90();
+    samples.Reserve(first.Size() + second.Size(), withL90);
+    std::vector<float> levels;
+    levels.reserve(first.Size() + second.Size());
+    const auto append = [&](const LevelSeries& from, std::size_t index, Millis start) {
+        const float level = static_cast<float>(from.Level(index));
+        if (withL90)
+            samples.Append(start, level, from.Samples().L90(index));
+        else
+            samples.Append(start, level);
+        levels.push_back(level);
+    };
+    LevelSamples::Cursor a(first.Samples(), 0);
+    LevelSamples::Cursor b(second.Samples(), 0);
+    while (!a.Done() || !b.Done()) {
+        if (!a.Done() && !b.Done() && a.Start() == b.Start()) {
+            ++merged.duplicate_;
+            b.Next();
+            continue;
+        }
+        if (b.Done() || (!a.Done() && a.Start() < b.Start())) {
+            append(first, a.Index(), a.Start());
+            a.Next();
+        } else {
+            append(second, b.Index(), b.Start());
+            b.Next();
+        }
+    }
+    std::merge(first.gaps_.begin(), first.gaps_.end(), second.gaps_.begin(), second.gaps_.end(),
+               std::back_inserter(merged.gaps_));
+    merged.gaps_.erase(std::unique(merged.gaps_.begin(), merged.gaps_.end()), merged.gaps_.end());
+    merged.gaps_.erase(std::remove_if(merged.gaps_.begin(), merged.gaps_.end(),
+                                      [&](Millis gap) {
+                                          const std::size_t at = samples.LowerBound(gap);
+                                          return at < samples.Size() && samples.Start(at) == gap;
+                                      }),
+                       merged.gaps_.end());
+    merged.SetCodes(levels);
+    return merged;
 }
 
 } // namespace vrd

@@ -70,6 +70,7 @@ class LevelSeries {
   private:
     friend LevelSeries LevelSeriesFromMinutes(const MinuteSeries& minutes);
     friend LevelSeries LevelSeriesFromCsv(LevelsCsv&& csv);
+    friend LevelSeries MergeLevelSeries(const LevelSeries& first, const LevelSeries& second);
     void SetCodes(const std::vector<float>& levels);
 
     LevelSamples samples_;
@@ -86,5 +87,9 @@ LevelSeries LevelSeriesFromMinutes(const MinuteSeries& minutes);
 
 // The samples of an export, its unreadable and duplicate rows.
 LevelSeries LevelSeriesFromCsv(LevelsCsv&& csv);
+
+// Two series of one step merged by time as the devices' reports are: of two samples on one start
+// the first series' wins and the other counts as duplicate; a gap on a sample's start is dropped.
+LevelSeries MergeLevelSeries(const LevelSeries& first, const LevelSeries& second);
 
 } // namespace vrd
