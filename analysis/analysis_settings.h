@@ -20,6 +20,13 @@ struct Interval {
     bool Contains(Minute minute) const { return minute >= from && minute < to; }
 };
 
+inline bool operator==(const Interval& a, const Interval& b) {
+    return a.from == b.from && a.to == b.to;
+}
+inline bool operator!=(const Interval& a, const Interval& b) {
+    return !(a == b);
+}
+
 // Minutes left out of every figure, with the reason the user gave ("rain", "road works").
 struct Exclusion {
     Interval interval;
