@@ -67,6 +67,15 @@ inline bool operator!=(const Periods& a, const Periods& b) {
     return !(a == b);
 }
 
+// What can be wrong with periods, for a program to word in its own language.
+enum class PeriodsProblem {
+    HoursOutOfOrder,     // not 0 <= day < evening <= night <= 23
+    PenaltiesNotNumbers, // a penalty is infinite or NaN
+};
+std::optional<PeriodsProblem> FindPeriodsProblem(const Periods& periods);
+// The problem in English, as CheckPeriods gives it.
+const char* PeriodsProblemText(PeriodsProblem problem);
+
 // Empty when 0 <= day < evening <= night <= 23 and the penalties are finite; otherwise what is
 // wrong, for a person.
 std::optional<std::string> CheckPeriods(const Periods& periods);
