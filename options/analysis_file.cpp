@@ -279,9 +279,10 @@ class DocumentReader {
             periods.day == own.day && periods.evening == own.evening && periods.night == own.night;
         const bool samePenalties = periods.eveningPenalty == own.eveningPenalty &&
                                    periods.nightPenalty == own.nightPenalty;
-        if ((root.find("periods") != root.end() && !sameHours) ||
-            (root.find("penalties") != root.end() && !samePenalties)) {
-            const char* key = sameHours ? "penalties" : "periods";
+        const bool wrongHours = root.find("periods") != root.end() && !sameHours;
+        if (wrongHours || (root.find("penalties") != root.end() && !samePenalties)) {
+            // The key given that differs: the periods left out are no fault of the penalties.
+            const char* key = wrongHours ? "periods" : "penalties";
             return Wrong(Problem::NotThePresetsPeriods, key, Shown(At(root, key)), preset.name);
         }
         periods = own;

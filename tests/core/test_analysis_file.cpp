@@ -254,6 +254,11 @@ TEST(AnalysisFile, EveryMistakeIsAKindWithItsValuesAndItsEnglish) {
          "[7,19,23]", "fr",
          "periods: [7,19,23] are not those of the preset \"fr\": give \"preset\": null to set "
          "them by hand"},
+        // Penalties of another preset beside its name, and no periods: the penalties are named.
+        {head + R"("preset": "fr", "penalties": [5, 9]})", Kind::NotThePresetsPeriods, "penalties",
+         "[5,9]", "fr",
+         "penalties: [5,9] are not those of the preset \"fr\": give \"preset\": null to set them "
+         "by hand"},
         {head + R"("marks": [{"from": "2011-05-12T09:00"}]})", Kind::MarkEndMissing, "marks[0].to",
          "", "", "marks[0].to: is missing: a mark needs its from and its to"},
         {head + R"("marks": [{"from": "2011-05-12T09:00", "to": "2011-05-12T08:00"}]})",
