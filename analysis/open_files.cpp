@@ -12,8 +12,6 @@ namespace vrd {
 
 namespace {
 
-constexpr const char* kNoMemoryReason = "there is not enough memory to analyse it";
-
 // The analysis needs the 1-minute records and the two labels: the lists of a window are dropped.
 class LabelsOnly final : public ResultsWindow {
   public:
@@ -54,7 +52,7 @@ OpenedMinutes OpenMinuteLines(const AnalysisInput& input) {
         }
     } catch (const std::bad_alloc&) {
         opened = OpenedMinutes{};
-        opened.failure = Failure{Stage::Read, kNoMemoryReason};
+        opened.failure = MakeFailure(FailureKind::NoMemoryToAnalyse);
     }
     return opened;
 }
@@ -94,7 +92,8 @@ OpenedLevels OpenLevelsCsv(const AnalysisInput& input) {
         opened.series = LevelSeriesFromCsv(std::move(*read.levels));
     } catch (const std::bad_alloc&) {
         opened = OpenedLevels{};
-        opened.failure = FileFailure{input.path, Stage::Read, kNoMemoryReason};
+        opened.failure = FileFailure{input.path, Stage::Read,
+                                     MakeFailure(FailureKind::NoMemoryToAnalyse).reason};
     }
     return opened;
 }
@@ -126,7 +125,8 @@ OpenedSeries OpenSeries(const std::vector<AnalysisInput>& inputs) {
                 firstReport = input.path;
             builder.Add(minutes.minuteLines);
         } catch (const std::bad_alloc&) {
-            opened.failures.push_back({input.path, Stage::Read, kNoMemoryReason});
+            const Failure failure = MakeFailure(FailureKind::NoMemoryToAnalyse);
+            opened.failures.push_back({input.path, failure.stage, failure.reason});
         }
     }
     try {
@@ -153,8 +153,9 @@ OpenedSeries OpenSeries(const std::vector<AnalysisInput>& inputs) {
         if (merged)
             opened.series = std::move(merged->series);
     } catch (const std::bad_alloc&) {
-        opened.failures.push_back(
-            {inputs.empty() ? std::string() : inputs.front().path, Stage::Read, kNoMemoryReason});
+        opened.failures.push_back({inputs.empty() ? std::string() : inputs.front().path,
+                                   Stage::Read,
+                                   MakeFailure(FailureKind::NoMemoryToAnalyse).reason});
     }
     return opened;
 }
