@@ -202,8 +202,8 @@ void PaintLevelDistribution(QPainter& painter, const QRectF& area,
     const double side = labels + metrics.height() * 1.5;
     Frame frame;
     frame.axis.plot = area.adjusted(side, metrics.height() * 1.6, -side, -metrics.height() * 3.9);
-    int lowest = distributions.all.rows.front().level;
-    int highest = distributions.all.rows.back().level;
+    double lowest = distributions.all.rows.front().level;
+    double highest = distributions.all.rows.back().level;
     double tallest = 0;
     for (const Set& set : sets)
         for (const vrd::LevelRow& row : set.levels->rows) {

@@ -79,13 +79,15 @@ void CarpetView::mouseMoveEvent(QMouseEvent* event) {
         readout_->clear();
         return;
     }
-    const std::int16_t cell =
+    const float cell =
         carpet_.At((*minute - vrd::StartOfDay(carpet_.FirstDate())) / vrd::kMinutesPerDay,
                    (*minute - vrd::StartOfDay(carpet_.FirstDate())) % vrd::kMinutesPerDay);
     const Language language = WindowLanguage();
     QString level = tr("no level");
     if (vrd::Carpet::IsLevel(cell))
-        level = QString::number(cell) + UnitSpace(language) + QStringLiteral("dB");
+        level = LocaleOf(language).toString(static_cast<double>(cell), 'f',
+                                            std::floor(cell) == cell ? 0 : 1) +
+                UnitSpace(language) + QStringLiteral("dB");
     else if (cell == vrd::Carpet::kExcluded)
         level = tr("excluded");
     readout_->setText(MinuteText(*minute, language) + QStringLiteral("   ") + level);
