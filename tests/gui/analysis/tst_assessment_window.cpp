@@ -140,7 +140,10 @@ void TestAssessmentWindow::markingAndRemovingRestoresTheFigures() {
     session.SetAssessmentSettings(vrd::AssessmentSettings{});
     EmergenceTableModel& table = *window.Assessment()->Periods();
     QAbstractItemModelTester tester(&table, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    // Without a source minute no period has data; the nights of 11/05 to 13/05, and both days.
+    // Without a source minute no period was heard: the pooled rows alone, unless every period is
+    // asked for: the nights of 11/05 to 13/05, and both days.
+    QCOMPARE(table.rowCount(), 2);
+    window.Assessment()->EveryPeriodBox()->setChecked(true);
     QCOMPARE(table.rowCount(), 5 + 2);
     QStringList before;
     for (int row = 0; row < table.rowCount(); ++row)
@@ -154,6 +157,13 @@ void TestAssessmentWindow::markingAndRemovingRestoresTheFigures() {
     QCOMPARE(table.index(1, EmergenceTableModel::Verdict).data(Qt::BackgroundRole),
              QVariant(QBrush(QColor(255, 205, 210))));
     QVERIFY(window.Assessment()->Summary()->text().contains(QStringLiteral("Day of 2011-05-12")));
+    // Without every period, the period heard and the pooled rows, with the heard period's hours.
+    window.Assessment()->EveryPeriodBox()->setChecked(false);
+    QCOMPARE(table.rowCount(), 1 + 2);
+    QCOMPARE(Cell(table, 0, EmergenceTableModel::SourceMinutes), QStringLiteral("120"));
+    QCOMPARE(table.index(0, 0).data(kPeriodStartRole).toLongLong(), At(0, 7));
+    QCOMPARE(table.index(0, 0).data(kPeriodEndRole).toLongLong(), At(0, 22));
+    window.Assessment()->EveryPeriodBox()->setChecked(true);
 
     session.RemoveMark(0);
     QStringList after;
@@ -244,19 +254,25 @@ void TestAssessmentWindow::theTableIsWhatVrdtoolAssessPrints() {
                                              ? QStringLiteral("French classified installation")
                                              : QStringLiteral("French neighbourhood noise")));
         const EmergenceTableModel& table = *window.Assessment()->Periods();
+        // The table lists the periods in which the noise was heard, then the pooled rows.
+        QJsonArray heard;
+        for (const QJsonValue& period : periods)
+            if (period.toObject().value(QStringLiteral("source_minutes")).toInt() > 0)
+                heard.append(period);
+        QVERIFY(heard.size() < periods.size());
         // "overall" is keyed by label; its keys sort as the table lists them: day, holiday, night.
         const QJsonObject overallByLabel = json.value(QStringLiteral("overall")).toObject();
         QJsonArray overall;
         for (const QString& label : overallByLabel.keys())
             overall.append(overallByLabel.value(label));
-        QCOMPARE(table.rowCount(), periods.size() + overall.size());
+        QCOMPARE(table.rowCount(), heard.size() + overall.size());
         for (int row = 0; row < table.rowCount(); ++row) {
-            const bool pooled = row >= periods.size();
+            const bool pooled = row >= heard.size();
             const QJsonObject period =
-                (pooled ? overall[row - periods.size()] : periods[row]).toObject();
+                (pooled ? overall[row - heard.size()] : heard[row]).toObject();
             if (pooled) {
                 QCOMPARE(Cell(table, row, EmergenceTableModel::Period),
-                         overallByLabel.keys().at(row - periods.size()));
+                         overallByLabel.keys().at(row - heard.size()));
             } else {
                 QCOMPARE(Cell(table, row, EmergenceTableModel::Date),
                          period.value(QStringLiteral("date")).toString());
@@ -273,18 +289,33 @@ void TestAssessmentWindow::theTableIsWhatVrdtoolAssessPrints() {
                      OneDecimal(period.value(QStringLiteral("emergence"))));
             QCOMPARE(Cell(table, row, EmergenceTableModel::Margin),
                      OneDecimal(period.value(QStringLiteral("margin"))));
-            const QJsonValue limit = period.value(QStringLiteral("limit"));
+            // A whole-number limit is written as the levels beside it are.
             QCOMPARE(Cell(table, row, EmergenceTableModel::Limit),
-                     limit.isNull() ? QString() : QString::number(limit.toInt()));
+                     OneDecimal(period.value(QStringLiteral("limit"))));
             const QString verdict = period.value(QStringLiteral("verdict")).toString();
+            const bool conclusive = period.value(QStringLiteral("conclusive")) != QJsonValue(false);
             const QString shown = Cell(table, row, EmergenceTableModel::Verdict);
-            QVERIFY2(shown.startsWith(
-                         verdict == QStringLiteral("no_data") ? QStringLiteral("not assessable")
-                         : verdict == QStringLiteral("below_gate") ? QStringLiteral("below")
-                                                                   : verdict),
-                     qPrintable(shown + QStringLiteral(" / ") + verdict));
-            QCOMPARE(shown.contains(QStringLiteral("not conclusive")),
-                     period.value(QStringLiteral("conclusive")) == QJsonValue(false));
+            const QString leaning = table.index(row, EmergenceTableModel::Verdict)
+                                        .data(EmergenceTableModel::kLeaningRole)
+                                        .toString();
+            if (!conclusive) {
+                QCOMPARE(shown, QStringLiteral("not conclusive"));
+                QCOMPARE(leaning, verdict);
+            } else {
+                QVERIFY(leaning.isEmpty());
+                QVERIFY2(shown.startsWith(
+                             verdict == QStringLiteral("no_data") ? QStringLiteral("not assessable")
+                             : verdict == QStringLiteral("below_gate") ? QStringLiteral("below")
+                                                                       : verdict),
+                         qPrintable(shown + QStringLiteral(" / ") + verdict));
+            }
+            QStringList notes;
+            for (const QJsonValue& note : period.value(QStringLiteral("notes")).toArray())
+                notes.append(note.toString() == QStringLiteral("short_residual")
+                                 ? QStringLiteral("Residual measured under 30 min")
+                                 : QStringLiteral("Residual louder than ambient"));
+            QCOMPARE(Cell(table, row, EmergenceTableModel::Notes),
+                     notes.join(QStringLiteral("; ")));
         }
     }
 }
@@ -298,7 +329,7 @@ void TestAssessmentWindow::backgroundAndAClickOnAPeriod() {
     box.setCurrentIndex(box.findText(QStringLiteral("French neighbourhood noise")));
     QVERIFY(window.Assessment()->IndoorsBox()->isEnabled());
     QTableView& periods = *window.Assessment()->PeriodsView();
-    emit periods.clicked(periods.model()->index(1, EmergenceTableModel::Ambient));
+    emit periods.clicked(periods.model()->index(0, EmergenceTableModel::Ambient));
     QCOMPARE(session.Selection().from, At(0, 7));
     QCOMPARE(session.Selection().to, At(0, 22));
 

@@ -3,6 +3,7 @@
 #include "analysis/sliding_leq.h"
 #include "views/analysis/chart/analysis_overlay.h"
 #include "views/analysis/session/analysis_session.h"
+#include "views/painting/carpet_painting.h"
 #include "views/plot/chart_zoom_view.h"
 #include "views/texts/analysis_text.h"
 
@@ -127,6 +128,7 @@ AnalysisChart::AnalysisChart(const AnalysisSession& session, QWidget* parent)
     connect(&session_, &AnalysisSession::exclusionsChanged, this, &AnalysisChart::FollowExclusions);
     connect(&session_, &AnalysisSession::marksChanged, this, &AnalysisChart::FollowSession);
     connect(&session_, &AnalysisSession::selectionChanged, this, &AnalysisChart::FollowSession);
+    connect(&session_, &AnalysisSession::assessmentChanged, this, &AnalysisChart::FollowSession);
     SetWindowTexts();
     ShowWhole();
 }
@@ -164,6 +166,10 @@ void AnalysisChart::changeEvent(QEvent* event) {
 
 AnalysisChart::~AnalysisChart() = default;
 
+const std::optional<vrd::ClockHours>& AnalysisChart::ShownStandardDay() const {
+    return overlay_->Shown().standardDay;
+}
+
 void AnalysisChart::ShowWhole() {
     const vrd::MinuteSeries& series = session_.Series();
     const vrd::Interval period = session_.AnalysedPeriod();
@@ -194,8 +200,10 @@ void AnalysisChart::ShowWhole() {
 void AnalysisChart::FollowSession() {
     AnalysisOverlay::Content content;
     content.origin = origin_;
-    if (overlays_.periods)
+    if (overlays_.periods) {
         content.periods = session_.Settings().periods;
+        content.standardDay = StandardDayShown(session_.Assessment());
+    }
     if (overlays_.exclusions) {
         content.exclusions = session_.ExcludedIntervals();
         for (const vrd::Mark& mark : session_.Marks())
