@@ -84,9 +84,7 @@ void LayOutEmergence(ReportPages& pages, const vrd::AssessmentResult& result, La
             const vrd::EmergenceFigures& figures = period.figures;
             switch (static_cast<EmergenceColumn>(column)) {
             case EmergenceColumn::Date:
-                return row < periods
-                           ? DayText(period.date, language)
-                           : Tr(language, QT_TRANSLATE_NOOP("AnalysisReport", "all periods"));
+                return row < periods ? DayText(period.date, language) : PooledRowText(language);
             case EmergenceColumn::Period:
                 return PeriodLabelText(period.label, language);
             case EmergenceColumn::Source:

@@ -13,7 +13,7 @@ void LayOutAssessmentRules(ReportPages& pages, vrd::Standard standard, Language 
         }
         // The first column names the rows; the others share the rest of the page alike.
         const auto columns = static_cast<int>(part.headers.size());
-        const double first = columns > 4 ? 0.16 : 0.25;
+        const double first = columns > 4 ? 0.2 : 0.25;
         QList<double> shares = {first};
         for (int column = 1; column < columns; ++column)
             shares.append((1 - first) / (columns - 1));

@@ -40,7 +40,7 @@ vrd::WorkbookLabels WorkbookLabelsIn(Language language) {
     for (int column = 0; column < kEmergenceColumns; ++column)
         labels.emergenceColumns[static_cast<std::size_t>(column)] =
             EmergenceColumnName(static_cast<EmergenceColumn>(column), language).toStdString();
-    labels.overall = Tr(language, QT_TRANSLATE_NOOP("AnalysisWorkbook", "Overall"));
+    labels.overall = Capitalised(PooledRowText(language));
     for (int column = 0; column < kIntervalColumns; ++column)
         labels.intervalColumns[static_cast<std::size_t>(column)] =
             IntervalColumnName(static_cast<IntervalColumn>(column), language).toStdString();

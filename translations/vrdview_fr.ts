@@ -60,12 +60,12 @@
         <translation>Bruit résiduel</translation>
     </message>
     <message>
-        <source>Standard&apos;s day %1–%2</source>
-        <translation>Période diurne de la norme %1–%2</translation>
+        <source>Day %1–%2</source>
+        <translation>Diurne %1–%2</translation>
     </message>
     <message>
-        <source>Standard&apos;s night %1–%2</source>
-        <translation>Période nocturne de la norme %1–%2</translation>
+        <source>Night %1–%2</source>
+        <translation>Nocturne %1–%2</translation>
     </message>
 </context>
 <context>
@@ -316,10 +316,6 @@
     <message>
         <source>Verdict by period</source>
         <translation>Conclusion par période</translation>
-    </message>
-    <message>
-        <source>all periods</source>
-        <translation>ensemble</translation>
     </message>
     <message>
         <source>Background sound level</source>
@@ -656,10 +652,6 @@
     <message>
         <source>Assessment</source>
         <translation>Évaluation</translation>
-    </message>
-    <message>
-        <source>Overall</source>
-        <translation>Ensemble</translation>
     </message>
     <message>
         <source>Day</source>
@@ -1010,6 +1002,10 @@
         <source>Residual measured under %1 min</source>
         <translation>Bruit résiduel mesuré moins de %1&#xa0;min</translation>
     </message>
+    <message>
+        <source>all periods</source>
+        <translation>ensemble</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundLevelModel</name>
@@ -1209,10 +1205,6 @@
 </context>
 <context>
     <name>EmergenceTableModel</name>
-    <message>
-        <source>overall</source>
-        <translation>ensemble de la mesure</translation>
-    </message>
     <message>
         <source>Not conclusive (%1): the emergence is within %2 dB of the limit</source>
         <translation>Non concluant (%1)&#xa0;: l’émergence est à moins de %2&#xa0;dB de la valeur limite</translation>

@@ -51,6 +51,10 @@ QString IndicatorText(const std::optional<vrd::Indicator>& indicator) {
     return *indicator == vrd::Indicator::L50 ? QStringLiteral("L50") : QStringLiteral("Leq");
 }
 
+QString PooledRowText(Language language) {
+    return Text(language, QT_TRANSLATE_NOOP("AssessmentText", "all periods"));
+}
+
 QString PeriodLabelText(vrd::PeriodLabel label, Language language) {
     switch (label) {
     case vrd::PeriodLabel::Daytime:

@@ -15,6 +15,8 @@ QString StandardText(std::optional<vrd::Standard> standard, Language language);
 QString StandardReference(vrd::Standard standard, Language language);
 // "Leq" or "L50", the same in every language; empty without an indicator.
 QString IndicatorText(const std::optional<vrd::Indicator>& indicator);
+// What the date's column of a pooled row says: "all periods".
+QString PooledRowText(Language language);
 // "day", "holiday", "night", translated.
 QString PeriodLabelText(vrd::PeriodLabel label, Language language);
 // What a verdict says: "compliant", "exceeds", "not assessable" (no data), "below the gate", or

@@ -154,7 +154,8 @@ QVariant EmergenceTableModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         if (index.column() == Date)
-            return overall ? tr("overall") : DayText(period.date, WindowLanguage());
+            return overall ? PooledRowText(WindowLanguage())
+                           : DayText(period.date, WindowLanguage());
         if (index.column() == Period)
             return PeriodLabelText(period.label, WindowLanguage());
         return FigureText(figures, standard, index.column());
@@ -205,9 +206,12 @@ QVariant EmergenceTableModel::headerData(int section, Qt::Orientation orientatio
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= kColumns)
         return {};
-    // The unit under the name, so that the numeric columns stay narrow.
-    return EmergenceColumnName(static_cast<EmergenceColumn>(section), WindowLanguage())
-        .replace(QStringLiteral(" ("), QStringLiteral("\n("));
+    // The numeric columns a word a line, their unit under it, so that they stay narrow and the
+    // verdict stays in view.
+    QString name = EmergenceColumnName(static_cast<EmergenceColumn>(section), WindowLanguage());
+    if (section >= SourceMinutes && section < Verdict)
+        name.replace(QLatin1Char(' '), QLatin1Char('\n'));
+    return name;
 }
 
 // ---- the intervals of BS 4142

@@ -10,10 +10,10 @@
 #include <vector>
 
 // One row a period in which the noise was heard (every period of the calendar when asked), then
-// one a label pooled ("overall"). The verdict cell is coloured (compliant green, exceeds red, not
-// assessable or below the gate grey) and says "not conclusive" within the band of the limit, the
-// side it leans to in kLeaningRole for smaller words; such a row is amber. The notes that weaken a
-// verdict are the last column. A period's row gives its interval in
+// one a label pooled ("all periods"). The verdict cell is coloured (compliant green, exceeds red,
+// not assessable or below the gate grey) and says "not conclusive" within the band of the limit,
+// the side it leans to in kLeaningRole for smaller words; such a row is amber. The notes that
+// weaken a verdict are the last column. A period's row gives its interval in
 // kPeriodStartRole/kPeriodEndRole.
 class EmergenceTableModel final : public QAbstractTableModel {
     Q_OBJECT

@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -55,13 +56,21 @@ AssessmentTab::AssessmentTab(EditedAnalysis& analysis, QWidget* parent)
     choice->addWidget(everyPeriod_);
     choice->addStretch(1);
     layout->addLayout(choice);
-    summary_ = new QLabel(this);
+    // The conclusion above the table, the two sharing the height as the user drags.
+    auto* sharing = new QSplitter(Qt::Vertical, this);
+    sharing->setChildrenCollapsible(false);
+    auto* scroll = new QScrollArea(sharing);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    summary_ = new QLabel(scroll);
     summary_->setObjectName(QStringLiteral("AssessmentSummary"));
     summary_->setWordWrap(true);
+    summary_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(summary_);
+    scroll->setWidget(summary_);
+    scroll->setMinimumHeight(summary_->fontMetrics().lineSpacing() * 2);
 
-    pages_ = new QStackedWidget(this);
+    pages_ = new QStackedWidget(sharing);
     none_ = new QLabel(pages_);
     none_->setWordWrap(true);
     none_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
@@ -83,7 +92,13 @@ AssessmentTab::AssessmentTab(EditedAnalysis& analysis, QWidget* parent)
     pages_->addWidget(split);
     for (QTableView* table : {periodsView_, intervalsView_, backgroundView_})
         FitColumnsToContents(table);
-    layout->addWidget(pages_, 1);
+    sharing->addWidget(scroll);
+    sharing->addWidget(pages_);
+    sharing->setStretchFactor(0, 0);
+    sharing->setStretchFactor(1, 1);
+    const int line = summary_->fontMetrics().lineSpacing();
+    sharing->setSizes({line * 5, line * 12});
+    layout->addWidget(sharing, 1);
 
     connect(standard_, &QComboBox::currentIndexChanged, this, &AssessmentTab::ApplyChoice);
     connect(indoors_, &QCheckBox::toggled, this, &AssessmentTab::ApplyChoice);

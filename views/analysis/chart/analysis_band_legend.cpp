@@ -56,10 +56,8 @@ void AnalysisBandLegend::SetTexts(Language language) {
     if (standardDay_) {
         const QString day = Hour(standardDay_->from);
         const QString night = Hour(standardDay_->to);
-        day_->setName(
-            text(QT_TRANSLATE_NOOP("AnalysisChart", "Standard's day %1–%2")).arg(day, night));
-        night_->setName(
-            text(QT_TRANSLATE_NOOP("AnalysisChart", "Standard's night %1–%2")).arg(night, day));
+        day_->setName(text(QT_TRANSLATE_NOOP("AnalysisChart", "Day %1–%2")).arg(day, night));
+        night_->setName(text(QT_TRANSLATE_NOOP("AnalysisChart", "Night %1–%2")).arg(night, day));
     } else {
         day_->setName(text(QT_TRANSLATE_NOOP("AnalysisChart", "Day")));
         night_->setName(text(QT_TRANSLATE_NOOP("AnalysisChart", "Night")));

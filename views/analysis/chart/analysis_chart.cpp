@@ -335,12 +335,17 @@ void AnalysisChart::SetTimeLabels(AxisRange shown) {
     const QStringList old = timeAxis_->categoriesLabels();
     for (const QString& label : old)
         timeAxis_->remove(label);
+    // Without a minute the axis has no time to give: no label of year 1.
+    if (session_.AnalysedPeriod().Length() <= 0)
+        return;
     for (const ClockLabel& label :
          ClockLabels(origin_, shown.min, shown.max, kMostTimeLabels, textLanguage_))
         timeAxis_->append(label.label, label.x);
 }
 
 void AnalysisChart::ShowReadout(QPointF value) {
+    if (session_.AnalysedPeriod().Length() <= 0)
+        return;
     const vrd::Minute minute = MinuteAtX(value.x(), origin_);
     const vrd::MinuteSeries& series = session_.Series();
     const std::size_t at = series.LowerBound(minute);
