@@ -116,7 +116,7 @@ void PaintLegend(QPainter& painter, const Axes& axes, const std::vector<Line>& l
     // Above the plot, where no curve or band reaches.
     const QFontMetricsF metrics(painter.font());
     const double y = TopRowBaseline(axes, metrics);
-    double x = axes.plot.left();
+    double x = axes.plot.left() + metrics.height() * 0.4;
     for (const Line& line : lines) {
         painter.setPen(QPen(line.colour, 2));
         painter.drawLine(QPointF(x, y - metrics.ascent() / 3),

@@ -241,9 +241,10 @@ void PaintLevelDistribution(QPainter& painter, const QRectF& area,
     const double labelRows = distribution_chart::MarkerLabelsHeight(
         painter, frame.axis.plot, StatisticalLabels(frame.axis, drawn, language));
     frame.axis.plot.setTop(labelsTop + labelRows + metrics.height() * 0.5);
+    // A little room above the tallest bar; never past all of the time.
     const double headroom = tallest * 1.08;
     const double step = distribution_chart::NiceStep(headroom, 5);
-    frame.barTop = std::ceil(headroom / step) * step;
+    frame.barTop = std::min(100.0, std::ceil(headroom / step) * step);
 
     PaintPercentAxes(painter, frame, language);
     PaintBars(painter, frame, drawn);

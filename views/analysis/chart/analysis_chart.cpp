@@ -200,7 +200,8 @@ void AnalysisChart::ShowWhole() {
 void AnalysisChart::FollowSession() {
     AnalysisOverlay::Content content;
     content.origin = origin_;
-    if (overlays_.periods) {
+    // Without a minute there is no day to band.
+    if (overlays_.periods && session_.AnalysedPeriod().Length() > 0) {
         content.periods = session_.Settings().periods;
         content.standardDay = StandardDayShown(session_.Assessment());
     }
