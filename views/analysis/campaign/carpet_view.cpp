@@ -21,6 +21,10 @@ CarpetView::CarpetView(const AnalysisSession& session, QWidget* parent)
     readout_->setMinimumWidth(320);
     connect(&session_, &AnalysisSession::resultChanged, this, &CarpetView::Rebuild);
     connect(&session_, &AnalysisSession::selectionChanged, this, &CarpetView::FollowSelection);
+    connect(&session_, &AnalysisSession::assessmentChanged, this, [this] {
+        picture_.standardDay = StandardDayShown(session_.Assessment());
+        update();
+    });
     Rebuild();
 }
 
@@ -31,6 +35,7 @@ void CarpetView::Rebuild() {
     picture_.image = CarpetImage(carpet_, picture_.scale);
     picture_.firstDate = carpet_.FirstDate();
     picture_.periods = session_.Settings().periods;
+    picture_.standardDay = StandardDayShown(session_.Assessment());
     FollowSelection();
 }
 

@@ -8,20 +8,28 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 AnalysisCommandRow BuildAnalysisCommandRow() {
     AnalysisCommandRow built;
     auto* row = new QWidget;
     built.row = row;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
+    // The commands, then what the chart draws: two lines, so that the window fits a screen of
+    // 1280 pixels in the longer French words.
+    auto* rows = new QVBoxLayout(row);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(2);
+    auto* commands = new QHBoxLayout;
     built.savePdf = NamedButton(row, "SavePdf", QString());
     built.print = NamedButton(row, "Print", QString());
     built.saveTables = NamedButton(row, "SaveTables", QString());
-    layout->addWidget(built.savePdf);
-    layout->addWidget(built.print);
-    layout->addWidget(built.saveTables);
-    layout->addSpacing(16);
+    commands->addWidget(built.savePdf);
+    commands->addWidget(built.print);
+    commands->addWidget(built.saveTables);
+    commands->addStretch(1);
+    rows->addLayout(commands);
+    auto* layout = new QHBoxLayout;
+    rows->addLayout(layout);
 
     const auto overlay = [&](const char* name, bool on) {
         auto* box = new QCheckBox(row);
