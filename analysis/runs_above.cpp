@@ -85,6 +85,20 @@ std::vector<Interval> JoinRuns(const std::vector<Interval>& runs, const RunMarki
     return joined;
 }
 
+namespace {
+
+// Each run a mark of marking's kind with reason.
+std::vector<Mark> MarksOf(const std::vector<Interval>& runs, const RunMarking& marking,
+                          const std::string& reason) {
+    std::vector<Mark> marks;
+    marks.reserve(runs.size());
+    for (const Interval& run : runs)
+        marks.push_back({marking.kind, run, reason});
+    return marks;
+}
+
+} // namespace
+
 std::vector<Interval> MarkedRuns(const MinuteSeries& series, Interval range,
                                  const std::vector<Interval>& excluded, const RunMarking& marking) {
     return JoinRuns(RunsAbove(series, range, excluded, marking.threshold), marking);
@@ -93,12 +107,7 @@ std::vector<Interval> MarkedRuns(const MinuteSeries& series, Interval range,
 std::vector<Mark> MarksOfRuns(const MinuteSeries& series, Interval range,
                               const std::vector<Interval>& excluded, const RunMarking& marking,
                               const std::string& reason) {
-    const std::vector<Interval> runs = MarkedRuns(series, range, excluded, marking);
-    std::vector<Mark> marks;
-    marks.reserve(runs.size());
-    for (const Interval& run : runs)
-        marks.push_back({marking.kind, run, reason});
-    return marks;
+    return MarksOf(MarkedRuns(series, range, excluded, marking), marking, reason);
 }
 
 std::vector<Interval> MarkedRuns(const LevelSeries& series, Interval range,
@@ -109,10 +118,7 @@ std::vector<Interval> MarkedRuns(const LevelSeries& series, Interval range,
 std::vector<Mark> MarksOfRuns(const LevelSeries& series, Interval range,
                               const std::vector<Interval>& excluded, const RunMarking& marking,
                               const std::string& reason) {
-    std::vector<Mark> marks;
-    for (const Interval& run : MarkedRuns(series, range, excluded, marking))
-        marks.push_back({marking.kind, run, reason});
-    return marks;
+    return MarksOf(MarkedRuns(series, range, excluded, marking), marking, reason);
 }
 
 std::string RunsReason(double threshold) {

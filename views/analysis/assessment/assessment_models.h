@@ -4,6 +4,7 @@
 // background level of each label. They reset at every assessmentChanged and need no widgets.
 
 #include "views/analysis/session/analysis_session.h"
+#include "views/texts/assessment_columns.h"
 
 #include <QAbstractTableModel>
 
@@ -33,7 +34,8 @@ class EmergenceTableModel final : public QAbstractTableModel {
         Verdict,
         Notes
     };
-    static constexpr int kColumns = 12;
+    // The columns as every table of the assessment names them (assessment_columns.h).
+    static constexpr int kColumns = kEmergenceColumns;
     // The side a not-conclusive verdict leans to, for the verdict's cell.
     static constexpr int kLeaningRole = Qt::UserRole + 10;
 
@@ -58,6 +60,10 @@ class EmergenceTableModel final : public QAbstractTableModel {
     bool every_ = false;
     std::vector<vrd::EmergencePeriod> heard_;
 };
+
+static_assert(EmergenceTableModel::Notes == static_cast<int>(EmergenceColumn::Notes) &&
+                  EmergenceTableModel::Verdict == static_cast<int>(EmergenceColumn::Verdict),
+              "the tab's columns are those the assessment names");
 
 // One row an interval of BS 4142: start, length, period, residual minutes, L90.
 class BackgroundIntervalModel final : public QAbstractTableModel {

@@ -94,6 +94,23 @@ bool AnalysisSession::SetPreset(const std::string& name) {
     return true;
 }
 
+void AnalysisSession::SetPeriodSettings(std::optional<double> threshold,
+                                        const vrd::Periods& periods, const std::string& preset,
+                                        double minimumCoverage) {
+    minimumCoverage_ = std::clamp(minimumCoverage, 0.0, 1.0);
+    const bool thresholdChanged = threshold != settings_.threshold;
+    if (!thresholdChanged && periods == settings_.periods && preset == settings_.preset) {
+        emit resultChanged();
+        return;
+    }
+    settings_.threshold = threshold;
+    settings_.periods = periods;
+    settings_.preset = preset;
+    if (thresholdChanged)
+        statistics_ = std::make_unique<vrd::RangeStatistics>(series_, settings_.threshold);
+    Reanalyse();
+}
+
 void AnalysisSession::SetWhoSource(std::optional<vrd::WhoSource> source) {
     if (source == settings_.who)
         return;
@@ -240,8 +257,7 @@ namespace {
 bool SameExclusions(const std::vector<vrd::Exclusion>& a, const std::vector<vrd::Exclusion>& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](const vrd::Exclusion& x, const vrd::Exclusion& y) {
-                          return x.interval.from == y.interval.from &&
-                                 x.interval.to == y.interval.to && x.reason == y.reason;
+                          return x.interval == y.interval && x.reason == y.reason;
                       });
 }
 

@@ -47,6 +47,10 @@ class AnalysisSession final : public QObject {
     // The source whose WHO guidelines Lden and Lnight are compared with; nullopt: none.
     void SetWhoSource(std::optional<vrd::WhoSource> source);
     void SetMinimumCoverage(double share);
+    // The threshold, the periods with the name of their preset (periods CheckPeriods accepts,
+    // those of the preset when it is named) and the minimum coverage at once: one analysis.
+    void SetPeriodSettings(std::optional<double> threshold, const vrd::Periods& periods,
+                           const std::string& preset, double minimumCoverage);
     // The analysed period; a missing end is the series' own.
     void SetAnalysedPeriod(std::optional<vrd::Minute> from, std::optional<vrd::Minute> to);
     const vrd::AnalysisSettings& Settings() const { return settings_; }

@@ -26,16 +26,8 @@ bool SameBoxes(const BoxSettings& a, const BoxSettings& b) {
            a.minimumCoverage == b.minimumCoverage;
 }
 
-// Periods under a preset are the preset's; periods by hand are set and then named by no preset.
 void ApplyBoxes(AnalysisSession& session, const BoxSettings& boxes) {
-    session.SetThreshold(boxes.threshold);
-    if (boxes.preset.empty()) {
-        session.SetPeriods(boxes.periods);
-        session.SetPreset(std::string());
-    } else {
-        session.SetPreset(boxes.preset);
-    }
-    session.SetMinimumCoverage(boxes.minimumCoverage);
+    session.SetPeriodSettings(boxes.threshold, boxes.periods, boxes.preset, boxes.minimumCoverage);
 }
 
 QString FileName(const std::string& path) {
