@@ -42,10 +42,7 @@ EditedAnalysis::EditedAnalysis(QObject* parent) : QObject(parent) {
     connect(&session_, &AnalysisSession::reportsReplaced, &stack_, &QUndoStack::clear);
 }
 
-EditedAnalysis::~EditedAnalysis() {
-    // The commands refer to the session: they go first.
-    stack_.clear();
-}
+EditedAnalysis::~EditedAnalysis() = default;
 
 std::optional<QString> EditedAnalysis::AddMark(vrd::Mark mark) {
     if (mark.interval.Length() <= 0)

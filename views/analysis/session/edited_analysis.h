@@ -51,5 +51,5 @@ class EditedAnalysis final : public QObject {
 
   private:
     AnalysisSession session_;
-    QUndoStack stack_;
+    QUndoStack stack_; // after the session, so that its commands go first
 };
