@@ -90,6 +90,10 @@
         <source>Exclusions</source>
         <translation>Périodes exclues</translation>
     </message>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisFileState</name>
@@ -658,6 +662,10 @@
         <source>Mark runs above threshold as source</source>
         <translation>Dépassements du seuil en bruit particulier</translation>
     </message>
+    <message>
+        <source>filter by kind, time or reason</source>
+        <translation>filtrer par type, heure ou motif</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisWorkbook</name>
@@ -972,6 +980,18 @@
         <source>excluded</source>
         <translation>exclue</translation>
     </message>
+    <message>
+        <source>Mark %1 as source</source>
+        <translation>Repérer %1 en bruit particulier</translation>
+    </message>
+    <message>
+        <source>Mark %1 as residual</source>
+        <translation>Repérer %1 en bruit résiduel</translation>
+    </message>
+    <message>
+        <source>Exclude %1</source>
+        <translation>Exclure %1</translation>
+    </message>
 </context>
 <context>
     <name>DailyProfile</name>
@@ -1094,6 +1114,45 @@
     </message>
 </context>
 <context>
+    <name>EditActions</name>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annuler %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rétablir %1</translation>
+    </message>
+    <message>
+        <source>Remove the marks chosen</source>
+        <translation>Retirer les repères choisis</translation>
+    </message>
+    <message>
+        <source>Open analysis...</source>
+        <translation>Ouvrir une analyse…</translation>
+    </message>
+    <message>
+        <source>Save analysis</source>
+        <translation>Enregistrer l’analyse</translation>
+    </message>
+    <message>
+        <source>Save analysis as...</source>
+        <translation>Enregistrer l’analyse sous…</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+</context>
+<context>
     <name>EditedAnalysis</name>
     <message>
         <source>mark as %1 %2</source>
@@ -1134,6 +1193,28 @@
     <message>
         <source>add %1</source>
         <translation>ajout de %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>remove %n mark(s)</source>
+        <translation>
+            <numerusform>retrait de %n repère</numerusform>
+            <numerusform>retrait de %n repères</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>make %n mark(s) %1</source>
+        <translation>
+            <numerusform>%n repère changé en %1</numerusform>
+            <numerusform>%n repères changés en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The mark would end at %1, not after its start at %2: a mark ends after it starts.</source>
+        <translation>Le repère finirait à %1, pas après son début à %2&#xa0;: un repère finit après avoir commencé.</translation>
+    </message>
+    <message>
+        <source>change %1</source>
+        <translation>modification de %1</translation>
     </message>
 </context>
 <context>
@@ -1318,6 +1399,40 @@
         <source>load the marks of %1</source>
         <translation>chargement des repères de %1</translation>
     </message>
+    <message>
+        <source>Make them %1</source>
+        <translation>En faire&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n mark(s)</source>
+        <translation>
+            <numerusform>Retirer %n repère</numerusform>
+            <numerusform>Retirer %n repères</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MarkTableModel</name>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motif</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time: write it yyyy-mm-dd hh:mm.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une heure&#xa0;: écrivez-la jj/mm/aaaa hh:mm.</translation>
+    </message>
 </context>
 <context>
     <name>MarkText</name>
@@ -1332,6 +1447,37 @@
     <message>
         <source>excluded</source>
         <translation>exclusion</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryOffer</name>
+    <message>
+        <source>The analysis &quot;%1&quot; had changes that were not saved when the program stopped.</source>
+        <translation>L’analyse «&#xa0;%1&#xa0;» avait des modifications non enregistrées quand le programme s’est arrêté.</translation>
+    </message>
+    <message>
+        <source>An analysis of &quot;%1&quot; was not saved when the program stopped.</source>
+        <translation>Une analyse de «&#xa0;%1&#xa0;» n’était pas enregistrée quand le programme s’est arrêté.</translation>
+    </message>
+    <message>
+        <source>An analysis was not saved when the program stopped.</source>
+        <translation>Une analyse n’était pas enregistrée quand le programme s’est arrêté.</translation>
+    </message>
+    <message>
+        <source>Recovery</source>
+        <translation>Récupération</translation>
+    </message>
+    <message>
+        <source>A copy of it was kept on %1. Restore it, or discard the copy?</source>
+        <translation>Une copie en a été gardée le %1. La restaurer, ou abandonner la copie&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
     </message>
 </context>
 <context>

@@ -8,7 +8,7 @@
 #include "tests/gui/gui_test_support.h"
 #include "views/analysis/assessment/assessment_models.h"
 #include "views/analysis/assessment/assessment_tab.h"
-#include "views/analysis/marks/mark_list_model.h"
+#include "views/analysis/marks/mark_table_model.h"
 #include "views/analysis/session/analysis_table_models.h"
 #include "views/analysis/window/frm_analysis.h"
 
@@ -94,7 +94,7 @@ void TestAssessmentWindow::initTestCase() {
 void TestAssessmentWindow::marksAreListedChangedAndRefusedWhenTheyOverlap() {
     frmAnalysis window;
     AnalysisSession& session = window.Session();
-    MarkListModel list(session);
+    MarkTableModel list(window.Analysis());
     QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::QtTest);
     session.SetReports(TwoDays(report_));
 
@@ -107,10 +107,11 @@ void TestAssessmentWindow::marksAreListedChangedAndRefusedWhenTheyOverlap() {
     window.ExcludeSelection(); // the same period, excluded: an exclusion may overlap anything
     QCOMPARE(list.rowCount(), 3);
     // Exclusions first, then the source and residual marks as they came.
-    QCOMPARE(list.index(0).data(MarkListModel::kKindRole).toInt(),
+    QCOMPARE(list.index(0, 0).data(MarkTableModel::kKindRole).toInt(),
              static_cast<int>(vrd::MarkKind::Exclude));
-    QVERIFY(list.index(1).data().toString().startsWith(QStringLiteral("source 2011-05-12 08:00")));
-    QVERIFY(list.index(1).data().toString().endsWith(QStringLiteral("(the fan)")));
+    const QString second = list.index(1, 0).data(MarkTableModel::kTextRole).toString();
+    QVERIFY(second.startsWith(QStringLiteral("source 2011-05-12 08:00")));
+    QVERIFY(second.endsWith(QStringLiteral("(the fan)")));
 
     // A residual over the source is refused, with both marks named, and nothing changes.
     QVERIFY(session.Select({At(0, 9), At(0, 13)}));

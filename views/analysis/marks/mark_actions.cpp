@@ -4,20 +4,22 @@
 #include "analysis/runs_above.h"
 #include "export/safe_write.h"
 #include "report/read_file.h"
-#include "views/analysis/marks/mark_list_model.h"
+#include "views/analysis/marks/mark_table.h"
+#include "views/analysis/marks/mark_table_model.h"
 #include "views/analysis/prompts/analysis_prompts.h"
 #include "views/analysis/session/edited_analysis.h"
 #include "views/common/analysis_widgets.h"
 #include "views/texts/mark_text.h"
 
+#include <QItemSelectionModel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenu>
+#include <QTableView>
 
 MarkActions::MarkActions(EditedAnalysis& analysis, const AnalysisPrompts& prompts,
-                         QLineEdit& reason, QListView& list, QObject* parent)
-    : QObject(parent), analysis_(analysis), prompts_(prompts), reason_(reason), list_(list) {
-    connect(&list_, &QWidget::customContextMenuRequested, this, &MarkActions::ShowMenu);
+                         QLineEdit& reason, QTableView& table, QObject* parent)
+    : QObject(parent), analysis_(analysis), prompts_(prompts), reason_(reason), table_(table) {
+    connect(&table_, &QWidget::customContextMenuRequested, this, &MarkActions::ShowMenu);
 }
 
 bool MarkActions::MarkSelection(vrd::MarkKind kind) {
@@ -37,6 +39,16 @@ bool MarkActions::ChangeMarkKind(int row, vrd::MarkKind kind) {
         return false;
     const std::optional<QString> refused =
         analysis_.SetMarkKind(static_cast<std::size_t>(row), kind);
+    if (refused)
+        prompts_.ShowWarning(*refused);
+    return !refused;
+}
+
+bool MarkActions::ChangeChosenKind(vrd::MarkKind kind) {
+    const std::vector<std::size_t> rows = ChosenMarkRows(table_);
+    if (rows.empty())
+        return false;
+    const std::optional<QString> refused = analysis_.SetMarksKind(rows, kind);
     if (refused)
         prompts_.ShowWarning(*refused);
     return !refused;
@@ -75,30 +87,38 @@ bool MarkActions::MarkRunsAsSource() {
     return !refused;
 }
 
-void MarkActions::RemoveCurrent() {
-    const QModelIndex current = list_.currentIndex();
-    if (current.isValid())
-        analysis_.RemoveMark(static_cast<std::size_t>(current.row()));
+void MarkActions::RemoveChosen() {
+    analysis_.RemoveMarks(ChosenMarkRows(table_));
 }
 
+// The menu is about the marks chosen, or the one under the pointer when it is not among them.
 void MarkActions::ShowMenu(const QPoint& position) {
-    const QModelIndex index = list_.indexAt(position);
+    const QModelIndex index = table_.indexAt(position);
     if (!index.isValid())
         return;
-    const auto current = static_cast<vrd::MarkKind>(index.data(MarkListModel::kKindRole).toInt());
-    QMenu menu(&list_);
+    if (!table_.selectionModel()->isRowSelected(index.row(), index.parent()))
+        table_.selectionModel()->select(index, QItemSelectionModel::ClearAndSelect |
+                                                   QItemSelectionModel::Rows);
+    table_.selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    const std::vector<std::size_t> rows = ChosenMarkRows(table_);
+    const auto count = static_cast<int>(rows.size());
+    const auto current = static_cast<vrd::MarkKind>(index.data(MarkTableModel::kKindRole).toInt());
+    QMenu menu(&table_);
     for (const vrd::MarkKind kind :
          {vrd::MarkKind::Exclude, vrd::MarkKind::Source, vrd::MarkKind::Residual}) {
-        QAction* action =
-            menu.addAction(tr("Make it %1").arg(MarkKindText(kind, WindowLanguage())));
-        action->setEnabled(kind != current);
-        connect(action, &QAction::triggered, this,
-                [this, row = index.row(), kind] { ChangeMarkKind(row, kind); });
+        const QString kindText = MarkKindText(kind, WindowLanguage());
+        QAction* action = menu.addAction(count == 1 ? tr("Make it %1").arg(kindText)
+                                                    : tr("Make them %1").arg(kindText));
+        action->setEnabled(count > 1 || kind != current);
+        connect(action, &QAction::triggered, this, [this, rows, kind] {
+            if (const std::optional<QString> refused = analysis_.SetMarksKind(rows, kind))
+                prompts_.ShowWarning(*refused);
+        });
     }
     menu.addSeparator();
-    connect(menu.addAction(tr("Remove")), &QAction::triggered, this,
-            [this, row = index.row()] { analysis_.RemoveMark(static_cast<std::size_t>(row)); });
-    menu.exec(list_.viewport()->mapToGlobal(position));
+    connect(menu.addAction(count == 1 ? tr("Remove") : tr("Remove %n mark(s)", nullptr, count)),
+            &QAction::triggered, this, [this, rows] { analysis_.RemoveMarks(rows); });
+    menu.exec(table_.viewport()->mapToGlobal(position));
 }
 
 bool MarkActions::SaveMarks() {

@@ -1,8 +1,9 @@
 #pragma once
 // The commands on the marks of an analysis: the selection marked as excluded, source or
-// residual with the reason typed beside it, the runs above the threshold marked as sources, a
-// mark's kind changed or the mark removed from the list, and the marks saved to or loaded from
-// the marks file vrdtool reads. Each edit is one undoable step of the analysis.
+// residual with the reason typed beside it, the runs above the threshold marked as sources, the
+// marks chosen in the table given another kind or removed, a mark edited in place, and the marks
+// saved to or loaded from the marks file vrdtool reads. Each edit is one undoable step of the
+// analysis, however many marks it changes.
 
 #include "analysis/analysis_settings.h"
 
@@ -11,24 +12,27 @@
 class AnalysisPrompts;
 class EditedAnalysis;
 class QLineEdit;
-class QListView;
+class QTableView;
 class QPoint;
 
 class MarkActions final : public QObject {
     Q_OBJECT
 
   public:
-    // reason is the box of the reason, list the marks list with its context menu.
+    // reason is the box of the reason, table the marks table (BuildMarkTable over a
+    // MarkTableModel) with its context menu.
     MarkActions(EditedAnalysis& analysis, const AnalysisPrompts& prompts, QLineEdit& reason,
-                QListView& list, QObject* parent = nullptr);
+                QTableView& table, QObject* parent = nullptr);
 
     // False (and a warning naming both marks) when a source would overlap a residual.
     bool MarkSelection(vrd::MarkKind kind);
+    // row as the session counts them (AllMarks).
     bool ChangeMarkKind(int row, vrd::MarkKind kind);
+    bool ChangeChosenKind(vrd::MarkKind kind);
     // After a confirmation saying how many.
     bool MarkRunsAsSource();
-    // The mark chosen in the list.
-    void RemoveCurrent();
+    // The marks chosen in the table (ChosenMarkRows).
+    void RemoveChosen();
     bool SaveMarks();
     // Loading replaces every mark.
     bool LoadMarks();
@@ -39,5 +43,5 @@ class MarkActions final : public QObject {
     EditedAnalysis& analysis_;
     const AnalysisPrompts& prompts_;
     QLineEdit& reason_;
-    QListView& list_;
+    QTableView& table_;
 };

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QToolButton>
 
 AnalysisCommandRow BuildAnalysisCommandRow() {
     AnalysisCommandRow built;
@@ -15,6 +16,19 @@ AnalysisCommandRow BuildAnalysisCommandRow() {
     built.row = row;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
+    const auto tool = [&](const char* name) {
+        auto* button = new QToolButton(row);
+        button->setObjectName(QLatin1String(name));
+        layout->addWidget(button);
+        return button;
+    };
+    built.edit = tool("EditButton");
+    built.edit->setPopupMode(QToolButton::InstantPopup);
+    built.undo = tool("UndoButton");
+    built.redo = tool("RedoButton");
+    for (QToolButton* button : {built.undo, built.redo})
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    layout->addSpacing(4);
     built.savePdf = NamedButton(row, "SavePdf", QString());
     built.print = NamedButton(row, "Print", QString());
     built.saveTables = NamedButton(row, "SaveTables", QString());
@@ -49,6 +63,7 @@ AnalysisCommandRow BuildAnalysisCommandRow() {
 }
 
 void AnalysisCommandRow::SetTexts() const {
+    edit->setText(tr("Edit"));
     savePdf->setText(tr("Save report as PDF"));
     print->setText(tr("Print..."));
     saveTables->setText(tr("Save tables as spreadsheet"));

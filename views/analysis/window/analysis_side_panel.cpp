@@ -1,5 +1,6 @@
 #include "views/analysis/window/analysis_side_panel.h"
 
+#include "views/analysis/marks/mark_table.h"
 #include "views/common/analysis_widgets.h"
 
 #include <QFormLayout>
@@ -8,7 +9,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -73,12 +73,12 @@ AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics,
     excludedLayout->addLayout(markRow);
     built.markRuns = NamedButton(excluded, "MarkRuns", QString());
     excludedLayout->addWidget(built.markRuns, 0, Qt::AlignLeft);
-    built.exclusions = new QListView(excluded);
-    built.exclusions->setObjectName(QStringLiteral("ExclusionList"));
-    built.exclusions->setModel(marks);
-    built.exclusions->setContextMenuPolicy(Qt::CustomContextMenu);
-    // A long reason wraps onto a second line instead of being cut; the tooltip holds it all.
-    built.exclusions->setWordWrap(true);
+    built.filter = new QLineEdit(excluded);
+    built.filter->setObjectName(QStringLiteral("MarkFilter"));
+    built.filter->setClearButtonEnabled(true);
+    excludedLayout->addWidget(built.filter);
+    // A long reason is cut at the column's end; its tooltip holds the whole mark.
+    built.exclusions = BuildMarkTable(excluded, marks, built.filter);
     excludedLayout->addWidget(built.exclusions, 1);
     auto* listButtons = new QHBoxLayout;
     built.remove = NamedButton(excluded, "RemoveExclusion", QString());
@@ -89,7 +89,8 @@ AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics,
     listButtons->addWidget(built.load);
     excludedLayout->addLayout(listButtons);
     layout->addWidget(excluded, 1);
-    panel->setMinimumWidth(340);
+    // The four columns of the marks with a reason readable beside them.
+    panel->setMinimumWidth(400);
     built.SetTexts();
     return built;
 }
@@ -110,6 +111,7 @@ void AnalysisSidePanel::SetTexts() const {
     markSource->setText(tr("Mark as source"));
     markResidual->setText(tr("Mark as residual"));
     markRuns->setText(tr("Mark runs above threshold as source"));
+    filter->setPlaceholderText(tr("filter by kind, time or reason"));
     remove->setText(tr("Remove"));
     save->setText(tr("Save..."));
     load->setText(tr("Load..."));

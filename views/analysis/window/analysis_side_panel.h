@@ -9,7 +9,6 @@ class QAbstractItemModel;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListView;
 class QPushButton;
 class QTableView;
 class QWidget;
@@ -36,7 +35,8 @@ struct AnalysisSidePanel {
     QPushButton* markSource = nullptr;   // "Mark as source"
     QPushButton* markResidual = nullptr; // "Mark as residual"
     QPushButton* markRuns = nullptr;     // every run above the threshold as a source
-    QListView* exclusions = nullptr;     // the marks, with a menu to change a kind
+    QLineEdit* filter = nullptr;         // what the marks table shows
+    QTableView* exclusions = nullptr;    // the marks, with a menu to change a kind
     QPushButton* remove = nullptr;
     QPushButton* save = nullptr;
     QPushButton* load = nullptr;

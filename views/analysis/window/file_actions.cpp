@@ -21,10 +21,7 @@ QString AnalysisFilter() {
 
 FileActions::FileActions(EditedAnalysis& analysis, const AnalysisPrompts& prompts, QWidget& window)
     : QObject(&window), analysis_(analysis), prompts_(prompts) {
-    analysisFile_ = new AnalysisFileState(window, analysis_.Session(), [this] {
-        return analysisFile_->Path().isEmpty() ? SaveAnalysis()
-                                               : SaveAnalysisAs(analysisFile_->Path());
-    });
+    analysisFile_ = new AnalysisFileState(window, analysis_.Session(), [this] { return Save(); });
 }
 
 bool FileActions::AddFile() {
@@ -62,22 +59,42 @@ bool FileActions::OpenAnalysis() {
 // The file is read before anything is asked: one that cannot be used leaves the analysis shown
 // as it is, changes and all.
 bool FileActions::OpenAnalysisFile(const QString& path) {
+    std::optional<vrd::AnalysisDocument> document = ReadDocument(path);
+    if (!document || !analysisFile_->MaySetAside())
+        return false;
+    OpenDocument(path, *document);
+    analysisFile_->Opened(path, std::move(*document));
+    return true;
+}
+
+bool FileActions::Restore(const QString& copy, const QString& analysis) {
+    std::optional<vrd::AnalysisDocument> document = ReadDocument(copy);
+    if (!document || !analysisFile_->MaySetAside())
+        return false;
+    OpenDocument(analysis.isEmpty() ? copy : analysis, *document);
+    analysisFile_->Restored(analysis, std::move(*document));
+    return true;
+}
+
+std::optional<vrd::AnalysisDocument> FileActions::ReadDocument(const QString& path) const {
     const std::string local = LocalPath(path);
     const vrd::FileRead file = vrd::ReadWholeFile(local);
     if (file.failure) {
         prompts_.ShowFailure(path, QString::fromStdString(file.failure->reason));
-        return false;
+        return std::nullopt;
     }
     vrd::AnalysisFileRead read = vrd::ParseAnalysisFile(file.bytes, local);
     if (!read.document) {
         prompts_.ShowFailure(path, QString::fromStdString(read.error));
-        return false;
+        return std::nullopt;
     }
-    if (!analysisFile_->MaySetAside())
-        return false;
+    return std::move(read.document);
+}
+
+// The reports that cannot be opened stay in the list with their failure, and are named.
+void FileActions::OpenDocument(const QString& path, const vrd::AnalysisDocument& document) {
     AnalysisSession& session = analysis_.Session();
-    OpenDocumentInSession(session, *read.document);
-    analysisFile_->Opened(path, std::move(*read.document));
+    OpenDocumentInSession(session, document);
     QStringList failed;
     for (const vrd::ReportForAnalysis& report : session.Reports())
         if (report.failure)
@@ -87,7 +104,6 @@ bool FileActions::OpenAnalysisFile(const QString& path) {
         prompts_.ShowWarning(
             tr("\"%1\": these reports could not be opened; the Files tab says why:\n%2")
                 .arg(path, failed.join(QLatin1Char('\n'))));
-    return true;
 }
 
 bool FileActions::SaveAnalysis() {
@@ -103,6 +119,11 @@ bool FileActions::SaveAnalysis() {
     // A name typed without a suffix gets the analysis file's.
     return SaveAnalysisAs(QFileInfo(*path).suffix().isEmpty() ? *path + QStringLiteral(".vrda")
                                                               : *path);
+}
+
+bool FileActions::Save() {
+    const QString current = analysisFile_->Path();
+    return current.isEmpty() ? SaveAnalysis() : SaveAnalysisAs(current);
 }
 
 bool FileActions::SaveAnalysisAs(const QString& path) {
