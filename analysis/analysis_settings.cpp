@@ -6,13 +6,29 @@
 
 namespace vrd {
 
-std::optional<std::string> CheckPeriods(const Periods& periods) {
+std::optional<PeriodsProblem> FindPeriodsProblem(const Periods& periods) {
     if (periods.day < 0 || periods.night > 23 || periods.day >= periods.evening ||
         periods.evening > periods.night)
-        return std::string("the day, evening and night hours must be increasing within 0..23, "
-                           "the day before the evening (an empty evening has evening = night)");
+        return PeriodsProblem::HoursOutOfOrder;
     if (!std::isfinite(periods.eveningPenalty) || !std::isfinite(periods.nightPenalty))
-        return std::string("the penalties must be numbers of dB");
+        return PeriodsProblem::PenaltiesNotNumbers;
+    return std::nullopt;
+}
+
+const char* PeriodsProblemText(PeriodsProblem problem) {
+    switch (problem) {
+    case PeriodsProblem::HoursOutOfOrder:
+        break;
+    case PeriodsProblem::PenaltiesNotNumbers:
+        return "the penalties must be numbers of dB";
+    }
+    return "the day, evening and night hours must be increasing within 0..23, the day before the "
+           "evening (an empty evening has evening = night)";
+}
+
+std::optional<std::string> CheckPeriods(const Periods& periods) {
+    if (const std::optional<PeriodsProblem> problem = FindPeriodsProblem(periods))
+        return std::string(PeriodsProblemText(*problem));
     return std::nullopt;
 }
 

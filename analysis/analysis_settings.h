@@ -20,6 +20,13 @@ struct Interval {
     bool Contains(Minute minute) const { return minute >= from && minute < to; }
 };
 
+inline bool operator==(const Interval& a, const Interval& b) {
+    return a.from == b.from && a.to == b.to;
+}
+inline bool operator!=(const Interval& a, const Interval& b) {
+    return !(a == b);
+}
+
 // Minutes left out of every figure, with the reason the user gave ("rain", "road works").
 struct Exclusion {
     Interval interval;
@@ -59,6 +66,15 @@ inline bool operator==(const Periods& a, const Periods& b) {
 inline bool operator!=(const Periods& a, const Periods& b) {
     return !(a == b);
 }
+
+// What can be wrong with periods, for a program to word in its own language.
+enum class PeriodsProblem {
+    HoursOutOfOrder,     // not 0 <= day < evening <= night <= 23
+    PenaltiesNotNumbers, // a penalty is infinite or NaN
+};
+std::optional<PeriodsProblem> FindPeriodsProblem(const Periods& periods);
+// The problem in English, as CheckPeriods gives it.
+const char* PeriodsProblemText(PeriodsProblem problem);
 
 // Empty when 0 <= day < evening <= night <= 23 and the penalties are finite; otherwise what is
 // wrong, for a person.

@@ -44,7 +44,7 @@ std::optional<MarkKind> KindNamed(std::string_view word) {
 }
 
 // One line of a marks file, or why it is not one. Kinds are read only when withKinds.
-std::optional<Mark> ParseLine(std::string_view line, bool withKinds, std::string& error) {
+std::optional<Mark> ParseLine(std::string_view line, bool withKinds, MarksFileProblem& problem) {
     auto [word, rest] = FirstWord(line);
     Mark mark;
     const std::optional<MarkKind> kind = withKinds ? KindNamed(word) : std::nullopt;
@@ -53,16 +53,16 @@ std::optional<Mark> ParseLine(std::string_view line, bool withKinds, std::string
         const std::string_view after = Trimmed(rest);
         std::tie(word, rest) = FirstWord(after);
         if (word.empty()) {
-            error =
-                "\"" + std::string(MarkKindName(*kind)) + "\" is not followed by " + kIntervalForm;
+            problem.kind = MarksFileProblemKind::NoIntervalAfterKind;
+            problem.markKind = *kind;
             return std::nullopt;
         }
     }
     const std::optional<Interval> interval = ParseInterval(word);
     if (!interval) {
-        error = "\"" + std::string(word) + "\" is not " + kIntervalForm;
-        if (withKinds && !kind)
-            error += ", nor a kind (exclude, source or residual) before one";
+        problem.kind = withKinds && !kind ? MarksFileProblemKind::NotAnIntervalNorAKind
+                                          : MarksFileProblemKind::NotAnInterval;
+        problem.word = std::string(word);
         return std::nullopt;
     }
     mark.interval = *interval;
@@ -81,11 +81,13 @@ MarksFileRead ParseLines(std::string_view text, bool withKinds) {
             line.remove_suffix(1);
         if (line.empty() || line.front() == '#')
             return true;
-        std::string error;
-        std::optional<Mark> mark = ParseLine(line, withKinds, error);
+        MarksFileProblem problem;
+        std::optional<Mark> mark = ParseLine(line, withKinds, problem);
         if (!mark) {
             read.marks.clear();
-            read.error = "line " + std::to_string(number) + ": " + error;
+            problem.line = number;
+            read.error = MarksFileProblemText(problem);
+            read.problem = std::move(problem);
             return false;
         }
         read.marks.push_back(std::move(*mark));
@@ -130,6 +132,21 @@ const char* MarkKindName(MarkKind kind) {
     return "exclude";
 }
 
+std::string MarksFileProblemText(const MarksFileProblem& problem) {
+    std::string text = "line " + std::to_string(problem.line) + ": ";
+    switch (problem.kind) {
+    case MarksFileProblemKind::NoIntervalAfterKind:
+        return text + "\"" + MarkKindName(problem.markKind) + "\" is not followed by " +
+               kIntervalForm;
+    case MarksFileProblemKind::NotAnInterval:
+        return text + "\"" + problem.word + "\" is not " + kIntervalForm;
+    case MarksFileProblemKind::NotAnIntervalNorAKind:
+        break;
+    }
+    return text + "\"" + problem.word + "\" is not " + kIntervalForm +
+           ", nor a kind (exclude, source or residual) before one";
+}
+
 MarksFileRead ParseMarksFile(std::string_view text) {
     return ParseLines(text, true);
 }
@@ -156,6 +173,7 @@ ExclusionFileRead ParseExclusionFile(std::string_view text) {
     MarksFileRead marks = ParseLines(text, false);
     ExclusionFileRead read;
     read.error = std::move(marks.error);
+    read.problem = std::move(marks.problem);
     read.exclusions.reserve(marks.marks.size());
     for (Mark& mark : marks.marks)
         read.exclusions.push_back({mark.interval, std::move(mark.reason)});

@@ -25,9 +25,27 @@ std::string FormatInterval(const Interval& interval); // "FROM/TO"
 // "exclude", "source", "residual": the word that starts a line of that kind.
 const char* MarkKindName(MarkKind kind);
 
+// Why a line of a marks file is not a mark, for a program to word in its own language.
+enum class MarksFileProblemKind {
+    NoIntervalAfterKind,   // a kind word and nothing after it
+    NotAnInterval,         // a word that is no interval (a file of exclusions)
+    NotAnIntervalNorAKind, // a word that is neither an interval nor a kind (a marks file)
+};
+
+struct MarksFileProblem {
+    MarksFileProblemKind kind = MarksFileProblemKind::NotAnInterval;
+    std::size_t line = 0;                 // from 1
+    std::string word;                     // NotAnInterval...: the word as written
+    MarkKind markKind = MarkKind::Source; // NoIntervalAfterKind: the kind given
+};
+
+// The problem in English, as vrdtool prints it: "line 3: \"rain\" is not an interval ...".
+std::string MarksFileProblemText(const MarksFileProblem& problem);
+
 struct MarksFileRead {
     std::vector<Mark> marks;
     std::optional<std::string> error; // "line N: reason" for the first bad line; nothing kept then
+    std::optional<MarksFileProblem> problem; // what error says
 };
 
 MarksFileRead ParseMarksFile(std::string_view text);
@@ -41,6 +59,7 @@ std::string FormatMarksFile(const std::vector<Mark>& marks);
 struct ExclusionFileRead {
     std::vector<Exclusion> exclusions;
     std::optional<std::string> error; // "line N: reason" for the first bad line; nothing kept then
+    std::optional<MarksFileProblem> problem; // what error says
 };
 
 ExclusionFileRead ParseExclusionFile(std::string_view text);

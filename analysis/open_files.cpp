@@ -8,8 +8,6 @@ namespace vrd {
 
 namespace {
 
-constexpr const char* kNoMemoryReason = "there is not enough memory to analyse it";
-
 // The analysis needs the 1-minute records and the two labels: the lists of a window are dropped.
 class LabelsOnly final : public ResultsWindow {
   public:
@@ -50,7 +48,7 @@ OpenedMinutes OpenMinuteLines(const AnalysisInput& input) {
         }
     } catch (const std::bad_alloc&) {
         opened = OpenedMinutes{};
-        opened.failure = Failure{Stage::Read, kNoMemoryReason};
+        opened.failure = MakeFailure(FailureKind::NoMemoryToAnalyse);
     }
     return opened;
 }
@@ -66,7 +64,8 @@ OpenedSeries OpenSeries(const std::vector<AnalysisInput>& inputs) {
                     {input.path, minutes.failure->stage, minutes.failure->reason});
             builder.Add(minutes.minuteLines);
         } catch (const std::bad_alloc&) {
-            opened.failures.push_back({input.path, Stage::Read, kNoMemoryReason});
+            const Failure failure = MakeFailure(FailureKind::NoMemoryToAnalyse);
+            opened.failures.push_back({input.path, failure.stage, failure.reason});
         }
     }
     opened.series = builder.Finish();

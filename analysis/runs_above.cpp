@@ -1,5 +1,7 @@
 #include "analysis/runs_above.h"
 
+#include <charconv>
+
 namespace vrd {
 
 std::vector<Interval> RunsAbove(const MinuteSeries& series, Interval range,
@@ -22,6 +24,47 @@ std::vector<Interval> RunsAbove(const MinuteSeries& series, Interval range,
             runs.push_back({minute.minute, minute.minute + 1});
     }
     return runs;
+}
+
+std::vector<Interval> JoinRuns(const std::vector<Interval>& runs, const RunMarking& marking) {
+    std::vector<Interval> joined;
+    for (const Interval& run : runs) {
+        if (!joined.empty() && run.from - joined.back().to <= marking.joinMinutes)
+            joined.back().to = run.to;
+        else
+            joined.push_back(run);
+    }
+    // Dropped only once joined: short runs close together make one long enough mark.
+    std::size_t kept = 0;
+    for (const Interval& mark : joined)
+        if (mark.Length() >= marking.minMinutes)
+            joined[kept++] = mark;
+    joined.resize(kept);
+    return joined;
+}
+
+std::vector<Interval> MarkedRuns(const MinuteSeries& series, Interval range,
+                                 const std::vector<Interval>& excluded, const RunMarking& marking) {
+    return JoinRuns(RunsAbove(series, range, excluded, marking.threshold), marking);
+}
+
+std::vector<Mark> MarksOfRuns(const MinuteSeries& series, Interval range,
+                              const std::vector<Interval>& excluded, const RunMarking& marking,
+                              const std::string& reason) {
+    const std::vector<Interval> runs = MarkedRuns(series, range, excluded, marking);
+    std::vector<Mark> marks;
+    marks.reserve(runs.size());
+    for (const Interval& run : runs)
+        marks.push_back({marking.kind, run, reason});
+    return marks;
+}
+
+std::string RunsReason(double threshold) {
+    // The fewest digits that read back as the same number, never an exponent; -0 is 0.
+    char digits[400];
+    const std::to_chars_result end = std::to_chars(
+        digits, digits + sizeof digits, threshold == 0 ? 0.0 : threshold, std::chars_format::fixed);
+    return "above " + std::string(digits, end.ptr) + " dB";
 }
 
 } // namespace vrd

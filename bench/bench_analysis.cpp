@@ -1,6 +1,7 @@
 // The analysis of the year of minutes: the series, the whole analysis, the figures of a sub-range
-// as the analysis window asks for them on every mouse move, vrdtool stats in-process, and the
-// assessment of a source heard 500 times over the year, alone and as vrdtool assess.
+// as the analysis window asks for them on every mouse move, the runs above a level marked, vrdtool
+// stats in-process, and the assessment of a source heard 500 times over the year, alone and as
+// vrdtool assess.
 
 #include "bench/null_stream.h"
 #include "bench/year_files.h"
@@ -11,6 +12,7 @@
 #include "analysis/minute_marks.h"
 #include "analysis/open_files.h"
 #include "analysis/range_statistics.h"
+#include "analysis/runs_above.h"
 #include "tools/vrdtool/assess_command.h"
 #include "tools/vrdtool/stats_command.h"
 
@@ -109,6 +111,38 @@ void BM_RangeFiguresWholeYear(benchmark::State& state) {
             statistics.Figures({*series.First(), *series.End()}, {}).levels.leq);
 }
 BENCHMARK(BM_RangeFiguresWholeYear)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The marks of the runs above 65 dB over the whole year with three exclusions, as the runs dialog
+// counts them on every keystroke: as they are, then joined across 5 minutes and 10 minutes long.
+void MarkedRunsOfTheYear(benchmark::State& state, Minute joinMinutes, Minute minMinutes) {
+    const MinuteSeries& series = YearSeries();
+    const Interval year{*series.First(), *series.End()};
+    const Minute third = year.Length() / 3;
+    const std::vector<Interval> excluded =
+        MergeExclusions({{{year.from + third, year.from + third + 600}, "rain"},
+                         {{year.from + 2 * third, year.from + 2 * third + 600}, "rain"},
+                         {{year.to - 600, year.to}, "rain"}});
+    RunMarking marking;
+    marking.threshold = 65;
+    marking.joinMinutes = joinMinutes;
+    marking.minMinutes = minMinutes;
+    std::size_t marks = 0;
+    for (auto _ : state) {
+        marks = MarkedRuns(series, year, excluded, marking).size();
+        benchmark::DoNotOptimize(marks);
+    }
+    state.counters["marks"] = static_cast<double>(marks);
+}
+
+void BM_MarkedRuns(benchmark::State& state) {
+    MarkedRunsOfTheYear(state, 0, 1);
+}
+BENCHMARK(BM_MarkedRuns)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_MarkedRunsJoined(benchmark::State& state) {
+    MarkedRunsOfTheYear(state, 5, 10);
+}
+BENCHMARK(BM_MarkedRunsJoined)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // As `vrdtool stats FILE --json --threshold 85`, next to BM_VrdtoolShow.
 void BM_VrdtoolStatsJson(benchmark::State& state) {

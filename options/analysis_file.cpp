@@ -19,7 +19,9 @@ using Json = nlohmann::ordered_json;
 
 namespace {
 
-constexpr const char* kMinuteForm = "a minute yyyy-mm-ddThh:mm";
+using Expect = AnalysisFileExpectation;
+using Problem = AnalysisFileProblemKind;
+
 constexpr std::size_t kLongestValueShown = 60;
 
 // The value as the message quotes it: its JSON text, cut when long.
@@ -28,13 +30,6 @@ std::string Shown(const Json& value) {
     if (text.size() > kLongestValueShown)
         text = text.substr(0, kLongestValueShown - 3) + "...";
     return text;
-}
-
-std::string NameList(const std::vector<std::string>& names) {
-    std::string list;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        list += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
-    return list;
 }
 
 // The parser's message without its "[json.exception.parse_error.101] " tag.
@@ -53,17 +48,23 @@ class DocumentReader {
             root = Json::parse(bytes.begin(), bytes.end());
         } catch (const Json::exception& failure) {
             // A syntax error, or a number too large for a double (out_of_range).
-            return Failed("not a JSON document: " + ParseFailure(failure.what()));
+            AnalysisFileProblem problem;
+            problem.kind = Problem::NotJson;
+            problem.detail = ParseFailure(failure.what());
+            return Failed(std::move(problem));
         }
-        if (!root.is_object())
-            return Failed("expects a JSON object with \"format\": \"vrd-analysis\", not " +
-                          Shown(root));
+        if (!root.is_object()) {
+            AnalysisFileProblem problem;
+            problem.kind = Problem::NotAnObject;
+            problem.value = Shown(root);
+            return Failed(std::move(problem));
+        }
         AnalysisDocument document;
         if (!ReadHeader(root) || !ReadFiles(root, document) ||
             !Flag(root, "plain", document.plain) || !ReadSelection(root, document) ||
             !ReadLevels(root, document) || !ReadAssessment(root, document) ||
             !ReadMarks(root, document))
-            return Failed(error_);
+            return Failed(std::move(problem_));
         for (const auto& [key, value] : root.items())
             if (!IsKnown(key))
                 document.otherKeys.emplace_back(key, value.dump());
@@ -81,19 +82,30 @@ class DocumentReader {
         return std::find(known.begin(), known.end(), key) != known.end();
     }
 
-    static AnalysisFileRead Failed(std::string error) {
+    static AnalysisFileRead Failed(AnalysisFileProblem problem) {
         AnalysisFileRead read;
-        read.error = std::move(error);
+        read.error = AnalysisFileProblemText(problem);
+        read.problem = std::move(problem);
         return read;
     }
 
-    bool Wrong(const std::string& key, const std::string& reason) {
-        error_ = key + ": " + reason;
+    // The problem of kind at key, with the value found there (shown) and its detail.
+    bool Wrong(Problem kind, const std::string& key, std::string shown = {},
+               std::string detail = {}) {
+        problem_ = AnalysisFileProblem{};
+        problem_.kind = kind;
+        problem_.key = key;
+        problem_.value = std::move(shown);
+        problem_.detail = std::move(detail);
         return false;
     }
 
-    bool Expected(const std::string& key, const std::string& what, const Json& value) {
-        return Wrong(key, "expects " + what + ", not " + Shown(value));
+    bool Expected(const std::string& key, Expect what, const Json& value,
+                  std::vector<std::string> names = {}) {
+        Wrong(Problem::Expected, key, Shown(value));
+        problem_.expected = what;
+        problem_.names = std::move(names);
+        return false;
     }
 
     // The value of key, or null when it is missing.
@@ -106,19 +118,19 @@ class DocumentReader {
     bool ReadHeader(const Json& root) {
         const Json& format = At(root, "format");
         if (root.find("format") == root.end())
-            return Wrong("format", "is missing: this is no analysis file, whose \"format\" is \"" +
-                                       std::string(kAnalysisFormat) + "\"");
+            return Wrong(Problem::FormatMissing, "format");
         if (format != kAnalysisFormat)
-            return Expected("format", "\"" + std::string(kAnalysisFormat) + "\"", format);
+            return Expected("format", Expect::FormatName, format);
         const Json& version = At(root, "version");
         if (version.is_null())
             return true;
         if (!version.is_number_integer() || version.get<std::int64_t>() < 1)
-            return Expected("version", "a whole number from 1", version);
-        if (version.get<std::int64_t>() > kAnalysisFileVersion)
-            return Wrong("version", Shown(version) + " is newer than this program reads (" +
-                                        std::to_string(kAnalysisFileVersion) +
-                                        "): open it with a newer version of the program");
+            return Expected("version", Expect::Version, version);
+        if (version.get<std::int64_t>() > kAnalysisFileVersion) {
+            Wrong(Problem::VersionTooNew, "version", Shown(version));
+            problem_.number = kAnalysisFileVersion;
+            return false;
+        }
         return true;
     }
 
@@ -127,13 +139,13 @@ class DocumentReader {
         if (files.is_null())
             return true;
         if (!files.is_array())
-            return Expected("files", "a list of the paths of reports", files);
+            return Expected("files", Expect::ReportList, files);
         std::size_t absolute = 0;
         for (std::size_t i = 0; i < files.size(); ++i) {
             const Json& file = files[i];
             if (!file.is_string() || file.get_ref<const std::string&>().empty() ||
                 file.get_ref<const std::string&>().find('\0') != std::string::npos)
-                return Expected("files[" + std::to_string(i) + "]", "the path of a report", file);
+                return Expected("files[" + std::to_string(i) + "]", Expect::ReportPath, file);
             document.files.push_back(ResolveReportPath(file.get<std::string>(), path_));
             absolute += IsAbsolutePath(file.get_ref<const std::string&>()) ? 1 : 0;
         }
@@ -146,7 +158,7 @@ class DocumentReader {
         if (found == object.end())
             return true;
         if (!found->is_boolean())
-            return Expected(prefix + key, "true or false", *found);
+            return Expected(prefix + key, Expect::TrueOrFalse, *found);
         flag = found->get<bool>();
         return true;
     }
@@ -157,13 +169,13 @@ class DocumentReader {
             return true;
         if (value.is_string())
             minute = ParseMinute(value.get_ref<const std::string&>());
-        return minute ? true : Expected(key, kMinuteForm, value);
+        return minute ? true : Expected(key, Expect::MinuteTime, value);
     }
 
     // One end of a mark: a minute, never null.
     bool MarkEnd(const Json& value, const std::string& key, std::optional<Minute>& minute) {
         if (value.is_null())
-            return Expected(key, kMinuteForm, value);
+            return Expected(key, Expect::MinuteTime, value);
         return ReadMinute(value, key, minute);
     }
 
@@ -172,13 +184,12 @@ class DocumentReader {
             !ReadMinute(At(root, "to"), "to", document.to))
             return false;
         if (document.from && document.to && *document.from >= *document.to)
-            return Wrong("to",
-                         Shown(At(root, "to")) + " must be after from " + Shown(At(root, "from")));
+            return Wrong(Problem::ToNotAfterFrom, "to", Shown(At(root, "to")),
+                         Shown(At(root, "from")));
         return true;
     }
 
-    bool Number(const Json& value, const std::string& key, const std::string& what,
-                double& number) {
+    bool Number(const Json& value, const std::string& key, Expect what, double& number) {
         if (!value.is_number() || !std::isfinite(value.get<double>()))
             return Expected(key, what, value);
         number = value.get<double>();
@@ -194,22 +205,22 @@ class DocumentReader {
             return true;
         if (given.is_string())
             value = lookup(given.get_ref<const std::string&>());
-        return value ? true : Expected(key, NameList(names) + " or null", given);
+        return value ? true : Expected(key, Expect::NameOrNull, given, names);
     }
 
     bool ReadLevels(const Json& root, AnalysisDocument& document) {
         const Json& threshold = At(root, "threshold");
         if (!threshold.is_null()) {
             double level = 0;
-            if (!Number(threshold, "threshold", "a level in dB or null", level))
+            if (!Number(threshold, "threshold", Expect::Level, level))
                 return false;
             document.threshold = level;
         }
         const Json& coverage = At(root, "min_coverage");
         if (root.find("min_coverage") != root.end() &&
-            (!Number(coverage, "min_coverage", "a share from 0 to 1", document.minimumCoverage) ||
+            (!Number(coverage, "min_coverage", Expect::Share, document.minimumCoverage) ||
              document.minimumCoverage < 0 || document.minimumCoverage > 1))
-            return Expected("min_coverage", "a share from 0 to 1", coverage);
+            return Expected("min_coverage", Expect::Share, coverage);
         std::vector<std::string> presets;
         for (const PeriodPreset& preset : PeriodPresets())
             presets.emplace_back(preset.name);
@@ -237,10 +248,7 @@ class DocumentReader {
             };
             if (!hours.is_array() || hours.size() != 3 ||
                 !std::all_of(hours.begin(), hours.end(), hour))
-                return Expected("periods",
-                                "[D, E, N], the hours that start the day, the evening and the "
-                                "night",
-                                hours);
+                return Expected("periods", Expect::PeriodHours, hours);
             periods.day = hours[0].get<int>();
             periods.evening = hours[1].get<int>();
             periods.night = hours[2].get<int>();
@@ -252,13 +260,15 @@ class DocumentReader {
             };
             if (!penalties.is_array() || penalties.size() != 2 ||
                 !std::all_of(penalties.begin(), penalties.end(), finite))
-                return Expected("penalties", "[PE, PN], the evening and night penalties in dB",
-                                penalties);
+                return Expected("penalties", Expect::Penalties, penalties);
             periods.eveningPenalty = penalties[0].get<double>();
             periods.nightPenalty = penalties[1].get<double>();
         }
-        if (const std::optional<std::string> wrong = CheckPeriods(periods))
-            return Wrong("periods", *wrong + ", not " + Shown(hours));
+        if (const std::optional<PeriodsProblem> wrong = FindPeriodsProblem(periods)) {
+            Wrong(Problem::PeriodsOutOfOrder, "periods", Shown(hours));
+            problem_.periods = *wrong;
+            return false;
+        }
         return true;
     }
 
@@ -269,11 +279,11 @@ class DocumentReader {
             periods.day == own.day && periods.evening == own.evening && periods.night == own.night;
         const bool samePenalties = periods.eveningPenalty == own.eveningPenalty &&
                                    periods.nightPenalty == own.nightPenalty;
-        if ((root.find("periods") != root.end() && !sameHours) ||
-            (root.find("penalties") != root.end() && !samePenalties)) {
-            const char* key = sameHours ? "penalties" : "periods";
-            return Wrong(key, Shown(At(root, key)) + " are not those of the preset \"" +
-                                  preset.name + "\": give \"preset\": null to set them by hand");
+        const bool wrongHours = root.find("periods") != root.end() && !sameHours;
+        if (wrongHours || (root.find("penalties") != root.end() && !samePenalties)) {
+            // The key given that differs: the periods left out are no fault of the penalties.
+            const char* key = wrongHours ? "periods" : "penalties";
+            return Wrong(Problem::NotThePresetsPeriods, key, Shown(At(root, key)), preset.name);
         }
         periods = own;
         return true;
@@ -292,24 +302,23 @@ class DocumentReader {
         if (marks.is_null())
             return true;
         if (!marks.is_array())
-            return Expected("marks", "a list of marks", marks);
+            return Expected("marks", Expect::MarkList, marks);
         for (std::size_t i = 0; i < marks.size(); ++i)
             if (!ReadMark(marks[i], "marks[" + std::to_string(i) + "]", document.marks))
                 return false;
-        if (const std::optional<MarkOverlap> overlap = FindSourceResidualOverlap(document.marks))
-            return Wrong("marks[" + std::to_string(overlap->source) + "]",
-                         "the source interval " +
-                             FormatInterval(document.marks[overlap->source].interval) +
-                             " overlaps the residual interval " +
-                             FormatInterval(document.marks[overlap->residual].interval) +
-                             " of marks[" + std::to_string(overlap->residual) +
-                             "]; a minute is heard with the source or without it, not both");
+        if (const std::optional<MarkOverlap> overlap = FindSourceResidualOverlap(document.marks)) {
+            Wrong(Problem::MarksOverlap, "marks[" + std::to_string(overlap->source) + "]");
+            problem_.source = document.marks[overlap->source].interval;
+            problem_.residual = document.marks[overlap->residual].interval;
+            problem_.number = static_cast<std::int64_t>(overlap->residual);
+            return false;
+        }
         return true;
     }
 
     bool ReadMark(const Json& given, const std::string& key, std::vector<Mark>& marks) {
         if (!given.is_object())
-            return Expected(key, "a mark {\"kind\", \"from\", \"to\", \"reason\"}", given);
+            return Expected(key, Expect::MarkObject, given);
         Mark mark;
         const Json& kind = At(given, "kind");
         if (!kind.is_null()) {
@@ -318,24 +327,24 @@ class DocumentReader {
                 if (kind == MarkKindName(each))
                     known = each;
             if (!known)
-                return Expected(key + ".kind", "exclude, source or residual", kind);
+                return Expected(key + ".kind", Expect::KindName, kind);
             mark.kind = *known;
         }
         std::optional<Minute> from;
         std::optional<Minute> to;
         for (const char* end : {"from", "to"})
             if (given.find(end) == given.end())
-                return Wrong(key + "." + end, "is missing: a mark needs its from and its to");
+                return Wrong(Problem::MarkEndMissing, key + "." + end);
         if (!MarkEnd(At(given, "from"), key + ".from", from) ||
             !MarkEnd(At(given, "to"), key + ".to", to))
             return false;
         if (*from >= *to)
-            return Wrong(key + ".to", Shown(At(given, "to")) + " must be after its from " +
-                                          Shown(At(given, "from")));
+            return Wrong(Problem::MarkToNotAfterFrom, key + ".to", Shown(At(given, "to")),
+                         Shown(At(given, "from")));
         mark.interval = {*from, *to};
         const Json& reason = At(given, "reason");
         if (!reason.is_null() && !reason.is_string())
-            return Expected(key + ".reason", "a text", reason);
+            return Expected(key + ".reason", Expect::Text, reason);
         if (reason.is_string())
             mark.reason = reason.get<std::string>();
         marks.push_back(std::move(mark));
@@ -343,7 +352,7 @@ class DocumentReader {
     }
 
     std::string path_;
-    std::string error_;
+    AnalysisFileProblem problem_;
 };
 
 } // namespace
@@ -353,10 +362,13 @@ AnalysisFileRead ParseAnalysisFile(std::string_view bytes, const std::string& pa
 }
 
 AnalysisFileRead ReadAnalysisFile(const std::string& path) {
-    const FileRead file = ReadWholeFile(path);
+    FileRead file = ReadWholeFile(path);
     if (file.failure) {
         AnalysisFileRead read;
-        read.error = path + ": " + file.failure->reason;
+        read.problem = AnalysisFileProblem{};
+        read.problem->kind = Problem::CannotRead;
+        read.problem->failure = std::move(file.failure);
+        read.error = path + ": " + AnalysisFileProblemText(*read.problem);
         return read;
     }
     AnalysisFileRead read = ParseAnalysisFile(file.bytes, path);

@@ -16,6 +16,7 @@
 #include "analysis/analysis_settings.h"
 #include "analysis/assessment_calendar.h"
 #include "analysis/who_guidelines.h"
+#include "options/analysis_file_problem.h"
 
 #include <optional>
 #include <string>
@@ -54,18 +55,21 @@ struct AnalysisDocument {
 struct AnalysisFileRead {
     std::optional<AnalysisDocument> document;
     std::string error; // "KEY: reason" when document is empty; the caller names the file
+    std::optional<AnalysisFileProblem> problem; // what error says
 };
 
 // The bytes of an analysis file read from path: the reports it names relative to its folder
 // come back relative to the current folder.
 AnalysisFileRead ParseAnalysisFile(std::string_view bytes, const std::string& path);
 
-// Reads the file at path; the error then names the file ("PATH: KEY: reason").
+// Reads the file at path; the error then names the file ("PATH: KEY: reason"), the problem does
+// not.
 AnalysisFileRead ReadAnalysisFile(const std::string& path);
 
 struct AnalysisFileBytes {
     std::string bytes;
-    std::optional<std::string> error; // "KEY: reason" for what JSON cannot hold
+    std::optional<std::string> error;           // "KEY: reason" for what JSON cannot hold
+    std::optional<AnalysisFileProblem> problem; // what error says
 };
 
 // The bytes to save document as path: the keys in a fixed order, indented by two blanks, whole

@@ -83,8 +83,12 @@ AnalysisFileBytes FormatAnalysisFile(const AnalysisDocument& document, const std
         const std::string stored =
             StoredReportPath(document.files[i], path, document.absolutePaths);
         if (!IsUtf8(stored)) {
-            written.error = "files[" + std::to_string(i) + "]: the path " + Utf8Text(stored) +
-                            " is not UTF-8, which an analysis file cannot hold";
+            AnalysisFileProblem problem;
+            problem.kind = AnalysisFileProblemKind::PathNotUtf8;
+            problem.key = "files[" + std::to_string(i) + "]";
+            problem.detail = Utf8Text(stored);
+            written.error = AnalysisFileProblemText(problem);
+            written.problem = std::move(problem);
             return written;
         }
         files.push_back(stored);

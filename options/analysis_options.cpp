@@ -22,9 +22,11 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
-// A number with a decimal point whatever the locale: vrdview reads these options after Qt has set
-// the user's, where strtod would want a decimal comma.
-std::optional<double> Number(const std::string& text) {
+} // namespace
+
+// vrdview reads these options after Qt has set the user's locale, where strtod would want a
+// decimal comma.
+std::optional<double> OptionNumber(const std::string& text) {
     std::string_view digits = text;
     if (digits.size() > 1 && digits.front() == '+' && digits[1] != '-')
         digits.remove_prefix(1);
@@ -36,6 +38,8 @@ std::optional<double> Number(const std::string& text) {
         return std::nullopt;
     return value;
 }
+
+namespace {
 
 std::vector<std::string> Split(const std::string& text, char separator) {
     std::vector<std::string> parts(1);
@@ -81,7 +85,7 @@ class Reader {
             return Failed();
         settings.threshold = document_.threshold;
         if (!arguments_.threshold.empty()) {
-            settings.threshold = Number(arguments_.threshold);
+            settings.threshold = OptionNumber(arguments_.threshold);
             if (!settings.threshold)
                 return Failed("--threshold: expects a level in dB such as 65 or 62.5, not " +
                               Quoted(arguments_.threshold));
@@ -265,8 +269,8 @@ class Reader {
             std::optional<double> evening;
             std::optional<double> night;
             if (values.size() == 2) {
-                evening = Number(values[0]);
-                night = Number(values[1]);
+                evening = OptionNumber(values[0]);
+                night = OptionNumber(values[1]);
             }
             if (!evening || !night) {
                 error_ = "--penalties: expects PE,PN, the evening and night penalties in dB, "
@@ -333,11 +337,11 @@ const std::vector<AnalysisOption>& AnalysisOptions() {
                "repeated",
                &A::excludes, kMinuteOptions),
         Values("--source", "the noise under assessment was heard from FROM to TO; may be repeated",
-               &A::sources, kMinuteOptions),
+               &A::sources, kSourceOptions),
         Values("--residual",
                "the noise under assessment was not heard from FROM to TO, the reference; may be "
                "repeated (without any, every minute that is not source is residual)",
-               &A::residuals, kMinuteOptions),
+               &A::residuals, kSourceOptions),
         Values("--marks-file",
                "read the marks of FILE: one \"[KIND ]FROM/TO reason\" a line, KIND exclude "
                "(the default), source or residual",

@@ -54,16 +54,22 @@ struct AnalysisRequestRead {
 // report is needed.
 AnalysisRequestRead ReadAnalysisArguments(const AnalysisArguments& arguments);
 
+// A number with a decimal point whatever the locale ("62.5"; a leading "+" allowed); nullopt for
+// anything else, infinities and NaN included.
+std::optional<double> OptionNumber(const std::string& text);
+
 // How an option is given on a command line, for the programs that wire them.
 enum class OptionShape { Flag, Value, Values };
 
-// What an option is about, so that a command takes only those it uses: the minutes and their
-// marks (every command), the levels of the days and periods, or the standard of an assessment.
+// What an option is about, so that a command takes only those it uses: the reports, the selection
+// and the minutes left out (every command), the source and residual marks, the levels of the days
+// and periods, or the standard of an assessment.
 enum OptionGroup : unsigned {
     kMinuteOptions = 1,
     kLevelOptions = 2,
     kAssessmentOptions = 4,
-    kAllOptions = 7,
+    kSourceOptions = 8,
+    kAllOptions = 15,
 };
 
 // One option of AnalysisArguments: its name, help text and the member it fills. Exactly one of

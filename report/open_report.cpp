@@ -65,7 +65,7 @@ OpenOutcome LoadReport(Declaration& state, ReportKind kind, const Progress& prog
         return LoadReportOrThrow(state, kind, progress);
     } catch (const std::bad_alloc&) {
         OpenOutcome outcome;
-        outcome.failure = Failure{Stage::Read, "there is not enough memory to read it"};
+        outcome.failure = MakeFailure(FailureKind::NoMemoryToRead);
         return outcome;
     }
 }
@@ -79,7 +79,7 @@ OpenOutcome LoadAndParse(Declaration& state, ResultsWindow& window, ReportKind k
     try {
         outcome.failure = ParseReport(state, window, trim, progress);
     } catch (const std::bad_alloc&) {
-        outcome.failure = Failure{Stage::Parse, "there is not enough memory to list the report"};
+        outcome.failure = MakeFailure(FailureKind::NoMemoryToList);
     }
     return outcome;
 }

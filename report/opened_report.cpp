@@ -23,11 +23,11 @@ OpenOutcome LoadOrFail(OpenedReport& next, ReportKind kind, bool parse, const Pr
         return parse ? LoadAndParse(next.state, next.window, kind, progress)
                      : LoadReport(next.state, kind, progress);
     } catch (const std::bad_alloc&) {
-        return {false, false, Failure{Stage::Read, "there is not enough memory to read it"}};
+        return {false, false, MakeFailure(FailureKind::NoMemoryToRead)};
     } catch (const std::exception& error) {
-        return {false, false, Failure{Stage::Read, error.what()}};
+        return {false, false, MakeFailure(FailureKind::Unexpected, {0, 0, 0, error.what()})};
     } catch (...) {
-        return {false, false, Failure{Stage::Read, "an unexpected error"}};
+        return {false, false, MakeFailure(FailureKind::Unexpected)};
     }
 }
 

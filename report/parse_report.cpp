@@ -16,11 +16,6 @@ namespace {
 constexpr std::size_t kShortLine = 16;
 constexpr std::size_t kLabelScan = 31;
 constexpr std::string_view kHyphens = "---------------------------------------";
-// Why the maxima cannot be listed: a text that never names a section is no report at all (a
-// picture, a letter), which says more than the missing level record.
-constexpr const char* kNoLevelRecord = "the 1 minute section holds no level record, so there are "
-                                       "no running 5- and 10-minute maxima to list";
-constexpr const char* kNoReport = "holds no report: none of its lines is a section heading";
 
 struct Header {
     std::string_view prefix;
@@ -96,7 +91,7 @@ class Parser {
             return !failure;
         });
         if (end == WalkEnd::Cancelled)
-            return Failure{Stage::Cancelled, "reading the report was cancelled"};
+            return MakeFailure(FailureKind::ReadCancelled);
         return failure;
     }
 
@@ -144,18 +139,18 @@ class Parser {
         const std::string_view field = record.LevelText();
         const std::optional<double> value = record.LevelValue();
         if (!value)
-            return LineFailure("the level \"" + std::string(field) + "\" is not a number");
+            return LineFailure(FailureKind::LevelNotANumber, field);
         const std::optional<std::int16_t> level = RoundToInt16(*value);
         if (!level)
-            return LineFailure("the level " + std::string(field) + " does not fit 16 bits");
+            return LineFailure(FailureKind::LevelBeyond16Bits, field);
         const std::string error = FeedMinuteLevel(state_.Running, *level);
         if (!error.empty())
-            return LineFailure(error);
+            return LineFailure(FailureKind::RunningLevel, error);
 
         if (*value > maxLevel_) {
             const std::optional<std::int32_t> whole = RoundToInt32(*value);
             if (!whole)
-                return LineFailure("the level " + std::string(field) + " does not fit 32 bits");
+                return LineFailure(FailureKind::LevelBeyond32Bits, field);
             maxLevel_ = *whole;
             maxLevelLine_.assign(line);
         }
@@ -175,8 +170,11 @@ class Parser {
         maximumLine.append(record.AfterLevel());
     }
 
-    Failure LineFailure(const std::string& reason) const {
-        return {Stage::Parse, "line " + std::to_string(lineNumber_) + ": " + reason};
+    Failure LineFailure(FailureKind kind, std::string_view text) const {
+        FailureValues values;
+        values.line = static_cast<std::int64_t>(lineNumber_);
+        values.text = std::string(text);
+        return MakeFailure(kind, std::move(values));
     }
 
     std::optional<Failure> Summary() {
@@ -198,7 +196,9 @@ class Parser {
         window_.AddItem(list, heading);
         window_.AddItem(list, kHyphens);
         if (line.size() < trim_)
-            return Failure{Stage::Parse, headingSeen_ ? kNoLevelRecord : kNoReport};
+            // A text that never names a section is no report at all (a picture, a letter),
+            // which says more than the missing level record.
+            return MakeFailure(headingSeen_ ? FailureKind::NoLevelRecord : FailureKind::NoReport);
         const std::string_view listed = std::string_view(line).substr(0, line.size() - trim_);
         window_.AddItem(list, listed);
         window_.SetMaximum(list, level, listed);

@@ -15,15 +15,14 @@ constexpr std::size_t kWriteSlack = 64;
 
 // An empty file is said to be empty: the limit of the table means nothing to its owner.
 Failure NoTableEnd(std::uint64_t fileBytes) {
-    if (fileBytes == 0)
-        return {Stage::Decode, "the file is empty"};
-    return {Stage::Decode, "no \"@\" ends the code table within the first 257 bytes"};
+    return MakeFailure(fileBytes == 0 ? FailureKind::Empty : FailureKind::NoTableEnd);
 }
 
 Failure WordTooLong(std::size_t length, std::size_t filePos) {
-    return {Stage::Decode, "the code word at byte " + std::to_string(filePos) + " has " +
-                               std::to_string(length) +
-                               " count characters; a table has at most 256 entries"};
+    FailureValues values;
+    values.number = static_cast<std::int64_t>(length);
+    values.position = static_cast<std::int64_t>(filePos);
+    return MakeFailure(FailureKind::CodeWordTooLong, values);
 }
 
 } // namespace
@@ -40,7 +39,7 @@ bool PieceDecoder::Feed(std::string_view piece) {
     if (!stopped_ && progress_ && fed_ >= nextReport_) {
         nextReport_ = fed_ + kProgressStep;
         if (!progress_(fed_, expected_ > fed_ ? expected_ : fed_)) {
-            failure_ = Failure{Stage::Cancelled, "decoding was cancelled"};
+            failure_ = MakeFailure(FailureKind::DecodeCancelled);
             stopped_ = true;
         }
     }

@@ -12,12 +12,15 @@ namespace vrd {
 
 namespace {
 
-Failure ReadFailure(const std::string& reason) {
-    return {Stage::Read, reason};
+Failure ReadFailure(FailureKind kind) {
+    return MakeFailure(kind);
 }
 
 Failure SystemFailure(int error) {
-    return ReadFailure(std::strerror(error));
+    FailureValues values;
+    values.number = error;
+    values.text = std::strerror(error);
+    return MakeFailure(FailureKind::System, std::move(values));
 }
 
 class FileDescriptor {
@@ -47,7 +50,7 @@ std::optional<Failure> ReadPieces(int fd, std::uint64_t expected, std::uint64_t 
     for (;;) {
         if (filled == buffer) {
             if (buffer >= kMaxInputBytes)
-                return ReadFailure("the file is larger than 4 GiB");
+                return ReadFailure(FailureKind::TooLarge);
             buffer *= 2;
         }
         const std::uint64_t room = buffer - filled;
@@ -69,7 +72,7 @@ std::optional<Failure> ReadPieces(int fd, std::uint64_t expected, std::uint64_t 
 
 std::optional<Failure> ReadFileInPieces(const std::string& path, const FilePieceSink& consume) {
     if (path.empty())
-        return ReadFailure("no file name given");
+        return ReadFailure(FailureKind::NoFileName);
     // A named pipe waits for its writer here, as any reader of a pipe does; the program can
     // cancel such a load, and the command line is interrupted as usual.
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
@@ -79,14 +82,14 @@ std::optional<Failure> ReadFileInPieces(const std::string& path, const FilePiece
     if (::fstat(fd.get(), &info) != 0)
         return SystemFailure(errno);
     if (S_ISDIR(info.st_mode))
-        return ReadFailure("it is a folder, not a file");
+        return ReadFailure(FailureKind::Folder);
     // A device such as /dev/zero may never end; pipes and sockets are read as streams.
     if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
-        return ReadFailure("it is a device, not a file");
+        return ReadFailure(FailureKind::Device);
     std::uint64_t expected = 0;
     if (S_ISREG(info.st_mode)) {
         if (static_cast<std::uint64_t>(info.st_size) > kMaxInputBytes)
-            return ReadFailure("the file is larger than 4 GiB");
+            return ReadFailure(FailureKind::TooLarge);
         expected = static_cast<std::uint64_t>(info.st_size);
     }
     // One byte past the expected size lets a file that grew meanwhile be read whole too.

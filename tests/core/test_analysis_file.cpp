@@ -217,6 +217,134 @@ TEST(AnalysisFile, EveryMistakeNamesItsKey) {
         EXPECT_EQ(ErrorOf(bytes).substr(0, expected.size()), expected) << bytes;
 }
 
+// The problem of each mistake, as the window words it, and its English word for word.
+TEST(AnalysisFile, EveryMistakeIsAKindWithItsValuesAndItsEnglish) {
+    using Kind = AnalysisFileProblemKind;
+    using Expect = AnalysisFileExpectation;
+    struct Case {
+        std::string bytes;
+        Kind kind;
+        std::string key;
+        std::string value;
+        std::string detail;
+        std::string english;
+    };
+    const std::string head = R"({"format": "vrd-analysis", )";
+    const std::vector<Case> cases = {
+        {"", Kind::NotJson, "", "",
+         "parse error at line 1, column 1: syntax error while parsing value - unexpected end of "
+         "input; expected '[', '{', or a literal",
+         "not a JSON document: parse error at line 1, column 1: syntax error while parsing value "
+         "- unexpected end of input; expected '[', '{', or a literal"},
+        {"[1, 2]", Kind::NotAnObject, "", "[1,2]", "",
+         "expects a JSON object with \"format\": \"vrd-analysis\", not [1,2]"},
+        {"{}", Kind::FormatMissing, "format", "", "",
+         "format: is missing: this is no analysis file, whose \"format\" is \"vrd-analysis\""},
+        {head + R"("version": 2})", Kind::VersionTooNew, "version", "2", "",
+         "version: 2 is newer than this program reads (1): open it with a newer version of the "
+         "program"},
+        {head + R"("from": "2011-05-12T08:00", "to": "2011-05-12T07:00"})", Kind::ToNotAfterFrom,
+         "to", "\"2011-05-12T07:00\"", "\"2011-05-12T08:00\"",
+         "to: \"2011-05-12T07:00\" must be after from \"2011-05-12T08:00\""},
+        {head + R"("preset": null, "periods": [7, 23, 19]})", Kind::PeriodsOutOfOrder, "periods",
+         "[7,23,19]", "",
+         "periods: the day, evening and night hours must be increasing within 0..23, the day "
+         "before the evening (an empty evening has evening = night), not [7,23,19]"},
+        {head + R"("preset": "fr", "periods": [7, 19, 23]})", Kind::NotThePresetsPeriods, "periods",
+         "[7,19,23]", "fr",
+         "periods: [7,19,23] are not those of the preset \"fr\": give \"preset\": null to set "
+         "them by hand"},
+        // Penalties of another preset beside its name, and no periods: the penalties are named.
+        {head + R"("preset": "fr", "penalties": [5, 9]})", Kind::NotThePresetsPeriods, "penalties",
+         "[5,9]", "fr",
+         "penalties: [5,9] are not those of the preset \"fr\": give \"preset\": null to set them "
+         "by hand"},
+        {head + R"("marks": [{"from": "2011-05-12T09:00"}]})", Kind::MarkEndMissing, "marks[0].to",
+         "", "", "marks[0].to: is missing: a mark needs its from and its to"},
+        {head + R"("marks": [{"from": "2011-05-12T09:00", "to": "2011-05-12T08:00"}]})",
+         Kind::MarkToNotAfterFrom, "marks[0].to", "\"2011-05-12T08:00\"", "\"2011-05-12T09:00\"",
+         "marks[0].to: \"2011-05-12T08:00\" must be after its from \"2011-05-12T09:00\""},
+        {head + R"("marks": [{"from": "2011-05-12T08:00", "to": "2011-05-12T09:00",
+            "reason": ["a very long reason that goes on and on and on and on and on", 5]}]})",
+         Kind::Expected, "marks[0].reason",
+         "[\"a very long reason that goes on and on and on and on an...", "",
+         "marks[0].reason: expects a text, not [\"a very long reason that goes on and on and on "
+         "and on an..."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        const AnalysisFileRead read = ParseAnalysisFile(c.bytes, "week.vrda");
+        ASSERT_TRUE(read.problem);
+        EXPECT_EQ(read.problem->kind, c.kind);
+        EXPECT_EQ(read.problem->key, c.key);
+        EXPECT_EQ(read.problem->value, c.value);
+        EXPECT_EQ(read.problem->detail, c.detail);
+        EXPECT_EQ(read.error, c.english);
+        EXPECT_EQ(AnalysisFileProblemText(*read.problem), c.english);
+    }
+
+    // What was expected instead, with the names to choose from where there are some.
+    const std::vector<std::tuple<std::string, Expect, std::string>> expected = {
+        {R"({"format": "vrd-report"})", Expect::FormatName,
+         "format: expects \"vrd-analysis\", not \"vrd-report\""},
+        {head + R"("version": 0})", Expect::Version,
+         "version: expects a whole number from 1, not 0"},
+        {head + R"("files": "week.vrd"})", Expect::ReportList,
+         "files: expects a list of the paths of reports, not \"week.vrd\""},
+        {head + R"("files": ["a.vrd", 3]})", Expect::ReportPath,
+         "files[1]: expects the path of a report, not 3"},
+        {head + R"("indoors": 1})", Expect::TrueOrFalse, "indoors: expects true or false, not 1"},
+        {head + R"("to": 5})", Expect::MinuteTime, "to: expects a minute yyyy-mm-ddThh:mm, not 5"},
+        {head + R"("threshold": "65"})", Expect::Level,
+         "threshold: expects a level in dB or null, not \"65\""},
+        {head + R"("min_coverage": 1.5})", Expect::Share,
+         "min_coverage: expects a share from 0 to 1, not 1.5"},
+        {head + R"("who": "trams"})", Expect::NameOrNull,
+         "who: expects road, rail, aircraft or wind or null, not \"trams\""},
+        {head + R"("periods": [24, 23, 19]})", Expect::PeriodHours,
+         "periods: expects [D, E, N], the hours that start the day, the evening and the night, "
+         "not [24,23,19]"},
+        {head + R"("penalties": [5, "10"]})", Expect::Penalties,
+         "penalties: expects [PE, PN], the evening and night penalties in dB, not [5,\"10\"]"},
+        {head + R"("marks": {}})", Expect::MarkList, "marks: expects a list of marks, not {}"},
+        {head + R"("marks": [3]})", Expect::MarkObject,
+         "marks[0]: expects a mark {\"kind\", \"from\", \"to\", \"reason\"}, not 3"},
+        {head +
+             R"("marks": [{"kind": "rain", "from": "2011-05-12T08:00", "to": "2011-05-12T09:00"}]})",
+         Expect::KindName, "marks[0].kind: expects exclude, source or residual, not \"rain\""},
+    };
+    for (const auto& [bytes, what, english] : expected) {
+        SCOPED_TRACE(bytes);
+        const AnalysisFileRead read = ParseAnalysisFile(bytes, "week.vrda");
+        ASSERT_TRUE(read.problem);
+        EXPECT_EQ(read.problem->kind, Kind::Expected);
+        EXPECT_EQ(read.problem->expected, what);
+        EXPECT_EQ(read.error, english);
+    }
+    const AnalysisFileRead preset = ParseAnalysisFile(head + R"("preset": "de"})", "week.vrda");
+    ASSERT_TRUE(preset.problem);
+    EXPECT_EQ(preset.problem->names,
+              (std::vector<std::string>{"eu", "fr", "it", "uk", "us-ldn", "us-cnel"}));
+    EXPECT_EQ(preset.error,
+              "preset: expects eu, fr, it, uk, us-ldn or us-cnel or null, not \"de\"");
+
+    const AnalysisFileRead overlap = ParseAnalysisFile(head + R"("marks": [
+        {"kind": "residual", "from": "2011-05-12T08:00", "to": "2011-05-12T09:00"},
+        {"kind": "source", "from": "2011-05-12T08:30", "to": "2011-05-12T10:00"}]})",
+                                                       "week.vrda");
+    ASSERT_TRUE(overlap.problem);
+    EXPECT_EQ(overlap.problem->kind, Kind::MarksOverlap);
+    EXPECT_EQ(overlap.problem->key, "marks[1]");
+    EXPECT_EQ(overlap.problem->number, 0);
+    EXPECT_EQ(overlap.problem->source, (Interval{At("2011-05-12T08:30"), At("2011-05-12T10:00")}));
+    EXPECT_EQ(overlap.problem->residual,
+              (Interval{At("2011-05-12T08:00"), At("2011-05-12T09:00")}));
+    EXPECT_EQ(overlap.error, "marks[1]: the source interval 2011-05-12T08:30/2011-05-12T10:00 "
+                             "overlaps the residual interval 2011-05-12T08:00/2011-05-12T09:00 "
+                             "of marks[0]; a minute is heard with the source or without it, not "
+                             "both");
+}
+
 class AnalysisFileOnDisk : public test::TempFolderTest {};
 
 TEST_F(AnalysisFileOnDisk, AFileThatCannotBeReadIsNamedWithTheReason) {
@@ -224,8 +352,15 @@ TEST_F(AnalysisFileOnDisk, AFileThatCannotBeReadIsNamedWithTheReason) {
     const AnalysisFileRead read = ReadAnalysisFile(missing);
     EXPECT_FALSE(read.document);
     EXPECT_EQ(read.error.rfind(missing + ": ", 0), 0u) << read.error;
+    ASSERT_TRUE(read.problem);
+    EXPECT_EQ(read.problem->kind, AnalysisFileProblemKind::CannotRead);
+    ASSERT_TRUE(read.problem->failure);
+    EXPECT_EQ(read.problem->failure->kind, FailureKind::System);
+    EXPECT_EQ(read.error, missing + ": " + AnalysisFileProblemText(*read.problem));
     const std::string bad = Put("bad.vrda", R"({"format": "vrd-analysis", "plain": 0})");
     EXPECT_EQ(ReadAnalysisFile(bad).error, bad + ": plain: expects true or false, not 0");
+    // The problem leaves the file to whoever shows it.
+    EXPECT_EQ(ReadAnalysisFile(bad).problem->key, "plain");
     EXPECT_TRUE(ReadAnalysisFile(Put("good.VRDA", R"({"format": "vrd-analysis"})")).document);
 }
 
@@ -261,7 +396,12 @@ TEST(ReportPaths, APathThatIsNotUtf8IsRefusedNotMangled) {
     document.files = {"/home/m/r\xE9sum\xE9.vrd"};
     const AnalysisFileBytes written = FormatAnalysisFile(document, "/home/m/week.vrda");
     ASSERT_TRUE(written.error);
-    EXPECT_EQ(written.error->rfind("files[0]: the path ", 0), 0u) << *written.error;
+    EXPECT_EQ(*written.error, "files[0]: the path r\u00e9sum\u00e9.vrd is not UTF-8, which an "
+                              "analysis file cannot hold");
+    ASSERT_TRUE(written.problem);
+    EXPECT_EQ(written.problem->kind, AnalysisFileProblemKind::PathNotUtf8);
+    EXPECT_EQ(written.problem->key, "files[0]");
+    EXPECT_EQ(written.problem->detail, "r\u00e9sum\u00e9.vrd");
     EXPECT_TRUE(written.bytes.empty());
 }
 

@@ -95,6 +95,43 @@ TEST(ExclusionFile, ALineWithAKindIsNotAnExclusion) {
                            "yyyy-mm-ddThh:mm/yyyy-mm-ddThh:mm with FROM before TO");
 }
 
+// Each bad line as a kind with its values, and the English of vrdtool word for word.
+TEST(MarksFile, ABadLineIsAKindWithItsValuesAndItsEnglish) {
+    const std::string before = "# the fan\n\nsource 2011-05-12T10:00/2011-05-12T11:00\r\n";
+    const std::string form = "an interval FROM/TO of the form yyyy-mm-ddThh:mm/yyyy-mm-ddThh:mm "
+                             "with FROM before TO";
+
+    MarksFileRead read = ParseMarksFile(before + "residual \t\n");
+    ASSERT_TRUE(read.problem);
+    EXPECT_EQ(read.problem->kind, MarksFileProblemKind::NoIntervalAfterKind);
+    EXPECT_EQ(read.problem->line, 4u);
+    EXPECT_EQ(read.problem->markKind, MarkKind::Residual);
+    EXPECT_EQ(*read.error, "line 4: \"residual\" is not followed by " + form);
+
+    read = ParseMarksFile(before + "Source 2011-05-12T12:00/2011-05-12T13:00\n");
+    ASSERT_TRUE(read.problem);
+    EXPECT_EQ(read.problem->kind, MarksFileProblemKind::NotAnIntervalNorAKind);
+    EXPECT_EQ(read.problem->word, "Source");
+    EXPECT_EQ(*read.error, "line 4: \"Source\" is not " + form +
+                               ", nor a kind (exclude, source or residual) before one");
+
+    // After a kind only an interval can follow.
+    read = ParseMarksFile(before + "source 2011-05-12T13:00/2011-05-12T12:00 reversed\n");
+    ASSERT_TRUE(read.problem);
+    EXPECT_EQ(read.problem->kind, MarksFileProblemKind::NotAnInterval);
+    EXPECT_EQ(read.problem->word, "2011-05-12T13:00/2011-05-12T12:00");
+    EXPECT_EQ(*read.error, "line 4: \"2011-05-12T13:00/2011-05-12T12:00\" is not " + form);
+
+    const ExclusionFileRead exclusions = ParseExclusionFile(before);
+    ASSERT_TRUE(exclusions.problem);
+    EXPECT_EQ(exclusions.problem->kind, MarksFileProblemKind::NotAnInterval);
+    EXPECT_EQ(exclusions.problem->line, 3u);
+    EXPECT_EQ(exclusions.problem->word, "source");
+    EXPECT_EQ(*exclusions.error, MarksFileProblemText(*exclusions.problem));
+
+    EXPECT_FALSE(ParseMarksFile(before).problem);
+}
+
 TEST(MergeExclusions, JoinsOverlappingAndTouchingIntervals) {
     const std::vector<Interval> merged = MergeExclusions({{{50, 60}, "b"},
                                                           {{10, 20}, "a"},

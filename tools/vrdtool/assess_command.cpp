@@ -18,7 +18,7 @@ CLI::App* AddAssessCommand(CLI::App& app, AssessArguments& arguments) {
                   "the background sound level of BS 4142 (bs4142).");
     assess->add_option("FILE", arguments.files,
                        "the reports to analyse (given with --analysis: instead of its own)");
-    AddAnalysisOptions(*assess, arguments, kMinuteOptions | kAssessmentOptions);
+    AddAnalysisOptions(*assess, arguments, kMinuteOptions | kSourceOptions | kAssessmentOptions);
     assess->add_flag("--json", arguments.json, "print the whole result as one JSON object");
     return assess;
 }

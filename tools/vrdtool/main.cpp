@@ -3,6 +3,7 @@
 #include "tools/vrdtool/assess_command.h"
 #include "tools/vrdtool/batch.h"
 #include "tools/vrdtool/commands.h"
+#include "tools/vrdtool/marks_command.h"
 #include "tools/vrdtool/stats_command.h"
 
 #include <CLI/CLI.hpp>
@@ -37,6 +38,9 @@ int main(int argc, char** argv) {
                "  vrdtool assess FILE... --standard fr-neighbourhood|fr-icpe|bs4142 [--indoors]\n"
                "                [--from T] [--to T] [--exclude|--source|--residual T/T]...\n"
                "                [--marks-file FILE]... [--json]\n"
+               "  vrdtool marks FILE... --above DB [--min-minutes N] [--join-minutes G]\n"
+               "                [--kind source|residual|exclude] [--from T] [--to T]\n"
+               "                [--exclude T/T]... [--marks-file FILE]...\n"
                "'vrdtool COMMAND --help' describes each command. Exit status: 0 done, 1 a file\n"
                "failed (vrdtool: FILE: reason on standard error), 2 usage error.");
 
@@ -71,6 +75,8 @@ int main(int argc, char** argv) {
     CLI::App* stats = vrd::AddStatsCommand(app, statsArguments);
     vrd::AssessArguments assessArguments;
     CLI::App* assess = vrd::AddAssessCommand(app, assessArguments);
+    vrd::MarksArguments marksArguments;
+    CLI::App* marks = vrd::AddMarksCommand(app, marksArguments);
 
     try {
         app.parse(argc, argv);
@@ -85,10 +91,12 @@ int main(int argc, char** argv) {
     }
 
     std::ios::sync_with_stdio(false);
-    if (stats->parsed() || assess->parsed()) {
+    if (stats->parsed() || assess->parsed() || marks->parsed()) {
         try {
             if (assess->parsed())
                 return vrd::RunAssess(assessArguments, std::cout, std::cerr);
+            if (marks->parsed())
+                return vrd::RunMarks(marksArguments, std::cout, std::cerr);
             return vrd::RunStats(statsArguments, std::cout, std::cerr);
         } catch (const std::bad_alloc&) {
             std::cerr << "vrdtool: there is not enough memory for this analysis\n";

@@ -22,7 +22,7 @@ CLI::App* AddStatsCommand(CLI::App& app, StatsArguments& arguments) {
                  "minutes above a threshold.");
     stats->add_option("FILE", arguments.files,
                       "the reports to analyse (given with --analysis: instead of its own)");
-    AddAnalysisOptions(*stats, arguments, kMinuteOptions | kLevelOptions);
+    AddAnalysisOptions(*stats, arguments, kMinuteOptions | kSourceOptions | kLevelOptions);
     stats->add_flag("--json", arguments.json, "print the whole result as one JSON object");
     stats->add_option("--csv", arguments.csv,
                       "print the table of days or hours as comma-separated values");
