@@ -9,6 +9,7 @@
 #include "options/analysis_file.h"
 #include "views/analysis/window/analysis_file_state.h"
 #include "views/analysis/window/frm_analysis.h"
+#include "views/analysis/window/recovery_offer.h"
 #include "views/chart/frm_graph.h"
 #include "views/common/twips.h"
 #include "views/common/warning_box.h"
@@ -163,6 +164,13 @@ void MDIFormMain::Timer_Wait_Timer() {
     if (startScreen_)
         startScreen_->close();
     emit startUpFinished();
+    // What a crash left of an analysis first: a file named may be opened beside it.
+    OfferRecoveries(*this, [this] {
+        frmAnalysis* window = LoadAnalysisWindow();
+        analysis_->show();
+        workspace_->setActiveSubWindow(analysis_);
+        return window;
+    });
     if (!fileToOpen_.isEmpty())
         OpenFile(std::exchange(fileToOpen_, QString()));
 }

@@ -1,6 +1,7 @@
 // Marking and assessing in the analysis window: source and residual marks kept, refused when they
 // overlap, changed, removed back to the same figures and saved in the marks file; the runs above
-// the threshold marked after a confirmation; the assessment table against what vrdtool assess
+// the threshold marked as the runs dialog asks, counted as its values are typed; the assessment
+// table against what vrdtool assess
 // --json prints for the same file and marks; a click on a period selecting it.
 
 #include "analysis/exclusion_file.h"
@@ -8,6 +9,7 @@
 #include "tests/gui/gui_test_support.h"
 #include "views/analysis/assessment/assessment_models.h"
 #include "views/analysis/assessment/assessment_tab.h"
+#include "views/analysis/marks/mark_runs_dialog.h"
 #include "views/analysis/marks/mark_table_model.h"
 #include "views/analysis/session/analysis_table_models.h"
 #include "views/analysis/window/frm_analysis.h"
@@ -21,6 +23,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
 
@@ -78,7 +82,8 @@ class TestAssessmentWindow final : public QObject {
     void marksAreListedChangedAndRefusedWhenTheyOverlap();
     void markingAndRemovingRestoresTheFigures();
     void theMarksFileRoundTripsWithVrdtools();
-    void runsAboveTheThresholdBecomeSourcesAfterAConfirmation();
+    void runsAboveTheThresholdBecomeMarksAsAsked();
+    void theRunsDialogCountsAsTheValuesAreTyped();
     void theTableIsWhatVrdtoolAssessPrints();
     void backgroundAndAClickOnAPeriod();
 
@@ -195,31 +200,70 @@ void TestAssessmentWindow::theMarksFileRoundTripsWithVrdtools() {
     QCOMPARE(window.Session().AllMarks().size(), FanMarks().size());
 }
 
-void TestAssessmentWindow::runsAboveTheThresholdBecomeSourcesAfterAConfirmation() {
+void TestAssessmentWindow::runsAboveTheThresholdBecomeMarksAsAsked() {
     frmAnalysis window;
-    QStringList asked;
-    bool answer = false;
-    window.SetConfirmer([&](QWidget*, const QString& question, const QString&) {
-        asked.append(question);
-        return answer;
-    });
+    std::vector<std::size_t> counted;
+    std::optional<vrd::RunMarking> answer;
+    window.SetRunsAsker(
+        [&](QWidget*, const vrd::RunMarking& first, const MarkActions::RunsCounter& count) {
+            counted.push_back(count(first));
+            return answer;
+        });
     AnalysisSession& session = window.Session();
     session.SetReports(TwoDays(report_));
-    QVERIFY(!window.MarkRunsAsSource()); // no threshold: a warning, no question
+    QVERIFY(!window.MarkRuns()); // no threshold: a warning, no question
     QVERIFY(!TakeWarning(window).isEmpty());
-    QVERIFY(asked.isEmpty());
+    QVERIFY(counted.empty());
 
     session.SetThreshold(50);
-    QVERIFY(!window.MarkRunsAsSource());
-    QCOMPARE(asked.size(), 1);
-    QVERIFY2(asked[0].contains(QStringLiteral("Mark 4 run")), qPrintable(asked[0]));
+    QVERIFY(!window.MarkRuns()); // cancelled: nothing marked
+    QCOMPARE(counted, std::vector<std::size_t>{4});
     QVERIFY(session.Marks().empty());
-    answer = true;
-    QVERIFY(window.MarkRunsAsSource());
+
+    // The two nights' breaks of 530 minutes joined, the marks under 200 minutes dropped: the fan
+    // from the first evening to the second morning as residual, in one undoable step.
+    answer = vrd::RunMarking{50, 200, 600, vrd::MarkKind::Residual};
+    QVERIFY(window.MarkRuns());
+    QCOMPARE(session.Marks().size(), std::size_t{1});
+    QCOMPARE(session.Marks()[0].kind, vrd::MarkKind::Residual);
+    QCOMPARE(session.Marks()[0].interval.from, At(0, 22, 30));
+    QCOMPARE(session.Marks()[0].interval.to, At(1, 10));
+    QCOMPARE(session.Marks()[0].reason, std::string("above 50 dB"));
+    QVERIFY(window.Analysis().Stack().undoText().startsWith(QStringLiteral("mark 1 run")));
+    window.Analysis().Stack().undo();
+    QVERIFY(session.Marks().empty());
+
+    // Each run as a source, as vrdtool marks --above 50 gives them.
+    answer = vrd::RunMarking{50, 1, 0, vrd::MarkKind::Source};
+    QVERIFY(window.MarkRuns());
     QCOMPARE(session.Marks().size(), std::size_t{4});
     QCOMPARE(session.Marks()[0].interval.from, At(0, 8));
     QCOMPARE(session.Marks()[0].interval.to, At(0, 10));
     QCOMPARE(session.Marks()[3].interval.to, At(1, 23, 10));
+}
+
+void TestAssessmentWindow::theRunsDialogCountsAsTheValuesAreTyped() {
+    const std::vector<vrd::Interval> runs = {
+        {At(0, 8), At(0, 10)}, {At(0, 22, 30), At(0, 23, 10)}, {At(1, 8), At(1, 10)}};
+    MarkRunsDialog dialog(
+        vrd::RunMarking{50, 1, 0, vrd::MarkKind::Source},
+        [&](const vrd::RunMarking& marking) { return vrd::JoinRuns(runs, marking).size(); });
+    QCOMPARE(dialog.CountLabel()->text(), QStringLiteral("3 mark(s) will be made."));
+    dialog.MinMinutesBox()->setValue(60);
+    QCOMPARE(dialog.CountLabel()->text(), QStringLiteral("2 mark(s) will be made."));
+    dialog.JoinMinutesBox()->setValue(750);
+    QCOMPARE(dialog.CountLabel()->text(), QStringLiteral("1 mark(s) will be made."));
+    dialog.MinMinutesBox()->setValue(5000);
+    QCOMPARE(dialog.CountLabel()->text(), QStringLiteral("0 mark(s) will be made."));
+    auto* mark = dialog.findChild<QPushButton*>(QStringLiteral("RunsMark"));
+    QVERIFY(mark != nullptr && !mark->isEnabled());
+    dialog.KindBox()->setCurrentIndex(
+        dialog.KindBox()->findData(static_cast<int>(vrd::MarkKind::Exclude)));
+    const vrd::RunMarking marking = dialog.Marking();
+    QCOMPARE(marking.kind, vrd::MarkKind::Exclude);
+    QCOMPARE(marking.minMinutes, vrd::Minute{5000});
+    QCOMPARE(marking.joinMinutes, vrd::Minute{750});
+    QCOMPARE(marking.threshold, 50.0);
 }
 
 void TestAssessmentWindow::theTableIsWhatVrdtoolAssessPrints() {

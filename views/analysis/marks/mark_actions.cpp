@@ -4,11 +4,13 @@
 #include "analysis/runs_above.h"
 #include "export/safe_write.h"
 #include "report/read_file.h"
+#include "views/analysis/marks/mark_runs_dialog.h"
 #include "views/analysis/marks/mark_table.h"
 #include "views/analysis/marks/mark_table_model.h"
 #include "views/analysis/prompts/analysis_prompts.h"
 #include "views/analysis/session/edited_analysis.h"
 #include "views/common/analysis_widgets.h"
+#include "views/texts/core_reason_text.h"
 #include "views/texts/mark_text.h"
 
 #include <QItemSelectionModel>
@@ -54,14 +56,27 @@ bool MarkActions::ChangeChosenKind(vrd::MarkKind kind) {
     return !refused;
 }
 
-bool MarkActions::MarkRunsAsSource() {
+namespace {
+
+std::optional<vrd::RunMarking> AskWithDialog(QWidget* window, const vrd::RunMarking& first,
+                                             const MarkActions::RunsCounter& counter) {
+    MarkRunsDialog dialog(first, counter, window);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Marking();
+}
+
+} // namespace
+
+bool MarkActions::MarkRuns() {
     const AnalysisSession& session = analysis_.Session();
     const std::optional<double> threshold = session.Settings().threshold;
     if (!threshold) {
         prompts_.ShowWarning(
-            tr("Set a threshold in \"Settings\" first: the runs above it become sources."));
+            tr("Set a threshold in \"Settings\" first: the runs above it become marks."));
         return false;
     }
+    // The runs once; each marking typed only joins and filters them.
     const std::vector<vrd::Interval> runs = vrd::RunsAbove(
         session.Series(), session.AnalysedPeriod(), session.ExcludedIntervals(), *threshold);
     if (runs.empty()) {
@@ -69,19 +84,28 @@ bool MarkActions::MarkRunsAsSource() {
             tr("No minute of the analysed period is above %1 dB.").arg(*threshold));
         return false;
     }
-    const QString question = tr("Mark %n run(s) of minutes above %1 dB as source?", nullptr,
-                                static_cast<int>(runs.size()))
-                                 .arg(*threshold);
-    if (!prompts_.Confirm(question, tr("Mark as source")))
+    vrd::RunMarking first;
+    first.threshold = *threshold;
+    const RunsCounter counter = [&runs](const vrd::RunMarking& marking) {
+        return vrd::JoinRuns(runs, marking).size();
+    };
+    const std::optional<vrd::RunMarking> marking =
+        (askRuns_ ? askRuns_ : AskWithDialog)(&prompts_.Window(), first, counter);
+    if (!marking)
+        return false;
+    const std::vector<vrd::Interval> marked = vrd::JoinRuns(runs, *marking);
+    if (marked.empty())
         return false;
     std::vector<vrd::Mark> marks = session.AllMarks();
     const std::string reason = tr("above %1 dB").arg(*threshold).toStdString();
-    for (const vrd::Interval& run : runs)
-        marks.push_back({vrd::MarkKind::Source, run, reason});
-    const std::optional<QString> refused =
-        analysis_.SetMarks(std::move(marks), tr("mark %n run(s) above %1 dB as source", nullptr,
-                                                static_cast<int>(runs.size()))
-                                                 .arg(*threshold));
+    marks.reserve(marks.size() + marked.size());
+    for (const vrd::Interval& run : marked)
+        marks.push_back({marking->kind, run, reason});
+    const std::optional<QString> refused = analysis_.SetMarks(
+        std::move(marks),
+        tr("mark %n run(s) above %1 dB as %2", nullptr, static_cast<int>(marked.size()))
+            .arg(*threshold)
+            .arg(MarkKindText(marking->kind, WindowLanguage())));
     if (refused)
         prompts_.ShowWarning(*refused);
     return !refused;
@@ -145,12 +169,14 @@ bool MarkActions::LoadMarks() {
         return false;
     const vrd::FileRead read = vrd::ReadWholeFile(LocalPath(*path));
     if (read.failure) {
-        prompts_.ShowFailure(*path, QString::fromStdString(read.failure->reason));
+        prompts_.ShowFailure(*path, FailureText(*read.failure, WindowLanguage()));
         return false;
     }
     vrd::MarksFileRead parsed = vrd::ParseMarksFile(read.bytes);
     if (parsed.error) {
-        prompts_.ShowFailure(*path, QString::fromStdString(*parsed.error));
+        prompts_.ShowFailure(*path, parsed.problem
+                                        ? MarksFileProblemText(*parsed.problem, WindowLanguage())
+                                        : QString::fromStdString(*parsed.error));
         return false;
     }
     const std::optional<QString> refused =

@@ -6,14 +6,19 @@
 // analysis, however many marks it changes.
 
 #include "analysis/analysis_settings.h"
+#include "analysis/runs_above.h"
 
 #include <QObject>
+
+#include <functional>
+#include <optional>
 
 class AnalysisPrompts;
 class EditedAnalysis;
 class QLineEdit;
 class QTableView;
 class QPoint;
+class QWidget;
 
 class MarkActions final : public QObject {
     Q_OBJECT
@@ -29,8 +34,15 @@ class MarkActions final : public QObject {
     // row as the session counts them (AllMarks).
     bool ChangeMarkKind(int row, vrd::MarkKind kind);
     bool ChangeChosenKind(vrd::MarkKind kind);
-    // After a confirmation saying how many.
-    bool MarkRunsAsSource();
+    // How the runs are to be marked, asked with the count a marking makes (counter); nullopt
+    // when the user cancels. The program asks with MarkRunsDialog, the tests answer themselves.
+    using RunsCounter = std::function<std::size_t(const vrd::RunMarking&)>;
+    using RunsAsker = std::function<std::optional<vrd::RunMarking>(
+        QWidget* window, const vrd::RunMarking& first, const RunsCounter& counter)>;
+    void SetRunsAsker(RunsAsker asker) { askRuns_ = std::move(asker); }
+    // The runs above the threshold of the settings in the analysed period, marked as asked in one
+    // step.
+    bool MarkRuns();
     // The marks chosen in the table (ChosenMarkRows).
     void RemoveChosen();
     bool SaveMarks();
@@ -44,4 +56,5 @@ class MarkActions final : public QObject {
     const AnalysisPrompts& prompts_;
     QLineEdit& reason_;
     QTableView& table_;
+    RunsAsker askRuns_;
 };

@@ -110,7 +110,7 @@ void AnalysisSidePanel::SetTexts() const {
     exclude->setText(tr("Exclude selection"));
     markSource->setText(tr("Mark as source"));
     markResidual->setText(tr("Mark as residual"));
-    markRuns->setText(tr("Mark runs above threshold as source"));
+    markRuns->setText(tr("Mark runs above threshold..."));
     filter->setPlaceholderText(tr("filter by kind, time or reason"));
     remove->setText(tr("Remove"));
     save->setText(tr("Save..."));

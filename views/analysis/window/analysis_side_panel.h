@@ -34,7 +34,7 @@ struct AnalysisSidePanel {
     QPushButton* exclude = nullptr;      // "Exclude selection"
     QPushButton* markSource = nullptr;   // "Mark as source"
     QPushButton* markResidual = nullptr; // "Mark as residual"
-    QPushButton* markRuns = nullptr;     // every run above the threshold as a source
+    QPushButton* markRuns = nullptr;     // the runs above the threshold, as asked
     QLineEdit* filter = nullptr;         // what the marks table shows
     QTableView* exclusions = nullptr;    // the marks, with a menu to change a kind
     QPushButton* remove = nullptr;

@@ -7,6 +7,7 @@
 #include "views/analysis/session/edited_analysis.h"
 #include "views/analysis/window/analysis_file_state.h"
 #include "views/common/analysis_widgets.h"
+#include "views/texts/core_reason_text.h"
 
 #include <QFileInfo>
 #include <QListView>
@@ -31,7 +32,7 @@ bool FileActions::AddFile() {
         return false;
     vrd::ReportForAnalysis report = vrd::OpenReportForAnalysis({LocalPath(*path), false});
     const bool failed = report.failure.has_value();
-    const QString reason = failed ? QString::fromStdString(report.failure->reason) : QString();
+    const QString reason = failed ? FailureText(*report.failure, WindowLanguage()) : QString();
     analysis_.AddReport(std::move(report));
     if (failed)
         prompts_.ShowFailure(*path, reason);
@@ -80,12 +81,14 @@ std::optional<vrd::AnalysisDocument> FileActions::ReadDocument(const QString& pa
     const std::string local = LocalPath(path);
     const vrd::FileRead file = vrd::ReadWholeFile(local);
     if (file.failure) {
-        prompts_.ShowFailure(path, QString::fromStdString(file.failure->reason));
+        prompts_.ShowFailure(path, FailureText(*file.failure, WindowLanguage()));
         return std::nullopt;
     }
     vrd::AnalysisFileRead read = vrd::ParseAnalysisFile(file.bytes, local);
     if (!read.document) {
-        prompts_.ShowFailure(path, QString::fromStdString(read.error));
+        prompts_.ShowFailure(path, read.problem
+                                       ? AnalysisFileProblemText(*read.problem, WindowLanguage())
+                                       : QString::fromStdString(read.error));
         return std::nullopt;
     }
     return std::move(read.document);
@@ -137,10 +140,12 @@ bool FileActions::SaveAnalysisAs(const QString& path) {
 bool FileActions::WriteAnalysis(const QString& path, QString& reason) {
     const std::string local = LocalPath(path);
     const vrd::AnalysisFileBytes bytes = vrd::FormatAnalysisFile(analysisFile_->Document(), local);
-    std::optional<std::string> failure = bytes.error;
-    if (!failure)
-        failure = vrd::WriteFileSafely(local, bytes.bytes);
-    if (failure) {
+    if (bytes.error) {
+        reason = bytes.problem ? AnalysisFileProblemText(*bytes.problem, WindowLanguage())
+                               : QString::fromStdString(*bytes.error);
+        return false;
+    }
+    if (const std::optional<std::string> failure = vrd::WriteFileSafely(local, bytes.bytes)) {
         reason = QString::fromStdString(*failure);
         return false;
     }

@@ -218,7 +218,7 @@ QWidget* frmAnalysis::ConnectSidePanel(AnalysisSidePanel panel) {
             [this] { MarkSelection(vrd::MarkKind::Source); });
     connect(panel.markResidual, &QPushButton::clicked, this,
             [this] { MarkSelection(vrd::MarkKind::Residual); });
-    connect(panel.markRuns, &QPushButton::clicked, marks_, &MarkActions::MarkRunsAsSource);
+    connect(panel.markRuns, &QPushButton::clicked, marks_, &MarkActions::MarkRuns);
     connect(panel.remove, &QPushButton::clicked, marks_, &MarkActions::RemoveChosen);
     connect(panel.save, &QPushButton::clicked, marks_, &MarkActions::SaveMarks);
     connect(panel.load, &QPushButton::clicked, marks_, &MarkActions::LoadMarks);
@@ -349,9 +349,15 @@ bool frmAnalysis::MarkSelection(vrd::MarkKind kind) {
 bool frmAnalysis::ChangeMarkKind(int row, vrd::MarkKind kind) {
     return marks_->ChangeMarkKind(row, kind);
 }
-bool frmAnalysis::MarkRunsAsSource() {
-    return marks_->MarkRunsAsSource();
+bool frmAnalysis::MarkRuns() {
+    return marks_->MarkRuns();
+}
+void frmAnalysis::SetRunsAsker(MarkActions::RunsAsker asker) {
+    marks_->SetRunsAsker(std::move(asker));
 }
 void frmAnalysis::RemoveChosenMarks() {
     marks_->RemoveChosen();
+}
+bool frmAnalysis::ChangeChosenKind(vrd::MarkKind kind) {
+    return marks_->ChangeChosenKind(kind);
 }

@@ -4,6 +4,7 @@
 // the tables of days and hours, the reports analysed, and the commands that hand the analysis in:
 // "Save report as PDF", "Print..." and "Save tables as spreadsheet".
 
+#include "views/analysis/marks/mark_actions.h"
 #include "views/analysis/prompts/analysis_prompts.h"
 #include "views/analysis/session/edited_analysis.h"
 #include "views/analysis/window/analysis_command_row.h"
@@ -19,7 +20,6 @@ class AnalysisFileState;
 class EditActions;
 class FileActions;
 class FilesTab;
-class MarkActions;
 class ReportActions;
 class AssessmentTab;
 class CarpetView;
@@ -84,9 +84,12 @@ class frmAnalysis final : public QWidget {
     bool MarkSelection(vrd::MarkKind kind);
     // row as the session counts them (AllMarks).
     bool ChangeMarkKind(int row, vrd::MarkKind kind);
-    bool MarkRunsAsSource();
-    // The marks chosen in the marks table.
+    // The runs above the threshold, marked as the runs dialog (or the asker set) says.
+    bool MarkRuns();
+    void SetRunsAsker(MarkActions::RunsAsker asker);
+    // The marks chosen in the marks table, removed or given kind in one step.
     void RemoveChosenMarks();
+    bool ChangeChosenKind(vrd::MarkKind kind);
     // Selects the period typed in the from and to boxes; false (and a warning) when unreadable.
     bool SelectTyped();
 
