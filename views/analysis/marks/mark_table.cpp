@@ -1,11 +1,13 @@
 #include "views/analysis/marks/mark_table.h"
 
 #include "views/analysis/marks/mark_table_model.h"
+#include "views/texts/analysis_text.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QSortFilterProxyModel>
+#include <QStyle>
 #include <QTableView>
 
 #include <algorithm>
@@ -15,7 +17,9 @@ QTableView* BuildMarkTable(QWidget* parent, QAbstractItemModel* marks, QLineEdit
     sorted->setObjectName(QStringLiteral("SortedMarks"));
     sorted->setSourceModel(marks);
     sorted->setSortRole(MarkTableModel::kSortRole);
-    sorted->setFilterKeyColumn(-1);
+    // The whole mark, its kind named: "source 2011-05-12 08:00 – 10:00 (the fan)".
+    sorted->setFilterRole(MarkTableModel::kTextRole);
+    sorted->setFilterKeyColumn(MarkTableModel::Kind);
     sorted->setFilterCaseSensitivity(Qt::CaseInsensitive);
     QObject::connect(filter, &QLineEdit::textChanged, sorted,
                      &QSortFilterProxyModel::setFilterFixedString);
@@ -38,13 +42,26 @@ QTableView* BuildMarkTable(QWidget* parent, QAbstractItemModel* marks, QLineEdit
     header.setSectionResizeMode(QHeaderView::Interactive);
     header.setStretchLastSection(true);
     header.setTextElideMode(Qt::ElideRight);
-    const int minute = view->fontMetrics().horizontalAdvance(QStringLiteral("2011-05-12 14:00  "));
-    header.resizeSection(MarkTableModel::Kind,
-                         view->fontMetrics().horizontalAdvance(QStringLiteral("residual")) +
-                             view->fontMetrics().height() * 2);
-    header.resizeSection(MarkTableModel::From, minute);
-    header.resizeSection(MarkTableModel::To, minute);
+    FitMarkColumns(*view);
     return view;
+}
+
+void FitMarkColumns(QTableView& view) {
+    const QFontMetrics& metrics = view.fontMetrics();
+    const Language language = WindowLanguage();
+    QHeaderView& header = *view.horizontalHeader();
+    // The swatch, or the header's name when wider.
+    const QString name = view.model()->headerData(MarkTableModel::Kind, Qt::Horizontal).toString();
+    header.resizeSection(MarkTableModel::Kind,
+                         std::max(view.style()->pixelMetric(QStyle::PM_SmallIconSize),
+                                  metrics.horizontalAdvance(name)) +
+                             metrics.height());
+    const int margin = metrics.height();
+    header.resizeSection(MarkTableModel::From,
+                         metrics.horizontalAdvance(MinuteText(0, language)) + margin);
+    // The end's time alone on the start's date, as most marks end.
+    header.resizeSection(MarkTableModel::To,
+                         metrics.horizontalAdvance(QStringLiteral("00:00")) + margin);
 }
 
 std::vector<std::size_t> ChosenMarkRows(const QTableView& view) {

@@ -16,6 +16,10 @@ class QWidget;
 // filter filters it.
 QTableView* BuildMarkTable(QWidget* parent, QAbstractItemModel* marks, QLineEdit* filter);
 
+// The kind, from and to columns as wide as the window's language writes them; the reason takes
+// the rest.
+void FitMarkColumns(QTableView& view);
+
 // The rows of the marks chosen in view, as the session counts them (AllMarks), in that order; the
 // current row when none is chosen, none when there is no current row either.
 std::vector<std::size_t> ChosenMarkRows(const QTableView& view);

@@ -50,11 +50,19 @@ QVariant MarkTableModel::data(const QModelIndex& index, int role) const {
     case Qt::EditRole:
         switch (index.column()) {
         case Kind:
-            return MarkKindText(mark.kind, language);
+            // The swatch says it, the tooltip names it: the room is the reason's.
+            return role == Qt::EditRole ? MarkKindText(mark.kind, language) : QString();
         case From:
             return MinuteText(mark.interval.from, language);
-        case To:
-            return MinuteText(mark.interval.to, language);
+        case To: {
+            // Shown as the interval is written: the end's date only when it is another day; the
+            // whole minute to edit.
+            const QString to = MinuteText(mark.interval.to, language);
+            return role == Qt::DisplayRole && vrd::DayOfMinute(mark.interval.to) ==
+                                                  vrd::DayOfMinute(mark.interval.from)
+                       ? to.mid(11)
+                       : to;
+        }
         default:
             return QString::fromStdString(mark.reason);
         }

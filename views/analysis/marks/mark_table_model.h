@@ -1,8 +1,10 @@
 #pragma once
-// The marks of the analysis as a table: kind, from, to and reason, one mark a row in the order
+// The marks of the analysis as a table: kind (its colour), from, to and reason, one mark a row in
+// the order
 // the session keeps them (AnalysisSession::AllMarks), so that a row is the session's mark row; a
-// view sorts and filters them through a proxy. The from, the to and the reason are edited in
-// place, each edit one undoable step of the analysis; an edit refused says why (editRefused).
+// view sorts them through a proxy, and filters them by their whole text (kTextRole). The from, the
+// to and the reason are edited in place, each edit one undoable step of the analysis; an edit
+// refused says why (editRefused).
 
 #include "analysis/analysis_settings.h"
 

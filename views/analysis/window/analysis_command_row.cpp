@@ -24,10 +24,6 @@ AnalysisCommandRow BuildAnalysisCommandRow() {
     };
     built.edit = tool("EditButton");
     built.edit->setPopupMode(QToolButton::InstantPopup);
-    built.undo = tool("UndoButton");
-    built.redo = tool("RedoButton");
-    for (QToolButton* button : {built.undo, built.redo})
-        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     layout->addSpacing(4);
     built.savePdf = NamedButton(row, "SavePdf", QString());
     built.print = NamedButton(row, "Print", QString());

@@ -18,9 +18,7 @@ struct AnalysisCommandRow {
     void SetTexts() const;
 
     QWidget* row = nullptr;
-    QToolButton* edit = nullptr; // "Edit", with the window's Edit menu
-    QToolButton* undo = nullptr; // the Edit menu's undo and redo, named in their tooltips
-    QToolButton* redo = nullptr;
+    QToolButton* edit = nullptr;       // "Edit", with the window's Edit menu
     QPushButton* savePdf = nullptr;    // "Save report as PDF"
     QPushButton* print = nullptr;      // "Print..."
     QPushButton* saveTables = nullptr; // "Save tables as spreadsheet"

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics,
@@ -71,8 +72,19 @@ AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics,
     markRow->addWidget(built.markSource);
     markRow->addWidget(built.markResidual);
     excludedLayout->addLayout(markRow);
+    // The runs, and beside them the undo of a marking gone wrong.
+    auto* runsRow = new QHBoxLayout;
     built.markRuns = NamedButton(excluded, "MarkRuns", QString());
-    excludedLayout->addWidget(built.markRuns, 0, Qt::AlignLeft);
+    runsRow->addWidget(built.markRuns);
+    runsRow->addStretch(1);
+    for (QToolButton** button : {&built.undo, &built.redo}) {
+        *button = new QToolButton(excluded);
+        (*button)->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        runsRow->addWidget(*button);
+    }
+    built.undo->setObjectName(QStringLiteral("UndoButton"));
+    built.redo->setObjectName(QStringLiteral("RedoButton"));
+    excludedLayout->addLayout(runsRow);
     built.filter = new QLineEdit(excluded);
     built.filter->setObjectName(QStringLiteral("MarkFilter"));
     built.filter->setClearButtonEnabled(true);
@@ -90,7 +102,7 @@ AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics,
     excludedLayout->addLayout(listButtons);
     layout->addWidget(excluded, 1);
     // The four columns of the marks with a reason readable beside them.
-    panel->setMinimumWidth(400);
+    panel->setMinimumWidth(360);
     built.SetTexts();
     return built;
 }

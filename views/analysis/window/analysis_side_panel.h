@@ -10,6 +10,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QToolButton;
 class QTableView;
 class QWidget;
 
@@ -35,8 +36,10 @@ struct AnalysisSidePanel {
     QPushButton* markSource = nullptr;   // "Mark as source"
     QPushButton* markResidual = nullptr; // "Mark as residual"
     QPushButton* markRuns = nullptr;     // the runs above the threshold, as asked
-    QLineEdit* filter = nullptr;         // what the marks table shows
-    QTableView* exclusions = nullptr;    // the marks, with a menu to change a kind
+    QToolButton* undo = nullptr;         // the Edit menu's undo and redo, named in their tooltips
+    QToolButton* redo = nullptr;
+    QLineEdit* filter = nullptr;      // what the marks table shows
+    QTableView* exclusions = nullptr; // the marks, with a menu to change a kind
     QPushButton* remove = nullptr;
     QPushButton* save = nullptr;
     QPushButton* load = nullptr;

@@ -7,6 +7,7 @@
 #include "views/analysis/chart/analysis_chart.h"
 #include "views/analysis/chart/analysis_zoom_keys.h"
 #include "views/analysis/marks/mark_actions.h"
+#include "views/analysis/marks/mark_table.h"
 #include "views/analysis/marks/mark_table_model.h"
 #include "views/analysis/session/analysis_table_models.h"
 #include "views/analysis/settings/analysis_settings_tab.h"
@@ -114,8 +115,8 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent), prompts_(*this) {
 
     edits_ = new EditActions(analysis_.Stack(), *this, *exclusionsView_);
     commands_.edit->setMenu(edits_->Menu());
-    commands_.undo->setDefaultAction(edits_->Undo());
-    commands_.redo->setDefaultAction(edits_->Redo());
+    panel_.undo->setDefaultAction(edits_->Undo());
+    panel_.redo->setDefaultAction(edits_->Redo());
     connect(edits_->RemoveMarks(), &QAction::triggered, this, &frmAnalysis::RemoveChosenMarks);
     connect(edits_->OpenAnalysis(), &QAction::triggered, files_, &FileActions::OpenAnalysis);
     connect(edits_->SaveAnalysis(), &QAction::triggered, files_, &FileActions::Save);
@@ -170,6 +171,7 @@ void frmAnalysis::changeEvent(QEvent* event) {
             Retranslate(*model);
         daysView_->resizeColumnsToContents();
         hoursView_->resizeColumnsToContents();
+        FitMarkColumns(*exclusionsView_);
         FollowSelection();
     }
     QWidget::changeEvent(event);
