@@ -16,6 +16,7 @@
 #include "views/plot/chart_series.h"
 #include "views/results/frm_array.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -120,6 +121,12 @@ void MDIFormMain::ConnectCommands() {
     connect(menus_.mnuChart, &QAction::triggered, this, &MDIFormMain::ShowGraphWindow);
     connect(menus_.mnuAnalysis, &QAction::triggered, this, &MDIFormMain::ShowAnalysisWindow);
     connect(menus_.mnuAbout, &QAction::triggered, this, &MDIFormMain::mnuAbout_Click);
+    // Ctrl+Q closes the program as its close button does, asking about an unsaved analysis.
+    auto* quit = new QAction(this);
+    quit->setObjectName(QStringLiteral("Quit"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    addAction(quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
 }
 
 void MDIFormMain::ConnectLoader() {
