@@ -10,8 +10,10 @@ namespace {
 
 enum class PeriodKind { Day, Evening, Night };
 
-// The three period levels of a set of minutes and its Lden.
+// The three period levels of a set of samples and its Lden.
 struct PeriodHistograms {
+    explicit PeriodHistograms(const LevelTable& table) : day(table), evening(table), night(table) {}
+
     LevelHistogram day;
     LevelHistogram evening;
     LevelHistogram night;
@@ -37,18 +39,35 @@ struct PeriodHistograms {
 
 } // namespace
 
-std::optional<Interval> SelectionOf(const MinuteSeries& series, const AnalysisSettings& settings) {
-    // A missing end comes from the records; an end before the other is pulled to it, so that
-    // the selection is empty rather than reversed.
+namespace {
+
+// A missing end comes from the records; an end before the other is pulled to it, so that the
+// selection is empty rather than reversed.
+std::optional<Interval> SelectionOfSpan(std::optional<Minute> first, std::optional<Minute> end,
+                                        const AnalysisSettings& settings) {
     std::optional<Minute> from = settings.from;
     std::optional<Minute> to = settings.to;
-    if (!from && !to && series.Empty())
+    if (!from && !to && !first)
         return std::nullopt;
     if (!from)
-        from = series.Empty() ? *to : std::min(*series.First(), to.value_or(*series.First()));
+        from = !first ? *to : std::min(*first, to.value_or(*first));
     if (!to)
-        to = series.Empty() ? *from : std::max(*series.End(), *from);
+        to = !end ? *from : std::max(*end, *from);
     return Interval{*from, std::max(*from, *to)};
+}
+
+} // namespace
+
+std::optional<Interval> SelectionOf(const LevelSeries& series, const AnalysisSettings& settings) {
+    const std::optional<Millis> first = series.First();
+    const std::optional<Millis> end = series.End();
+    return SelectionOfSpan(first ? std::optional<Minute>(MinuteOfMillis(*first)) : std::nullopt,
+                           end ? std::optional<Minute>(MinuteAfterMillis(*end)) : std::nullopt,
+                           settings);
+}
+
+std::optional<Interval> SelectionOf(const MinuteSeries& series, const AnalysisSettings& settings) {
+    return SelectionOfSpan(series.First(), series.End(), settings);
 }
 
 std::optional<double> Lden(const Periods& periods, std::optional<double> lday,
@@ -70,11 +89,14 @@ std::optional<double> Lden(const Periods& periods, std::optional<double> lday,
 
 class Analyser {
   public:
-    Analyser(const MinuteSeries& series, const AnalysisSettings& settings)
-        : series_(series), settings_(settings) {
+    Analyser(const LevelSeries& series, const AnalysisSettings& settings)
+        : series_(series), settings_(settings), overall_(series.Table()), whole_(series.Table()),
+          hour_(series.Table()), day_(series.Table()) {
         result_.periods = settings.periods;
         result_.preset = settings.preset;
         result_.threshold = settings.threshold;
+        result_.step = series.Step();
+        result_.wholeLevels = series.WholeLevels();
         result_.minutes.unreadable = series.Unreadable();
         result_.minutes.duplicate = series.Duplicate();
     }
@@ -98,14 +120,17 @@ class Analyser {
                 0, std::min(exclusion.to, range.to) - std::max(exclusion.from, range.from));
         SetUpTables(range);
         Walk(range);
+        CountGaps(range);
         FlushHour();
         FlushDay();
 
+        const Millis step = series_.Step();
         result_.overall = overall_.Figures();
         result_.minutes.measured = result_.overall.count;
+        result_.minutes.measuredTime = result_.overall.count * step;
         if (range.Length() > 0)
-            result_.coverage =
-                static_cast<double>(result_.minutes.measured) / static_cast<double>(range.Length());
+            result_.coverage = static_cast<double>(result_.minutes.measuredTime) /
+                               static_cast<double>(MillisOf(range.Length()));
         result_.whole = whole_.Levels(settings_.periods);
         if (result_.exceedance)
             result_.exceedance->minutes = overall_.CountAbove(*settings_.threshold);
@@ -126,34 +151,47 @@ class Analyser {
         result_.hours.count_ = (range.to - 1) / kMinutesPerHour - result_.hours.first_ + 1;
     }
 
+    // Whether an exclusion holds time, moving the cursor on; times asked in ascending order.
+    bool Excluded(std::size_t& cursor, Millis time) const {
+        while (cursor < exclusions_.size() && MillisOf(exclusions_[cursor].to) <= time)
+            ++cursor;
+        return cursor < exclusions_.size() && MillisOf(exclusions_[cursor].from) <= time;
+    }
+
+    void CountGaps(const Interval& range) {
+        const std::vector<Millis>& gaps = series_.GapStarts();
+        std::size_t exclusion = 0;
+        for (auto gap = std::lower_bound(gaps.begin(), gaps.end(), MillisOf(range.from));
+             gap != gaps.end() && *gap < MillisOf(range.to); ++gap)
+            if (!Excluded(exclusion, *gap))
+                ++result_.minutes.gaps;
+    }
+
     void Walk(const Interval& range) {
         const Periods& periods = settings_.periods;
-        auto exclusion = exclusions_.begin();
-        std::optional<Minute> lastAbove;
+        const LevelTable& table = series_.Table();
+        const Millis step = series_.Step();
+        // A sample is above the threshold when its code is at least this one.
+        const LevelCode firstAbove =
+            settings_.threshold ? table.FirstAbove(*settings_.threshold) : 0;
+        std::size_t exclusion = 0;
+        std::optional<Millis> aboveEnd;
         std::int64_t run = 0;
-        for (std::size_t i = series_.LowerBound(range.from); i < series_.Size(); ++i) {
-            const SeriesMinute minute = series_.At(i);
-            if (minute.minute >= range.to)
-                break;
-            while (exclusion != exclusions_.end() && exclusion->to <= minute.minute)
-                ++exclusion;
-            if (exclusion != exclusions_.end() && exclusion->from <= minute.minute)
-                continue;
-            if (minute.gap) {
-                ++result_.minutes.gaps;
-                continue;
-            }
-            overall_.Add(minute.level);
+        series_.ForEach(MillisOf(range.from), MillisOf(range.to), [&](std::size_t i, Millis start) {
+            if (Excluded(exclusion, start))
+                return;
+            const LevelCode code = series_.Code(i);
+            overall_.AddCode(code);
 
-            const Minute hour = minute.minute / kMinutesPerHour;
+            const std::int64_t hour = start / kMillisPerHour;
             if (hour != hourKey_) {
                 FlushHour();
                 hourKey_ = hour;
             }
-            hour_.Add(minute.level);
+            hour_.AddCode(code);
 
-            const Day date = DayOfMinute(minute.minute);
-            const Minute hourOfDay = (minute.minute - StartOfDay(date)) / kMinutesPerHour;
+            const Day date = start / kMillisPerDay;
+            const std::int64_t hourOfDay = hour - date * 24;
             PeriodKind kind = PeriodKind::Night;
             Day owner = date;
             if (hourOfDay < periods.day)
@@ -166,21 +204,22 @@ class Analyser {
                 FlushDay();
                 dayKey_ = owner;
             }
-            day_.Of(kind).Add(minute.level);
-            whole_.Of(kind).Add(minute.level);
+            day_.Of(kind).AddCode(code);
+            whole_.Of(kind).AddCode(code);
 
-            if (result_.exceedance && minute.level > *settings_.threshold) {
-                // Excluded and missing minutes are never visited, so they end a run too.
-                if (lastAbove && *lastAbove + 1 == minute.minute) {
+            if (result_.exceedance && code >= firstAbove) {
+                // Excluded and missing samples are never visited, so they end a run too: a run
+                // goes on while the next start is the end of the one before.
+                if (aboveEnd && *aboveEnd == start) {
                     ++run;
                 } else {
                     ++result_.exceedance->events;
                     run = 1;
                 }
                 result_.exceedance->longest = std::max(result_.exceedance->longest, run);
-                lastAbove = minute.minute;
+                aboveEnd = start + step;
             }
-        }
+        });
     }
 
     void FlushHour() {
@@ -200,20 +239,21 @@ class Analyser {
         if (day_.Empty())
             return;
         const Periods& periods = settings_.periods;
+        const auto coverage = [&](const LevelHistogram& histogram, Minute minutes) {
+            return static_cast<double>(histogram.Count() * series_.Step()) /
+                   static_cast<double>(MillisOf(minutes));
+        };
         DayFigures& row = result_.days.stored_.emplace_back();
         row.date = dayKey_;
         row.levels = day_.Levels(periods);
-        row.coverageDay =
-            static_cast<double>(day_.day.Count()) / static_cast<double>(periods.DayMinutes());
+        row.coverageDay = coverage(day_.day, periods.DayMinutes());
         if (periods.EveningMinutes() > 0)
-            row.coverageEvening = static_cast<double>(day_.evening.Count()) /
-                                  static_cast<double>(periods.EveningMinutes());
-        row.coverageNight =
-            static_cast<double>(day_.night.Count()) / static_cast<double>(periods.NightMinutes());
+            row.coverageEvening = coverage(day_.evening, periods.EveningMinutes());
+        row.coverageNight = coverage(day_.night, periods.NightMinutes());
         day_.Clear();
     }
 
-    const MinuteSeries& series_;
+    const LevelSeries& series_;
     const AnalysisSettings& settings_;
     AnalysisResult result_;
     std::vector<Interval> exclusions_;
@@ -225,8 +265,12 @@ class Analyser {
     Day dayKey_ = std::numeric_limits<Day>::min();
 };
 
-AnalysisResult Analyse(const MinuteSeries& series, const AnalysisSettings& settings) {
+AnalysisResult Analyse(const LevelSeries& series, const AnalysisSettings& settings) {
     return Analyser(series, settings).Run();
+}
+
+AnalysisResult Analyse(const MinuteSeries& series, const AnalysisSettings& settings) {
+    return Analyse(LevelSeriesFromMinutes(series), settings);
 }
 
 } // namespace vrd

@@ -1,6 +1,10 @@
 #pragma once
-// The whole analysis of a series: the counts of minutes, the figures of the selection, Lday,
+// The whole analysis of a series: the counts of samples, the figures of the selection, Lday,
 // Levening, Lnight and Lden, the table of days and the table of hours, and the exceedance.
+//
+// A sample belongs to the selection, a period, an hour or an exclusion when its start lies in it,
+// and counts for the series' step; at the devices' 60-s step every sample is a minute and every
+// count one of minutes.
 //
 // Lden = 10·log10(((e-d)·10^(Lday/10) + (n-e)·10^((Levening+PE)/10)
 //                  + (24-n+d)·10^((Lnight+PN)/10)) / 24), null when any of the three is null; an
@@ -8,6 +12,7 @@
 
 #include "analysis/analysis_settings.h"
 #include "analysis/level_figures.h"
+#include "analysis/level_series.h"
 #include "analysis/minute_series.h"
 #include "analysis/range_statistics.h"
 
@@ -21,10 +26,11 @@ namespace vrd {
 struct MinuteCounts {
     std::int64_t period = 0;     // minutes in the selection
     std::int64_t excluded = 0;   // of those, excluded
-    std::int64_t measured = 0;   // with a level, not excluded
+    std::int64_t measured = 0;   // samples with a level, not excluded
+    Millis measuredTime = 0;     // the time they stand for: measured times the step
     std::int64_t gaps = 0;       // gap records without a level, not excluded
-    std::int64_t unreadable = 0; // records whose date, time or level could not be read
-    std::int64_t duplicate = 0;  // level records on a minute that already had one
+    std::int64_t unreadable = 0; // records (rows) whose date, time or level could not be read
+    std::int64_t duplicate = 0;  // level records on a time that already had one
 };
 
 struct PeriodLevels {
@@ -34,9 +40,9 @@ struct PeriodLevels {
     std::optional<double> lden;
 };
 
-// One calendar day D: its day, evening and night (which runs into D+1), each over the minutes
-// that lie in the selection and are not excluded; coverage is measured minutes over the whole
-// period's minutes (0 for an empty evening, which EveningCoverage tells apart).
+// One calendar day D: its day, evening and night (which runs into D+1), each over the samples
+// that lie in the selection and are not excluded; coverage is the measured time over the whole
+// period's length (0 for an empty evening, which EveningCoverage tells apart).
 struct DayFigures {
     Day date = 0;
     PeriodLevels levels;
@@ -52,13 +58,13 @@ inline std::optional<double> EveningCoverage(const DayFigures& day, const Period
     return day.coverageEvening;
 }
 
-// One clock hour: its measured minutes in the selection, not excluded.
+// One clock hour: its measured samples in the selection, not excluded.
 struct HourFigures {
     Minute start = 0;
     std::optional<double> leq;
-    std::optional<int> lmax;
-    std::optional<int> lmin;
-    std::int64_t minutes = 0;
+    std::optional<double> lmax;
+    std::optional<double> lmin;
+    std::int64_t minutes = 0; // samples: minutes at a 60-s step
 };
 
 inline std::int64_t KeyOf(const DayFigures& row) {
@@ -79,7 +85,7 @@ template <> inline HourFigures EmptyRow<HourFigures>(std::int64_t key) {
     return row;
 }
 
-// A table with one row per day (or hour) of the selection. Only rows with a measured minute are
+// A table with one row per day (or hour) of the selection. Only rows with a measured sample are
 // stored, so that a selection across centuries costs nothing; At gives every row, the empty ones
 // with null levels.
 template <typename Row> class SparseTable {
@@ -103,10 +109,12 @@ struct AnalysisResult {
     Periods periods;
     std::string preset; // as in the settings
     std::optional<double> threshold;
+    Millis step = kMillisPerMinute; // the series' step
+    bool wholeLevels = true;        // every level of the series a whole number of dB
     MinuteCounts minutes;
     LevelFigures overall;
-    std::optional<double> coverage;       // measured / period; nullopt for an empty selection
-    PeriodLevels whole;                   // over all day, all evening and all night minutes
+    std::optional<double> coverage;       // measured time / period; nullopt for an empty selection
+    PeriodLevels whole;                   // over all day, all evening and all night samples
     SparseTable<DayFigures> days;         // every date one of whose periods overlaps the selection
     SparseTable<HourFigures> hours;       // every clock hour that overlaps the selection
     std::optional<Exceedance> exceedance; // nullopt without a threshold
@@ -129,11 +137,14 @@ template <typename Row> Row SparseTable<Row>::At(std::int64_t index) const {
     return EmptyRow<Row>(key);
 }
 
-// The selection of settings over series: a missing end defaults to the first readable record's
-// minute or to one past the last's; nullopt when both are missing and there is no record.
+// The selection of settings over series: a missing end defaults to the minute of the first
+// readable record or to the end of the last's, rounded up to a minute; nullopt when both are
+// missing and there is no record.
+std::optional<Interval> SelectionOf(const LevelSeries& series, const AnalysisSettings& settings);
 std::optional<Interval> SelectionOf(const MinuteSeries& series, const AnalysisSettings& settings);
 
 // One pass over the series.
+AnalysisResult Analyse(const LevelSeries& series, const AnalysisSettings& settings);
 AnalysisResult Analyse(const MinuteSeries& series, const AnalysisSettings& settings);
 
 // Lden of three period levels; nullopt when any is missing.

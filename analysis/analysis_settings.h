@@ -3,6 +3,7 @@
 // and the day, evening and night periods with their penalties.
 
 #include "analysis/who_guidelines.h"
+#include "levels_csv/csv_time.h"
 #include "report/minute_time.h"
 
 #include <optional>
@@ -19,6 +20,18 @@ struct Interval {
     Minute Length() const { return to > from ? to - from : 0; }
     bool Contains(Minute minute) const { return minute >= from && minute < to; }
 };
+
+// The time a minute starts at, and the minutes that hold a time (rounded down and up).
+constexpr Millis MillisOf(Minute minute) {
+    return minute * kMillisPerMinute;
+}
+constexpr Minute MinuteOfMillis(Millis time) {
+    return time >= 0 ? time / kMillisPerMinute
+                     : -((-time + kMillisPerMinute - 1) / kMillisPerMinute);
+}
+constexpr Minute MinuteAfterMillis(Millis time) {
+    return -MinuteOfMillis(-time);
+}
 
 inline bool operator==(const Interval& a, const Interval& b) {
     return a.from == b.from && a.to == b.to;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <limits>
 
 namespace vrd {
@@ -37,13 +38,18 @@ BackgroundInterval AssessmentResult::BackgroundIntervalAt(std::int64_t index) co
 
 class Assessor {
   public:
-    Assessor(const MinuteSeries& series, const AnalysisSettings& settings,
+    Assessor(const LevelSeries& series, const AnalysisSettings& settings,
              const AssessmentSettings& assessment)
         : series_(series), settings_(settings), assessment_(assessment),
-          marks_(settings, SpanOfRecords(series)) {}
+          marks_(settings, SpanOfRecords(series)), ambient_(series.Table()),
+          residual_(series.Table()), pools_{Pool(series.Table()), Pool(series.Table()),
+                                            Pool(series.Table())},
+          meanL90_(assessment.standard == Standard::Bs4142 && series.Samples().HasL90()) {}
 
     AssessmentResult Run() {
         result_.settings = assessment_;
+        result_.step = series_.Step();
+        result_.backgroundFromL90 = meanL90_;
         result_.selection = SelectionOf(series_, settings_);
         result_.marksOutside = MarksOutside(series_, settings_);
         if (result_.selection) {
@@ -64,33 +70,41 @@ class Assessor {
 
   private:
     struct Pool {
+        explicit Pool(const LevelTable& table) : ambient(table), residual(table) {}
         LevelHistogram ambient;
         LevelHistogram residual;
         std::vector<double> l90s;
     };
 
     void Walk(const Interval& range) {
-        ForEachMeasuredMinute(series_, range, marks_,
-                              [this](const SeriesMinute& minute, MinuteClass kind) {
+        ForEachMeasuredSample(series_, range, marks_,
+                              [this](std::size_t index, Millis start, MinuteClass kind) {
                                   ++result_.minutes.measured;
                                   if (kind != MinuteClass::Unmarked)
-                                      Add(minute, kind);
+                                      Add(index, start, kind);
                               });
     }
 
-    void Add(const SeriesMinute& minute, MinuteClass kind) {
-        if (minute.minute >= periodEnd_) {
+    void Add(std::size_t index, Millis start, MinuteClass kind) {
+        if (start >= periodEnd_) {
             Flush();
-            index_ = result_.calendar.IndexOf(minute.minute);
+            index_ = result_.calendar.IndexOf(MinuteOfMillis(start));
             period_ = result_.calendar.At(index_);
-            periodEnd_ = period_.interval.to;
+            periodEnd_ = MillisOf(period_.interval.to);
         }
         if (kind == MinuteClass::Source) {
             ++result_.minutes.source;
-            ambient_.Add(minute.level);
+            ambient_.AddCode(series_.Code(index));
         } else {
             ++result_.minutes.residual;
-            residual_.Add(minute.level);
+            residual_.AddCode(series_.Code(index));
+            if (meanL90_) {
+                const float l90 = series_.Samples().L90(index);
+                if (!std::isnan(l90)) {
+                    l90Sum_ += static_cast<double>(l90);
+                    ++l90Count_;
+                }
+            }
         }
     }
 
@@ -106,18 +120,23 @@ class Assessor {
             interval.length = period_.interval.Length();
             interval.label = period_.label;
             interval.minutes = residual_.Count();
-            interval.l90 = IntervalL90(residual_, interval.length);
+            interval.l90 =
+                meanL90_ ? IntervalMeanL90(l90Sum_, l90Count_, interval.length, series_.Step())
+                         : IntervalL90(residual_, interval.length, series_.Step());
             if (interval.l90)
                 pool.l90s.push_back(*interval.l90);
         } else {
-            result_.heldPeriods_.push_back({period_.date, period_.label,
-                                            EmergenceOf(assessment_.standard, period_.label,
-                                                        assessment_.indoors, ambient_, residual_)});
+            result_.heldPeriods_.push_back(
+                {period_.date, period_.label,
+                 EmergenceOf(assessment_.standard, period_.label, assessment_.indoors, ambient_,
+                             residual_, series_.Step())});
             pool.ambient.Merge(ambient_);
             pool.residual.Merge(residual_);
         }
         ambient_.Clear();
         residual_.Clear();
+        l90Sum_ = 0;
+        l90Count_ = 0;
     }
 
     void FinishEmergence() {
@@ -125,7 +144,7 @@ class Assessor {
             const Pool& pool = pools_[static_cast<std::size_t>(label)];
             result_.overall.push_back(
                 {label, EmergenceOf(assessment_.standard, label, assessment_.indoors, pool.ambient,
-                                    pool.residual)});
+                                    pool.residual, series_.Step())});
         }
         // The smallest margin, the earliest on a tie; periods without a margin are never worst.
         for (const EmergencePeriod& period : result_.heldPeriods_) {
@@ -142,24 +161,33 @@ class Assessor {
         }
     }
 
-    const MinuteSeries& series_;
+    const LevelSeries& series_;
     const AnalysisSettings& settings_;
     const AssessmentSettings& assessment_;
     MinuteMarks marks_;
     AssessmentResult result_;
 
-    // The period walked: its index, place and minutes.
+    // The period walked: its index, place and samples.
     std::int64_t index_ = 0;
     AssessmentPeriod period_;
-    Minute periodEnd_ = std::numeric_limits<Minute>::min();
+    Millis periodEnd_ = std::numeric_limits<Millis>::min();
     LevelHistogram ambient_;
     LevelHistogram residual_;
     std::array<Pool, 3> pools_; // by PeriodLabel
+    // bs4142 with the file's LA90: the residual LA90 values of the interval walked.
+    bool meanL90_ = false;
+    double l90Sum_ = 0;
+    std::int64_t l90Count_ = 0;
 };
+
+AssessmentResult Assess(const LevelSeries& series, const AnalysisSettings& settings,
+                        const AssessmentSettings& assessment) {
+    return Assessor(series, settings, assessment).Run();
+}
 
 AssessmentResult Assess(const MinuteSeries& series, const AnalysisSettings& settings,
                         const AssessmentSettings& assessment) {
-    return Assessor(series, settings, assessment).Run();
+    return Assess(LevelSeriesFromMinutes(series), settings, assessment);
 }
 
 } // namespace vrd

@@ -11,6 +11,7 @@
 #include "analysis/assessment_calendar.h"
 #include "analysis/background_level.h"
 #include "analysis/emergence.h"
+#include "analysis/level_series.h"
 #include "analysis/minute_series.h"
 
 #include <cstdint>
@@ -24,6 +25,7 @@ struct AssessmentSettings {
     bool indoors = false; // fr-neighbourhood: measured inside a dwelling, the lower gate
 };
 
+// Samples (minutes at a 60-s step) but for excluded.
 struct AssessmentMinutes {
     std::int64_t measured = 0; // with a level, not excluded
     std::int64_t source = 0;
@@ -46,13 +48,16 @@ struct BackgroundInterval {
     Minute start = 0;
     Minute length = 0;
     PeriodLabel label = PeriodLabel::Daytime;
-    std::int64_t minutes = 0; // residual minutes in the selection
-    std::optional<double> l90;
+    std::int64_t minutes = 0;  // residual samples in the selection
+    std::optional<double> l90; // of the levels, or the mean of the file's LA90 (backgroundFromL90)
 };
 
 struct AssessmentResult {
     AssessmentSettings settings;
+    Millis step = kMillisPerMinute;    // the series' step
     std::optional<Interval> selection; // as the analysis finds it
+    // bs4142: each interval's background is the mean of the LA90 column of a meter's export.
+    bool backgroundFromL90 = false;
     AssessmentMinutes minutes;
     // The marks that share no minute with the reports' span (marks_outside.h): they change
     // nothing, but a person is told.
@@ -83,6 +88,8 @@ struct AssessmentResult {
     std::optional<std::size_t> Held(std::int64_t index) const;
 };
 
+AssessmentResult Assess(const LevelSeries& series, const AnalysisSettings& settings,
+                        const AssessmentSettings& assessment);
 AssessmentResult Assess(const MinuteSeries& series, const AnalysisSettings& settings,
                         const AssessmentSettings& assessment);
 

@@ -7,11 +7,26 @@
 
 namespace vrd {
 
-std::optional<double> IntervalL90(const LevelHistogram& residual, Minute length) {
-    // At least the share, on whole numbers.
-    if (residual.Count() * 100 < length * RulesOf(Standard::Bs4142).background->measuredPercent)
+namespace {
+
+// At least the share of the interval, on whole numbers.
+bool EnoughOf(std::int64_t count, Minute length, Millis step) {
+    return count * step * 100 >=
+           length * kMillisPerMinute * RulesOf(Standard::Bs4142).background->measuredPercent;
+}
+
+} // namespace
+
+std::optional<double> IntervalL90(const LevelHistogram& residual, Minute length, Millis step) {
+    if (!EnoughOf(residual.Count(), length, step))
         return std::nullopt;
     return residual.Figures().L(90);
+}
+
+std::optional<double> IntervalMeanL90(double sum, std::int64_t count, Minute length, Millis step) {
+    if (count == 0 || !EnoughOf(count, length, step))
+        return std::nullopt;
+    return sum / static_cast<double>(count);
 }
 
 BackgroundLevel BackgroundOf(PeriodLabel label, std::vector<double> l90s) {

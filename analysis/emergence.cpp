@@ -8,9 +8,9 @@ namespace vrd {
 
 namespace {
 
-int TermOf(const std::vector<DurationTermRow>& rows, std::int64_t minutes) {
+int TermOf(const std::vector<DurationTermRow>& rows, Millis time) {
     for (const DurationTermRow& row : rows)
-        if (!row.upTo || minutes <= *row.upTo)
+        if (!row.upTo || time <= *row.upTo * kMillisPerMinute)
             return row.term;
     return 0;
 }
@@ -87,16 +87,23 @@ bool IsNotConclusive(VerdictWording wording) {
 }
 
 int DurationTerm(std::int64_t minutes) {
-    return TermOf(RulesOf(Standard::FrNeighbourhood).emergence->durationTerms, minutes);
+    return DurationTermOfTime(minutes * kMillisPerMinute);
+}
+
+int DurationTermOfTime(Millis time) {
+    return TermOf(RulesOf(Standard::FrNeighbourhood).emergence->durationTerms, time);
 }
 
 EmergenceFigures EmergenceOf(Standard standard, PeriodLabel label, bool indoors,
-                             const LevelHistogram& ambient, const LevelHistogram& residual) {
+                             const LevelHistogram& ambient, const LevelHistogram& residual,
+                             Millis step) {
     const EmergenceRules& rules = *RulesOf(standard).emergence;
     EmergenceFigures figures;
     figures.sourceMinutes = ambient.Count();
     figures.residualMinutes = residual.Count();
-    if (figures.residualMinutes > 0 && figures.residualMinutes < rules.shortResidualBelow)
+    figures.step = step;
+    const Millis residualTime = figures.residualMinutes * step;
+    if (residualTime > 0 && residualTime < rules.shortResidualBelow * kMillisPerMinute)
         figures.notes.Add(EmergenceNote::ShortResidual);
     if (figures.sourceMinutes == 0)
         return figures;
@@ -122,7 +129,7 @@ EmergenceFigures EmergenceOf(Standard standard, PeriodLabel label, bool indoors,
     }
     int limit = BaseLimit(rules, label, *a.leq);
     if (!rules.durationTerms.empty()) {
-        figures.term = TermOf(rules.durationTerms, figures.sourceMinutes);
+        figures.term = TermOf(rules.durationTerms, figures.sourceMinutes * step);
         limit += *figures.term;
     }
     figures.limit = limit;

@@ -22,6 +22,7 @@
 
 #include "analysis/assessment_calendar.h"
 #include "analysis/level_figures.h"
+#include "levels_csv/csv_time.h"
 
 #include <cstdint>
 #include <optional>
@@ -54,8 +55,11 @@ class EmergenceNotes {
 };
 
 struct EmergenceFigures {
-    std::int64_t sourceMinutes = 0; // T
+    // Samples of the source and of the residual: minutes at a 60-s step. T is sourceMinutes
+    // times the step.
+    std::int64_t sourceMinutes = 0;
     std::int64_t residualMinutes = 0;
+    Millis step = kMillisPerMinute;
     std::optional<double> ambientLeq; // null without a source minute
     std::optional<double> ambientL50;
     // Null without source or residual minutes:
@@ -88,11 +92,14 @@ VerdictWording WordingOf(const EmergenceFigures& figures);
 const char* VerdictWordingName(VerdictWording wording);
 bool IsNotConclusive(VerdictWording wording);
 
-// The duration term of fr-neighbourhood for a noise heard T minutes.
+// The duration term of fr-neighbourhood for a noise heard T minutes, or T milliseconds.
 int DurationTerm(std::int64_t minutes);
+int DurationTermOfTime(Millis time);
 
-// The figures of a period (or of all periods of a label pooled) of one of the French standards.
+// The figures of a period (or of all periods of a label pooled) of one of the French standards,
+// of samples at step.
 EmergenceFigures EmergenceOf(Standard standard, PeriodLabel label, bool indoors,
-                             const LevelHistogram& ambient, const LevelHistogram& residual);
+                             const LevelHistogram& ambient, const LevelHistogram& residual,
+                             Millis step = kMillisPerMinute);
 
 } // namespace vrd

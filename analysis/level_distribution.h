@@ -1,14 +1,16 @@
 #pragma once
-// How the minute levels of the selection are spread: for each whole decibel from the lowest level
-// to the highest, the minutes at that level and the share of the minutes above it, with L10, L50
-// and L90 of the same minutes. "Above" is strictly above, as a threshold's exceedance counts, so
-// that the row of 65 dB reads what --threshold 65 finds.
+// How the levels of the selection are spread: for each bin from the lowest level to the highest,
+// the samples in it and the share of the samples above it, with L10, L50 and L90 of the same
+// samples. The bins are whole decibels for whole-decibel levels, else tenths of a decibel, each
+// holding the levels nearest to it. "Above" is strictly above, as a threshold's exceedance counts,
+// so that the row of 65 dB reads what --threshold 65 finds.
 //
-// The minutes are those of the statistics (a level, in the selection, not excluded); with source or
-// residual marks the source and the residual minutes get a distribution each as well.
+// The samples are those of the statistics (a level, in the selection, not excluded); with source
+// or residual marks the source and the residual samples get a distribution each as well.
 
 #include "analysis/analysis_settings.h"
 #include "analysis/level_figures.h"
+#include "analysis/level_series.h"
 #include "analysis/minute_series.h"
 
 #include <cstdint>
@@ -18,22 +20,23 @@
 namespace vrd {
 
 struct LevelRow {
-    int level = 0;            // whole dB
-    std::int64_t minutes = 0; // at exactly level
-    double above = 0;         // share of the set's minutes strictly above level, 0 to 1
+    double level = 0;         // the bin's level
+    std::int64_t minutes = 0; // samples in the bin (minutes at a 60-s step)
+    double above = 0;         // share of the set's samples in the bins above, 0 to 1
 };
 
 struct LevelDistribution {
-    std::int64_t minutes = 0; // the set's measured minutes
-    // Every whole dB from the lowest level to the highest, ascending, those without a minute too.
+    std::int64_t minutes = 0; // the set's measured samples
+    double width = 1;         // of a bin: 1 or 0.1 dB
+    // Every bin from the lowest level to the highest, ascending, those without a sample too.
     std::vector<LevelRow> rows;
     std::optional<double> l10;
     std::optional<double> l50;
     std::optional<double> l90;
 
-    // The row of any level: outside rows no minute, and all of them above a level below the
-    // lowest, none above one over the highest. Nullopt for a set without minutes.
-    std::optional<LevelRow> At(int level) const;
+    // The row of the bin of any level: outside rows no sample, and all of them above a level
+    // below the lowest, none above one over the highest. Nullopt for a set without samples.
+    std::optional<LevelRow> At(double level) const;
 };
 
 struct LevelDistributions {
@@ -47,6 +50,7 @@ struct LevelDistributions {
 LevelDistribution DistributionOf(const LevelHistogram& levels);
 
 // One pass over the selection of settings.
+LevelDistributions DistributeLevels(const LevelSeries& series, const AnalysisSettings& settings);
 LevelDistributions DistributeLevels(const MinuteSeries& series, const AnalysisSettings& settings);
 
 } // namespace vrd

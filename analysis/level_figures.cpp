@@ -1,23 +1,78 @@
 #include "analysis/level_figures.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
 namespace vrd {
 
-double LevelEnergy(std::int16_t level) {
+namespace {
+
+// The double a float's shortest decimal writes: what a file wrote, as far as a float kept it.
+double AsWritten(float level) {
+    char text[32];
+    const std::to_chars_result end = std::to_chars(text, text + sizeof text, level);
+    double value = level;
+    std::from_chars(text, end.ptr, value);
+    return value;
+}
+
+} // namespace
+
+const LevelTable& LevelTable::WholeDecibels() {
+    return *SharedWholeDecibels();
+}
+
+std::shared_ptr<const LevelTable> LevelTable::SharedWholeDecibels() {
     // Whole-decibel levels have few values: their powers are computed once.
-    static const std::vector<double> kEnergies = [] {
-        std::vector<double> energies(65536);
-        for (int whole = -32768; whole <= 32767; ++whole)
-            energies[static_cast<std::size_t>(whole + 32768)] = std::pow(10.0, whole / 10.0);
-        return energies;
+    static const std::shared_ptr<const LevelTable> kWhole = [] {
+        auto table = std::make_shared<LevelTable>();
+        table->whole_ = true;
+        table->values_.resize(65536);
+        table->energies_.resize(65536);
+        for (int whole = -kWholeOffset; whole < kWholeOffset; ++whole) {
+            const auto code = static_cast<std::size_t>(whole + kWholeOffset);
+            table->values_[code] = whole;
+            table->energies_[code] = std::pow(10.0, whole / 10.0);
+        }
+        return std::shared_ptr<const LevelTable>(std::move(table));
     }();
-    return kEnergies[static_cast<std::size_t>(level + 32768)];
+    return kWhole;
+}
+
+std::shared_ptr<const LevelTable> LevelTable::Of(const std::vector<float>& ascending) {
+    auto table = std::make_shared<LevelTable>();
+    table->values_.reserve(ascending.size());
+    table->energies_.reserve(ascending.size());
+    for (const float level : ascending) {
+        const double value = AsWritten(level);
+        table->values_.push_back(value);
+        table->energies_.push_back(std::pow(10.0, value / 10.0));
+    }
+    return table;
+}
+
+LevelCode LevelTable::LowerBound(double level) const {
+    return static_cast<LevelCode>(std::lower_bound(values_.begin(), values_.end(), level) -
+                                  values_.begin());
+}
+
+LevelCode LevelTable::FirstAbove(double level) const {
+    return static_cast<LevelCode>(std::upper_bound(values_.begin(), values_.end(), level) -
+                                  values_.begin());
+}
+
+double LevelEnergy(std::int16_t level) {
+    return LevelTable::WholeDecibels().Energy(LevelTable::WholeCode(level));
 }
 
 double EnergyToLevel(double energy) {
     return 10.0 * std::log10(energy);
+}
+
+bool IsWholeLevel(double level) {
+    return std::floor(level) == level;
 }
 
 std::optional<double> LevelFigures::L(int percent) const {
@@ -27,15 +82,15 @@ std::optional<double> LevelFigures::L(int percent) const {
     return std::nullopt;
 }
 
-void LevelHistogram::Reach(int level) {
+void LevelHistogram::Reach(std::int64_t code) {
     if (counts_.empty()) {
-        base_ = level;
+        base_ = code;
         counts_.assign(1, 0);
-    } else if (level < base_) {
-        counts_.insert(counts_.begin(), static_cast<std::size_t>(base_ - level), 0);
-        base_ = level;
+    } else if (code < base_) {
+        counts_.insert(counts_.begin(), static_cast<std::size_t>(base_ - code), 0);
+        base_ = code;
     } else {
-        counts_.resize(static_cast<std::size_t>(level - base_ + 1), 0);
+        counts_.resize(static_cast<std::size_t>(code - base_ + 1), 0);
     }
 }
 
@@ -53,6 +108,14 @@ std::size_t LevelHistogram::Highest() const {
     return i - 1;
 }
 
+LevelCode LevelHistogram::LowestCode() const {
+    return static_cast<LevelCode>(base_ + static_cast<std::int64_t>(Lowest()));
+}
+
+LevelCode LevelHistogram::HighestCode() const {
+    return static_cast<LevelCode>(base_ + static_cast<std::int64_t>(Highest()));
+}
+
 void LevelHistogram::Remove(std::int16_t level, std::int64_t times) {
     Add(level, -times);
 }
@@ -60,8 +123,8 @@ void LevelHistogram::Remove(std::int16_t level, std::int64_t times) {
 void LevelHistogram::Merge(const LevelHistogram& other, int sign) {
     for (std::size_t i = 0; i < other.counts_.size(); ++i)
         if (other.counts_[i] != 0)
-            Add(static_cast<std::int16_t>(other.base_ + static_cast<int>(i)),
-                sign * other.counts_[i]);
+            AddCode(static_cast<LevelCode>(other.base_ + static_cast<std::int64_t>(i)),
+                    sign * other.counts_[i]);
 }
 
 void LevelHistogram::Clear() {
@@ -69,16 +132,22 @@ void LevelHistogram::Clear() {
     total_ = 0;
 }
 
-std::int64_t LevelHistogram::CountAt(int level) const {
-    if (counts_.empty() || level < base_ || level - base_ >= static_cast<int>(counts_.size()))
+std::int64_t LevelHistogram::CountOf(LevelCode code) const {
+    const auto at = static_cast<std::int64_t>(code);
+    if (counts_.empty() || at < base_ || at - base_ >= static_cast<std::int64_t>(counts_.size()))
         return 0;
-    return counts_[static_cast<std::size_t>(level - base_)];
+    return counts_[static_cast<std::size_t>(at - base_)];
+}
+
+std::int64_t LevelHistogram::CountAt(int level) const {
+    return CountOf(LevelTable::WholeCode(level));
 }
 
 std::int64_t LevelHistogram::CountAbove(double threshold) const {
     std::int64_t above = 0;
     for (std::size_t i = counts_.size(); i-- > 0;) {
-        if (base_ + static_cast<int>(i) <= threshold)
+        if (table_->Value(static_cast<LevelCode>(base_ + static_cast<std::int64_t>(i))) <=
+            threshold)
             break;
         above += counts_[i];
     }
@@ -92,15 +161,17 @@ LevelFigures LevelHistogram::BasicFigures() const {
         return figures;
     const std::size_t lowest = Lowest();
     const std::size_t highest = Highest();
-    // From the lowest level up, so that the same minutes give the same sum.
+    const auto codeAt = [this](std::size_t i) {
+        return static_cast<LevelCode>(base_ + static_cast<std::int64_t>(i));
+    };
+    // From the lowest level up, so that the same samples give the same sum.
     double energy = 0;
     for (std::size_t i = lowest; i <= highest; ++i)
         if (counts_[i] != 0)
-            energy += static_cast<double>(counts_[i]) *
-                      LevelEnergy(static_cast<std::int16_t>(base_ + static_cast<int>(i)));
+            energy += static_cast<double>(counts_[i]) * table_->Energy(codeAt(i));
     figures.leq = EnergyToLevel(energy / static_cast<double>(total_));
-    figures.lmin = base_ + static_cast<int>(lowest);
-    figures.lmax = base_ + static_cast<int>(highest);
+    figures.lmin = table_->Value(codeAt(lowest));
+    figures.lmax = table_->Value(codeAt(highest));
     return figures;
 }
 
@@ -108,9 +179,11 @@ LevelFigures LevelHistogram::Figures() const {
     LevelFigures figures = BasicFigures();
     if (total_ <= 0)
         return figures;
-    const auto levelAt = [this](std::size_t i) { return base_ + static_cast<int>(i); };
     const std::size_t lowest = Lowest();
     const std::size_t highest = Highest();
+    const auto levelAt = [this](std::size_t i) {
+        return table_->Value(static_cast<LevelCode>(base_ + static_cast<std::int64_t>(i)));
+    };
 
     // x_k and x_{k+1} of the ascending levels, found by walking the counts once per N.
     const auto sample = [&](std::int64_t k) {
@@ -126,12 +199,12 @@ LevelFigures LevelHistogram::Figures() const {
         const std::int64_t h = (total_ - 1) * (100 - kStatisticalPercents[p]);
         const std::int64_t k = h / 100;
         const std::int64_t r = h % 100;
-        const int xk = sample(k);
+        const double xk = sample(k);
         if (r == 0) {
             figures.statistical[p] = xk;
             continue;
         }
-        const int next = sample(k + 1);
+        const double next = sample(k + 1);
         figures.statistical[p] = xk + static_cast<double>(r) / 100.0 * (next - xk);
     }
     return figures;

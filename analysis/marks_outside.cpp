@@ -12,12 +12,22 @@ std::optional<Interval> SpanOfRecords(const MinuteSeries& series) {
     return Interval{*first, *end};
 }
 
+std::optional<Interval> SpanOfRecords(const LevelSeries& series) {
+    const std::optional<Millis> first = series.First();
+    const std::optional<Millis> end = series.End();
+    if (!first || !end)
+        return std::nullopt;
+    return Interval{MinuteOfMillis(*first), MinuteAfterMillis(*end)};
+}
+
 bool LiesOutside(const Interval& mark, const std::optional<Interval>& span) {
     return !span || std::min(mark.to, span->to) <= std::max(mark.from, span->from);
 }
 
-std::vector<Mark> MarksOutside(const MinuteSeries& series, const AnalysisSettings& settings) {
-    const std::optional<Interval> span = SpanOfRecords(series);
+namespace {
+
+std::vector<Mark> MarksOutsideSpan(const std::optional<Interval>& span,
+                                   const AnalysisSettings& settings) {
     std::vector<Mark> outside;
     for (const Exclusion& exclusion : settings.exclusions)
         if (LiesOutside(exclusion.interval, span))
@@ -30,6 +40,16 @@ std::vector<Mark> MarksOutside(const MinuteSeries& series, const AnalysisSetting
                                                   : a.interval.to < b.interval.to;
     });
     return outside;
+}
+
+} // namespace
+
+std::vector<Mark> MarksOutside(const LevelSeries& series, const AnalysisSettings& settings) {
+    return MarksOutsideSpan(SpanOfRecords(series), settings);
+}
+
+std::vector<Mark> MarksOutside(const MinuteSeries& series, const AnalysisSettings& settings) {
+    return MarksOutsideSpan(SpanOfRecords(series), settings);
 }
 
 } // namespace vrd

@@ -4,14 +4,15 @@
 // changes no figure. They are found so that a person can be told; none is dropped.
 
 #include "analysis/analysis_settings.h"
-#include "analysis/minute_series.h"
+#include "analysis/level_series.h"
 
 #include <optional>
 #include <vector>
 
 namespace vrd {
 
-// The reports' own span; nullopt without a record.
+// The reports' own span, the minutes that hold their records; nullopt without a record.
+std::optional<Interval> SpanOfRecords(const LevelSeries& series);
 std::optional<Interval> SpanOfRecords(const MinuteSeries& series);
 
 // Whether a mark shares no minute with span (always, without a span).
@@ -19,6 +20,7 @@ bool LiesOutside(const Interval& mark, const std::optional<Interval>& span);
 
 // The exclusions and marks of settings that lie outside the series' span, as marks (an
 // exclusion with kind Exclude), ordered by their start and then their end.
+std::vector<Mark> MarksOutside(const LevelSeries& series, const AnalysisSettings& settings);
 std::vector<Mark> MarksOutside(const MinuteSeries& series, const AnalysisSettings& settings);
 
 } // namespace vrd

@@ -4,7 +4,7 @@
 // asked in time order, so that a series costs one pass whatever the number of marks.
 
 #include "analysis/analysis_settings.h"
-#include "analysis/minute_series.h"
+#include "analysis/level_series.h"
 
 #include <cstddef>
 #include <optional>
@@ -55,21 +55,17 @@ class MinuteMarks {
     std::size_t nextResidual_ = 0;
 };
 
-// Calls visit(minute, class) for each measured minute of range (a level, not excluded) in time
-// order: the one walk of the selection that every figure of marked minutes shares.
+// Calls visit(index, start, class) for each measured sample of range (not excluded) in time
+// order, a sample marked as the minute its start lies in: the one walk of the selection that
+// every figure of marked samples shares.
 template <typename Visit>
-void ForEachMeasuredMinute(const MinuteSeries& series, Interval range, MinuteMarks& marks,
+void ForEachMeasuredSample(const LevelSeries& series, Interval range, MinuteMarks& marks,
                            Visit&& visit) {
-    for (std::size_t i = series.LowerBound(range.from); i < series.Size(); ++i) {
-        const SeriesMinute minute = series.At(i);
-        if (minute.minute >= range.to)
-            break;
-        if (minute.gap)
-            continue;
-        const MinuteClass kind = marks.Of(minute.minute);
+    series.ForEach(MillisOf(range.from), MillisOf(range.to), [&](std::size_t index, Millis start) {
+        const MinuteClass kind = marks.Of(MinuteOfMillis(start));
         if (kind != MinuteClass::Excluded)
-            visit(minute, kind);
-    }
+            visit(index, start, kind);
+    });
 }
 
 } // namespace vrd

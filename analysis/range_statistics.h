@@ -1,41 +1,46 @@
 #pragma once
 // The figures of any interval of a series with exclusions, fast enough to follow the mouse: an
-// index of level counts per block of minutes answers a year-long interval in microseconds, and
+// index of level counts per block of samples answers a year-long interval in microseconds, and
 // the runs above the threshold are kept with their starts for the exceedance.
 
 #include "analysis/analysis_settings.h"
 #include "analysis/level_figures.h"
+#include "analysis/level_series.h"
 #include "analysis/minute_series.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
 namespace vrd {
 
-// Among the measured minutes, those with a level above the threshold; an event is a run of them at
-// consecutive clock minutes (a gap, a missing or an excluded minute, or the interval's end ends
-// it).
+// Among the measured samples, those with a level above the threshold; an event is a run of them,
+// each starting where the one before ends (a gap, a missing or an excluded sample, or the
+// interval's end ends it). Counted in samples: minutes at a 60-s step.
 struct Exceedance {
-    std::int64_t minutes = 0;
+    std::int64_t minutes = 0; // samples above
     std::int64_t events = 0;
-    std::int64_t longest = 0; // minutes of the longest event
+    std::int64_t longest = 0; // samples of the longest event
 };
 
 struct RangeFigures {
     Interval range;
     std::int64_t minutes = 0;             // the interval's length
     std::int64_t excluded = 0;            // minutes of the interval that are excluded
-    std::int64_t measured = 0;            // minutes with a level, not excluded
-    std::int64_t gaps = 0;                // gap-record minutes, not excluded
-    std::optional<double> coverage;       // measured / minutes; nullopt for an empty interval
-    LevelFigures levels;                  // of the measured minutes
+    std::int64_t measured = 0;            // samples with a level, not excluded
+    Millis measuredTime = 0;              // the time they stand for
+    std::int64_t gaps = 0;                // gap records, not excluded
+    std::optional<double> coverage;       // measured time / length; nullopt for an empty interval
+    LevelFigures levels;                  // of the measured samples
     std::optional<Exceedance> exceedance; // nullopt without a threshold
 };
 
 class RangeStatistics {
   public:
     // Keeps a reference to series, which must outlive this. O(n) to build.
+    RangeStatistics(const LevelSeries& series, std::optional<double> threshold);
+    // Keeps the series of the minutes.
     RangeStatistics(const MinuteSeries& series, std::optional<double> threshold);
 
     // The figures of range without the excluded minutes; exclusions as MergeExclusions gives them
@@ -46,27 +51,31 @@ class RangeStatistics {
 
   private:
     struct AboveRun {
-        Minute from;
-        Minute to;
+        Millis from;
+        Millis to;
     };
-    std::size_t SlotOf(const SeriesMinute& minute) const;
-    // Adds the records of part to slots (one per level from lowest_ on, then the gaps).
-    void AddIncluded(Interval part, std::vector<std::int64_t>& slots) const;
+    void Build();
+    std::size_t SlotOf(std::size_t index) const {
+        return static_cast<std::size_t>(series_->Code(index) - lowest_);
+    }
+    // Adds the samples of part to slots (one per code from lowest_ on); returns its gaps.
+    std::int64_t AddIncluded(Interval part, std::vector<std::int64_t>& slots) const;
     void AddExceedance(Interval part, Exceedance& exceedance) const;
-    std::int64_t LongestOfRuns(std::size_t first, std::size_t last) const;
+    Millis LongestOfRuns(std::size_t first, std::size_t last) const;
 
-    const MinuteSeries& series_;
+    std::shared_ptr<const LevelSeries> owned_; // the series of minutes given
+    const LevelSeries* series_;
     std::optional<double> threshold_;
     std::size_t blockSize_ = 1;
-    int lowest_ = 0; // the lowest level of the series
-    int width_ = 0;  // levels from lowest_ on that the counts hold; one more slot counts gaps
-    // counts_[b * (width_ + 1) + i]: records of level lowest_ + i (i == width_: gaps) among the
-    // first b * blockSize_ records of the series.
+    LevelCode lowest_ = 0;  // the lowest code of the series
+    std::size_t width_ = 0; // codes from lowest_ on that the counts hold
+    // counts_[b * width_ + i]: samples of code lowest_ + i among the first b * blockSize_ samples
+    // of the series.
     std::vector<std::uint32_t> counts_;
     std::vector<AboveRun> runs_;
     // longest_[i]: the longest of runs_ i * kRunBlock .. (i + 1) * kRunBlock - 1.
     static constexpr std::size_t kRunBlock = 64;
-    std::vector<std::int64_t> longest_;
+    std::vector<Millis> longest_;
 };
 
 } // namespace vrd

@@ -1,5 +1,7 @@
 #include "analysis/runs_above.h"
 
+#include <algorithm>
+
 #include <charconv>
 
 namespace vrd {
@@ -23,6 +25,46 @@ std::vector<Interval> RunsAbove(const MinuteSeries& series, Interval range,
         else
             runs.push_back({minute.minute, minute.minute + 1});
     }
+    return runs;
+}
+
+std::vector<Interval> RunsAbove(const LevelSeries& series, Interval range,
+                                const std::vector<Interval>& excluded, double threshold) {
+    std::vector<Interval> runs;
+    std::size_t nextExcluded = 0;
+    const Millis step = series.Step();
+    Millis runStart = 0;
+    Millis runEnd = 0;
+    bool inRun = false;
+    // Runs of samples shorter than a minute may widen to the same minute: they make one.
+    const auto close = [&] {
+        if (!inRun)
+            return;
+        const Interval run{MinuteOfMillis(runStart), MinuteAfterMillis(runEnd)};
+        if (!runs.empty() && runs.back().to >= run.from)
+            runs.back().to = std::max(runs.back().to, run.to);
+        else
+            runs.push_back(run);
+        inRun = false;
+    };
+    series.ForEach(MillisOf(range.from), MillisOf(range.to), [&](std::size_t index, Millis start) {
+        const Minute minute = MinuteOfMillis(start);
+        while (nextExcluded < excluded.size() && excluded[nextExcluded].to <= minute)
+            ++nextExcluded;
+        const bool isExcluded =
+            nextExcluded < excluded.size() && excluded[nextExcluded].from <= minute;
+        if (isExcluded || !(series.Level(index) > threshold))
+            return;
+        if (inRun && start == runEnd) {
+            runEnd = start + step;
+            return;
+        }
+        close();
+        inRun = true;
+        runStart = start;
+        runEnd = start + step;
+    });
+    close();
     return runs;
 }
 
@@ -55,6 +97,20 @@ std::vector<Mark> MarksOfRuns(const MinuteSeries& series, Interval range,
     std::vector<Mark> marks;
     marks.reserve(runs.size());
     for (const Interval& run : runs)
+        marks.push_back({marking.kind, run, reason});
+    return marks;
+}
+
+std::vector<Interval> MarkedRuns(const LevelSeries& series, Interval range,
+                                 const std::vector<Interval>& excluded, const RunMarking& marking) {
+    return JoinRuns(RunsAbove(series, range, excluded, marking.threshold), marking);
+}
+
+std::vector<Mark> MarksOfRuns(const LevelSeries& series, Interval range,
+                              const std::vector<Interval>& excluded, const RunMarking& marking,
+                              const std::string& reason) {
+    std::vector<Mark> marks;
+    for (const Interval& run : MarkedRuns(series, range, excluded, marking))
         marks.push_back({marking.kind, run, reason});
     return marks;
 }

@@ -6,6 +6,7 @@
 // becomes one mark rather than dozens.
 
 #include "analysis/analysis_settings.h"
+#include "analysis/level_series.h"
 #include "analysis/minute_series.h"
 
 #include <string>
@@ -15,6 +16,12 @@ namespace vrd {
 
 // excluded as MergeExclusions gives them (sorted, disjoint); the runs in time order.
 std::vector<Interval> RunsAbove(const MinuteSeries& series, Interval range,
+                                const std::vector<Interval>& excluded, double threshold);
+
+// The same over samples at any step: a run goes on while each sample starts where the last one
+// ended. Marks are whole minutes, so a run of shorter samples is widened to the minutes it
+// touches; at a 60-s step these are the runs of the minutes themselves.
+std::vector<Interval> RunsAbove(const LevelSeries& series, Interval range,
                                 const std::vector<Interval>& excluded, double threshold);
 
 // How the runs above a threshold become marks. Two consecutive runs are joined into one mark when
@@ -36,8 +43,15 @@ std::vector<Interval> JoinRuns(const std::vector<Interval>& runs, const RunMarki
 std::vector<Interval> MarkedRuns(const MinuteSeries& series, Interval range,
                                  const std::vector<Interval>& excluded, const RunMarking& marking);
 
+std::vector<Interval> MarkedRuns(const LevelSeries& series, Interval range,
+                                 const std::vector<Interval>& excluded, const RunMarking& marking);
+
 // The marks of MarkedRuns, each of marking's kind with reason.
 std::vector<Mark> MarksOfRuns(const MinuteSeries& series, Interval range,
+                              const std::vector<Interval>& excluded, const RunMarking& marking,
+                              const std::string& reason);
+
+std::vector<Mark> MarksOfRuns(const LevelSeries& series, Interval range,
                               const std::vector<Interval>& excluded, const RunMarking& marking,
                               const std::string& reason);
 

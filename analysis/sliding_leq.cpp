@@ -9,39 +9,38 @@ namespace vrd {
 
 namespace {
 
-// The measured minutes of a series that no exclusion holds, one after the other.
-class UsableMinutes {
+// The measured samples of a series that no exclusion holds, one after the other.
+class UsableSamples {
   public:
-    UsableMinutes(const MinuteSeries& series, const std::vector<Interval>& excluded)
-        : series_(series), excluded_(excluded) {
+    UsableSamples(const LevelSeries& series, const std::vector<Interval>& excluded)
+        : series_(series), excluded_(excluded), cursor_(series.Samples(), 0) {
         Skip();
     }
 
-    bool Done() const { return index_ >= series_.Size(); }
-    // The minute reached; only while !Done().
-    SeriesMinute Current() const { return series_.At(index_); }
+    bool Done() const { return cursor_.Done(); }
+    // The minute the sample reached starts in, and its energy; only while !Done().
+    Minute CurrentMinute() const { return MinuteOfMillis(cursor_.Start()); }
+    double CurrentEnergy() const { return series_.Table().Energy(series_.Code(cursor_.Index())); }
     void Next() {
-        ++index_;
+        cursor_.Next();
         Skip();
     }
 
   private:
-    // Moves on to the first usable minute at or after index_.
+    // Moves on to the first usable sample at or after the cursor.
     void Skip() {
-        for (; index_ < series_.Size(); ++index_) {
-            const SeriesMinute at = series_.At(index_);
-            while (exclusion_ < excluded_.size() && excluded_[exclusion_].to <= at.minute)
+        for (; !cursor_.Done(); cursor_.Next()) {
+            const Minute minute = MinuteOfMillis(cursor_.Start());
+            while (exclusion_ < excluded_.size() && excluded_[exclusion_].to <= minute)
                 ++exclusion_;
-            const bool excluded =
-                exclusion_ < excluded_.size() && excluded_[exclusion_].Contains(at.minute);
-            if (!at.gap && !excluded)
+            if (exclusion_ >= excluded_.size() || !excluded_[exclusion_].Contains(minute))
                 return;
         }
     }
 
-    const MinuteSeries& series_;
+    const LevelSeries& series_;
     const std::vector<Interval>& excluded_;
-    std::size_t index_ = 0;
+    LevelSamples::Cursor cursor_;
     std::size_t exclusion_ = 0;
 };
 
@@ -72,41 +71,48 @@ Minute SlidingLeastMinutes(Minute length) {
     return (4 * length + 4) / 5;
 }
 
-std::vector<SlidingLevel> SlidingLeq(const MinuteSeries& series,
+std::vector<SlidingLevel> SlidingLeq(const LevelSeries& series,
                                      const std::vector<Interval>& excluded, Minute length) {
     std::vector<SlidingLevel> levels;
-    const std::optional<Minute> first = series.First();
-    const std::optional<Minute> end = series.End();
+    const std::optional<Millis> first = series.First();
+    const std::optional<Millis> end = series.End();
     if (!first || !end || length < 1)
         return levels;
-    const Minute least = std::max<Minute>(SlidingLeastMinutes(length), 1);
+    // Enough samples stand for the least minutes, on whole numbers.
+    const Millis least = std::max<Minute>(SlidingLeastMinutes(length), 1) * kMillisPerMinute;
+    const Millis step = series.Step();
 
-    UsableMinutes entering(series, excluded);
-    UsableMinutes leaving(series, excluded);
+    UsableSamples entering(series, excluded);
+    UsableSamples leaving(series, excluded);
     EnergySum energy;
-    Minute inWindow = 0;
-    for (Minute m = *first; m < *end;) {
-        for (; !entering.Done() && entering.Current().minute <= m; entering.Next()) {
-            energy.Add(LevelEnergy(entering.Current().level));
+    std::int64_t inWindow = 0;
+    for (Minute m = MinuteOfMillis(*first); m < MinuteAfterMillis(*end);) {
+        for (; !entering.Done() && entering.CurrentMinute() <= m; entering.Next()) {
+            energy.Add(entering.CurrentEnergy());
             ++inWindow;
         }
-        for (; inWindow > 0 && leaving.Current().minute <= m - length; leaving.Next()) {
-            energy.Add(-LevelEnergy(leaving.Current().level));
+        for (; inWindow > 0 && leaving.CurrentMinute() <= m - length; leaving.Next()) {
+            energy.Add(-leaving.CurrentEnergy());
             --inWindow;
         }
         if (inWindow == 0)
             energy.Clear();
-        if (inWindow >= least) {
+        if (inWindow * step >= least) {
             levels.push_back({m, EnergyToLevel(energy.Value() / static_cast<double>(inWindow))});
             ++m;
             continue;
         }
-        // Until the next usable minute comes in the window only loses minutes: none counts.
+        // Until the next usable sample comes in the window only loses samples: none counts.
         if (entering.Done())
             break;
-        m = std::max(m + 1, entering.Current().minute);
+        m = std::max(m + 1, entering.CurrentMinute());
     }
     return levels;
+}
+
+std::vector<SlidingLevel> SlidingLeq(const MinuteSeries& series,
+                                     const std::vector<Interval>& excluded, Minute length) {
+    return SlidingLeq(LevelSeriesFromMinutes(series), excluded, length);
 }
 
 } // namespace vrd

@@ -1,10 +1,11 @@
 #pragma once
-// The sliding Leq of the 1-minute levels: at every minute m, the energy mean of the measured
-// minutes of the window [m - length + 1, m] that no exclusion holds. A window whose such minutes
-// are fewer than 80 % of its length gives no level, so that a gap or an exclusion leaves a break
-// instead of a level that rests on a few minutes.
+// The sliding Leq of the levels: at every minute m, the energy mean of the measured samples that
+// start in the window of minutes [m - length + 1, m] and that no exclusion holds. A window whose
+// such samples stand for less than 80 % of its length gives no level, so that a gap or an
+// exclusion leaves a break instead of a level that rests on a few minutes.
 
 #include "analysis/analysis_settings.h"
+#include "analysis/level_series.h"
 #include "analysis/minute_series.h"
 
 #include <vector>
@@ -20,9 +21,11 @@ struct SlidingLevel {
 // up, worked out on whole numbers.
 Minute SlidingLeastMinutes(Minute length);
 
-// The sliding Leq at the minutes of [series.First(), series.End()) whose window counts, in
-// ascending order. excluded: sorted, disjoint intervals, as MergeExclusions gives them. One walk
-// over the series and the exclusions: the time grows with the records, not with the length.
+// The sliding Leq at the minutes of the series' span whose window counts, in ascending order.
+// excluded: sorted, disjoint intervals, as MergeExclusions gives them. One walk over the series
+// and the exclusions: the time grows with the samples, not with the length.
+std::vector<SlidingLevel> SlidingLeq(const LevelSeries& series,
+                                     const std::vector<Interval>& excluded, Minute length);
 std::vector<SlidingLevel> SlidingLeq(const MinuteSeries& series,
                                      const std::vector<Interval>& excluded, Minute length);
 

@@ -189,6 +189,7 @@ void LayOut(ReportPages& pages, const AnalysisSession& session, ReportChartSourc
 
     LayOutDays(pages, session, language);
     LayOutCampaignPages(pages, session, language);
+    LayOutAssessmentAppendix(pages, session, language);
 }
 
 } // namespace

@@ -24,6 +24,7 @@ void LayOutCarpet(ReportPages& pages, const AnalysisSession& session, Language l
     picture.image = CarpetImage(carpet, picture.scale);
     picture.firstDate = carpet.FirstDate();
     picture.periods = session.Settings().periods;
+    picture.standardDay = StandardDayShown(session.Assessment());
 
     pages.NewPage();
     pages.Heading(ReportTr(language, QT_TRANSLATE_NOOP("AnalysisReport", "Carpet of the minutes")));

@@ -15,6 +15,8 @@ constexpr double kMarginMm = 18;
 const QColor kRule(160, 160, 160);
 const QColor kFrameText(90, 90, 90);
 const QColor kLowCoverage(255, 224, 178);
+const QColor kPanel(246, 246, 246);
+const QColor kNoteText(70, 70, 70);
 
 } // namespace
 
@@ -37,6 +39,8 @@ ReportPages::ReportPages(QPagedPaintDevice& device, QPainter* painter, int pages
     body_ = Font(9.5);
     small_ = Font(8);
     bold_ = Font(9.5, true);
+    smallBold_ = Font(8, true);
+    smallest_ = Font(7);
     heading_ = Font(12.5, true);
     title_ = Font(18, true);
     y_ = Top();
@@ -103,10 +107,23 @@ void ReportPages::Figures(const QList<PageFigure>& rows, int columns) {
 
 void ReportPages::Table(const QStringList& headers, const QList<double>& shares, int rows,
                         const std::function<QString(int, int)>& cell,
-                        const std::function<bool(int, int)>& marked) {
-    const double line = LineHeight(body_) * 1.35;
-    // A heading wider than its column wraps, and the header row grows to the tallest.
-    const QFontMetricsF metrics(bold_, &device_);
+                        const std::function<bool(int, int)>& marked, const TableExtras& extras) {
+    const QFont& cellFont = extras.compact ? small_ : body_;
+    const QFont& asideFont = extras.compact ? smallest_ : small_;
+    const QFontMetricsF cellMetrics(cellFont, &device_);
+    const double line = LineHeight(cellFont) * 1.35;
+    const double noteLine = LineHeight(small_) * 1.15;
+    // A heading wider than its column wraps, and the header row grows to the tallest; a word
+    // wider than its column takes the smaller letters for the whole row.
+    QFont headerFont = extras.compact ? smallBold_ : bold_;
+    for (int column = 0; column < headers.size(); ++column) {
+        const QFontMetricsF metrics(headerFont, &device_);
+        const double width = area_.width() * shares[column] - 4;
+        for (const QString& word : headers[column].split(QLatin1Char(' ')))
+            if (metrics.horizontalAdvance(word) > width)
+                headerFont = smallBold_;
+    }
+    const QFontMetricsF metrics(headerFont, &device_);
     double headerHeight = line;
     for (int column = 0; column < headers.size(); ++column) {
         const double width = area_.width() * shares[column] - 4;
@@ -120,7 +137,7 @@ void ReportPages::Table(const QStringList& headers, const QList<double>& shares,
         for (int column = 0; column < headers.size(); ++column) {
             const double width = area_.width() * shares[column];
             if (painter_ != nullptr) {
-                painter_->setFont(bold_);
+                painter_->setFont(headerFont);
                 painter_->setPen(Qt::black);
                 painter_->drawText(QRectF(left, y_, width - 4, headerHeight),
                                    (column == 0 ? Qt::AlignLeft : Qt::AlignRight) |
@@ -133,8 +150,25 @@ void ReportPages::Table(const QStringList& headers, const QList<double>& shares,
         Rule();
     };
     header();
+    QStringList texts;
     for (int row = 0; row < rows; ++row) {
-        if (y_ + line > Bottom()) {
+        // The row as tall as its tallest cell, wrapped within its column.
+        texts.clear();
+        double cellsHeight = line;
+        for (int column = 0; column < headers.size(); ++column) {
+            texts.append(cell(row, column));
+            const double width = area_.width() * shares[column] - 4;
+            if (cellMetrics.horizontalAdvance(texts.back()) > width)
+                cellsHeight =
+                    std::max(cellsHeight, cellMetrics
+                                                  .boundingRect(QRectF(0, 0, width, 1e9),
+                                                                Qt::TextWordWrap, texts.back())
+                                                  .height() +
+                                              line - cellMetrics.height());
+        }
+        const QString note = extras.note ? extras.note(row) : QString();
+        const double height = cellsHeight + (note.isEmpty() ? 0 : noteLine);
+        if (y_ + height > Bottom()) {
             NextPage();
             header();
         }
@@ -142,13 +176,75 @@ void ReportPages::Table(const QStringList& headers, const QList<double>& shares,
         for (int column = 0; column < headers.size(); ++column) {
             const double width = area_.width() * shares[column];
             if (painter_ != nullptr && marked(row, column))
-                painter_->fillRect(QRectF(left, y_, width, line), kLowCoverage);
-            Draw(QRectF(left, y_, width - 4, line), cell(row, column), body_,
-                 column == 0 ? Qt::AlignLeft : Qt::AlignRight);
+                painter_->fillRect(QRectF(left, y_, width, height), kLowCoverage);
+            const QRectF box(left, y_, width - 4, cellsHeight);
+            const QString aside = extras.aside ? extras.aside(row, column) : QString();
+            const QString& own = texts.at(column);
+            if (aside.isEmpty()) {
+                Draw(box, own, cellFont, column == 0 ? Qt::AlignLeft : Qt::AlignRight, true);
+            } else if (painter_ != nullptr) {
+                // The smaller words at the cell's right, on the same baseline as its own.
+                const QFontMetricsF asideMetrics(asideFont, &device_);
+                const double baseline =
+                    box.center().y() + (cellMetrics.ascent() - cellMetrics.descent()) / 2;
+                const double asideWidth = asideMetrics.horizontalAdvance(aside);
+                const double ownWidth = cellMetrics.horizontalAdvance(own);
+                const double gap = asideMetrics.horizontalAdvance(QLatin1Char(' '));
+                const double start =
+                    column == 0 ? box.left()
+                                : std::max(box.left(), box.right() - asideWidth - gap - ownWidth);
+                painter_->setPen(Qt::black);
+                painter_->setFont(cellFont);
+                painter_->drawText(QPointF(start, baseline), own);
+                painter_->setFont(asideFont);
+                painter_->setPen(kNoteText);
+                painter_->drawText(QPointF(start + ownWidth + gap, baseline), aside);
+            }
             left += width;
         }
-        y_ += line;
+        if (!note.isEmpty() && painter_ != nullptr) {
+            // Under the row, from its second column: what weakens the figures beside it.
+            const double indent = area_.width() * (shares.isEmpty() ? 0 : shares[0]);
+            painter_->setFont(small_);
+            painter_->setPen(kNoteText);
+            painter_->drawText(QRectF(area_.left() + indent, y_ + cellsHeight - noteLine * 0.25,
+                                      area_.width() - indent - 4, noteLine),
+                               Qt::AlignLeft | Qt::AlignTop, note);
+        }
+        y_ += height;
     }
+}
+
+void ReportPages::Panel(const QString& title, const QStringList& lines) {
+    const double pad = LineHeight(small_) * 0.7;
+    const double inner = area_.width() - 2 * pad;
+    double height = pad * 2 + TextHeight(title, bold_, 1.3, inner);
+    for (const QString& text : lines)
+        height += TextHeight(text, body_, 1.15, inner);
+    y_ += LineHeight(body_) * 0.4;
+    Room(height);
+    if (painter_ != nullptr) {
+        const QRectF frame(area_.left(), y_, area_.width(), height);
+        painter_->fillRect(frame, kPanel);
+        painter_->setPen(QPen(kRule, 0));
+        painter_->setBrush(Qt::NoBrush);
+        painter_->drawRect(frame);
+    }
+    double top = y_ + pad;
+    const auto write = [&](const QString& text, const QFont& font, double spacing) {
+        const double textHeight = TextHeight(text, font, spacing, inner);
+        if (painter_ != nullptr) {
+            painter_->setFont(font);
+            painter_->setPen(Qt::black);
+            painter_->drawText(QRectF(area_.left() + pad, top, inner, textHeight),
+                               Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
+        }
+        top += textHeight;
+    };
+    write(title, bold_, 1.3);
+    for (const QString& text : lines)
+        write(text, body_, 1.15);
+    y_ += height + LineHeight(body_) * 0.4;
 }
 
 void ReportPages::Box(double height, const QString& caption,
@@ -216,10 +312,14 @@ void ReportPages::Rule() {
 }
 
 double ReportPages::TextHeight(const QString& text, const QFont& font, double spacing) const {
+    return TextHeight(text, font, spacing, area_.width());
+}
+
+double ReportPages::TextHeight(const QString& text, const QFont& font, double spacing,
+                               double width) const {
     const QFontMetricsF metrics(font, &device_);
-    // Long texts wrap within the page width.
-    const QRectF needed =
-        metrics.boundingRect(QRectF(0, 0, area_.width(), 1e9), Qt::TextWordWrap, text);
+    // Long texts wrap within the width.
+    const QRectF needed = metrics.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, text);
     return std::max(needed.height(), metrics.height()) + metrics.height() * (spacing - 1);
 }
 
@@ -236,7 +336,7 @@ void ReportPages::Text(const QString& text, const QFont& font, double spacing) {
 }
 
 void ReportPages::Draw(const QRectF& box, const QString& text, const QFont& font,
-                       Qt::Alignment align) {
+                       Qt::Alignment align, bool wrap) {
     if (painter_ == nullptr)
         return;
     painter_->setFont(font);
@@ -244,5 +344,6 @@ void ReportPages::Draw(const QRectF& box, const QString& text, const QFont& font
     // Vertically centred unless told otherwise.
     const Qt::Alignment vertical =
         (align & Qt::AlignVertical_Mask) != 0 ? Qt::Alignment() : Qt::AlignVCenter;
-    painter_->drawText(box, static_cast<int>(align | vertical), text);
+    painter_->drawText(box, static_cast<int>(align | vertical) | (wrap ? Qt::TextWordWrap : 0),
+                       text);
 }

@@ -27,6 +27,15 @@ struct PageFigure {
     QString value;
 };
 
+// What a table may add to its cells: smaller words after a cell's own ("not conclusive" then
+// "compliant"), and a line of smaller words under a row (the notes of a verdict); compact, the
+// smaller letters throughout, for a table of many columns.
+struct TableExtras {
+    std::function<QString(int row, int column)> aside;
+    std::function<QString(int row)> note;
+    bool compact = false;
+};
+
 class ReportPages {
   public:
     // Measures only when painter is null, else paints, starting with the header and footer of
@@ -51,9 +60,13 @@ class ReportPages {
     void Figures(const QList<PageFigure>& rows, int columns);
     // A table with a header row, repeated on every page it runs onto. marked(row, column) shades
     // a cell.
+    // The header row takes the smaller bold letters when a word of it would not fit its column; a
+    // cell too long for its column wraps, and its row grows.
     void Table(const QStringList& headers, const QList<double>& shares, int rows,
                const std::function<QString(int, int)>& cell,
-               const std::function<bool(int, int)>& marked);
+               const std::function<bool(int, int)>& marked, const TableExtras& extras = {});
+    // A framed box across the page, kept on one page: a title in bold, then lines.
+    void Panel(const QString& title, const QStringList& lines);
     // A box of height across the page, with a note below it on the same page, for paint to draw
     // in.
     void Box(double height, const QString& caption,
@@ -63,6 +76,7 @@ class ReportPages {
     static QFont Font(double points, bool bold = false);
     double LineHeight(const QFont& font) const;
     double TextHeight(const QString& text, const QFont& font, double spacing) const;
+    double TextHeight(const QString& text, const QFont& font, double spacing, double width) const;
     double Top() const;
     double Bottom() const;
     void Room(double height);
@@ -70,7 +84,8 @@ class ReportPages {
     void Frame();
     void Rule();
     void Text(const QString& text, const QFont& font, double spacing);
-    void Draw(const QRectF& box, const QString& text, const QFont& font, Qt::Alignment align);
+    void Draw(const QRectF& box, const QString& text, const QFont& font, Qt::Alignment align,
+              bool wrap = false);
 
     QPagedPaintDevice& device_;
     QPainter* painter_;
@@ -83,6 +98,8 @@ class ReportPages {
     QFont body_;
     QFont small_;
     QFont bold_;
+    QFont smallBold_;
+    QFont smallest_;
     QFont heading_;
     QFont title_;
 };

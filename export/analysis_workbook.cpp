@@ -127,8 +127,10 @@ std::optional<std::string> BuildAnalysisWorkbook(const AnalysisResult& result, s
     WorkbookFormats formats;
     formats.header = workbook_add_format(book);
     format_set_bold(formats.header);
-    formats.date = NumberFormat(book, "yyyy-mm-dd");
-    formats.dateTime = NumberFormat(book, "yyyy-mm-dd hh:mm");
+    formats.date = NumberFormat(book, labels.dateFormat.c_str());
+    formats.dateTime = NumberFormat(book, labels.minuteFormat.c_str());
+    formats.smaller = workbook_add_format(book);
+    format_set_font_size(formats.smaller, 9);
     formats.level = NumberFormat(book, "0.0");
     formats.percent = NumberFormat(book, "0%");
     // The library refuses a name a workbook cannot hold, and a name twice, with no sheet.

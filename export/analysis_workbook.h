@@ -16,30 +16,39 @@
 
 namespace vrd {
 
-// The names of the sheets and of their columns, in UTF-8; English unless the caller says.
+// The names of the sheets and of their columns, in UTF-8, each column's with its unit; English
+// unless the caller says.
 struct WorkbookLabels {
     std::string days = "Days";
     std::string hours = "Hours";
     std::array<std::string, 8> dayColumns = {
-        "Date", "Lday",         "Levening",         "Lnight",
-        "Lden", "Day coverage", "Evening coverage", "Night coverage"};
-    std::array<std::string, 5> hourColumns = {"Start", "Leq", "Lmax", "Lmin", "Minutes"};
+        "Date",      "Lday (dB)",    "Levening (dB)",    "Lnight (dB)",
+        "Lden (dB)", "Day coverage", "Evening coverage", "Night coverage"};
+    std::array<std::string, 5> hourColumns = {"Start", "Leq (dB)", "Lmax (dB)", "Lmin (dB)",
+                                              "Minutes"};
+    // How the dates and the minutes read, as the spreadsheet's number formats.
+    std::string dateFormat = "yyyy-mm-dd";
+    std::string minuteFormat = "yyyy-mm-dd hh:mm";
 
     std::string assessment = "Assessment";
     // The French standards; the pooled rows name themselves in the date's column.
     std::array<std::string, 12> emergenceColumns = {
-        "Date",      "Period", "Source minutes", "Ambient", "Residual", "Indicator",
-        "Emergence", "Term",   "Limit",          "Margin",  "Verdict",  "Conclusive"};
+        "Date",           "Period",    "Source (min)", "Ambient (dB)", "Residual (dB)", "Indicator",
+        "Emergence (dB)", "Term (dB)", "Limit (dB)",   "Margin (dB)",  "Verdict",       "Notes"};
     std::string overall = "Overall";
     // bs4142: the intervals, then the background of each label.
     std::array<std::string, 5> intervalColumns = {"Start", "Length (min)", "Period",
-                                                  "Residual minutes", "L90"};
-    std::array<std::string, 4> backgroundColumns = {"Period", "Intervals", "Mode", "Median"};
-    // By PeriodLabel and by Verdict, in the order of their enumerators.
+                                                  "Residual (min)", "L90 (dB)"};
+    std::array<std::string, 4> backgroundColumns = {"Period", "Intervals with an L90", "Mode (dB)",
+                                                    "Median (dB)"};
+    // By PeriodLabel, by VerdictWording and by EmergenceNote, in the order of their enumerators;
+    // the side a not-conclusive verdict leans to follows its words in smaller letters.
     std::array<std::string, 3> periodLabels = {"Day", "Holiday", "Night"};
-    std::array<std::string, 4> verdicts = {"No data", "Below the gate", "Compliant", "Exceeds"};
-    std::string yes = "Yes";
-    std::string no = "No";
+    std::array<std::string, 6> verdicts = {"No data", "Below the gate", "Compliant",
+                                           "Exceeds", "Not conclusive", "Not conclusive"};
+    std::array<std::string, 6> leanings = {"", "", "", "", "compliant", "exceeds"};
+    std::array<std::string, 2> notes = {"Residual louder than ambient",
+                                        "Residual measured under 30 min"};
 };
 
 // The spreadsheet serial number of a minute: days since 1899-12-30, the time as the fraction.

@@ -27,6 +27,31 @@ void WriteText(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const std:
     worksheet_write_string(sheet, row, column, text.c_str(), nullptr);
 }
 
+// The verdict's words, and after them in smaller letters the side a not-conclusive one leans to.
+void WriteVerdict(lxw_worksheet* sheet, const WorkbookFormats& formats, lxw_row_t row,
+                  lxw_col_t column, VerdictWording wording, const WorkbookLabels& labels) {
+    const auto at = static_cast<std::size_t>(wording);
+    const std::string& words = labels.verdicts[at];
+    const std::string& leaning = labels.leanings[at];
+    if (leaning.empty() || words.empty()) {
+        WriteText(sheet, row, column, words);
+        return;
+    }
+    const std::string after = " " + leaning;
+    lxw_rich_string_tuple own{nullptr, const_cast<char*>(words.c_str())};
+    lxw_rich_string_tuple smaller{formats.smaller, const_cast<char*>(after.c_str())};
+    lxw_rich_string_tuple* fragments[] = {&own, &smaller, nullptr};
+    if (worksheet_write_rich_string(sheet, row, column, fragments, nullptr) != LXW_NO_ERROR)
+        WriteText(sheet, row, column, words + after);
+}
+
+std::string NotesOf(const EmergenceNotes& notes, const WorkbookLabels& labels) {
+    std::string text;
+    for (const EmergenceNote note : notes.List())
+        text += (text.empty() ? "" : "; ") + labels.notes[static_cast<std::size_t>(note)];
+    return text;
+}
+
 // Columns 1 on of a row of emergence figures; column 0 is the date's or "Overall".
 void WriteFigures(lxw_worksheet* sheet, const WorkbookFormats& formats, lxw_row_t row,
                   PeriodLabel label, const EmergenceFigures& figures,
@@ -39,18 +64,20 @@ void WriteFigures(lxw_worksheet* sheet, const WorkbookFormats& formats, lxw_row_
     if (figures.indicator)
         WriteText(sheet, row, 5, *figures.indicator == Indicator::L50 ? "L50" : "Leq");
     WriteOptional(sheet, row, 6, figures.emergence, formats.level);
-    WriteOptional(sheet, row, 7, figures.term, nullptr);
-    WriteOptional(sheet, row, 8, figures.limit, nullptr);
+    // Whole decibels, written as the levels beside them are.
+    WriteOptional(sheet, row, 7, figures.term, formats.level);
+    WriteOptional(sheet, row, 8, figures.limit, formats.level);
     WriteOptional(sheet, row, 9, figures.margin, formats.level);
-    WriteText(sheet, row, 10, labels.verdicts[static_cast<std::size_t>(figures.verdict)]);
-    if (figures.conclusive)
-        WriteText(sheet, row, 11, *figures.conclusive ? labels.yes : labels.no);
+    WriteVerdict(sheet, formats, row, 10, WordingOf(figures), labels);
+    const std::string notes = NotesOf(figures.notes, labels);
+    if (!notes.empty())
+        WriteText(sheet, row, 11, notes);
 }
 
 void WriteEmergence(lxw_worksheet* sheet, const WorkbookFormats& formats,
                     const AssessmentResult& assessment, const WorkbookLabels& labels) {
     WriteHeader(sheet, formats, labels.emergenceColumns,
-                {12, 10, 10, 10, 10, 10, 10, 8, 8, 8, 12, 10});
+                {12, 10, 10, 10, 10, 10, 10, 8, 8, 8, 18, 30});
     lxw_row_t row = 1;
     for (const EmergencePeriod& period : assessment.PeriodsWithMinutes()) {
         worksheet_write_number(sheet, row, 0, SpreadsheetDate(StartOfDay(period.date)),

@@ -19,6 +19,7 @@ struct WorkbookFormats {
     lxw_format* dateTime = nullptr;
     lxw_format* level = nullptr;
     lxw_format* percent = nullptr;
+    lxw_format* smaller = nullptr; // the letters of a few words after a cell's own
 };
 
 // A sheet holds 1,048,576 rows, the header included.

@@ -44,6 +44,45 @@ class LevelSamples {
 
     // The first index whose start is at or after time (Size() when none).
     std::size_t LowerBound(Millis time) const;
+    // Calls visit(index, start) for the samples from index first on, in order, until it returns
+    // false: a walk that finds each start from its segment, without a search per sample.
+    template <typename Visit> void ForEachFrom(std::size_t first, Visit&& visit) const {
+        if (first >= Size())
+            return;
+        for (std::size_t segment = SegmentOf(first); segment < segments_.size(); ++segment) {
+            const std::size_t end =
+                segment + 1 < segments_.size() ? segments_[segment + 1].first : offsets_.size();
+            const Millis base = segments_[segment].base;
+            for (; first < end; ++first)
+                if (!visit(first, base + offsets_[first]))
+                    return;
+        }
+    }
+    // Walks the samples one by one from an index, each start found from its segment.
+    class Cursor {
+      public:
+        Cursor(const LevelSamples& samples, std::size_t index)
+            : samples_(&samples), index_(index),
+              segment_(index < samples.Size() ? samples.SegmentOf(index) : 0) {}
+        bool Done() const { return index_ >= samples_->Size(); }
+        std::size_t Index() const { return index_; }
+        // Only while !Done().
+        Millis Start() const {
+            return samples_->segments_[segment_].base + samples_->offsets_[index_];
+        }
+        void Next() {
+            ++index_;
+            if (segment_ + 1 < samples_->segments_.size() &&
+                samples_->segments_[segment_ + 1].first == index_)
+                ++segment_;
+        }
+
+      private:
+        const LevelSamples* samples_;
+        std::size_t index_;
+        std::size_t segment_;
+    };
+
     // The start of the first sample and the end of the last one; nullopt when empty.
     std::optional<Millis> First() const;
     std::optional<Millis> End() const;

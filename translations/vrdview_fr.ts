@@ -59,6 +59,14 @@
         <source>Residual</source>
         <translation>Bruit résiduel</translation>
     </message>
+    <message>
+        <source>Day %1–%2</source>
+        <translation>Diurne %1–%2</translation>
+    </message>
+    <message>
+        <source>Night %1–%2</source>
+        <translation>Nocturne %1–%2</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisCommandRow</name>
@@ -254,18 +262,6 @@
         <translation>Date</translation>
     </message>
     <message>
-        <source>Day cov.</source>
-        <translation>Couv. jour</translation>
-    </message>
-    <message>
-        <source>Evening cov.</source>
-        <translation>Couv. soirée</translation>
-    </message>
-    <message>
-        <source>Night cov.</source>
-        <translation>Couv. nuit</translation>
-    </message>
-    <message>
         <source>Site: %1</source>
         <translation>Site&#xa0;: %1</translation>
     </message>
@@ -318,18 +314,6 @@
         <translation> Le Leq glissant sur %1 min est tracé en regard.</translation>
     </message>
     <message>
-        <source>The background sound level is the L90 of each hour by day and of each 15 minutes at night over the minutes heard without the specific sound (marked residual, or every minute neither excluded nor marked source), an interval counting when such minutes fill at least 80 % of it; the level given for each period is the one its intervals show most often (the mode), with their median. This L90 comes from 1-minute Leq values: it approaches, but is not, the LA90 of a fast time weighting.</source>
-        <translation>Le niveau de bruit de fond est le L90 de chaque heure le jour et de chaque quart d’heure la nuit, calculé sur les minutes sans le bruit particulier (repérées en bruit résiduel, ou toutes les minutes ni exclues ni repérées en bruit particulier), un intervalle n’étant retenu que si ces minutes en couvrent au moins 80&#xa0;%&#xa0;; le niveau retenu pour chaque période est la valeur la plus fréquente de ses intervalles (le mode), donnée avec leur médiane. Ce L90 est calculé à partir des LAeq sur 1 minute&#xa0;: il approche, sans l’égaler, le LA90 mesuré avec la pondération temporelle Fast.</translation>
-    </message>
-    <message>
-        <source>The ambient noise is measured over the minutes marked as the noise under assessment (source), the residual noise over the minutes marked residual, or with no residual mark over every other minute kept; the emergence is the difference of their indicators, the Leq, or the L50 when the ambient&apos;s Leq exceeds its L50 by more than 5 dB. The statistical levels come from 1-minute Leq values, not from a fast time weighting, and a verdict within 2 dB of its limit is not conclusive.</source>
-        <translation>Le bruit ambiant est mesuré sur les minutes repérées en bruit particulier, le bruit résiduel sur les minutes repérées en bruit résiduel ou, sans repère de bruit résiduel, sur toutes les autres minutes conservées&#xa0;; l’émergence est la différence de leurs indicateurs, le LAeq, ou le L50 lorsque le LAeq du bruit ambiant dépasse son L50 de plus de 5 dB. Les indices statistiques sont calculés à partir des LAeq sur 1 minute et non avec la pondération temporelle Fast, et une conclusion à moins de 2 dB de la valeur limite n’est pas tranchée.</translation>
-    </message>
-    <message>
-        <source>Source and residual marks</source>
-        <translation>Repères de bruit particulier et de bruit résiduel</translation>
-    </message>
-    <message>
         <source>No mark: no minute is heard with the noise.</source>
         <translation>Aucun repère&#xa0;: aucune minute n’est repérée en bruit particulier.</translation>
     </message>
@@ -338,92 +322,12 @@
         <translation>Conclusion par période</translation>
     </message>
     <message>
-        <source>Period</source>
-        <translation>Période</translation>
-    </message>
-    <message>
-        <source>Source</source>
-        <translation>Part. (min)</translation>
-    </message>
-    <message>
-        <source>Ambient</source>
-        <translation>Ambiant</translation>
-    </message>
-    <message>
-        <source>Residual</source>
-        <translation>Résiduel</translation>
-    </message>
-    <message>
-        <source>Ind.</source>
-        <translation>Ind.</translation>
-    </message>
-    <message>
-        <source>Emergence</source>
-        <translation>Émergence</translation>
-    </message>
-    <message>
-        <source>Term</source>
-        <translation>Terme</translation>
-    </message>
-    <message>
-        <source>Limit</source>
-        <translation>Limite</translation>
-    </message>
-    <message>
-        <source>Margin</source>
-        <translation>Marge</translation>
-    </message>
-    <message>
-        <source>Verdict</source>
-        <translation>Conclusion</translation>
-    </message>
-    <message>
-        <source>all periods</source>
-        <translation>ensemble</translation>
-    </message>
-    <message>
-        <source>Worst period: %1</source>
-        <translation>Cas le plus défavorable&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>Background sound level</source>
         <translation>Niveau de bruit de fond</translation>
     </message>
     <message>
-        <source>Intervals with an L90</source>
-        <translation>Intervalles avec un L90</translation>
-    </message>
-    <message>
-        <source>Mode (dB)</source>
-        <translation>Mode (dB)</translation>
-    </message>
-    <message>
-        <source>Median (dB)</source>
-        <translation>Médiane (dB)</translation>
-    </message>
-    <message>
         <source>Intervals</source>
         <translation>Intervalles</translation>
-    </message>
-    <message>
-        <source>The intervals holding residual minutes; a shaded one has too few of them for an L90.</source>
-        <translation>Les intervalles comportant des minutes de bruit résiduel&#xa0;; un intervalle grisé en compte trop peu pour un L90.</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Début</translation>
-    </message>
-    <message>
-        <source>Length (min)</source>
-        <translation>Durée (min)</translation>
-    </message>
-    <message>
-        <source>Residual (min)</source>
-        <translation>Résiduel (min)</translation>
-    </message>
-    <message>
-        <source>L90 (dB)</source>
-        <translation>L90 (dB)</translation>
     </message>
     <message>
         <source>Assessment</source>
@@ -440,10 +344,6 @@
     <message>
         <source>Minutes measured %1: source %2, residual %3; excluded %4</source>
         <translation>Minutes mesurées %1&#xa0;: bruit particulier %2, bruit résiduel %3&#xa0;; exclues %4</translation>
-    </message>
-    <message>
-        <source>Source: minutes of the noise under assessment; ambient, residual and emergence in dB of the indicator; term: the duration term added to the limit. A shaded row is not conclusive. Only the periods in which the noise was heard are listed; the last rows pool every period of a kind.</source>
-        <translation>Part.&#xa0;: minutes de bruit particulier&#xa0;; bruit ambiant, bruit résiduel et émergence en dB de l’indicateur&#xa0;; terme&#xa0;: terme correctif de durée ajouté à la valeur limite. Une ligne grisée n’est pas concluante. Seules les périodes où le bruit particulier a été repéré figurent&#xa0;; les dernières lignes regroupent toutes les périodes d’un même type.</translation>
     </message>
     <message>
         <source>Background sound level: the L90 histogram</source>
@@ -468,6 +368,62 @@
     <message>
         <source>The WHO guideline values are long-term averages at the most exposed facade: levels measured over some days are an indication of them.</source>
         <translation>Les valeurs guides de l’OMS sont des moyennes à long terme en façade la plus exposée&#xa0;: des niveaux mesurés sur quelques jours n’en donnent qu’une indication.</translation>
+    </message>
+    <message>
+        <source>The background sound level is found over the minutes heard without the specific sound: those marked residual, or every minute neither excluded nor marked source. Its L90 comes from 1-minute Leq values: it approaches, but is not, the LA90 of a fast time weighting.</source>
+        <translation>Le niveau de bruit de fond est calculé sur les minutes sans le bruit particulier&#xa0;: celles repérées en bruit résiduel ou, à défaut, toutes les minutes ni exclues ni repérées en bruit particulier. Son L90 est calculé à partir des LAeq sur 1 minute&#xa0;: il approche, sans l’égaler, le LA90 mesuré avec la pondération temporelle Fast.</translation>
+    </message>
+    <message>
+        <source>The ambient noise is measured over the minutes marked as the noise under assessment (source), the residual noise over the minutes marked residual, or with no residual mark over every other minute kept. The statistical levels come from 1-minute Leq values, not from a fast time weighting.</source>
+        <translation>Le bruit ambiant est mesuré sur les minutes repérées en bruit particulier, le bruit résiduel sur les minutes repérées en bruit résiduel ou, sans repère de bruit résiduel, sur toutes les autres minutes conservées. Les indices statistiques sont calculés à partir des LAeq sur 1 minute et non avec la pondération temporelle Fast.</translation>
+    </message>
+    <message>
+        <source>Source: minutes of the noise under assessment; ambient, residual and emergence: levels of the indicator; term: the duration term added to the limit. A row on a light orange ground is not conclusive, the side it leans to in smaller words; what weakens a verdict is written under its row. Only the periods in which the noise was heard are listed; the last rows pool every period of a kind.</source>
+        <translation>Bruit particulier&#xa0;: durée d’apparition en minutes&#xa0;; bruit ambiant, bruit résiduel et émergence&#xa0;: niveaux de l’indicateur&#xa0;; terme correctif&#xa0;: terme de durée ajouté à la valeur limite. Une ligne sur fond orange clair est non concluante, le côté vers lequel elle penche étant indiqué en petits caractères&#xa0;; ce qui fragilise une conclusion est écrit sous sa ligne. Seules les périodes où le bruit particulier a été repéré figurent&#xa0;; les dernières lignes regroupent toutes les périodes d’un même type.</translation>
+    </message>
+    <message>
+        <source>not representative</source>
+        <translation>non représentatif</translation>
+    </message>
+    <message>
+        <source>No level repeats among the intervals: the mode is not representative; read the median, %1 dB.</source>
+        <translation>Aucun niveau ne se répète parmi les intervalles&#xa0;: le mode n’est pas représentatif&#xa0;; retenir la médiane, %1&#xa0;dB.</translation>
+    </message>
+    <message>
+        <source>The intervals holding residual minutes; one on a light orange ground has too few of them for an L90.</source>
+        <translation>Les intervalles comportant des minutes de bruit résiduel&#xa0;; un intervalle sur fond orange clair en compte trop peu pour un L90.</translation>
+    </message>
+    <message>
+        <source>Conclusion</source>
+        <translation>Conclusion de l’évaluation</translation>
+    </message>
+    <message>
+        <source>Minutes assessed</source>
+        <translation>Minutes évaluées</translation>
+    </message>
+    <message>
+        <source>Appendix: source and residual marks</source>
+        <translation>Annexe&#xa0;: repères de bruit particulier et de bruit résiduel</translation>
+    </message>
+    <message>
+        <source>Rules applied</source>
+        <translation>Règles appliquées</translation>
+    </message>
+    <message>
+        <source> The standard&apos;s nights, %1–%2, are shaded blue.</source>
+        <translation> Les périodes nocturnes de la norme, %1–%2, sont sur fond bleu.</translation>
+    </message>
+    <message>
+        <source>Day cov.</source>
+        <translation>Couv. jour</translation>
+    </message>
+    <message>
+        <source>Evening cov.</source>
+        <translation>Couv. soirée</translation>
+    </message>
+    <message>
+        <source>Night cov.</source>
+        <translation>Couv. nuit</translation>
     </message>
 </context>
 <context>
@@ -706,74 +662,6 @@
         <translation>Évaluation</translation>
     </message>
     <message>
-        <source>Period</source>
-        <translation>Période</translation>
-    </message>
-    <message>
-        <source>Source minutes</source>
-        <translation>Durée d’apparition (min)</translation>
-    </message>
-    <message>
-        <source>Ambient</source>
-        <translation>Bruit ambiant</translation>
-    </message>
-    <message>
-        <source>Residual</source>
-        <translation>Bruit résiduel</translation>
-    </message>
-    <message>
-        <source>Indicator</source>
-        <translation>Indicateur</translation>
-    </message>
-    <message>
-        <source>Emergence</source>
-        <translation>Émergence</translation>
-    </message>
-    <message>
-        <source>Term</source>
-        <translation>Terme correctif</translation>
-    </message>
-    <message>
-        <source>Limit</source>
-        <translation>Valeur limite</translation>
-    </message>
-    <message>
-        <source>Margin</source>
-        <translation>Marge</translation>
-    </message>
-    <message>
-        <source>Verdict</source>
-        <translation>Conformité</translation>
-    </message>
-    <message>
-        <source>Conclusive</source>
-        <translation>Concluant</translation>
-    </message>
-    <message>
-        <source>Overall</source>
-        <translation>Ensemble</translation>
-    </message>
-    <message>
-        <source>Length (min)</source>
-        <translation>Durée (min)</translation>
-    </message>
-    <message>
-        <source>Residual minutes</source>
-        <translation>Durée de bruit résiduel (min)</translation>
-    </message>
-    <message>
-        <source>Intervals</source>
-        <translation>Intervalles</translation>
-    </message>
-    <message>
-        <source>Mode</source>
-        <translation>Mode</translation>
-    </message>
-    <message>
-        <source>Median</source>
-        <translation>Médiane</translation>
-    </message>
-    <message>
         <source>Day</source>
         <translation>Période diurne</translation>
     </message>
@@ -785,29 +673,210 @@
         <source>Night</source>
         <translation>Période nocturne</translation>
     </message>
+</context>
+<context>
+    <name>AssessmentColumns</name>
     <message>
-        <source>No data</source>
-        <translation>Non évaluable</translation>
+        <source>Date</source>
+        <translation>Date</translation>
     </message>
     <message>
-        <source>Below the gate</source>
-        <translation>Bruit ambiant sous le seuil</translation>
+        <source>Period</source>
+        <translation>Période</translation>
     </message>
     <message>
-        <source>Compliant</source>
-        <translation>Conforme</translation>
+        <source>Source (min)</source>
+        <translation>Bruit particulier (min)</translation>
     </message>
     <message>
-        <source>Exceeds</source>
-        <translation>Non conforme</translation>
+        <source>Ambient (dB)</source>
+        <translation>Bruit ambiant (dB)</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Oui</translation>
+        <source>Residual (dB)</source>
+        <translation>Bruit résiduel (dB)</translation>
     </message>
     <message>
-        <source>No</source>
-        <translation>Non</translation>
+        <source>Indicator</source>
+        <translation>Indicateur</translation>
+    </message>
+    <message>
+        <source>Emergence (dB)</source>
+        <translation>Émergence (dB)</translation>
+    </message>
+    <message>
+        <source>Term (dB)</source>
+        <translation>Terme correctif (dB)</translation>
+    </message>
+    <message>
+        <source>Limit (dB)</source>
+        <translation>Valeur limite (dB)</translation>
+    </message>
+    <message>
+        <source>Margin (dB)</source>
+        <translation>Marge (dB)</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Conclusion</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Length (min)</source>
+        <translation>Durée (min)</translation>
+    </message>
+    <message>
+        <source>Residual (min)</source>
+        <translation>Bruit résiduel (min)</translation>
+    </message>
+    <message>
+        <source>L90 (dB)</source>
+        <translation>L90 (dB)</translation>
+    </message>
+    <message>
+        <source>Intervals with an L90</source>
+        <translation>Intervalles avec un L90</translation>
+    </message>
+    <message>
+        <source>Mode (dB)</source>
+        <translation>Mode (dB)</translation>
+    </message>
+    <message>
+        <source>Median (dB)</source>
+        <translation>Médiane (dB)</translation>
+    </message>
+    <message>
+        <source>Histogram of the L90</source>
+        <translation>Histogramme des L90</translation>
+    </message>
+</context>
+<context>
+    <name>AssessmentConclusion</name>
+    <message>
+        <source>All day periods</source>
+        <translation>Ensemble des périodes diurnes</translation>
+    </message>
+    <message>
+        <source>All Sundays and public holidays</source>
+        <translation>Ensemble des dimanches et jours fériés</translation>
+    </message>
+    <message>
+        <source>All night periods</source>
+        <translation>Ensemble des périodes nocturnes</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Worst period: %1</source>
+        <translation>Cas le plus défavorable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Periods in which the noise was heard: %1 — compliant %2, exceeding %3, not conclusive %4, without data %5</source>
+        <translation>Périodes où le bruit particulier a été repéré&#xa0;: %1 — conformes %2, non conformes %3, non concluantes %4, sans données %5</translation>
+    </message>
+    <message>
+        <source>, below the gate %1</source>
+        <translation>, sous le seuil %1</translation>
+    </message>
+    <message>
+        <source>Notes weakening a verdict: %1.</source>
+        <translation>Remarques qui fragilisent une conclusion&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Background, %1: no interval has an L90.</source>
+        <translation>Bruit de fond, période %1&#xa0;: aucun intervalle n’a de L90.</translation>
+    </message>
+    <message>
+        <source>Background, %1: mode %2 dB, not representative (no level repeats among its %3 intervals): median %4 dB.</source>
+        <translation>Bruit de fond, période %1&#xa0;: mode %2&#xa0;dB, non représentatif (aucun niveau ne se répète parmi ses %3 intervalles)&#xa0;: médiane %4&#xa0;dB.</translation>
+    </message>
+    <message>
+        <source>Background, %1: %2 dB (the mode of %3 intervals), median %4 dB.</source>
+        <translation>Bruit de fond, période %1&#xa0;: %2&#xa0;dB (le mode de %3 intervalles), médiane %4&#xa0;dB.</translation>
+    </message>
+</context>
+<context>
+    <name>AssessmentRules</name>
+    <message>
+        <source>Periods: day %1–%2, night %2–%1, Sundays and public holidays judged apart by day; a night belongs to the date it begins on (the night of the 12th runs from the 12th %2 to the 13th %1).</source>
+        <translation>Périodes&#xa0;: diurne de %1 à %2, nocturne de %2 à %1, les dimanches et jours fériés jugés à part le jour&#xa0;; une période nocturne appartient à la date à laquelle elle commence (la nuit du 12 va du 12 à %2 au 13 à %1).</translation>
+    </message>
+    <message>
+        <source>Periods: day %1–%2, night %2–%1; a night belongs to the date it begins on (the night of the 12th runs from the 12th %2 to the 13th %1).</source>
+        <translation>Périodes&#xa0;: diurne de %1 à %2, nocturne de %2 à %1&#xa0;; une période nocturne appartient à la date à laquelle elle commence (la nuit du 12 va du 12 à %2 au 13 à %1).</translation>
+    </message>
+    <message>
+        <source>Time heard T</source>
+        <translation>Durée cumulée d’apparition T</translation>
+    </message>
+    <message>
+        <source>Term (dB)</source>
+        <translation>Terme correctif (dB)</translation>
+    </message>
+    <message>
+        <source>Ambient Leq</source>
+        <translation>LAeq du bruit ambiant</translation>
+    </message>
+    <message>
+        <source>Day %1–%2 (dB)</source>
+        <translation>Période diurne %1–%2 (dB)</translation>
+    </message>
+    <message>
+        <source>Sundays and public holidays %1–%2 (dB)</source>
+        <translation>Dimanches et jours fériés %1–%2 (dB)</translation>
+    </message>
+    <message>
+        <source>Night %1–%2 (dB)</source>
+        <translation>Période nocturne %1–%2 (dB)</translation>
+    </message>
+    <message>
+        <source>Limit of the emergence: %1 dB by day, %2 dB at night.</source>
+        <translation>Valeur limite de l’émergence&#xa0;: %1&#xa0;dB en période diurne, %2&#xa0;dB en période nocturne.</translation>
+    </message>
+    <message>
+        <source>Limit of the emergence: %1 dB by day, %2 dB at night, plus a term for the total time T the noise is heard in the period:</source>
+        <translation>Valeur limite de l’émergence&#xa0;: %1&#xa0;dB en période diurne, %2&#xa0;dB en période nocturne, augmentée d’un terme correctif selon la durée cumulée d’apparition T du bruit particulier dans la période&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Limits of the emergence by the ambient Leq of the period:</source>
+        <translation>Valeurs limites de l’émergence selon le LAeq du bruit ambiant de la période&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No emergence is asked for when the ambient Leq is at or below %1 (%2 measured indoors).</source>
+        <translation>Aucune émergence n’est recherchée lorsque le LAeq du bruit ambiant est inférieur ou égal à %1 (%2 pour une mesure à l’intérieur d’un logement).</translation>
+    </message>
+    <message>
+        <source>No emergence is asked for when the ambient Leq is at or below %1.</source>
+        <translation>Aucune émergence n’est recherchée lorsque le LAeq du bruit ambiant est inférieur ou égal à %1.</translation>
+    </message>
+    <message>
+        <source>The indicator is the Leq, or the L50 when the ambient&apos;s Leq exceeds its L50 by more than %1; the emergence is the ambient&apos;s indicator less the residual&apos;s.</source>
+        <translation>L’indicateur est le LAeq, ou le L50 lorsque le LAeq du bruit ambiant dépasse son L50 de plus de %1&#xa0;; l’émergence est l’indicateur du bruit ambiant diminué de celui du bruit résiduel.</translation>
+    </message>
+    <message>
+        <source>A verdict is not conclusive when the emergence lies within %1 of its limit, either way; the side it leans to follows in smaller words.</source>
+        <translation>Une conclusion est non concluante lorsque l’émergence est à moins de %1 de la valeur limite, d’un côté ou de l’autre&#xa0;; le côté vers lequel elle penche suit en petits caractères.</translation>
+    </message>
+    <message>
+        <source>Notes: %1 when the emergence is below 0 (the residual minutes do not stand for the place without the noise); %2 when the residual has at least one and fewer than %3 minutes.</source>
+        <translation>Remarques&#xa0;: %1 lorsque l’émergence est négative (les minutes de bruit résiduel ne représentent pas le lieu sans le bruit particulier)&#xa0;; %2 lorsque le bruit résiduel compte au moins une et moins de %3 minutes.</translation>
+    </message>
+    <message>
+        <source>Intervals: %1 by day (%3–%4), %2 at night (%4–%3); an interval&apos;s L90 counts when residual minutes fill at least %5 % of it.</source>
+        <translation>Intervalles&#xa0;: %1 le jour (%3–%4), %2 la nuit (%4–%3)&#xa0;; le L90 d’un intervalle est retenu lorsque les minutes de bruit résiduel en couvrent au moins %5&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>The background sound level of each period is the L90 its intervals show most often (the mode), given with their median; a mode no other interval shares is not representative, and the median is the level to read.</source>
+        <translation>Le niveau de bruit de fond de chaque période est le L90 le plus fréquent de ses intervalles (le mode), donné avec leur médiane&#xa0;; un mode qu’aucun autre intervalle ne partage n’est pas représentatif, et c’est la médiane qu’il faut retenir.</translation>
     </message>
 </context>
 <context>
@@ -829,8 +898,16 @@
         <translation>%1 (%2). Minutes mesurées %3, en bruit particulier %4, en bruit résiduel %5, exclues %6.</translation>
     </message>
     <message>
-        <source>Worst period: %1</source>
-        <translation>Cas le plus défavorable&#xa0;: %1</translation>
+        <source>Show every period</source>
+        <translation>Afficher toutes les périodes</translation>
+    </message>
+    <message>
+        <source>Also list the periods in which the noise was not heard</source>
+        <translation>Lister aussi les périodes où le bruit particulier n’a pas été repéré</translation>
+    </message>
+    <message>
+        <source>Rows on an amber ground are not conclusive: the verdict gives the side it leans to in smaller letters.</source>
+        <translation>Les lignes sur fond ambre sont non concluantes&#xa0;: la conclusion indique en petits caractères le côté vers lequel elle penche.</translation>
     </message>
 </context>
 <context>
@@ -892,10 +969,6 @@
         <translation>non évaluable</translation>
     </message>
     <message>
-        <source>, not conclusive</source>
-        <translation>, non concluant</translation>
-    </message>
-    <message>
         <source>No period has both source and residual minutes above the gate: there is no worst period.</source>
         <translation>Aucune période n’a à la fois du bruit particulier et du bruit résiduel avec un bruit ambiant au-dessus du seuil&#xa0;: pas de période la plus défavorable.</translation>
     </message>
@@ -915,28 +988,31 @@
         <source>Sunday or holiday of %1</source>
         <translation>Dimanche ou jour férié du %1</translation>
     </message>
-</context>
-<context>
-    <name>BackgroundIntervalModel</name>
     <message>
-        <source>Start</source>
-        <translation>Début</translation>
+        <source>not conclusive</source>
+        <translation>non concluant</translation>
     </message>
     <message>
-        <source>Length (min)</source>
-        <translation>Durée (min)</translation>
+        <source>compliant</source>
+        <comment>leaning</comment>
+        <translation>conforme</translation>
     </message>
     <message>
-        <source>Period</source>
-        <translation>Période</translation>
+        <source>exceeds</source>
+        <comment>leaning</comment>
+        <translation>dépassement</translation>
     </message>
     <message>
-        <source>Residual (min)</source>
-        <translation>Bruit résiduel (min)</translation>
+        <source>Residual louder than ambient</source>
+        <translation>Bruit résiduel supérieur au bruit ambiant</translation>
     </message>
     <message>
-        <source>L90 (dB)</source>
-        <translation>L90 (dB)</translation>
+        <source>Residual measured under %1 min</source>
+        <translation>Bruit résiduel mesuré moins de %1&#xa0;min</translation>
+    </message>
+    <message>
+        <source>all periods</source>
+        <translation>ensemble</translation>
     </message>
 </context>
 <context>
@@ -946,24 +1022,15 @@
         <translation>%1 dB&#xa0;: %2</translation>
     </message>
     <message>
-        <source>Period</source>
-        <translation>Période</translation>
+        <source>%1 (not representative: median %2)</source>
+        <translation>%1 (non représentatif&#xa0;: médiane %2)</translation>
     </message>
+</context>
+<context>
+    <name>Carpet</name>
     <message>
-        <source>Intervals</source>
-        <translation>Intervalles</translation>
-    </message>
-    <message>
-        <source>Mode (dB)</source>
-        <translation>Mode (dB)</translation>
-    </message>
-    <message>
-        <source>Median (dB)</source>
-        <translation>Médiane (dB)</translation>
-    </message>
-    <message>
-        <source>Histogram of the L90</source>
-        <translation>Histogramme des L90</translation>
+        <source>Orange: the standard&apos;s day %1–%2 and night %2–%1</source>
+        <translation>Orange&#xa0;: périodes diurne %1–%2 et nocturne %2–%1 de la norme</translation>
     </message>
 </context>
 <context>
@@ -1447,56 +1514,8 @@
 <context>
     <name>EmergenceTableModel</name>
     <message>
-        <source>overall</source>
-        <translation>ensemble de la mesure</translation>
-    </message>
-    <message>
-        <source>Not conclusive: the emergence is within 2 dB of the limit</source>
-        <translation>Non concluant&#xa0;: l’émergence est à moins de 2 dB de la limite</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>Period</source>
-        <translation>Période</translation>
-    </message>
-    <message>
-        <source>Source (min)</source>
-        <translation>Bruit particulier (min)</translation>
-    </message>
-    <message>
-        <source>Ambient (dB)</source>
-        <translation>Bruit ambiant (dB)</translation>
-    </message>
-    <message>
-        <source>Residual (dB)</source>
-        <translation>Bruit résiduel (dB)</translation>
-    </message>
-    <message>
-        <source>Indicator</source>
-        <translation>Indicateur</translation>
-    </message>
-    <message>
-        <source>Emergence (dB)</source>
-        <translation>Émergence (dB)</translation>
-    </message>
-    <message>
-        <source>Term (dB)</source>
-        <translation>Terme correctif (dB)</translation>
-    </message>
-    <message>
-        <source>Limit (dB)</source>
-        <translation>Valeur limite (dB)</translation>
-    </message>
-    <message>
-        <source>Margin (dB)</source>
-        <translation>Marge (dB)</translation>
-    </message>
-    <message>
-        <source>Verdict</source>
-        <translation>Conclusion</translation>
+        <source>Not conclusive (%1): the emergence is within %2 dB of the limit</source>
+        <translation>Non concluant (%1)&#xa0;: l’émergence est à moins de %2&#xa0;dB de la valeur limite</translation>
     </message>
 </context>
 <context>
@@ -1706,6 +1725,22 @@
         <source>excluded</source>
         <translation>exclusion</translation>
     </message>
+    <message>
+        <source>1 mark lies outside the reports&apos; minutes and changes no figure: </source>
+        <translation>1 repère est hors des minutes des relevés et ne change aucun résultat&#xa0;: </translation>
+    </message>
+    <message>
+        <source>%1 marks lie outside the reports&apos; minutes and change no figure: </source>
+        <translation>%1 repères sont hors des minutes des relevés et ne changent aucun résultat&#xa0;: </translation>
+    </message>
+    <message>
+        <source>; and %1 more</source>
+        <translation>&#xa0;; et %1 autres</translation>
+    </message>
+    <message>
+        <source>They are kept; check their dates against the reports&apos; on the Files tab.</source>
+        <translation>Ils sont conservés&#xa0;; vérifiez leurs dates au regard de celles des relevés dans l’onglet Fichiers.</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryOffer</name>
@@ -1775,6 +1810,26 @@ Continuer sans eux, ou annuler pour les retirer dans l’onglet Fichiers&#xa0;?<
     <message>
         <source>Excel workbook (*.xlsx);;Comma-separated values (*.csv)</source>
         <translation>Classeur Excel (*.xlsx);;Valeurs séparées par des virgules (*.csv)</translation>
+    </message>
+    <message>
+        <source>not written: no file gave a readable minute</source>
+        <translation>non écrit&#xa0;: aucun fichier n’a donné de minute lisible</translation>
+    </message>
+    <message>
+        <source>none of its 1-minute records has a readable date, time and level</source>
+        <translation>aucun de ses enregistrements d’une minute n’a de date, d’heure et de niveau lisibles</translation>
+    </message>
+    <message>
+        <source>Nothing was written: no file is open, and a report needs a readable minute.</source>
+        <translation>Rien n’a été écrit&#xa0;: aucun fichier n’est ouvert, et un rapport demande au moins une minute lisible.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: no file gave a readable minute.
+
+%1</source>
+        <translation>Rien n’a été écrit&#xa0;: aucun fichier n’a donné de minute lisible.
+
+%1</translation>
     </message>
 </context>
 <context>

@@ -134,6 +134,7 @@ class AssessmentSheet : public test::TempFolderTest {
         ASSERT_EQ(WriteAnalysisWorkbook(path, result, labels, assessment), std::nullopt);
         book_ = Unzipped(path, "xl/workbook.xml");
         sheet_ = Unzipped(path, "xl/worksheets/sheet3.xml");
+        styles_ = Unzipped(path, "xl/styles.xml");
     }
     // The cells of row in columns A on, joined by "|".
     std::string Row(int row, std::size_t columns) const {
@@ -146,6 +147,7 @@ class AssessmentSheet : public test::TempFolderTest {
     }
     std::string book_;
     std::string sheet_;
+    std::string styles_;
 };
 
 TEST_F(AssessmentSheet, IsLeftOutWithoutAnAssessment) {
@@ -172,11 +174,41 @@ TEST_F(AssessmentSheet, OfAFrenchStandardListsThePeriodsWithMinutesThenThePooled
     labels.verdicts[3] = "Non conforme";
     Write(Analyse(series, settings), &assessment, labels);
     EXPECT_NE(book_.find("name=\"Évaluation\""), std::string::npos) << book_;
-    EXPECT_EQ(Row(2, 12), "40675|Day|20|62|50|Leq|12|4|9|-3|Non conforme|Yes");
+    EXPECT_EQ(Row(1, 12), "Date|Period|Source (min)|Ambient (dB)|Residual (dB)|Indicator|"
+                          "Emergence (dB)|Term (dB)|Limit (dB)|Margin (dB)|Verdict|Notes");
+    EXPECT_EQ(Row(2, 12), "40675|Day|20|62|50|Leq|12|4|9|-3|Non conforme|");
     // The empty night is not listed; its pooled row has no figures, only its verdict.
-    EXPECT_EQ(Row(3, 12), "Overall|Day|20|62|50|Leq|12|4|9|-3|Non conforme|Yes");
+    EXPECT_EQ(Row(3, 12), "Overall|Day|20|62|50|Leq|12|4|9|-3|Non conforme|");
     EXPECT_EQ(Row(4, 12), "Overall|Night|0||||||||No data|");
     EXPECT_EQ(Row(5, 1), "");
+}
+
+// 56 dB for an hour over 49 dB: emergence 7 for a limit of 5 + 3, within 2 dB, so not conclusive
+// and leaning to compliant in smaller letters; a night of 20 source minutes at 44 dB over a
+// residual of 52 dB, the residual louder, measured 25 minutes: both notes.
+TEST_F(AssessmentSheet, WordsANotConclusiveVerdictWithItsSideAndTheNotesOfARow) {
+    const Minute day = test::At("2011-05-12T09:00");
+    const Minute night = test::At("2011-05-12T23:00");
+    const MinuteSeries series = SeriesOfMinuteLines(
+        test::ConstantLevel(day, day + 60, 49) + test::ConstantLevel(day + 60, day + 120, 56) +
+        test::ConstantLevel(night, night + 25, 52) +
+        test::ConstantLevel(night + 25, night + 45, 44));
+    AnalysisSettings settings;
+    AddMarks(settings, {{MarkKind::Source, {day + 60, day + 120}, ""},
+                        {MarkKind::Residual, {day, day + 60}, ""},
+                        {MarkKind::Source, {night + 25, night + 45}, ""},
+                        {MarkKind::Residual, {night, night + 25}, ""}});
+    const AssessmentResult assessment =
+        Assess(series, settings, {Standard::FrNeighbourhood, false});
+    WorkbookLabels labels;
+    labels.dateFormat = "dd/mm/yyyy";
+    Write(Analyse(series, settings), &assessment, labels);
+    EXPECT_EQ(Row(2, 12), "40675|Day|60|56|49|Leq|7|3|8|1|Not conclusive compliant|");
+    // The leaning is a run of its own, in the smaller letters.
+    EXPECT_NE(sheet_.find("<r><rPr><sz val=\"9\"/>"), std::string::npos) << sheet_;
+    EXPECT_EQ(Row(3, 12), "40675|Night|20|44|52|Leq|-8|4|7|15|Compliant|"
+                          "Residual louder than ambient; Residual measured under 30 min");
+    EXPECT_NE(styles_.find("formatCode=\"dd/mm/yyyy\""), std::string::npos) << styles_;
 }
 
 // 08:00-09:00 residual at 45 dB, 09:00-09:30 residual too few for an L90, 10:00-10:10 source only.
@@ -189,13 +221,13 @@ TEST_F(AssessmentSheet, OfBs4142ListsTheIntervalsThenTheBackground) {
     AddMarks(settings, {{MarkKind::Source, {start + 120, start + 130}, ""}});
     const AssessmentResult assessment = Assess(series, settings, {Standard::Bs4142, false});
     Write(Analyse(series, settings), &assessment);
-    EXPECT_EQ(Row(1, 5), "Start|Length (min)|Period|Residual minutes|L90");
+    EXPECT_EQ(Row(1, 5), "Start|Length (min)|Period|Residual (min)|L90 (dB)");
     EXPECT_EQ(Row(2, 5).substr(0, 10), "40675.3333");
     EXPECT_EQ(Row(2, 5).substr(Row(2, 5).find('|')), "|60|Day|60|45");
     EXPECT_EQ(Row(3, 5).substr(Row(3, 5).find('|')), "|60|Day|30|");
     // The source's hour holds no residual minute: not listed. A blank row, then the background.
     EXPECT_EQ(Row(4, 4), "|||");
-    EXPECT_EQ(Row(5, 4), "Period|Intervals|Mode|Median");
+    EXPECT_EQ(Row(5, 4), "Period|Intervals with an L90|Mode (dB)|Median (dB)");
     EXPECT_EQ(Row(6, 4), "Day|1|45|45");
 }
 

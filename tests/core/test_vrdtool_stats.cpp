@@ -113,6 +113,23 @@ TEST_F(VrdtoolStats, AFileThatFailsIsReportedAndTheRestAnalysed) {
     EXPECT_NE(err_.str().find("vrdtool: " + bad + ": "), std::string::npos) << err_.str();
 }
 
+// A meter's seconds are not minutes: the summary names the samples and gives the time above in s.
+TEST_F(VrdtoolStats, ASummaryOfSecondsSpeaksOfSamplesAndSeconds) {
+    std::string csv = "Time;LAeq\n";
+    for (int second = 0; second < 10; ++second)
+        csv += "2025-03-22 07:00:0" + std::to_string(second) + ";" +
+               (second >= 3 && second < 6 ? "70,5" : "50") + "\n";
+    StatsArguments arguments;
+    arguments.files = {Put("meter.csv", csv)};
+    arguments.threshold = "60";
+    ASSERT_EQ(Run(arguments), 0) << err_.str();
+    EXPECT_NE(out_.str().find("(10 samples of 1 s measured, 0 gaps"), std::string::npos)
+        << out_.str();
+    EXPECT_NE(out_.str().find("above 60.0 dB: 3 s in 1 events, the longest 3 s\n"),
+              std::string::npos)
+        << out_.str();
+}
+
 TEST_F(VrdtoolStats, ExclusionsFromOptionsAndFiles) {
     StatsArguments arguments;
     arguments.files = {Put("evening.txt", EveningReport())};

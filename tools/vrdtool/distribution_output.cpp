@@ -55,7 +55,7 @@ void LevelsJson(JsonText& json, const LevelDistribution& distribution) {
     for (const LevelRow& row : distribution.rows) {
         json.BeginObject();
         json.Key("level");
-        json.Integer(row.level);
+        json.Number(row.level);
         json.Key("minutes");
         json.Integer(row.minutes);
         json.Key("above");
@@ -83,7 +83,10 @@ void WriteDistributionTable(std::ostream& out, const LevelDistributions& distrib
     // Source and residual minutes are among all of them: its levels span theirs.
     const std::vector<LevelRow>& rows = distributions.all.rows;
     for (const LevelRow& levelRow : rows) {
-        out << Left(std::to_string(levelRow.level), 6);
+        out << Left(distributions.all.width == 1
+                        ? std::to_string(static_cast<std::int64_t>(levelRow.level))
+                        : OneDecimal(levelRow.level),
+                    6);
         for (const auto& [name, set] : sets) {
             const std::optional<LevelRow> row = set->At(levelRow.level);
             out << ' ' << Right(std::to_string(row ? row->minutes : 0), kMinutesWidth)

@@ -10,6 +10,18 @@ namespace vrd {
 
 namespace {
 
+// 1500 ms as "1.5", 60000 as "60".
+std::string DecimalSeconds(Millis millis) {
+    std::string text = std::to_string(millis / 1000);
+    if (const Millis rest = millis % 1000; rest != 0) {
+        std::string fraction = std::to_string(1000 + rest).substr(1);
+        while (fraction.back() == '0')
+            fraction.pop_back();
+        text += '.' + fraction;
+    }
+    return text;
+}
+
 // A level for the summary: one decimal and the unit, or "-".
 template <typename Number> std::string Shown(const std::optional<Number>& value) {
     return value ? OneDecimal(static_cast<double>(*value)) + " dB" : std::string("-");
@@ -118,6 +130,20 @@ void WhoJson(JsonText& json, const std::optional<WhoComparison>& who) {
     json.EndObject();
 }
 
+// The devices' samples are minutes and say nothing more; a meter's are named with their step.
+std::string SamplesWord(Millis step) {
+    if (step == kMillisPerMinute)
+        return std::string();
+    return " samples of " + DecimalSeconds(step) + " s";
+}
+
+// samples of step as time: minutes at the devices' step, else seconds.
+std::string DurationOf(std::int64_t samples, Millis step) {
+    if (step == kMillisPerMinute)
+        return std::to_string(samples) + " minutes";
+    return DecimalSeconds(samples * step) + " s";
+}
+
 } // namespace
 
 void WriteStatsSummary(std::ostream& out, const std::vector<std::string>& files,
@@ -132,8 +158,9 @@ void WriteStatsSummary(std::ostream& out, const std::vector<std::string>& files,
         << OrNone(result.selection, true) << " (" << minutes.period << " minutes, "
         << minutes.excluded << " excluded)\n";
     out << "coverage:   " << (result.coverage ? OneDecimalPercent(*result.coverage) + " %" : "-")
-        << " (" << minutes.measured << " measured, " << minutes.gaps << " gaps, "
-        << minutes.unreadable << " unreadable, " << minutes.duplicate << " duplicate)\n";
+        << " (" << minutes.measured << SamplesWord(result.step) << " measured, " << minutes.gaps
+        << " gaps, " << minutes.unreadable << " unreadable, " << minutes.duplicate
+        << " duplicate)\n";
     const LevelFigures& overall = result.overall;
     out << "Leq:        " << Shown(overall.leq) << "   Lmax: " << Shown(overall.lmax)
         << "   Lmin: " << Shown(overall.lmin) << '\n';
@@ -155,9 +182,10 @@ void WriteStatsSummary(std::ostream& out, const std::vector<std::string>& files,
     if (result.who)
         WhoSummary(out, *result.who, result.whole);
     if (result.exceedance && result.threshold)
-        out << "above " << OneDecimal(*result.threshold) << " dB: " << result.exceedance->minutes
-            << " minutes in " << result.exceedance->events << " events, the longest "
-            << result.exceedance->longest << " minutes\n";
+        out << "above " << OneDecimal(*result.threshold)
+            << " dB: " << DurationOf(result.exceedance->minutes, result.step) << " in "
+            << result.exceedance->events << " events, the longest "
+            << DurationOf(result.exceedance->longest, result.step) << '\n';
     else
         out << "exceedance: - (no --threshold)\n";
     std::string combinedColumn = combined;

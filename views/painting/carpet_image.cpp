@@ -33,9 +33,7 @@ CarpetScale ScaleOf(const vrd::Carpet& carpet) {
     CarpetScale scale;
     if (!carpet.Lowest() || !carpet.Highest())
         return scale;
-    const auto floorTo5 = [](int level) {
-        return level >= 0 ? level / 5 * 5 : -((-level + 4) / 5 * 5);
-    };
+    const auto floorTo5 = [](double level) { return static_cast<int>(std::floor(level / 5)) * 5; };
     scale.low = floorTo5(*carpet.Lowest());
     scale.high = std::max(floorTo5(*carpet.Highest() + 4), scale.low + 5);
     return scale;
@@ -48,24 +46,29 @@ QColor LevelColour(double level, const CarpetScale& scale) {
 QImage CarpetImage(const vrd::Carpet& carpet, const CarpetScale& scale) {
     if (carpet.Dates() == 0)
         return {};
-    // Whole-decibel levels: each colour is worked out once.
-    const int lowest = carpet.Lowest().value_or(0);
-    const int highest = carpet.Highest().value_or(0);
+    // Each whole decibel's colour is worked out once; a level with decimals gets its own.
+    const int lowest = static_cast<int>(std::floor(carpet.Lowest().value_or(0)));
+    const int highest = static_cast<int>(std::ceil(carpet.Highest().value_or(0)));
     std::vector<QRgb> colours(static_cast<std::size_t>(highest - lowest + 1));
     for (int level = lowest; level <= highest; ++level)
         colours[static_cast<std::size_t>(level - lowest)] = LevelColour(level, scale).rgb();
     const QRgb blank = kCarpetBlank.rgb();
     const QRgb excluded = kCarpetExcluded.rgb();
+    const auto colourOf = [&](float level) {
+        const float whole = std::floor(level);
+        if (whole == level)
+            return colours[static_cast<std::size_t>(static_cast<int>(whole) - lowest)];
+        return LevelColour(level, scale).rgb();
+    };
 
     QImage image(static_cast<int>(vrd::kMinutesPerDay), static_cast<int>(carpet.Dates()),
                  QImage::Format_RGB32);
     for (int row = 0; row < image.height(); ++row) {
-        const std::int16_t* cells = carpet.Row(row);
+        const float* cells = carpet.Row(row);
         auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(row));
         for (int column = 0; column < image.width(); ++column) {
-            const std::int16_t cell = cells[column];
-            pixels[column] = vrd::Carpet::IsLevel(cell)
-                                 ? colours[static_cast<std::size_t>(cell - lowest)]
+            const float cell = cells[column];
+            pixels[column] = vrd::Carpet::IsLevel(cell)       ? colourOf(cell)
                              : cell == vrd::Carpet::kExcluded ? excluded
                                                               : blank;
         }

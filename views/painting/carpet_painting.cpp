@@ -33,6 +33,32 @@ void PaintHours(QPainter& painter, const QRectF& cells, const vrd::Periods& peri
     }
 }
 
+QString HourText(int hour) {
+    return QStringLiteral("%1:00").arg(hour, 2, 10, QLatin1Char('0'));
+}
+
+// The standard's day and night in solid lines over the dashes, and above the cells what they are.
+void PaintStandardHours(QPainter& painter, const QRectF& cells, vrd::ClockHours day,
+                        Language language) {
+    const QFontMetricsF metrics(painter.font());
+    const QColor colour(255, 140, 0);
+    painter.setPen(QPen(colour, std::max(1.5, metrics.height() / 8)));
+    for (const int hour : {day.from, day.to}) {
+        const double x = cells.left() + cells.width() * hour / 24.0;
+        painter.drawLine(QPointF(x, cells.top()), QPointF(x, cells.bottom()));
+    }
+    const QString text =
+        Translated(language, "Carpet",
+                   QT_TRANSLATE_NOOP("Carpet", "Orange: the standard's day %1–%2 and night %2–%1"))
+            .arg(HourText(day.from), HourText(day.to));
+    const double swatch = metrics.height() * 0.9;
+    const double y = cells.top() - metrics.descent() - 3;
+    painter.drawLine(QPointF(cells.left(), y - metrics.ascent() / 3),
+                     QPointF(cells.left() + swatch, y - metrics.ascent() / 3));
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(cells.left() + swatch + 4, y), text);
+}
+
 void PaintDates(QPainter& painter, const QRectF& cells, const CarpetPicture& picture,
                 Language language) {
     const QFontMetricsF metrics(painter.font());
@@ -136,10 +162,20 @@ void PaintCarpet(QPainter& painter, const QRectF& area, const CarpetPicture& pic
     painter.setPen(Qt::black);
     painter.drawRect(cells);
     PaintHours(painter, cells, picture.periods);
+    if (picture.standardDay)
+        PaintStandardHours(painter, cells, *picture.standardDay, language);
     PaintDates(painter, cells, picture, language);
     PaintScale(painter, cells, picture.scale);
     PaintMarks(painter, cells, picture);
     if (picture.selection)
         PaintSelection(painter, cells, picture);
     painter.restore();
+}
+
+std::optional<vrd::ClockHours>
+StandardDayShown(const std::optional<vrd::AssessmentSettings>& assessment) {
+    if (!assessment)
+        return std::nullopt;
+    const vrd::AssessmentRules& rules = vrd::RulesOf(assessment->standard);
+    return rules.emergence ? std::optional<vrd::ClockHours>(rules.emergence->day) : std::nullopt;
 }

@@ -5,6 +5,8 @@
 // colours, and the selection. The window and the report draw it alike.
 
 #include "analysis/analysis_settings.h"
+#include "analysis/assess.h"
+#include "analysis/assessment_rules.h"
 #include "views/common/language.h"
 #include "views/painting/carpet_image.h"
 
@@ -25,7 +27,13 @@ struct CarpetPicture {
     std::optional<vrd::Interval> selection; // outlined when given
     std::vector<vrd::Interval> sources;     // the marks shown over the cells
     std::vector<vrd::Interval> residuals;
+    // With a French standard, its day (and the night around it) as solid lines, named above.
+    std::optional<vrd::ClockHours> standardDay;
 };
+
+// The day of the French standard assessed by, whose periods the charts show; nullopt without one.
+std::optional<vrd::ClockHours>
+StandardDayShown(const std::optional<vrd::AssessmentSettings>& assessment);
 
 // Where the cells go within area, leaving room for labels in font.
 QRectF CarpetCellArea(const QRectF& area, const QFont& font);

@@ -75,6 +75,11 @@ void PaintLine(QPainter& painter, const Axes& axes, const Line& line) {
     }
 }
 
+// The row above the plot, clear of the top level's label: the unit and the legend.
+double TopRowBaseline(const Axes& axes, const QFontMetricsF& metrics) {
+    return axes.plot.top() - metrics.ascent() / 2 - metrics.descent() - 3;
+}
+
 void PaintAxes(QPainter& painter, const Axes& axes) {
     const QFontMetricsF metrics(painter.font());
     const double step = axes.high - axes.low > 40 ? 10 : 5;
@@ -98,7 +103,7 @@ void PaintAxes(QPainter& painter, const Axes& axes) {
     }
     painter.drawRect(axes.plot);
     painter.drawText(QPointF(axes.plot.left() - metrics.horizontalAdvance(QStringLiteral("dB")) - 5,
-                             axes.plot.top() - metrics.descent() - 2),
+                             TopRowBaseline(axes, metrics)),
                      QStringLiteral("dB"));
 }
 
@@ -108,9 +113,10 @@ QString Tr(Language language, const char* source) {
 
 void PaintLegend(QPainter& painter, const Axes& axes, const std::vector<Line>& lines,
                  Language language) {
+    // Above the plot, where no curve or band reaches.
     const QFontMetricsF metrics(painter.font());
-    const double y = axes.plot.top() + metrics.height() * 1.2;
-    double x = axes.plot.left() + metrics.height() * 0.6;
+    const double y = TopRowBaseline(axes, metrics);
+    double x = axes.plot.left() + metrics.height() * 0.4;
     for (const Line& line : lines) {
         painter.setPen(QPen(line.colour, 2));
         painter.drawLine(QPointF(x, y - metrics.ascent() / 3),
@@ -123,7 +129,8 @@ void PaintLegend(QPainter& painter, const Axes& axes, const std::vector<Line>& l
         Tr(language,
            QT_TRANSLATE_NOOP("DailyProfile", "band: lowest to highest hourly Leq of the dates"));
     painter.setPen(Qt::darkGray);
-    painter.drawText(QPointF(x, y), band);
+    painter.drawText(QPointF(x, y), metrics.elidedText(band, Qt::ElideRight,
+                                                       std::max(0.0, axes.plot.right() - x)));
 }
 
 } // namespace
@@ -153,7 +160,7 @@ void PaintDailyProfile(QPainter& painter, const QRectF& area, const vrd::DailyPr
     Axes axes;
     const QFontMetricsF metrics(painter.font());
     axes.plot = area.adjusted(
-        metrics.horizontalAdvance(QStringLiteral("100")) + metrics.height(), metrics.height() * 1.4,
+        metrics.horizontalAdvance(QStringLiteral("100")) + metrics.height(), metrics.height() * 1.9,
         -metrics.horizontalAdvance(QStringLiteral("00:00")) / 2 - 4, -metrics.height() * 1.6);
     if (lowest <= highest) {
         axes.low = std::floor(lowest / 5) * 5;

@@ -51,13 +51,23 @@ void PaintSideTitle(QPainter& painter, const QPointF& centre, const QString& who
     painter.restore();
 }
 
-void PaintMarkerLabels(QPainter& painter, const QRectF& plot, std::vector<MarkerLabel> labels) {
-    const QFontMetricsF metrics(painter.font());
+namespace {
+
+struct PlacedLabel {
+    double left = 0;
+    double width = 0;
+    std::size_t row = 0;
+};
+
+// Where each label goes, in the order of x, and the rows they take.
+std::vector<PlacedLabel> Placed(const QFontMetricsF& metrics, const QRectF& plot,
+                                std::vector<MarkerLabel>& labels, std::size_t& rows) {
     const double pad = metrics.height() * 0.15;
     std::sort(labels.begin(), labels.end(),
               [](const MarkerLabel& a, const MarkerLabel& b) { return a.x < b.x; });
     // The right edge of the last label on each row.
     std::vector<double> rowEnds;
+    std::vector<PlacedLabel> placed;
     for (const MarkerLabel& label : labels) {
         const double width = metrics.horizontalAdvance(label.text) + 2 * pad;
         const double left = std::clamp(label.x - width / 2, plot.left() + 1,
@@ -68,12 +78,40 @@ void PaintMarkerLabels(QPainter& painter, const QRectF& plot, std::vector<Marker
         if (row == rowEnds.size())
             rowEnds.push_back(0);
         rowEnds[row] = left + width;
-        const QRectF box(left, plot.top() + 2 + static_cast<double>(row) * (metrics.height() + pad),
-                         width, metrics.height());
-        painter.fillRect(box, QColor(255, 255, 255, 220));
-        painter.setPen(label.colour);
-        painter.drawText(box, Qt::AlignCenter, label.text);
+        placed.push_back({left, width, row});
     }
+    rows = rowEnds.size();
+    return placed;
+}
+
+double RowHeight(const QFontMetricsF& metrics) {
+    return metrics.height() * 1.15;
+}
+
+} // namespace
+
+void PaintMarkerLabels(QPainter& painter, const QRectF& plot, std::vector<MarkerLabel> labels,
+                       std::optional<double> top) {
+    const QFontMetricsF metrics(painter.font());
+    std::size_t rows = 0;
+    const std::vector<PlacedLabel> placed = Placed(metrics, plot, labels, rows);
+    const double first = top.value_or(plot.top() + 2);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const QRectF box(placed[i].left,
+                         first + static_cast<double>(placed[i].row) * RowHeight(metrics),
+                         placed[i].width, metrics.height());
+        painter.fillRect(box, QColor(255, 255, 255, 220));
+        painter.setPen(labels[i].colour);
+        painter.drawText(box, Qt::AlignCenter, labels[i].text);
+    }
+}
+
+double MarkerLabelsHeight(const QPainter& painter, const QRectF& plot,
+                          std::vector<MarkerLabel> labels) {
+    const QFontMetricsF metrics(painter.font());
+    std::size_t rows = 0;
+    Placed(metrics, plot, labels, rows);
+    return static_cast<double>(rows) * RowHeight(metrics);
 }
 
 void PaintNothing(QPainter& painter, const QRectF& area, const QString& text) {

@@ -9,6 +9,7 @@
 #include <QRectF>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -49,8 +50,12 @@ struct MarkerLabel {
     QColor colour;
 };
 // Each label centred on its x within plot, on the first row from the top where it overlaps no
-// label already placed.
-void PaintMarkerLabels(QPainter& painter, const QRectF& plot, std::vector<MarkerLabel> labels);
+// label already placed; the first row's top at top, or just inside the plot when not given.
+void PaintMarkerLabels(QPainter& painter, const QRectF& plot, std::vector<MarkerLabel> labels,
+                       std::optional<double> top = std::nullopt);
+// The height the rows of those labels take, so that a chart can keep them clear of its plot.
+double MarkerLabelsHeight(const QPainter& painter, const QRectF& plot,
+                          std::vector<MarkerLabel> labels);
 
 // text in the middle of area, for a chart with nothing to draw.
 void PaintNothing(QPainter& painter, const QRectF& area, const QString& text);

@@ -133,25 +133,43 @@ void PaintAbove(QPainter& painter, const Frame& frame, const Set& set) {
     painter.drawPath(path);
 }
 
-void PaintStatisticalLevels(QPainter& painter, const Frame& frame, const std::vector<Set>& sets,
-                            Language language) {
-    const QRectF& plot = frame.axis.plot;
+// One set draws its markers darker than its curve; several in their own colours.
+QColor MarkerColour(const Set& set, std::size_t sets) {
+    return sets == 1 ? QColor(60, 60, 60) : set.line;
+}
+
+// The labels of L10, L50 and L90 of each set, at their levels' x.
+std::vector<distribution_chart::MarkerLabel>
+StatisticalLabels(const distribution_chart::LevelAxis& axis, const std::vector<Set>& sets,
+                  Language language) {
     std::vector<distribution_chart::MarkerLabel> labels;
     for (const Set& set : sets) {
-        // One set draws its markers darker than its curve; several in their own colours.
-        const QColor colour = sets.size() == 1 ? QColor(60, 60, 60) : set.line;
-        painter.setPen(QPen(colour, distribution_chart::Stroke(painter), Qt::DashLine));
         const vrd::LevelDistribution& levels = *set.levels;
         for (const auto& [percent, level] :
-             {std::pair{10, levels.l10}, std::pair{50, levels.l50}, std::pair{90, levels.l90}}) {
-            if (!level)
-                continue;
-            const double x = frame.axis.X(*level);
-            painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-            labels.push_back({x, DistributionMarkerText(percent, *level, language), colour});
-        }
+             {std::pair{10, levels.l10}, std::pair{50, levels.l50}, std::pair{90, levels.l90}})
+            if (level)
+                labels.push_back({axis.X(*level), DistributionMarkerText(percent, *level, language),
+                                  MarkerColour(set, sets.size())});
     }
-    distribution_chart::PaintMarkerLabels(painter, plot, std::move(labels));
+    return labels;
+}
+
+// The dashed lines of the statistical levels, from their labels above the plot down through it.
+void PaintStatisticalLevels(QPainter& painter, const Frame& frame, const std::vector<Set>& sets,
+                            double labelsTop, Language language) {
+    const QRectF& plot = frame.axis.plot;
+    for (const Set& set : sets) {
+        painter.setPen(QPen(MarkerColour(set, sets.size()), distribution_chart::Stroke(painter),
+                            Qt::DashLine));
+        const vrd::LevelDistribution& levels = *set.levels;
+        for (const std::optional<double>& level : {levels.l10, levels.l50, levels.l90})
+            if (level) {
+                const double x = frame.axis.X(*level);
+                painter.drawLine(QPointF(x, labelsTop), QPointF(x, plot.bottom()));
+            }
+    }
+    distribution_chart::PaintMarkerLabels(painter, plot,
+                                          StatisticalLabels(frame.axis, sets, language), labelsTop);
 }
 
 void PaintLegend(QPainter& painter, const QRectF& area, const std::vector<Set>& sets,
@@ -202,8 +220,8 @@ void PaintLevelDistribution(QPainter& painter, const QRectF& area,
     const double side = labels + metrics.height() * 1.5;
     Frame frame;
     frame.axis.plot = area.adjusted(side, metrics.height() * 1.6, -side, -metrics.height() * 3.9);
-    int lowest = distributions.all.rows.front().level;
-    int highest = distributions.all.rows.back().level;
+    double lowest = distributions.all.rows.front().level;
+    double highest = distributions.all.rows.back().level;
     double tallest = 0;
     for (const Set& set : sets)
         for (const vrd::LevelRow& row : set.levels->rows) {
@@ -213,20 +231,26 @@ void PaintLevelDistribution(QPainter& painter, const QRectF& area,
         }
     frame.axis.low = lowest - 1;
     frame.axis.high = highest + 1;
-    // Headroom above the tallest bar for the labels of the statistical levels.
-    const double headroom = tallest * 1.3;
-    const double step = distribution_chart::NiceStep(headroom, 5);
-    frame.barTop = std::ceil(headroom / step) * step;
-
-    PaintPercentAxes(painter, frame, language);
     // A set without minutes has nothing to draw but its entry in the legend.
     std::vector<Set> drawn;
     std::copy_if(sets.begin(), sets.end(), std::back_inserter(drawn),
                  [](const Set& set) { return set.levels->minutes > 0; });
+    // The labels of the statistical levels in rows of their own above the plot, clear of the
+    // bars, of the curves that start at its top and of the right axis' labels.
+    const double labelsTop = frame.axis.plot.top();
+    const double labelRows = distribution_chart::MarkerLabelsHeight(
+        painter, frame.axis.plot, StatisticalLabels(frame.axis, drawn, language));
+    frame.axis.plot.setTop(labelsTop + labelRows + metrics.height() * 0.5);
+    // A little room above the tallest bar; never past all of the time.
+    const double headroom = tallest * 1.08;
+    const double step = distribution_chart::NiceStep(headroom, 5);
+    frame.barTop = std::min(100.0, std::ceil(headroom / step) * step);
+
+    PaintPercentAxes(painter, frame, language);
     PaintBars(painter, frame, drawn);
     for (const Set& set : drawn)
         PaintAbove(painter, frame, set);
-    PaintStatisticalLevels(painter, frame, drawn, language);
+    PaintStatisticalLevels(painter, frame, drawn, labelsTop, language);
     PaintLegend(
         painter,
         QRectF(frame.axis.plot.left(), area.top(), frame.axis.plot.width(), metrics.height() * 1.4),

@@ -1,6 +1,9 @@
 #include "views/texts/assessment_text.h"
 
+#include "analysis/assessment_rules.h"
 #include "views/texts/analysis_text.h"
+
+#include <QStringList>
 
 namespace {
 
@@ -48,6 +51,10 @@ QString IndicatorText(const std::optional<vrd::Indicator>& indicator) {
     return *indicator == vrd::Indicator::L50 ? QStringLiteral("L50") : QStringLiteral("Leq");
 }
 
+QString PooledRowText(Language language) {
+    return Text(language, QT_TRANSLATE_NOOP("AssessmentText", "all periods"));
+}
+
 QString PeriodLabelText(vrd::PeriodLabel label, Language language) {
     switch (label) {
     case vrd::PeriodLabel::Daytime:
@@ -60,25 +67,60 @@ QString PeriodLabelText(vrd::PeriodLabel label, Language language) {
     return Text(language, QT_TRANSLATE_NOOP("AssessmentText", "night"));
 }
 
-QString VerdictText(const vrd::EmergenceFigures& figures, Language language) {
-    QString text;
-    switch (figures.verdict) {
-    case vrd::Verdict::Compliant:
-        text = Text(language, QT_TRANSLATE_NOOP("AssessmentText", "compliant"));
-        break;
-    case vrd::Verdict::Exceeds:
-        text = Text(language, QT_TRANSLATE_NOOP("AssessmentText", "exceeds"));
-        break;
-    case vrd::Verdict::BelowGate:
-        text = Text(language, QT_TRANSLATE_NOOP("AssessmentText", "below the gate"));
-        break;
-    case vrd::Verdict::NoData:
-        text = Text(language, QT_TRANSLATE_NOOP("AssessmentText", "not assessable"));
+QString VerdictWordingText(vrd::VerdictWording wording, Language language) {
+    switch (wording) {
+    case vrd::VerdictWording::Compliant:
+        return Text(language, QT_TRANSLATE_NOOP("AssessmentText", "compliant"));
+    case vrd::VerdictWording::Exceeds:
+        return Text(language, QT_TRANSLATE_NOOP("AssessmentText", "exceeds"));
+    case vrd::VerdictWording::NotConclusiveCompliant:
+    case vrd::VerdictWording::NotConclusiveExceeds:
+        return Text(language, QT_TRANSLATE_NOOP("AssessmentText", "not conclusive"));
+    case vrd::VerdictWording::BelowGate:
+        return Text(language, QT_TRANSLATE_NOOP("AssessmentText", "below the gate"));
+    case vrd::VerdictWording::NoData:
         break;
     }
-    if (figures.conclusive == false)
-        text += Text(language, QT_TRANSLATE_NOOP("AssessmentText", ", not conclusive"));
-    return text;
+    return Text(language, QT_TRANSLATE_NOOP("AssessmentText", "not assessable"));
+}
+
+QString VerdictLeaningText(vrd::VerdictWording wording, Language language) {
+    // The side leant to is worded apart from the verdict: "dépassement", not "non conforme".
+    struct Disambiguated {
+        const char* source;
+        const char* disambiguation;
+    };
+    Disambiguated text{};
+    if (wording == vrd::VerdictWording::NotConclusiveCompliant)
+        text = QT_TRANSLATE_NOOP3("AssessmentText", "compliant", "leaning");
+    else if (wording == vrd::VerdictWording::NotConclusiveExceeds)
+        text = QT_TRANSLATE_NOOP3("AssessmentText", "exceeds", "leaning");
+    else
+        return {};
+    return Translated(language, "AssessmentText", text.source, text.disambiguation);
+}
+
+QString VerdictText(const vrd::EmergenceFigures& figures, Language language) {
+    const vrd::VerdictWording wording = vrd::WordingOf(figures);
+    const QString leaning = VerdictLeaningText(wording, language);
+    const QString text = VerdictWordingText(wording, language);
+    return leaning.isEmpty() ? text : text + QStringLiteral(" (") + leaning + QLatin1Char(')');
+}
+
+QString NoteText(vrd::EmergenceNote note, vrd::Standard standard, Language language) {
+    if (note == vrd::EmergenceNote::ResidualAboveAmbient)
+        return Text(language, QT_TRANSLATE_NOOP("AssessmentText", "Residual louder than ambient"));
+    const vrd::AssessmentRules& rules = vrd::RulesOf(standard);
+    const std::int64_t below = rules.emergence ? rules.emergence->shortResidualBelow : 0;
+    return Text(language, QT_TRANSLATE_NOOP("AssessmentText", "Residual measured under %1 min"))
+        .arg(below);
+}
+
+QString NotesText(const vrd::EmergenceNotes& notes, vrd::Standard standard, Language language) {
+    QStringList texts;
+    for (const vrd::EmergenceNote note : notes.List())
+        texts.append(NoteText(note, standard, language));
+    return texts.join(QStringLiteral("; "));
 }
 
 QString WorstPeriodText(const vrd::AssessmentResult& result, Language language) {

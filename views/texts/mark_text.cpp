@@ -2,6 +2,15 @@
 
 #include "views/texts/analysis_text.h"
 
+#include <QStringList>
+
+namespace {
+
+// The marks named in full; past them a count.
+constexpr std::size_t kMarksNamed = 5;
+
+} // namespace
+
 QString MarkKindText(vrd::MarkKind kind, Language language) {
     switch (kind) {
     case vrd::MarkKind::Source:
@@ -31,4 +40,35 @@ QString MarkPeriodText(const vrd::Mark& mark, Language language) {
 
 QString MarkText(const vrd::Mark& mark, Language language) {
     return MarkKindText(mark.kind, language) + QLatin1Char(' ') + MarkPeriodText(mark, language);
+}
+
+QString MarksOutsideText(const std::vector<vrd::Mark>& marks, Language language) {
+    if (marks.empty())
+        return {};
+    QStringList named;
+    for (std::size_t i = 0; i < marks.size() && i < kMarksNamed; ++i)
+        named.append(MarkText(marks[i], language));
+    const char* outside =
+        marks.size() == 1
+            ? QT_TRANSLATE_NOOP("MarkText",
+                                "1 mark lies outside the reports' minutes and changes no figure: ")
+            : QT_TRANSLATE_NOOP("MarkText",
+                                "%1 marks lie outside the reports' minutes and change no figure: ");
+    QString text = Translated(language, "MarkText", outside);
+    if (marks.size() != 1)
+        text = text.arg(marks.size());
+    text += named.join(QStringLiteral("; "));
+    if (marks.size() > kMarksNamed)
+        text += Translated(language, "MarkText", QT_TRANSLATE_NOOP("MarkText", "; and %1 more"))
+                    .arg(marks.size() - kMarksNamed);
+    return text + QLatin1Char('.');
+}
+
+QString MarksOutsideWarning(const std::vector<vrd::Mark>& marks, Language language) {
+    if (marks.empty())
+        return {};
+    return MarksOutsideText(marks, language) + QLatin1Char(' ') +
+           Translated(language, "MarkText",
+                      QT_TRANSLATE_NOOP("MarkText", "They are kept; check their dates against the "
+                                                    "reports' on the Files tab."));
 }

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <vector>
+
 // "excluded", "source", "residual", translated.
 QString MarkKindText(vrd::MarkKind kind, Language language);
 // "2011-05-12 14:00 – 16:30", the end's date written when it is another day.
@@ -15,3 +17,10 @@ QString IntervalText(const vrd::Interval& interval, Language language);
 QString MarkPeriodText(const vrd::Mark& mark, Language language);
 // The same after the kind: "source 2011-05-12 14:00 – 16:30 (the fan)".
 QString MarkText(const vrd::Mark& mark, Language language);
+// The marks that lie outside the reports' minutes (MarksOutside), which change no figure: "2 marks
+// lie outside the reports' minutes and change no figure: source 2012-05-12 08:00 – 09:00; ...",
+// the first few named; empty without one.
+QString MarksOutsideText(const std::vector<vrd::Mark>& marks, Language language);
+// The window's message when marks just made or loaded lie outside the reports' minutes: what
+// MarksOutsideText says, and what to look at; empty without one.
+QString MarksOutsideWarning(const std::vector<vrd::Mark>& marks, Language language);

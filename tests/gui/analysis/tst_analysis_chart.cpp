@@ -3,6 +3,7 @@
 // button that show the whole period again.
 
 #include "tests/gui/analysis/analysis_test_data.h"
+#include "views/analysis/campaign/carpet_view.h"
 #include "views/analysis/chart/analysis_chart.h"
 #include "views/analysis/chart/analysis_overlay.h"
 #include "views/analysis/window/frm_analysis.h"
@@ -70,6 +71,7 @@ class TestAnalysisChart final : public QObject {
     void theLegendHoldsOneEntryALineHoweverItIsZoomed();
     void theSlidingLeqStaysOnTheMinutesAcrossTheSamplesGap();
     void theBandsHaveTheirLegendAndTheSelectionItsEntry();
+    void aFrenchStandardsDayAndNightAreTheBandsAndTheCarpetsLines();
     void aBoxZoomShowsTheLevelsOnWholeFives();
     void homeEscAndTheButtonShowTheWholePeriodWhereverTheFocusIs();
 };
@@ -164,6 +166,39 @@ void TestAnalysisChart::theBandsHaveTheirLegendAndTheSelectionItsEntry() {
              (QStringList{QStringLiteral("Leq 1 min"), QStringLiteral("Selection")}));
     session.Select(session.AnalysedPeriod());
     QCOMPARE(LegendEntries(chart), QStringList{QStringLiteral("Leq 1 min")});
+}
+
+// With a French standard the bands are its day and night, 07:00-22:00 and 22:00-07:00, named so,
+// and the carpet draws their bounds; BS 4142 and no standard give the periods' own.
+void TestAnalysisChart::aFrenchStandardsDayAndNightAreTheBandsAndTheCarpetsLines() {
+    frmAnalysis window;
+    AnalysisSession& session = window.Session();
+    session.SetReports(Reports(ThreeDays()));
+    AnalysisChart& chart = *window.Chart();
+    const QStringList lden = {QStringLiteral("Day"), QStringLiteral("Evening"),
+                              QStringLiteral("Night")};
+    for (const QString& entry : lden)
+        QVERIFY(LegendEntries(chart).contains(entry));
+    QVERIFY(!window.Carpet()->Picture().standardDay);
+
+    session.SetAssessmentSettings(vrd::AssessmentSettings{vrd::Standard::FrIcpe, false});
+    const QStringList entries = LegendEntries(chart);
+    QVERIFY2(entries.contains(QStringLiteral("Day 07:00–22:00")) &&
+                 entries.contains(QStringLiteral("Night 22:00–07:00")),
+             qPrintable(entries.join(QLatin1Char('|'))));
+    for (const QString& entry : lden)
+        QVERIFY(!entries.contains(entry));
+    const std::optional<vrd::ClockHours> day = window.Carpet()->Picture().standardDay;
+    QVERIFY(day && day->from == 7 && day->to == 22);
+    QVERIFY(chart.ShownStandardDay());
+
+    // No bands asked for: no standard's periods either.
+    window.findChild<QCheckBox*>(QStringLiteral("ShowPeriods"))->setChecked(false);
+    QVERIFY(!chart.ShownStandardDay());
+    window.findChild<QCheckBox*>(QStringLiteral("ShowPeriods"))->setChecked(true);
+    session.SetAssessmentSettings(vrd::AssessmentSettings{vrd::Standard::Bs4142, false});
+    QVERIFY(LegendEntries(chart).contains(QStringLiteral("Evening")));
+    QVERIFY(!window.Carpet()->Picture().standardDay);
 }
 
 void TestAnalysisChart::aBoxZoomShowsTheLevelsOnWholeFives() {

@@ -9,11 +9,15 @@
 #include "views/analysis/window/frm_analysis.h"
 #include "views/plot/chart_zoom_view.h"
 
+#include <QCategoryAxis>
+#include <QChart>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
+#include <QTableView>
 #include <QTest>
 
 namespace {
@@ -117,6 +121,7 @@ class TestAnalysisReport final : public QObject {
     void theReportLeavesFailedFilesAndAMissingSerialOut();
     void aZoomedChartIsPrintedWithTheDatesOfItsRange();
     void aBatchWithoutAReadableMinuteWritesNothing();
+    void theWindowWithoutAReadableMinuteWritesNothingAndShowsNoDate();
     void helpAndVersionNeedNoWindowAndNoDisplay();
 };
 
@@ -399,6 +404,53 @@ void TestAnalysisReport::aBatchWithoutAReadableMinuteWritesNothing() {
              QStringLiteral("vrdview: ") + book + QStringLiteral(": not written")})
         QVERIFY2(run.err.contains(expected), qPrintable(run.err));
     QVERIFY2(!run.err.contains(QStringLiteral("maxima")), qPrintable(run.err));
+}
+
+// The window refuses as the command does: an analysis whose only report is missing writes no
+// report, prints none and saves no tables, naming the file, and never asks where to write; its
+// empty selection shows blank fields, not a date of year 1.
+void TestAnalysisReport::theWindowWithoutAReadableMinuteWritesNothingAndShowsNoDate() {
+    TestFiles files;
+    const QString missing = files.Path(QStringLiteral("missing.vrd"));
+    frmAnalysis window;
+    window.Session().SetReports({vrd::OpenReportForAnalysis({missing.toStdString(), false})});
+    int asked = 0;
+    window.SetPathChooser([&](QWidget*, const frmAnalysis::PathRequest&) {
+        ++asked;
+        return std::optional<QString>(files.Path(QStringLiteral("report.pdf")));
+    });
+    for (const auto command :
+         {&frmAnalysis::SaveReportAsPdf, &frmAnalysis::Print, &frmAnalysis::SaveTables}) {
+        QVERIFY(!(window.*command)());
+        const QString warning = TakeWarning(window);
+        QVERIFY2(warning.contains(missing) &&
+                     warning.contains(QStringLiteral("no file gave a readable minute")),
+                 qPrintable(warning));
+    }
+    QCOMPARE(asked, 0);
+    QString reason;
+    QVERIFY(!window.WritePdf(files.Path(QStringLiteral("direct.pdf")), reason));
+    QVERIFY2(reason.contains(QStringLiteral("not written")), qPrintable(reason));
+    QVERIFY(!window.WriteTables(files.Path(QStringLiteral("direct.xlsx")), reason));
+    QVERIFY(QDir(files.Path(QString())).entryList(QDir::Files).isEmpty());
+
+    window.show();
+    QApplication::processEvents();
+    for (const char* field : {"SelectionFrom", "SelectionTo"})
+        QVERIFY(window.findChild<QLineEdit*>(QLatin1String(field))->text().isEmpty());
+    const QAbstractItemModel& statistics = *window.StatisticsView()->model();
+    for (int row = 0; row < statistics.rowCount(); ++row)
+        for (int column = 0; column < statistics.columnCount(); ++column)
+            QVERIFY(
+                !statistics.index(row, column).data().toString().contains(QStringLiteral("0001")));
+    auto* time =
+        qobject_cast<QCategoryAxis*>(window.Chart()->Chart()->axes(Qt::Horizontal).front());
+    QVERIFY(time != nullptr);
+    for (const QString& label : time->categoriesLabels())
+        QVERIFY2(!label.contains(QStringLiteral("0001")), qPrintable(label));
+    const QString shots = qEnvironmentVariable("VRD_SHOTS");
+    if (!shots.isEmpty())
+        QVERIFY(window.grab().save(shots + QStringLiteral("/analysis-no-minute.png")));
 }
 
 void TestAnalysisReport::helpAndVersionNeedNoWindowAndNoDisplay() {

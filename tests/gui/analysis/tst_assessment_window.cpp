@@ -25,6 +25,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 
@@ -86,6 +87,9 @@ class TestAssessmentWindow final : public QObject {
     void theRunsDialogCountsAsTheValuesAreTyped();
     void theTableIsWhatVrdtoolAssessPrints();
     void backgroundAndAClickOnAPeriod();
+    void aMarkOutsideTheReportsIsToldWhenMadeOrLoadedAndChangesNothing();
+    void aModeOfOneIntervalIsSaidNotRepresentative();
+    void theTabFitsA1280By800ScreenWithItsVerdictInView();
 
   private:
     TestFiles files_;
@@ -146,7 +150,10 @@ void TestAssessmentWindow::markingAndRemovingRestoresTheFigures() {
     session.SetAssessmentSettings(vrd::AssessmentSettings{});
     EmergenceTableModel& table = *window.Assessment()->Periods();
     QAbstractItemModelTester tester(&table, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    // Without a source minute no period has data; the nights of 11/05 to 13/05, and both days.
+    // Without a source minute no period was heard: the pooled rows alone, unless every period is
+    // asked for: the nights of 11/05 to 13/05, and both days.
+    QCOMPARE(table.rowCount(), 2);
+    window.Assessment()->EveryPeriodBox()->setChecked(true);
     QCOMPARE(table.rowCount(), 5 + 2);
     QStringList before;
     for (int row = 0; row < table.rowCount(); ++row)
@@ -160,6 +167,13 @@ void TestAssessmentWindow::markingAndRemovingRestoresTheFigures() {
     QCOMPARE(table.index(1, EmergenceTableModel::Verdict).data(Qt::BackgroundRole),
              QVariant(QBrush(QColor(255, 205, 210))));
     QVERIFY(window.Assessment()->Summary()->text().contains(QStringLiteral("Day of 2011-05-12")));
+    // Without every period, the period heard and the pooled rows, with the heard period's hours.
+    window.Assessment()->EveryPeriodBox()->setChecked(false);
+    QCOMPARE(table.rowCount(), 1 + 2);
+    QCOMPARE(Cell(table, 0, EmergenceTableModel::SourceMinutes), QStringLiteral("120"));
+    QCOMPARE(table.index(0, 0).data(kPeriodStartRole).toLongLong(), At(0, 7));
+    QCOMPARE(table.index(0, 0).data(kPeriodEndRole).toLongLong(), At(0, 22));
+    window.Assessment()->EveryPeriodBox()->setChecked(true);
 
     session.RemoveMark(0);
     QStringList after;
@@ -289,19 +303,25 @@ void TestAssessmentWindow::theTableIsWhatVrdtoolAssessPrints() {
                                              ? QStringLiteral("French classified installation")
                                              : QStringLiteral("French neighbourhood noise")));
         const EmergenceTableModel& table = *window.Assessment()->Periods();
+        // The table lists the periods in which the noise was heard, then the pooled rows.
+        QJsonArray heard;
+        for (const QJsonValue& period : periods)
+            if (period.toObject().value(QStringLiteral("source_minutes")).toInt() > 0)
+                heard.append(period);
+        QVERIFY(heard.size() < periods.size());
         // "overall" is keyed by label; its keys sort as the table lists them: day, holiday, night.
         const QJsonObject overallByLabel = json.value(QStringLiteral("overall")).toObject();
         QJsonArray overall;
         for (const QString& label : overallByLabel.keys())
             overall.append(overallByLabel.value(label));
-        QCOMPARE(table.rowCount(), periods.size() + overall.size());
+        QCOMPARE(table.rowCount(), heard.size() + overall.size());
         for (int row = 0; row < table.rowCount(); ++row) {
-            const bool pooled = row >= periods.size();
+            const bool pooled = row >= heard.size();
             const QJsonObject period =
-                (pooled ? overall[row - periods.size()] : periods[row]).toObject();
+                (pooled ? overall[row - heard.size()] : heard[row]).toObject();
             if (pooled) {
                 QCOMPARE(Cell(table, row, EmergenceTableModel::Period),
-                         overallByLabel.keys().at(row - periods.size()));
+                         overallByLabel.keys().at(row - heard.size()));
             } else {
                 QCOMPARE(Cell(table, row, EmergenceTableModel::Date),
                          period.value(QStringLiteral("date")).toString());
@@ -318,18 +338,33 @@ void TestAssessmentWindow::theTableIsWhatVrdtoolAssessPrints() {
                      OneDecimal(period.value(QStringLiteral("emergence"))));
             QCOMPARE(Cell(table, row, EmergenceTableModel::Margin),
                      OneDecimal(period.value(QStringLiteral("margin"))));
-            const QJsonValue limit = period.value(QStringLiteral("limit"));
+            // A whole-number limit is written as the levels beside it are.
             QCOMPARE(Cell(table, row, EmergenceTableModel::Limit),
-                     limit.isNull() ? QString() : QString::number(limit.toInt()));
+                     OneDecimal(period.value(QStringLiteral("limit"))));
             const QString verdict = period.value(QStringLiteral("verdict")).toString();
+            const bool conclusive = period.value(QStringLiteral("conclusive")) != QJsonValue(false);
             const QString shown = Cell(table, row, EmergenceTableModel::Verdict);
-            QVERIFY2(shown.startsWith(
-                         verdict == QStringLiteral("no_data") ? QStringLiteral("not assessable")
-                         : verdict == QStringLiteral("below_gate") ? QStringLiteral("below")
-                                                                   : verdict),
-                     qPrintable(shown + QStringLiteral(" / ") + verdict));
-            QCOMPARE(shown.contains(QStringLiteral("not conclusive")),
-                     period.value(QStringLiteral("conclusive")) == QJsonValue(false));
+            const QString leaning = table.index(row, EmergenceTableModel::Verdict)
+                                        .data(EmergenceTableModel::kLeaningRole)
+                                        .toString();
+            if (!conclusive) {
+                QCOMPARE(shown, QStringLiteral("not conclusive"));
+                QCOMPARE(leaning, verdict);
+            } else {
+                QVERIFY(leaning.isEmpty());
+                QVERIFY2(shown.startsWith(
+                             verdict == QStringLiteral("no_data") ? QStringLiteral("not assessable")
+                             : verdict == QStringLiteral("below_gate") ? QStringLiteral("below")
+                                                                       : verdict),
+                         qPrintable(shown + QStringLiteral(" / ") + verdict));
+            }
+            QStringList notes;
+            for (const QJsonValue& note : period.value(QStringLiteral("notes")).toArray())
+                notes.append(note.toString() == QStringLiteral("short_residual")
+                                 ? QStringLiteral("Residual measured under 30 min")
+                                 : QStringLiteral("Residual louder than ambient"));
+            QCOMPARE(Cell(table, row, EmergenceTableModel::Notes),
+                     notes.join(QStringLiteral("; ")));
         }
     }
 }
@@ -343,7 +378,7 @@ void TestAssessmentWindow::backgroundAndAClickOnAPeriod() {
     box.setCurrentIndex(box.findText(QStringLiteral("French neighbourhood noise")));
     QVERIFY(window.Assessment()->IndoorsBox()->isEnabled());
     QTableView& periods = *window.Assessment()->PeriodsView();
-    emit periods.clicked(periods.model()->index(1, EmergenceTableModel::Ambient));
+    emit periods.clicked(periods.model()->index(0, EmergenceTableModel::Ambient));
     QCOMPARE(session.Selection().from, At(0, 7));
     QCOMPARE(session.Selection().to, At(0, 22));
 
@@ -363,6 +398,122 @@ void TestAssessmentWindow::backgroundAndAClickOnAPeriod() {
     box.setCurrentIndex(0);
     QVERIFY(!session.Assessed());
     QCOMPARE(window.Assessment()->Periods()->rowCount(), 0);
+}
+
+// What the table and the summary show, cell by cell.
+QStringList Shown(const AssessmentTab& tab) {
+    QStringList shown = {tab.Summary()->text()};
+    const EmergenceTableModel& table = *tab.Periods();
+    for (int row = 0; row < table.rowCount(); ++row)
+        for (int column = 0; column < EmergenceTableModel::kColumns; ++column)
+            shown.append(Cell(table, row, column));
+    return shown;
+}
+
+// A mark a year after the reports shares none of their minutes: the window says so when it is
+// made and when a marks file brings it, and no figure changes.
+void TestAssessmentWindow::aMarkOutsideTheReportsIsToldWhenMadeOrLoadedAndChangesNothing() {
+    frmAnalysis window;
+    QList<QString> answers;
+    window.SetPathChooser([&](QWidget*, const frmAnalysis::PathRequest&) {
+        return answers.isEmpty() ? std::nullopt : std::optional<QString>(answers.takeFirst());
+    });
+    AnalysisSession& session = window.Session();
+    session.SetReports(TwoDays(report_));
+    QVERIFY(!session.SetMarks(FanMarks()));
+    session.SetAssessmentSettings(vrd::AssessmentSettings{});
+    const QStringList before = Shown(*window.Assessment());
+
+    const vrd::Interval later = {At(366, 8), At(366, 10)};
+    QVERIFY(session.Select(later));
+    window.ReasonEdit()->setText(QStringLiteral("a year later"));
+    QVERIFY(window.MarkSelection(vrd::MarkKind::Source));
+    const QString made = TakeWarning(window);
+    QVERIFY2(
+        made.contains(QStringLiteral("1 mark lies outside the reports' minutes and changes no "
+                                     "figure: source 2012-05-12 08:00 – 10:00 (a year later)")),
+        qPrintable(made));
+    QCOMPARE(session.Assessed()->marksOutside.size(), std::size_t{1});
+    QStringList after = Shown(*window.Assessment());
+    QVERIFY(after.front().contains(QStringLiteral("lies outside")));
+    after.front() = before.front();
+    QCOMPARE(after, before);
+    // A mark within the reports is made without a word.
+    QVERIFY(session.Select({At(1, 12), At(1, 12, 30)}));
+    QVERIFY(window.MarkSelection(vrd::MarkKind::Exclude));
+    QVERIFY(TakeWarning(window).isEmpty());
+
+    std::vector<vrd::Mark> marks = FanMarks();
+    marks.push_back({vrd::MarkKind::Residual, later, "far"});
+    marks.push_back({vrd::MarkKind::Exclude, {At(-30, 0), At(-29, 0)}, "before"});
+    answers.append(files_.Write(QStringLiteral("far marks.txt"), vrd::FormatMarksFile(marks)));
+    QVERIFY(window.LoadExclusions());
+    const QString loaded = TakeWarning(window);
+    QVERIFY2(loaded.contains(QStringLiteral("2 marks lie outside")) &&
+                 loaded.contains(QStringLiteral("excluded 2011-04-12 00:00 – 2011-04-13 00:00")) &&
+                 loaded.contains(QStringLiteral("residual 2012-05-12 08:00 – 10:00 (far)")),
+             qPrintable(loaded));
+    after = Shown(*window.Assessment());
+    after.front() = before.front();
+    QCOMPARE(after, before);
+}
+
+// BS 4142 by day: every hour a decibel louder than the one before, so no L90 repeats.
+void TestAssessmentWindow::aModeOfOneIntervalIsSaidNotRepresentative() {
+    const QString rising =
+        files_.Write(QStringLiteral("rising.txt"),
+                     DatedReport(1440, [](int minute) { return 40 + minute / 60; }));
+    frmAnalysis window;
+    window.Session().SetReports(TwoDays(rising));
+    window.Session().SetAssessmentSettings(vrd::AssessmentSettings{vrd::Standard::Bs4142, false});
+    const BackgroundLevelModel& background = *window.Assessment()->Background();
+    QCOMPARE(Cell(background, 0, BackgroundLevelModel::Period), QStringLiteral("day"));
+    QCOMPARE(Cell(background, 0, BackgroundLevelModel::Mode),
+             QStringLiteral("47 (not representative: median 54.5)"));
+    QVERIFY(window.Assessment()->Summary()->text().contains(
+        QStringLiteral("Background, day: mode 47 dB, not representative")));
+}
+
+// The tab on a 1280 by 800 screen, in French: every column up to the verdict in view. With
+// VRD_SHOTS set, the window is saved there as a picture.
+void TestAssessmentWindow::theTabFitsA1280By800ScreenWithItsVerdictInView() {
+    const QString worked =
+        files_.Write(QStringLiteral("worked.txt"), DatedReport(kCaseMinutes, CaseLevel));
+    SetWindowLanguage(Language::French);
+    {
+        frmAnalysis window;
+        AnalysisSession& session = window.Session();
+        session.SetReports(TwoDays(worked));
+        QVERIFY(
+            !session.SetMarks({{vrd::MarkKind::Source, {At(0, 10), At(0, 11)}, "compresseur"},
+                               {vrd::MarkKind::Source, {At(1, 2), At(1, 2, 20)}, "ventilation"}}));
+        session.SetAssessmentSettings(vrd::AssessmentSettings{});
+        window.findChild<QTabWidget*>()->setCurrentWidget(window.Assessment());
+        window.resize(1280, 800);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY2(window.width() <= 1280 && window.height() <= 800,
+                 qPrintable(QStringLiteral("%1x%2").arg(window.width()).arg(window.height())));
+        const QTableView& view = *window.Assessment()->PeriodsView();
+        const int verdictEnd = view.columnViewportPosition(EmergenceTableModel::Verdict) +
+                               view.columnWidth(EmergenceTableModel::Verdict);
+        QVERIFY2(
+            verdictEnd <= view.viewport()->width(),
+            qPrintable(QStringLiteral("%1 > %2").arg(verdictEnd).arg(view.viewport()->width())));
+        const EmergenceTableModel& table = *window.Assessment()->Periods();
+        QCOMPARE(Cell(table, 0, EmergenceTableModel::Limit), QStringLiteral("8,0"));
+        QCOMPARE(Cell(table, 0, EmergenceTableModel::Verdict), QStringLiteral("non concluant"));
+        QCOMPARE(table.index(0, EmergenceTableModel::Verdict)
+                     .data(EmergenceTableModel::kLeaningRole)
+                     .toString(),
+                 QStringLiteral("conforme"));
+        QCOMPARE(Cell(table, 1, EmergenceTableModel::Notes),
+                 QStringLiteral("Bruit résiduel supérieur au bruit ambiant"));
+        const QString shots = qEnvironmentVariable("VRD_SHOTS");
+        if (!shots.isEmpty())
+            QVERIFY(window.grab().save(shots + QStringLiteral("/assessment-tab-fr.png")));
+    }
+    SetWindowLanguage(Language::English);
 }
 
 VRD_GUI_TEST_MAIN(TestAssessmentWindow)

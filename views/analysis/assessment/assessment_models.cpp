@@ -1,7 +1,10 @@
 #include "views/analysis/assessment/assessment_models.h"
 
+#include "analysis/assessment_rules.h"
 #include "views/analysis/session/analysis_table_models.h"
 #include "views/texts/analysis_text.h"
+#include "views/texts/assessment_columns.h"
+#include "views/texts/assessment_conclusion_text.h"
 #include "views/texts/assessment_text.h"
 
 #include <QBrush>
@@ -42,29 +45,49 @@ QVariant VerdictBrush(const vrd::EmergenceFigures& figures) {
     return QBrush(kNotAssessable);
 }
 
-QString FigureText(const vrd::EmergenceFigures& figures, int column) {
+QString Decimal(const std::optional<int>& value) {
+    return value ? LevelText(static_cast<double>(*value), WindowLanguage()) : QString();
+}
+
+QString FigureText(const vrd::EmergenceFigures& figures, vrd::Standard standard, int column) {
+    const Language language = WindowLanguage();
     switch (column) {
     case EmergenceTableModel::SourceMinutes:
         return QString::number(figures.sourceMinutes);
     case EmergenceTableModel::Ambient:
-        return LevelText(figures.ambient, WindowLanguage());
+        return LevelText(figures.ambient, language);
     case EmergenceTableModel::Residual:
-        return LevelText(figures.residual, WindowLanguage());
+        return LevelText(figures.residual, language);
     case EmergenceTableModel::Indicator:
         return IndicatorText(figures.indicator);
     case EmergenceTableModel::Emergence:
-        return LevelText(figures.emergence, WindowLanguage());
+        return LevelText(figures.emergence, language);
     case EmergenceTableModel::Term:
-        return LevelText(figures.term);
+        return Decimal(figures.term);
     case EmergenceTableModel::Limit:
-        return LevelText(figures.limit);
+        return Decimal(figures.limit);
     case EmergenceTableModel::Margin:
-        return LevelText(figures.margin, WindowLanguage());
+        return LevelText(figures.margin, language);
     case EmergenceTableModel::Verdict:
-        return VerdictText(figures, WindowLanguage());
+        return VerdictWordingText(vrd::WordingOf(figures), language);
+    case EmergenceTableModel::Notes:
+        return NotesText(figures.notes, standard, language);
     default:
         return {};
     }
+}
+
+// The whole period of a row, as the calendar makes it.
+vrd::Interval PeriodInterval(const vrd::EmergencePeriod& period, vrd::Standard standard) {
+    const vrd::EmergenceRules& rules = *vrd::RulesOf(standard).emergence;
+    const vrd::Minute date = vrd::StartOfDay(period.date);
+    const vrd::ClockHours& hours =
+        period.label == vrd::PeriodLabel::Night ? rules.night : rules.day;
+    const vrd::Minute from = date + hours.from * vrd::kMinutesPerHour;
+    vrd::Minute to = date + hours.to * vrd::kMinutesPerHour;
+    if (hours.to <= hours.from)
+        to += vrd::kMinutesPerDay;
+    return {from, to};
 }
 
 } // namespace
@@ -73,14 +96,33 @@ QString FigureText(const vrd::EmergenceFigures& figures, int column) {
 
 EmergenceTableModel::EmergenceTableModel(const AnalysisSession& session, QObject* parent)
     : QAbstractTableModel(parent), session_(session) {
-    connect(&session, &AnalysisSession::assessmentChanged, this, [this] {
-        beginResetModel();
-        endResetModel();
-    });
+    connect(&session, &AnalysisSession::assessmentChanged, this, &EmergenceTableModel::Reset);
+    Reset();
+}
+
+void EmergenceTableModel::Reset() {
+    beginResetModel();
+    heard_.clear();
+    if (IsFrench(session_.Assessed()) && !every_)
+        heard_ = PeriodsHeard(*session_.Assessed());
+    endResetModel();
+}
+
+void EmergenceTableModel::SetEveryPeriod(bool every) {
+    if (every == every_)
+        return;
+    every_ = every;
+    Reset();
 }
 
 std::int64_t EmergenceTableModel::Periods() const {
-    return IsFrench(session_.Assessed()) ? session_.Assessed()->calendar.Size() : 0;
+    if (!IsFrench(session_.Assessed()))
+        return 0;
+    return every_ ? session_.Assessed()->calendar.Size() : static_cast<std::int64_t>(heard_.size());
+}
+
+vrd::EmergencePeriod EmergenceTableModel::PeriodAt(int row) const {
+    return every_ ? session_.Assessed()->Period(row) : heard_.at(static_cast<std::size_t>(row));
 }
 
 int EmergenceTableModel::rowCount(const QModelIndex& parent) const {
@@ -105,16 +147,22 @@ QVariant EmergenceTableModel::data(const QModelIndex& index, int role) const {
         period.label = pooled.label;
         period.figures = pooled.figures;
     } else {
-        period = result.Period(index.row());
+        period = PeriodAt(index.row());
     }
     const vrd::EmergenceFigures& figures = period.figures;
+    const vrd::Standard standard = result.settings.standard;
     switch (role) {
     case Qt::DisplayRole:
         if (index.column() == Date)
-            return overall ? tr("overall") : DayText(period.date, WindowLanguage());
+            return overall ? PooledRowText(WindowLanguage())
+                           : DayText(period.date, WindowLanguage());
         if (index.column() == Period)
             return PeriodLabelText(period.label, WindowLanguage());
-        return FigureText(figures, index.column());
+        return FigureText(figures, standard, index.column());
+    case kLeaningRole:
+        return index.column() == Verdict
+                   ? QVariant(VerdictLeaningText(vrd::WordingOf(figures), WindowLanguage()))
+                   : QVariant();
     case Qt::TextAlignmentRole:
         return index.column() >= SourceMinutes && index.column() < Verdict
                    ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
@@ -123,10 +171,17 @@ QVariant EmergenceTableModel::data(const QModelIndex& index, int role) const {
         if (index.column() == Verdict)
             return VerdictBrush(figures);
         return figures.conclusive == false ? QVariant(QBrush(kNotConclusive)) : QVariant();
-    case Qt::ToolTipRole:
-        return figures.conclusive == false
-                   ? QVariant(tr("Not conclusive: the emergence is within 2 dB of the limit"))
-                   : QVariant();
+    case Qt::ToolTipRole: {
+        QStringList tips;
+        if (figures.conclusive == false)
+            tips.append(tr("Not conclusive (%1): the emergence is within %2 dB of the limit")
+                            .arg(VerdictLeaningText(vrd::WordingOf(figures), WindowLanguage()))
+                            .arg(vrd::RulesOf(standard).emergence->notConclusiveWithin));
+        const QString notes = NotesText(figures.notes, standard, WindowLanguage());
+        if (!notes.isEmpty())
+            tips.append(notes);
+        return tips.isEmpty() ? QVariant() : QVariant(tips.join(QLatin1Char('\n')));
+    }
     case Qt::FontRole:
         if (overall) {
             QFont bold;
@@ -139,7 +194,7 @@ QVariant EmergenceTableModel::data(const QModelIndex& index, int role) const {
         if (overall)
             return {};
         {
-            const vrd::Interval interval = result.calendar.At(index.row()).interval;
+            const vrd::Interval interval = PeriodInterval(period, standard);
             return static_cast<qlonglong>(role == kPeriodStartRole ? interval.from : interval.to);
         }
     default:
@@ -148,34 +203,15 @@ QVariant EmergenceTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant EmergenceTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= kColumns)
         return {};
-    switch (section) {
-    case Date:
-        return tr("Date");
-    case Period:
-        return tr("Period");
-    case SourceMinutes:
-        return tr("Source (min)");
-    case Ambient:
-        return tr("Ambient (dB)");
-    case Residual:
-        return tr("Residual (dB)");
-    case Indicator:
-        return tr("Indicator");
-    case Emergence:
-        return tr("Emergence (dB)");
-    case Term:
-        return tr("Term (dB)");
-    case Limit:
-        return tr("Limit (dB)");
-    case Margin:
-        return tr("Margin (dB)");
-    case Verdict:
-        return tr("Verdict");
-    default:
-        return {};
-    }
+    // The numeric columns a word a line, their unit under it, so that they stay narrow and the
+    // verdict stays in view.
+    QString name = EmergenceColumnName(static_cast<EmergenceColumn>(section), WindowLanguage());
+    if (section >= SourceMinutes && section < Verdict)
+        name.replace(QLatin1Char(' '), QLatin1Char('\n'));
+    return name;
 }
 
 // ---- the intervals of BS 4142
@@ -233,22 +269,10 @@ QVariant BackgroundIntervalModel::data(const QModelIndex& index, int role) const
 
 QVariant BackgroundIntervalModel::headerData(int section, Qt::Orientation orientation,
                                              int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= kColumns)
         return {};
-    switch (section) {
-    case Start:
-        return tr("Start");
-    case Length:
-        return tr("Length (min)");
-    case Period:
-        return tr("Period");
-    case Minutes:
-        return tr("Residual (min)");
-    case L90:
-        return tr("L90 (dB)");
-    default:
-        return {};
-    }
+    return IntervalColumnName(static_cast<IntervalColumn>(section), WindowLanguage());
 }
 
 // ---- the background level of each label
@@ -283,7 +307,11 @@ QVariant BackgroundLevelModel::data(const QModelIndex& index, int role) const {
     case Count:
         return QString::number(level.count);
     case Mode:
-        return LevelText(level.mode);
+        // A mode that no other interval shares tells nothing: the median beside it does.
+        return level.modeCount == 1
+                   ? tr("%1 (not representative: median %2)")
+                         .arg(LevelText(level.mode), LevelText(level.median, WindowLanguage()))
+                   : LevelText(level.mode);
     case Median:
         return LevelText(level.median, WindowLanguage());
     case Histogram: {
@@ -299,20 +327,8 @@ QVariant BackgroundLevelModel::data(const QModelIndex& index, int role) const {
 
 QVariant BackgroundLevelModel::headerData(int section, Qt::Orientation orientation,
                                           int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= kColumns)
         return {};
-    switch (section) {
-    case Period:
-        return tr("Period");
-    case Count:
-        return tr("Intervals");
-    case Mode:
-        return tr("Mode (dB)");
-    case Median:
-        return tr("Median (dB)");
-    case Histogram:
-        return tr("Histogram of the L90");
-    default:
-        return {};
-    }
+    return BackgroundColumnName(static_cast<BackgroundColumn>(section), WindowLanguage());
 }

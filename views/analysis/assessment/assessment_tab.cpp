@@ -1,12 +1,15 @@
 #include "views/analysis/assessment/assessment_tab.h"
 
 #include "views/analysis/assessment/assessment_models.h"
+#include "views/analysis/assessment/verdict_delegate.h"
 #include "views/analysis/session/analysis_session.h"
 #include "views/analysis/session/analysis_table_models.h"
 #include "views/analysis/session/edited_analysis.h"
 #include "views/common/analysis_widgets.h"
 #include "views/texts/analysis_text.h"
+#include "views/texts/assessment_conclusion_text.h"
 #include "views/texts/assessment_text.h"
+#include "views/texts/mark_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -47,20 +51,36 @@ AssessmentTab::AssessmentTab(EditedAnalysis& analysis, QWidget* parent)
     choice->addWidget(standardLabel_);
     choice->addWidget(standard_);
     choice->addWidget(indoors_);
+    everyPeriod_ = new QCheckBox(this);
+    everyPeriod_->setObjectName(QStringLiteral("ShowEveryPeriod"));
+    choice->addWidget(everyPeriod_);
     choice->addStretch(1);
     layout->addLayout(choice);
-    summary_ = new QLabel(this);
+    // The conclusion above the table, the two sharing the height as the user drags.
+    auto* sharing = new QSplitter(Qt::Vertical, this);
+    sharing->setChildrenCollapsible(false);
+    auto* scroll = new QScrollArea(sharing);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    summary_ = new QLabel(scroll);
     summary_->setObjectName(QStringLiteral("AssessmentSummary"));
     summary_->setWordWrap(true);
+    summary_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(summary_);
+    scroll->setWidget(summary_);
+    scroll->setMinimumHeight(summary_->fontMetrics().lineSpacing() * 2);
 
-    pages_ = new QStackedWidget(this);
+    pages_ = new QStackedWidget(sharing);
     none_ = new QLabel(pages_);
     none_->setWordWrap(true);
     none_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     pages_->addWidget(none_);
     periodsView_ = AnalysisTableView(pages_, "AssessmentPeriods", periods_);
+    periodsView_->setItemDelegateForColumn(
+        EmergenceTableModel::Verdict,
+        new VerdictDelegate(EmergenceTableModel::kLeaningRole, periodsView_));
+    // The notes take what is left, so that the verdict before them is always in view.
+    periodsView_->horizontalHeader()->setStretchLastSection(true);
     pages_->addWidget(periodsView_);
     auto* split = new QSplitter(Qt::Horizontal, pages_);
     intervalsView_ = AnalysisTableView(split, "BackgroundIntervals", intervals_);
@@ -72,10 +92,17 @@ AssessmentTab::AssessmentTab(EditedAnalysis& analysis, QWidget* parent)
     pages_->addWidget(split);
     for (QTableView* table : {periodsView_, intervalsView_, backgroundView_})
         FitColumnsToContents(table);
-    layout->addWidget(pages_, 1);
+    sharing->addWidget(scroll);
+    sharing->addWidget(pages_);
+    sharing->setStretchFactor(0, 0);
+    sharing->setStretchFactor(1, 1);
+    const int line = summary_->fontMetrics().lineSpacing();
+    sharing->setSizes({line * 5, line * 12});
+    layout->addWidget(sharing, 1);
 
     connect(standard_, &QComboBox::currentIndexChanged, this, &AssessmentTab::ApplyChoice);
     connect(indoors_, &QCheckBox::toggled, this, &AssessmentTab::ApplyChoice);
+    connect(everyPeriod_, &QCheckBox::toggled, periods_, &EmergenceTableModel::SetEveryPeriod);
     connect(&session_, &AnalysisSession::assessmentChanged, this, &AssessmentTab::ShowAssessment);
     SetTexts();
 }
@@ -103,6 +130,8 @@ void AssessmentTab::SetTexts() {
                                                language));
     }
     indoors_->setText(tr("Measured indoors (gate 25 dB)"));
+    everyPeriod_->setText(tr("Show every period"));
+    everyPeriod_->setToolTip(tr("Also list the periods in which the noise was not heard"));
     standardLabel_->setText(tr("Standard"));
     none_->setText(tr("Choose a standard to assess the noise marked as source against the "
                       "residual: without a residual mark, every minute neither excluded nor "
@@ -137,21 +166,27 @@ void AssessmentTab::ShowAssessment() {
     const std::optional<vrd::AssessmentResult>& result = session_.Assessed();
     if (!result) {
         pages_->setCurrentIndex(NonePage);
+        everyPeriod_->setVisible(false);
         summary_->clear();
         return;
     }
     const bool french = result->settings.standard != vrd::Standard::Bs4142;
     pages_->setCurrentIndex(french ? FrenchPage : BackgroundPage);
+    everyPeriod_->setVisible(french);
     const Language language = WindowLanguage();
-    QString summary = tr("%1 (%2). Minutes measured %3, source %4, residual %5, excluded %6.")
-                          .arg(StandardText(result->settings.standard, language),
-                               StandardReference(result->settings.standard, language))
-                          .arg(result->minutes.measured)
-                          .arg(result->minutes.source)
-                          .arg(result->minutes.residual)
-                          .arg(result->minutes.excluded);
+    QStringList lines = {tr("%1 (%2). Minutes measured %3, source %4, residual %5, excluded %6.")
+                             .arg(StandardText(result->settings.standard, language),
+                                  StandardReference(result->settings.standard, language))
+                             .arg(result->minutes.measured)
+                             .arg(result->minutes.source)
+                             .arg(result->minutes.residual)
+                             .arg(result->minutes.excluded)};
+    lines.append(ConclusionLines(*result, language));
+    const QString outside = MarksOutsideText(result->marksOutside, language);
+    if (!outside.isEmpty())
+        lines.append(outside);
     if (french)
-        summary +=
-            QStringLiteral("\n") + tr("Worst period: %1").arg(WorstPeriodText(*result, language));
-    summary_->setText(summary);
+        lines.append(tr("Rows on an amber ground are not conclusive: the verdict gives the side it "
+                        "leans to in smaller letters."));
+    summary_->setText(lines.join(QLatin1Char('\n')));
 }

@@ -1,8 +1,10 @@
 #pragma once
 // The analysis window's "Assessment" tab: the standard and the indoors choice, then the core's
-// assessment of the marked minutes: for the French standards the table of periods with the
-// overall rows and the worst period in words, for BS 4142 the intervals and the background level
-// of each label. The tables follow every mark and setting through the session's signals.
+// assessment of the marked minutes: its conclusion first (ConclusionLines, and the marks that lie
+// outside the reports), then for the French standards the table of the periods in which the
+// noise was heard ("Show every period": all of them) with the overall rows, for BS 4142 the
+// intervals and the background level of each label. The tables follow every mark and setting
+// through the session's signals.
 
 #include <QWidget>
 
@@ -25,6 +27,7 @@ class AssessmentTab final : public QWidget {
 
     QComboBox* StandardBox() const { return standard_; }
     QCheckBox* IndoorsBox() const { return indoors_; }
+    QCheckBox* EveryPeriodBox() const { return everyPeriod_; }
     // The tables whose rows a click selects on the chart: the periods, the intervals.
     QTableView* PeriodsView() const { return periodsView_; }
     QTableView* IntervalsView() const { return intervalsView_; }
@@ -47,6 +50,7 @@ class AssessmentTab final : public QWidget {
     AnalysisSession& session_;
     QComboBox* standard_ = nullptr;
     QCheckBox* indoors_ = nullptr;
+    QCheckBox* everyPeriod_ = nullptr;
     QLabel* standardLabel_ = nullptr;
     QLabel* none_ = nullptr;
     QLabel* summary_ = nullptr;

@@ -25,6 +25,10 @@ CarpetView::CarpetView(const AnalysisSession& session, QWidget* parent)
     connect(&session_, &AnalysisSession::resultChanged, this, &CarpetView::Rebuild);
     connect(&session_, &AnalysisSession::selectionChanged, this, &CarpetView::FollowSelection);
     connect(&session_, &AnalysisSession::marksChanged, this, &CarpetView::FollowMarks);
+    connect(&session_, &AnalysisSession::assessmentChanged, this, [this] {
+        picture_.standardDay = StandardDayShown(session_.Assessment());
+        update();
+    });
     Rebuild();
 }
 
@@ -35,6 +39,7 @@ void CarpetView::Rebuild() {
     picture_.image = CarpetImage(carpet_, picture_.scale);
     picture_.firstDate = carpet_.FirstDate();
     picture_.periods = session_.Settings().periods;
+    picture_.standardDay = StandardDayShown(session_.Assessment());
     FollowMarks();
 }
 
@@ -92,13 +97,15 @@ void CarpetView::mouseMoveEvent(QMouseEvent* event) {
         readout_->clear();
         return;
     }
-    const std::int16_t cell =
+    const float cell =
         carpet_.At((*minute - vrd::StartOfDay(carpet_.FirstDate())) / vrd::kMinutesPerDay,
                    (*minute - vrd::StartOfDay(carpet_.FirstDate())) % vrd::kMinutesPerDay);
     const Language language = WindowLanguage();
     QString level = tr("no level");
     if (vrd::Carpet::IsLevel(cell))
-        level = QString::number(cell) + UnitSpace(language) + QStringLiteral("dB");
+        level = LocaleOf(language).toString(static_cast<double>(cell), 'f',
+                                            std::floor(cell) == cell ? 0 : 1) +
+                UnitSpace(language) + QStringLiteral("dB");
     else if (cell == vrd::Carpet::kExcluded)
         level = tr("excluded");
     QString text = MinuteText(*minute, language) + QStringLiteral("   ") + level;

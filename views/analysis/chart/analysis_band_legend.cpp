@@ -40,13 +40,29 @@ AnalysisBandLegend::AnalysisBandLegend(QChart* chart, QValueAxis* x, QValueAxis*
     SetTexts(Language::English);
 }
 
+namespace {
+
+QString Hour(int hour) {
+    return QStringLiteral("%1:00").arg(hour, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
 void AnalysisBandLegend::SetTexts(Language language) {
+    language_ = language;
     const auto text = [language](const char* source) {
         return Translated(language, "AnalysisChart", source);
     };
-    day_->setName(text(QT_TRANSLATE_NOOP("AnalysisChart", "Day")));
+    if (standardDay_) {
+        const QString day = Hour(standardDay_->from);
+        const QString night = Hour(standardDay_->to);
+        day_->setName(text(QT_TRANSLATE_NOOP("AnalysisChart", "Day %1–%2")).arg(day, night));
+        night_->setName(text(QT_TRANSLATE_NOOP("AnalysisChart", "Night %1–%2")).arg(night, day));
+    } else {
+        day_->setName(text(QT_TRANSLATE_NOOP("AnalysisChart", "Day")));
+        night_->setName(text(QT_TRANSLATE_NOOP("AnalysisChart", "Night")));
+    }
     evening_->setName(text(QT_TRANSLATE_NOOP("AnalysisChart", "Evening")));
-    night_->setName(text(QT_TRANSLATE_NOOP("AnalysisChart", "Night")));
     source_->setName(text(QT_TRANSLATE_NOOP("AnalysisChart", "Source")));
     residual_->setName(text(QT_TRANSLATE_NOOP("AnalysisChart", "Residual")));
     excluded_->setName(text(QT_TRANSLATE_NOOP("AnalysisChart", "Excluded")));
@@ -56,10 +72,18 @@ void AnalysisBandLegend::SetTexts(Language language) {
 void AnalysisBandLegend::Show(bool periods, bool sources, bool residuals, bool exclusions,
                               bool selection) {
     // A series' legend entry shows and hides with it.
-    for (QAreaSeries* band : {day_, evening_, night_})
-        band->setVisible(periods);
+    periods_ = periods;
+    day_->setVisible(periods);
+    evening_->setVisible(periods && !standardDay_);
+    night_->setVisible(periods);
     source_->setVisible(sources);
     residual_->setVisible(residuals);
     excluded_->setVisible(exclusions);
     selection_->setVisible(selection);
+}
+
+void AnalysisBandLegend::SetStandardDay(std::optional<vrd::ClockHours> day) {
+    standardDay_ = day;
+    evening_->setVisible(periods_ && !standardDay_);
+    SetTexts(language_);
 }

@@ -4,6 +4,7 @@
 // band's look, which draws nothing but gives the legend its swatch, so that the legend also goes
 // into the PDF.
 
+#include "analysis/assessment_rules.h"
 #include "views/common/language.h"
 
 #include <QList>
@@ -21,8 +22,14 @@ class AnalysisBandLegend {
     void Show(bool periods, bool sources, bool residuals, bool exclusions, bool selection);
     // Names the entries in language.
     void SetTexts(Language language);
+    // With a French standard, the bands are its day and night, named with their hours, and there
+    // is no evening; nullopt: the day, evening and night of the levels.
+    void SetStandardDay(std::optional<vrd::ClockHours> day);
 
   private:
+    Language language_ = Language::English;
+    std::optional<vrd::ClockHours> standardDay_;
+    bool periods_ = false;
     QAreaSeries* day_ = nullptr;
     QAreaSeries* evening_ = nullptr;
     QAreaSeries* night_ = nullptr;

@@ -3,6 +3,7 @@
 #include "analysis/sliding_leq.h"
 #include "views/analysis/chart/analysis_overlay.h"
 #include "views/analysis/session/analysis_session.h"
+#include "views/painting/carpet_painting.h"
 #include "views/plot/chart_zoom_view.h"
 #include "views/texts/analysis_text.h"
 
@@ -127,6 +128,7 @@ AnalysisChart::AnalysisChart(const AnalysisSession& session, QWidget* parent)
     connect(&session_, &AnalysisSession::exclusionsChanged, this, &AnalysisChart::FollowExclusions);
     connect(&session_, &AnalysisSession::marksChanged, this, &AnalysisChart::FollowSession);
     connect(&session_, &AnalysisSession::selectionChanged, this, &AnalysisChart::FollowSession);
+    connect(&session_, &AnalysisSession::assessmentChanged, this, &AnalysisChart::FollowSession);
     SetWindowTexts();
     ShowWhole();
 }
@@ -164,6 +166,10 @@ void AnalysisChart::changeEvent(QEvent* event) {
 
 AnalysisChart::~AnalysisChart() = default;
 
+const std::optional<vrd::ClockHours>& AnalysisChart::ShownStandardDay() const {
+    return overlay_->Shown().standardDay;
+}
+
 void AnalysisChart::ShowWhole() {
     const vrd::MinuteSeries& series = session_.Series();
     const vrd::Interval period = session_.AnalysedPeriod();
@@ -194,8 +200,11 @@ void AnalysisChart::ShowWhole() {
 void AnalysisChart::FollowSession() {
     AnalysisOverlay::Content content;
     content.origin = origin_;
-    if (overlays_.periods)
+    // Without a minute there is no day to band.
+    if (overlays_.periods && session_.AnalysedPeriod().Length() > 0) {
         content.periods = session_.Settings().periods;
+        content.standardDay = StandardDayShown(session_.Assessment());
+    }
     if (overlays_.exclusions) {
         content.exclusions = session_.ExcludedIntervals();
         for (const vrd::Mark& mark : session_.Marks())
@@ -334,12 +343,17 @@ void AnalysisChart::SetTimeLabels(AxisRange shown) {
     const QStringList old = timeAxis_->categoriesLabels();
     for (const QString& label : old)
         timeAxis_->remove(label);
+    // Without a minute the axis has no time to give: no label of year 1.
+    if (session_.AnalysedPeriod().Length() <= 0)
+        return;
     for (const ClockLabel& label :
          ClockLabels(origin_, shown.min, shown.max, kMostTimeLabels, textLanguage_))
         timeAxis_->append(label.label, label.x);
 }
 
 void AnalysisChart::ShowReadout(QPointF value) {
+    if (session_.AnalysedPeriod().Length() <= 0)
+        return;
     const vrd::Minute minute = MinuteAtX(value.x(), origin_);
     const vrd::MinuteSeries& series = session_.Series();
     const std::size_t at = series.LowerBound(minute);

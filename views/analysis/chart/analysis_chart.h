@@ -7,6 +7,7 @@
 // shows the whole period again.
 
 #include "analysis/analysis_settings.h"
+#include "analysis/assessment_rules.h"
 #include "views/analysis/chart/analysis_chart_data.h"
 #include "views/common/language.h"
 #include "views/plot/chart_zoom.h"
@@ -52,6 +53,8 @@ class AnalysisChart final : public QWidget {
     };
     void SetOverlays(Overlays overlays);
     const Overlays& ShownOverlays() const { return overlays_; }
+    // The French standard's day whose night the bands show; nullopt: the periods' own.
+    const std::optional<vrd::ClockHours>& ShownStandardDay() const;
 
     // Shows the period, zoomed out as far as needed to hold it.
     void Reveal(vrd::Interval period);

@@ -31,6 +31,7 @@ AnalysisOverlay::AnalysisOverlay(QChart* chart, QValueAxis* x, QValueAxis* y)
 
 void AnalysisOverlay::SetContent(Content content) {
     content_ = std::move(content);
+    legend_.SetStandardDay(content_.periods ? content_.standardDay : std::nullopt);
     legend_.Show(content_.periods.has_value(), !content_.sources.empty(),
                  !content_.residuals.empty(), !content_.exclusions.empty(),
                  content_.selection.has_value());
@@ -75,6 +76,13 @@ void AnalysisOverlay::paint(QPainter* painter, const QStyleOptionGraphicsItem*, 
         const vrd::Day last = vrd::DayOfMinute(MinuteAtX(shownTo, content_.origin));
         for (vrd::Day day = first; day <= last; ++day) {
             const vrd::Minute midnight = vrd::StartOfDay(day);
+            if (content_.standardDay) {
+                const vrd::ClockHours& hours = *content_.standardDay;
+                PaintSpan(*painter, x(midnight + hours.to * vrd::kMinutesPerHour),
+                          x(midnight + vrd::kMinutesPerDay + hours.from * vrd::kMinutesPerHour),
+                          band_look::kNight);
+                continue;
+            }
             const vrd::Minute evening = midnight + p.evening * vrd::kMinutesPerHour;
             const vrd::Minute night = midnight + p.night * vrd::kMinutesPerHour;
             const vrd::Minute morning =

@@ -21,7 +21,9 @@ class AnalysisOverlay final : public QGraphicsItem {
 
     struct Content {
         vrd::Minute origin = 0;
-        std::optional<vrd::Periods> periods;   // nullopt: no bands
+        std::optional<vrd::Periods> periods; // nullopt: no bands
+        // With a French standard and periods shown: its night as the band, no evening.
+        std::optional<vrd::ClockHours> standardDay;
         std::vector<vrd::Interval> exclusions; // empty: none shaded
         std::vector<vrd::Interval> sources;    // the source and residual marks, each in its
         std::vector<vrd::Interval> residuals;  // colour under the exclusions

@@ -141,7 +141,14 @@ QString ReportChartCaption(const AnalysisChart& chart, vrd::Interval analysed, b
         caption += text(QT_TRANSLATE_NOOP("AnalysisReport",
                                           " The sliding Leq over %1 min is drawn beside them."))
                        .arg(QString::number(overlays.slidingMinutes));
-    if (overlays.periods)
+    const std::optional<vrd::ClockHours>& standardDay = chart.ShownStandardDay();
+    if (overlays.periods && standardDay)
+        caption +=
+            text(QT_TRANSLATE_NOOP("AnalysisReport",
+                                   " The standard's nights, %1–%2, are shaded blue."))
+                .arg(QStringLiteral("%1:00").arg(standardDay->to, 2, 10, QLatin1Char('0')),
+                     QStringLiteral("%1:00").arg(standardDay->from, 2, 10, QLatin1Char('0')));
+    else if (overlays.periods)
         caption +=
             text(QT_TRANSLATE_NOOP("AnalysisReport", " Evenings are shaded yellow, nights blue."));
     if (overlays.exclusions && anyExclusion)

@@ -1,6 +1,7 @@
 #include "views/analysis/marks/mark_actions.h"
 
 #include "analysis/exclusion_file.h"
+#include "analysis/marks_outside.h"
 #include "analysis/runs_above.h"
 #include "export/safe_write.h"
 #include "report/read_file.h"
@@ -26,13 +27,15 @@ MarkActions::MarkActions(EditedAnalysis& analysis, const AnalysisPrompts& prompt
 
 bool MarkActions::MarkSelection(vrd::MarkKind kind) {
     const AnalysisSession& session = analysis_.Session();
-    const std::optional<QString> refused =
-        analysis_.AddMark({kind, session.Selection(), reason_.text().trimmed().toStdString()});
+    const vrd::Mark mark{kind, session.Selection(), reason_.text().trimmed().toStdString()};
+    const std::optional<QString> refused = analysis_.AddMark(mark);
     if (refused) {
         prompts_.ShowWarning(*refused);
         return false;
     }
     reason_.clear();
+    if (vrd::LiesOutside(mark.interval, vrd::SpanOfRecords(session.Series())))
+        prompts_.ShowWarning(MarksOutsideWarning({mark}, WindowLanguage()));
     return true;
 }
 
@@ -181,7 +184,14 @@ bool MarkActions::LoadMarks() {
     }
     const std::optional<QString> refused =
         analysis_.SetMarks(std::move(parsed.marks), tr("load the marks of %1").arg(*path));
-    if (refused)
+    if (refused) {
         prompts_.ShowFailure(*path, *refused);
-    return !refused;
+        return false;
+    }
+    const AnalysisSession& session = analysis_.Session();
+    const QString outside = MarksOutsideWarning(
+        vrd::MarksOutside(session.Series(), session.Settings()), WindowLanguage());
+    if (!outside.isEmpty())
+        prompts_.ShowWarning(outside);
+    return true;
 }

@@ -235,9 +235,12 @@ QList<FigureRow> FigureRows(const vrd::RangeFigures& figures, Language language)
     const auto level = [language](std::optional<double> value) {
         return LevelText(value, language);
     };
+    // An empty range has no ends to write.
+    const bool empty = figures.range.Length() <= 0;
     QList<FigureRow> rows = {
-        {StatisticsModel::tr("Start"), MinuteText(figures.range.from, language)},
-        {StatisticsModel::tr("End"), MinuteText(figures.range.to, language)},
+        {StatisticsModel::tr("Start"),
+         empty ? QString() : MinuteText(figures.range.from, language)},
+        {StatisticsModel::tr("End"), empty ? QString() : MinuteText(figures.range.to, language)},
         {StatisticsModel::tr("Coverage"), PercentText(figures.coverage, language)},
         {StatisticsModel::tr("Minutes measured"), QString::number(figures.measured)},
         {StatisticsModel::tr("Minutes excluded"), QString::number(figures.excluded)},

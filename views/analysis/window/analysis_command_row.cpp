@@ -9,29 +9,33 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 AnalysisCommandRow BuildAnalysisCommandRow() {
     AnalysisCommandRow built;
     auto* row = new QWidget;
     built.row = row;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    const auto tool = [&](const char* name) {
-        auto* button = new QToolButton(row);
-        button->setObjectName(QLatin1String(name));
-        layout->addWidget(button);
-        return button;
-    };
-    built.edit = tool("EditButton");
+    // The commands, then what the chart draws: two lines, so that the window fits a screen of
+    // 1280 pixels in the longer French words.
+    auto* rows = new QVBoxLayout(row);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(2);
+    auto* commands = new QHBoxLayout;
+    built.edit = new QToolButton(row);
+    built.edit->setObjectName(QStringLiteral("EditButton"));
     built.edit->setPopupMode(QToolButton::InstantPopup);
-    layout->addSpacing(4);
+    commands->addWidget(built.edit);
+    commands->addSpacing(4);
     built.savePdf = NamedButton(row, "SavePdf", QString());
     built.print = NamedButton(row, "Print", QString());
     built.saveTables = NamedButton(row, "SaveTables", QString());
-    layout->addWidget(built.savePdf);
-    layout->addWidget(built.print);
-    layout->addWidget(built.saveTables);
-    layout->addSpacing(16);
+    commands->addWidget(built.savePdf);
+    commands->addWidget(built.print);
+    commands->addWidget(built.saveTables);
+    commands->addStretch(1);
+    rows->addLayout(commands);
+    auto* layout = new QHBoxLayout;
+    rows->addLayout(layout);
 
     const auto overlay = [&](const char* name, bool on) {
         auto* box = new QCheckBox(row);

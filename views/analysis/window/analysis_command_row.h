@@ -1,6 +1,6 @@
 #pragma once
-// The row above the analysis chart: the commands that hand the analysis in, and the choice of what
-// the chart shows over the levels. Built here; the window connects it.
+// The rows above the analysis chart: the commands that hand the analysis in, and below them the
+// choice of what the chart shows over the levels. Built here; the window connects it.
 
 #include <QCoreApplication>
 

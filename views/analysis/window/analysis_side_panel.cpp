@@ -102,7 +102,7 @@ AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics,
     excludedLayout->addLayout(listButtons);
     layout->addWidget(excluded, 1);
     // The four columns of the marks with a reason readable beside them.
-    panel->setMinimumWidth(360);
+    panel->setMinimumWidth(340);
     built.SetTexts();
     return built;
 }

@@ -245,10 +245,12 @@ void KeepRowOfSelection(QTableView& view, const vrd::Interval& selection) {
 
 void frmAnalysis::FollowSelection() {
     const vrd::Interval& selection = analysis_.Session().Selection();
+    // Without a minute there is no selection to write: blank fields, never a date of year 1.
+    const bool empty = selection.Length() <= 0;
     if (!from_->hasFocus())
-        from_->setText(MinuteText(selection.from, WindowLanguage()));
+        from_->setText(empty ? QString() : MinuteText(selection.from, WindowLanguage()));
     if (!to_->hasFocus())
-        to_->setText(MinuteText(selection.to, WindowLanguage()));
+        to_->setText(empty ? QString() : MinuteText(selection.to, WindowLanguage()));
     KeepRowOfSelection(*daysView_, selection);
     KeepRowOfSelection(*hoursView_, selection);
 }

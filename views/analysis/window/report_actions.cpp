@@ -23,6 +23,36 @@ ReportActions::ReportActions(const AnalysisSession& session, AnalysisChart& char
     : QObject(&window), session_(session), chart_(chart), prompts_(prompts),
       language_(std::move(language)), window_(window) {}
 
+namespace {
+
+bool NoReadableMinute(const AnalysisSession& session) {
+    return session.Series().LevelCount() == 0;
+}
+
+QString NoMinuteReason() {
+    return ReportActions::tr("not written: no file gave a readable minute");
+}
+
+} // namespace
+
+bool ReportActions::RefusedForNoMinute() {
+    if (!NoReadableMinute(session_))
+        return false;
+    QStringList files;
+    for (const vrd::ReportForAnalysis& report : session_.Reports())
+        files.append(report.failure
+                         ? ReportFileText(report)
+                         : ReportFileText(report) + QStringLiteral(": ") +
+                               tr("none of its 1-minute records has a readable date, time and "
+                                  "level"));
+    prompts_.ShowWarning(
+        files.isEmpty()
+            ? tr("Nothing was written: no file is open, and a report needs a readable minute.")
+            : tr("Nothing was written: no file gave a readable minute.\n\n%1")
+                  .arg(files.join(QLatin1Char('\n'))));
+    return true;
+}
+
 bool ReportActions::GoOnDespiteFailedFiles(const QString& goOn) {
     QStringList failed;
     for (const vrd::ReportForAnalysis& report : session_.Reports())
@@ -38,12 +68,16 @@ bool ReportActions::GoOnDespiteFailedFiles(const QString& goOn) {
 }
 
 bool ReportActions::WritePdf(const QString& path, QString& reason) {
+    if (NoReadableMinute(session_)) {
+        reason = NoMinuteReason();
+        return false;
+    }
     ChartForReport chart(chart_);
     return WriteAnalysisPdf(path, session_, chart, language_(), reason);
 }
 
 bool ReportActions::SaveReportAsPdf() {
-    if (!GoOnDespiteFailedFiles(tr("Save without them")))
+    if (RefusedForNoMinute() || !GoOnDespiteFailedFiles(tr("Save without them")))
         return false;
     const std::optional<QString> path = prompts_.ChoosePath(
         {tr("Save report as PDF"), tr("PDF document (*.pdf)"),
@@ -58,7 +92,7 @@ bool ReportActions::SaveReportAsPdf() {
 }
 
 bool ReportActions::Print() {
-    if (!GoOnDespiteFailedFiles(tr("Print without them")))
+    if (RefusedForNoMinute() || !GoOnDespiteFailedFiles(tr("Print without them")))
         return false;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
@@ -72,6 +106,10 @@ bool ReportActions::Print() {
 }
 
 bool ReportActions::WriteTables(const QString& path, QString& reason) {
+    if (NoReadableMinute(session_)) {
+        reason = NoMinuteReason();
+        return false;
+    }
     const std::string target = LocalPath(path);
     std::optional<std::string> failure;
     if (path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
@@ -100,6 +138,8 @@ bool ReportActions::WriteTables(const QString& path, QString& reason) {
 }
 
 bool ReportActions::SaveTables() {
+    if (RefusedForNoMinute())
+        return false;
     const std::optional<QString> path = prompts_.ChoosePath(
         {tr("Save tables as spreadsheet"),
          tr("Excel workbook (*.xlsx);;Comma-separated values (*.csv)"),

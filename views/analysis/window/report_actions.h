@@ -1,7 +1,8 @@
 #pragma once
 // The commands that hand an analysis in: "Save report as PDF", "Print..." and "Save tables as
-// spreadsheet". A report to save or print while a file listed could not be read asks first
-// whether to go on without it.
+// spreadsheet". Without a readable minute they write nothing and say which files gave none, as
+// vrdview --report does: such a report would read as that of a silent site. A report to save or
+// print while a file listed could not be read asks first whether to go on without it.
 
 #include "views/common/language.h"
 
@@ -28,11 +29,14 @@ class ReportActions final : public QObject {
     bool Print();
     bool SaveTables();
 
-    // The writers behind the commands; on failure they return false with the reason.
+    // The writers behind the commands; on failure (no readable minute included) they return false
+    // with the reason.
     bool WritePdf(const QString& path, QString& reason);
     bool WriteTables(const QString& path, QString& reason);
 
   private:
+    // Shows why nothing is written and returns true when no file gave a readable minute.
+    bool RefusedForNoMinute();
     bool GoOnDespiteFailedFiles(const QString& goOn);
 
     const AnalysisSession& session_;
