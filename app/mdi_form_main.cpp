@@ -9,12 +9,14 @@
 #include "options/analysis_file.h"
 #include "views/analysis/window/analysis_file_state.h"
 #include "views/analysis/window/frm_analysis.h"
+#include "views/analysis/window/recovery_offer.h"
 #include "views/chart/frm_graph.h"
 #include "views/common/twips.h"
 #include "views/common/warning_box.h"
 #include "views/plot/chart_series.h"
 #include "views/results/frm_array.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -119,6 +121,12 @@ void MDIFormMain::ConnectCommands() {
     connect(menus_.mnuChart, &QAction::triggered, this, &MDIFormMain::ShowGraphWindow);
     connect(menus_.mnuAnalysis, &QAction::triggered, this, &MDIFormMain::ShowAnalysisWindow);
     connect(menus_.mnuAbout, &QAction::triggered, this, &MDIFormMain::mnuAbout_Click);
+    // Ctrl+Q closes the program as its close button does, asking about an unsaved analysis.
+    auto* quit = new QAction(this);
+    quit->setObjectName(QStringLiteral("Quit"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    addAction(quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
 }
 
 void MDIFormMain::ConnectLoader() {
@@ -163,6 +171,13 @@ void MDIFormMain::Timer_Wait_Timer() {
     if (startScreen_)
         startScreen_->close();
     emit startUpFinished();
+    // What a crash left of an analysis first: a file named may be opened beside it.
+    OfferRecoveries(*this, [this] {
+        frmAnalysis* window = LoadAnalysisWindow();
+        analysis_->show();
+        workspace_->setActiveSubWindow(analysis_);
+        return window;
+    });
     if (!fileToOpen_.isEmpty())
         OpenFile(std::exchange(fileToOpen_, QString()));
 }

@@ -8,7 +8,8 @@
 #   - the peak resident memory of the process against .vrd size + 2 x report size + 100 MiB,
 # once for a first open and once for opening the same file again over the shown report; then the
 # analysis window on the year (vrd_gui_analysis_bench): opening, the statistics of a moved
-# selection, the PDF report.
+# selection, the PDF report; and marking the year (vrd_gui_marks_bench): 100 marks changed, undone
+# and redone, the runs above a level marked and undone.
 #
 #   scripts/bench-gui.sh
 #   RUNS=9 YEAR_VRD=/tmp/year.vrd scripts/bench-gui.sh
@@ -91,3 +92,14 @@ echo
 echo "== the analysis window on $txt"
 cmake --build "$build" -j "$(nproc)" --target vrd_gui_analysis_bench >/dev/null
 QT_QPA_PLATFORM=offscreen "$build/bench/gui/vrd_gui_analysis_bench" "$txt" --runs "$runs" 2>/dev/null
+
+# Marking the year in the analysis window (Google Benchmark): 100 marks changed at once among 500,
+# that step undone and redone, the runs above 65 dB marked and undone in one step; medians of
+# $runs repetitions, each until the window has followed. Target: under 50 ms each but the runs
+# marked (tens of thousands of marks at once, for information).
+echo
+echo "== marking the year in the analysis window"
+cmake --build "$build" -j "$(nproc)" --target vrd_gui_marks_bench >/dev/null
+QT_QPA_PLATFORM=offscreen "$build/bench/gui/vrd_gui_marks_bench" \
+  --benchmark_repetitions="$runs" --benchmark_report_aggregates_only=true 2>/dev/null |
+  awk '/_median/ { name = $1; sub(/\/iterations.*/, "", name); printf "%-44s median %9s %s\n", name, $2, $3 }'

@@ -98,6 +98,10 @@
         <source>Exclusions</source>
         <translation>Périodes exclues</translation>
     </message>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisFileState</name>
@@ -611,8 +615,12 @@
         <translation>Bruit résiduel</translation>
     </message>
     <message>
-        <source>Mark runs above threshold as source</source>
-        <translation>Dépassements du seuil en bruit particulier</translation>
+        <source>filter by kind, time or reason</source>
+        <translation>filtrer par type, heure ou motif</translation>
+    </message>
+    <message>
+        <source>Mark runs above threshold...</source>
+        <translation>Repérer les dépassements du seuil…</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1047,245 @@
         <source>excluded</source>
         <translation>exclue</translation>
     </message>
+    <message>
+        <source>Mark %1 as source</source>
+        <translation>Repérer %1 en bruit particulier</translation>
+    </message>
+    <message>
+        <source>Mark %1 as residual</source>
+        <translation>Repérer %1 en bruit résiduel</translation>
+    </message>
+    <message>
+        <source>Exclude %1</source>
+        <translation>Exclure %1</translation>
+    </message>
+</context>
+<context>
+    <name>CoreReason</name>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>accès refusé</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>ce n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>plus de place sur le disque</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>système de fichiers en lecture seule</translation>
+    </message>
+    <message>
+        <source>an interval FROM/TO of the form yyyy-mm-ddThh:mm/yyyy-mm-ddThh:mm with FROM before TO</source>
+        <translation>un intervalle DÉBUT/FIN de la forme aaaa-mm-jjThh:mm/aaaa-mm-jjThh:mm, le DÉBUT avant la FIN</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> ou </translation>
+    </message>
+    <message>
+        <source>a whole number from 1</source>
+        <translation>un nombre entier à partir de 1</translation>
+    </message>
+    <message>
+        <source>a list of the paths of reports</source>
+        <translation>une liste de chemins de relevés</translation>
+    </message>
+    <message>
+        <source>the path of a report</source>
+        <translation>le chemin d’un relevé</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true ou false</translation>
+    </message>
+    <message>
+        <source>a minute yyyy-mm-ddThh:mm</source>
+        <translation>une minute aaaa-mm-jjThh:mm</translation>
+    </message>
+    <message>
+        <source>a level in dB or null</source>
+        <translation>un niveau en dB ou null</translation>
+    </message>
+    <message>
+        <source>a share from 0 to 1</source>
+        <translation>une part de 0 à 1</translation>
+    </message>
+    <message>
+        <source>[D, E, N], the hours that start the day, the evening and the night</source>
+        <translation>[D, E, N], les heures de début du jour, de la soirée et de la nuit</translation>
+    </message>
+    <message>
+        <source>[PE, PN], the evening and night penalties in dB</source>
+        <translation>[PE, PN], les pénalités de soirée et de nuit en dB</translation>
+    </message>
+    <message>
+        <source>a list of marks</source>
+        <translation>une liste de repères</translation>
+    </message>
+    <message>
+        <source>a mark {&quot;kind&quot;, &quot;from&quot;, &quot;to&quot;, &quot;reason&quot;}</source>
+        <translation>un repère {&quot;kind&quot;, &quot;from&quot;, &quot;to&quot;, &quot;reason&quot;}</translation>
+    </message>
+    <message>
+        <source>exclude, source or residual</source>
+        <translation>exclude, source ou residual</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>un texte</translation>
+    </message>
+    <message>
+        <source>the penalties must be numbers of dB</source>
+        <translation>les pénalités doivent être des nombres de dB</translation>
+    </message>
+    <message>
+        <source>the day, evening and night hours must be increasing within 0..23, the day before the evening (an empty evening has evening = night)</source>
+        <translation>les heures du jour, de la soirée et de la nuit doivent croître de 0 à 23, le jour avant la soirée (une soirée vide a soirée = nuit)</translation>
+    </message>
+    <message>
+        <source>not a JSON document: %1</source>
+        <translation>ce n’est pas un document JSON&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>expects a JSON object with &quot;format&quot;: &quot;%1&quot;, not %2</source>
+        <translation>attend un objet JSON avec &quot;format&quot;: &quot;%1&quot;, pas %2</translation>
+    </message>
+    <message>
+        <source>is missing: this is no analysis file, whose &quot;format&quot; is &quot;%1&quot;</source>
+        <translation>manque&#xa0;: ce n’est pas un fichier d’analyse, dont le &quot;format&quot; est &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>expects %1, not %2</source>
+        <translation>attend %1, pas %2</translation>
+    </message>
+    <message>
+        <source>%1 is newer than this program reads (%2): open it with a newer version of the program</source>
+        <translation>%1 est plus récente que ce que lit ce programme (%2)&#xa0;: ouvrez-le avec une version plus récente du programme</translation>
+    </message>
+    <message>
+        <source>%1 must be after from %2</source>
+        <translation>%1 doit venir après from %2</translation>
+    </message>
+    <message>
+        <source>%1, not %2</source>
+        <translation>%1, pas %2</translation>
+    </message>
+    <message>
+        <source>%1 are not those of the preset &quot;%2&quot;: give &quot;preset&quot;: null to set them by hand</source>
+        <translation>%1 ne sont pas celles du préréglage «&#xa0;%2&#xa0;»&#xa0;: donnez &quot;preset&quot;: null pour les fixer à la main</translation>
+    </message>
+    <message>
+        <source>is missing: a mark needs its from and its to</source>
+        <translation>manque&#xa0;: un repère a besoin de son from et de son to</translation>
+    </message>
+    <message>
+        <source>%1 must be after its from %2</source>
+        <translation>%1 doit venir après son from %2</translation>
+    </message>
+    <message>
+        <source>the source interval %1 overlaps the residual interval %2 of marks[%3]; a minute is heard with the source or without it, not both</source>
+        <translation>l’intervalle de bruit particulier %1 chevauche l’intervalle de bruit résiduel %2 de marks[%3]&#xa0;; une minute est entendue avec le bruit ou sans lui, pas les deux</translation>
+    </message>
+    <message>
+        <source>the path %1 is not UTF-8, which an analysis file cannot hold</source>
+        <translation>le chemin %1 n’est pas en UTF-8, ce qu’un fichier d’analyse ne peut contenir</translation>
+    </message>
+    <message>
+        <source>no file name given</source>
+        <translation>aucun nom de fichier n’est donné</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>c’est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>c’est un périphérique, pas un fichier</translation>
+    </message>
+    <message>
+        <source>the file is larger than 4 GiB</source>
+        <translation>le fichier dépasse 4&#xa0;Gio</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to read it</source>
+        <translation>la mémoire ne suffit pas pour le lire</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to analyse it</source>
+        <translation>la mémoire ne suffit pas pour l’analyser</translation>
+    </message>
+    <message>
+        <source>an unexpected error</source>
+        <translation>une erreur inattendue</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>no &quot;@&quot; ends the code table within the first 257 bytes</source>
+        <translation>aucun «&#xa0;@&#xa0;» ne termine la table de codage dans les 257 premiers octets</translation>
+    </message>
+    <message>
+        <source>the code word at byte %1 has %2 count characters; a table has at most 256 entries</source>
+        <translation>le mot de code à l’octet %1 a %2 caractères de compte&#xa0;; une table a au plus 256 entrées</translation>
+    </message>
+    <message>
+        <source>the level &quot;%1&quot; is not a number</source>
+        <translation>le niveau «&#xa0;%1&#xa0;» n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>the level %1 does not fit 16 bits</source>
+        <translation>le niveau %1 ne tient pas sur 16 bits</translation>
+    </message>
+    <message>
+        <source>the level %1 does not fit 32 bits</source>
+        <translation>le niveau %1 ne tient pas sur 32 bits</translation>
+    </message>
+    <message>
+        <source>the 1 minute section holds no level record, so there are no running 5- and 10-minute maxima to list</source>
+        <translation>la section 1 minute ne contient aucun enregistrement de niveau&#xa0;: il n’y a donc pas de maxima glissants sur 5 et 10 minutes à lister</translation>
+    </message>
+    <message>
+        <source>holds no report: none of its lines is a section heading</source>
+        <translation>ne contient aucun relevé&#xa0;: aucune de ses lignes n’est un titre de section</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to list the report</source>
+        <translation>la mémoire ne suffit pas pour lister le relevé</translation>
+    </message>
+    <message>
+        <source>reading the report was cancelled</source>
+        <translation>la lecture du relevé a été annulée</translation>
+    </message>
+    <message>
+        <source>decoding was cancelled</source>
+        <translation>le décodage a été annulé</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not followed by %2</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas suivi d’%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not %2, nor a kind (exclude, source or residual) before one</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas %2, ni un type (exclude, source ou residual) suivi d’un intervalle</translation>
+    </message>
 </context>
 <context>
     <name>DailyProfile</name>
@@ -1161,6 +1408,45 @@
     </message>
 </context>
 <context>
+    <name>EditActions</name>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annuler %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rétablir %1</translation>
+    </message>
+    <message>
+        <source>Remove the marks chosen</source>
+        <translation>Retirer les repères choisis</translation>
+    </message>
+    <message>
+        <source>Open analysis...</source>
+        <translation>Ouvrir une analyse…</translation>
+    </message>
+    <message>
+        <source>Save analysis</source>
+        <translation>Enregistrer l’analyse</translation>
+    </message>
+    <message>
+        <source>Save analysis as...</source>
+        <translation>Enregistrer l’analyse sous…</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+</context>
+<context>
     <name>EditedAnalysis</name>
     <message>
         <source>mark as %1 %2</source>
@@ -1201,6 +1487,28 @@
     <message>
         <source>add %1</source>
         <translation>ajout de %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>remove %n mark(s)</source>
+        <translation>
+            <numerusform>retrait de %n repère</numerusform>
+            <numerusform>retrait de %n repères</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>make %n mark(s) %1</source>
+        <translation>
+            <numerusform>%n repère changé en %1</numerusform>
+            <numerusform>%n repères changés en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The mark would end at %1, not after its start at %2: a mark ends after it starts.</source>
+        <translation>Le repère finirait à %1, pas après son début à %2&#xa0;: un repère finit après avoir commencé.</translation>
+    </message>
+    <message>
+        <source>change %1</source>
+        <translation>modification de %1</translation>
     </message>
 </context>
 <context>
@@ -1280,34 +1588,12 @@
 <context>
     <name>MarkActions</name>
     <message>
-        <source>Set a threshold in &quot;Settings&quot; first: the runs above it become sources.</source>
-        <translation>Fixez d’abord un seuil dans « Réglages »&#xa0;: les dépassements deviennent du bruit particulier.</translation>
-    </message>
-    <message>
         <source>No minute of the analysed period is above %1 dB.</source>
         <translation>Aucune minute de la période analysée ne dépasse %1 dB.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Mark %n run(s) of minutes above %1 dB as source?</source>
-        <translation>
-            <numerusform>Repérer %n dépassement de %1 dB en bruit particulier&#xa0;?</numerusform>
-            <numerusform>Repérer %n dépassements de %1 dB en bruit particulier&#xa0;?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Mark as source</source>
-        <translation>Bruit particulier</translation>
     </message>
     <message>
         <source>above %1 dB</source>
         <translation>au-dessus de %1 dB</translation>
-    </message>
-    <message numerus="yes">
-        <source>mark %n run(s) above %1 dB as source</source>
-        <translation>
-            <numerusform>repérage de %n dépassement de %1 dB en bruit particulier</numerusform>
-            <numerusform>repérage de %n dépassements de %1 dB en bruit particulier</numerusform>
-        </translation>
     </message>
     <message>
         <source>Make it %1</source>
@@ -1336,6 +1622,93 @@
     <message>
         <source>load the marks of %1</source>
         <translation>chargement des repères de %1</translation>
+    </message>
+    <message>
+        <source>Make them %1</source>
+        <translation>En faire&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n mark(s)</source>
+        <translation>
+            <numerusform>Retirer %n repère</numerusform>
+            <numerusform>Retirer %n repères</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Set a threshold in &quot;Settings&quot; first: the runs above it become marks.</source>
+        <translation>Fixez d’abord un seuil dans «&#xa0;Paramètres&#xa0;»&#xa0;: les dépassements deviennent des repères.</translation>
+    </message>
+    <message numerus="yes">
+        <source>mark %n run(s) above %1 dB as %2</source>
+        <translation>
+            <numerusform>repérage de %n dépassement de %1 dB en %2</numerusform>
+            <numerusform>repérage de %n dépassements de %1 dB en %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MarkRunsDialog</name>
+    <message>
+        <source>Mark runs above threshold</source>
+        <translation>Repérer les dépassements du seuil</translation>
+    </message>
+    <message>
+        <source>The runs of measured minutes above %1 dB, each ended by a gap, a missing or an excluded minute, become marks.</source>
+        <translation>Les dépassements de %1 dB, suites de minutes mesurées au-dessus du seuil que termine une lacune, une minute manquante ou exclue, deviennent des repères.</translation>
+    </message>
+    <message>
+        <source>Mark them as</source>
+        <translation>Les repérer en</translation>
+    </message>
+    <message>
+        <source>A mark shorter than this, from its start to its end, is left out.</source>
+        <translation>Un repère plus court, de son début à sa fin, est écarté.</translation>
+    </message>
+    <message>
+        <source>Shortest mark</source>
+        <translation>Repère le plus court</translation>
+    </message>
+    <message>
+        <source>Two runs with at most this many minutes between them make one mark; 0: never.</source>
+        <translation>Deux dépassements séparés d’au plus ces minutes font un seul repère&#xa0;; 0&#xa0;: jamais.</translation>
+    </message>
+    <message>
+        <source>Join over breaks of at most</source>
+        <translation>Joindre par-dessus les pauses d’au plus</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Repérer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mark(s) will be made.</source>
+        <translation>
+            <numerusform>%n repère sera créé.</numerusform>
+            <numerusform>%n repères seront créés.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MarkTableModel</name>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motif</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time: write it yyyy-mm-dd hh:mm.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une heure&#xa0;: écrivez-la jj/mm/aaaa hh:mm.</translation>
     </message>
 </context>
 <context>
@@ -1367,6 +1740,37 @@
     <message>
         <source>They are kept; check their dates against the reports&apos; on the Files tab.</source>
         <translation>Ils sont conservés&#xa0;; vérifiez leurs dates au regard de celles des relevés dans l’onglet Fichiers.</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryOffer</name>
+    <message>
+        <source>The analysis &quot;%1&quot; had changes that were not saved when the program stopped.</source>
+        <translation>L’analyse «&#xa0;%1&#xa0;» avait des modifications non enregistrées quand le programme s’est arrêté.</translation>
+    </message>
+    <message>
+        <source>An analysis of &quot;%1&quot; was not saved when the program stopped.</source>
+        <translation>Une analyse de «&#xa0;%1&#xa0;» n’était pas enregistrée quand le programme s’est arrêté.</translation>
+    </message>
+    <message>
+        <source>An analysis was not saved when the program stopped.</source>
+        <translation>Une analyse n’était pas enregistrée quand le programme s’est arrêté.</translation>
+    </message>
+    <message>
+        <source>Recovery</source>
+        <translation>Récupération</translation>
+    </message>
+    <message>
+        <source>A copy of it was kept on %1. Restore it, or discard the copy?</source>
+        <translation>Une copie en a été gardée le %1. La restaurer, ou abandonner la copie&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,8 @@
 #include "views/painting/carpet_painting.h"
 
+#include "views/painting/analysis_band_look.h"
+#include "views/painting/carpet_blocks.h"
+#include "views/painting/mark_look.h"
 #include "views/texts/analysis_text.h"
 
 #include <QFontMetricsF>
@@ -101,45 +104,39 @@ void PaintScale(QPainter& painter, const QRectF& cells, const CarpetScale& scale
     painter.drawText(QPointF(bar.left(), bar.top() - 4), QStringLiteral("dB"));
 }
 
-// The selection as at most three outlined blocks: the rest of its first date, its whole dates,
-// the start of its last date.
-void PaintSelection(QPainter& painter, const QRectF& cells, const CarpetPicture& picture) {
-    const vrd::Interval& selection = *picture.selection;
-    const int dates = picture.image.height();
-    const double rowHeight = cells.height() / dates;
-    const vrd::Minute origin = vrd::StartOfDay(picture.firstDate);
-    const vrd::Minute from = std::max<vrd::Minute>(selection.from - origin, 0);
-    const vrd::Minute to =
-        std::min<vrd::Minute>(selection.to - origin, dates * vrd::kMinutesPerDay);
-    if (from >= to || (from == 0 && to == dates * vrd::kMinutesPerDay))
-        return;
-    const auto block = [&](vrd::Minute firstRow, vrd::Minute rows, vrd::Minute left,
-                           vrd::Minute right) {
-        if (rows <= 0 || right <= left)
-            return;
-        painter.drawRect(QRectF(cells.left() + cells.width() * static_cast<double>(left) / 1440.0,
-                                cells.top() + rowHeight * static_cast<double>(firstRow),
-                                cells.width() * static_cast<double>(right - left) / 1440.0,
-                                std::max(rowHeight * static_cast<double>(rows), 1.0)));
-    };
-    painter.setPen(
-        QPen(QColor(220, 30, 30), std::max(1.5, QFontMetricsF(painter.font()).height() / 8)));
-    painter.setBrush(Qt::NoBrush);
-    const vrd::Minute firstRow = from / vrd::kMinutesPerDay;
-    const vrd::Minute lastRow = (to - 1) / vrd::kMinutesPerDay;
-    const vrd::Minute start = from % vrd::kMinutesPerDay;
-    const vrd::Minute end = to - lastRow * vrd::kMinutesPerDay;
-    if (firstRow == lastRow) {
-        block(firstRow, 1, start, end);
-        return;
+// The source and residual marks, each block tinted and outlined in its kind's colour, so that a
+// month's marking reads at a glance; a mark narrower than a pixel still shows as its outline.
+void PaintMarks(QPainter& painter, const QRectF& cells, const CarpetPicture& picture) {
+    const vrd::Minute dates = picture.image.height();
+    const double width = std::max(1.0, QFontMetricsF(painter.font()).height() / 12);
+    for (const auto& [marks, kind] : {std::pair(&picture.sources, vrd::MarkKind::Source),
+                                      std::pair(&picture.residuals, vrd::MarkKind::Residual)}) {
+        const QColor edge = mark_look::Swatch(kind);
+        QColor tint = edge;
+        tint.setAlpha(110);
+        QPen pen(edge, width);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.setBrush(tint);
+        for (const vrd::Interval& mark : *marks)
+            for (const CarpetBlock& block : CarpetBlocks(mark, picture.firstDate, dates))
+                painter.drawRect(CarpetBlockRect(cells, dates, block));
     }
-    const vrd::Minute wholeFrom = start == 0 ? firstRow : firstRow + 1;
-    const vrd::Minute wholeTo = end == vrd::kMinutesPerDay ? lastRow + 1 : lastRow;
-    if (start != 0)
-        block(firstRow, 1, start, vrd::kMinutesPerDay);
-    block(wholeFrom, wholeTo - wholeFrom, 0, vrd::kMinutesPerDay);
-    if (end != vrd::kMinutesPerDay)
-        block(lastRow, 1, 0, end);
+}
+
+// The selection outlined in the chart's violet, a colour no mark has; the whole period is not
+// outlined.
+void PaintSelection(QPainter& painter, const QRectF& cells, const CarpetPicture& picture) {
+    const vrd::Minute dates = picture.image.height();
+    const vrd::Interval& selection = *picture.selection;
+    const vrd::Minute origin = vrd::StartOfDay(picture.firstDate);
+    if (selection.from <= origin && selection.to >= origin + dates * vrd::kMinutesPerDay)
+        return;
+    painter.setPen(
+        QPen(band_look::kSelectionEdge, std::max(1.5, QFontMetricsF(painter.font()).height() / 8)));
+    painter.setBrush(Qt::NoBrush);
+    for (const CarpetBlock& block : CarpetBlocks(selection, picture.firstDate, dates))
+        painter.drawRect(CarpetBlockRect(cells, dates, block));
 }
 
 } // namespace
@@ -169,6 +166,7 @@ void PaintCarpet(QPainter& painter, const QRectF& area, const CarpetPicture& pic
         PaintStandardHours(painter, cells, *picture.standardDay, language);
     PaintDates(painter, cells, picture, language);
     PaintScale(painter, cells, picture.scale);
+    PaintMarks(painter, cells, picture);
     if (picture.selection)
         PaintSelection(painter, cells, picture);
     painter.restore();

@@ -1,7 +1,8 @@
 #pragma once
 // Draws the carpet with its axes: the dates down the left, the hours of the day along the
 // bottom, the day, evening and night boundaries as vertical lines, and the colour scale in dB on
-// the right. The window and the report draw it alike.
+// the right; over the cells the source and residual marks, tinted and outlined in the chart's
+// colours, and the selection. The window and the report draw it alike.
 
 #include "analysis/analysis_settings.h"
 #include "analysis/assess.h"
@@ -14,6 +15,7 @@
 #include <QRectF>
 
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -23,6 +25,8 @@ struct CarpetPicture {
     vrd::Day firstDate = 0;
     vrd::Periods periods;
     std::optional<vrd::Interval> selection; // outlined when given
+    std::vector<vrd::Interval> sources;     // the marks shown over the cells
+    std::vector<vrd::Interval> residuals;
     // With a French standard, its day (and the night around it) as solid lines, named above.
     std::optional<vrd::ClockHours> standardDay;
 };

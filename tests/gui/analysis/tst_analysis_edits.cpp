@@ -1,15 +1,28 @@
 // The analysis as the window edits it: every edit one step of the undo stack, undone and redone
-// to the same figures and the same "changed" star, the settings tab's boxes following an undo,
-// a refused edit pushing nothing, and a new open starting a new history.
+// to the same figures and the same "changed" star, by the Edit menu's keys as by the stack; the
+// settings tab's boxes following an undo, a refused edit pushing nothing, a new open starting a
+// new history; the marks table sorted by time and filtered, many marks chosen and removed or
+// given another kind in one step, a mark edited in place and refused when it would overlap.
 
 #include "tests/gui/analysis/analysis_test_data.h"
 #include "tests/gui/gui_test_support.h"
+#include "views/analysis/campaign/carpet_view.h"
+#include "views/analysis/chart/analysis_chart.h"
+#include "views/analysis/marks/mark_table_model.h"
+#include "views/analysis/session/analysis_table_models.h"
 #include "views/analysis/session/edited_analysis.h"
 #include "views/analysis/window/analysis_file_state.h"
+#include "views/analysis/window/edit_actions.h"
 #include "views/analysis/window/frm_analysis.h"
+#include "views/plot/chart_zoom_view.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QSortFilterProxyModel>
+#include <QTableView>
 #include <QTest>
 
 namespace {
@@ -50,6 +63,45 @@ void ExpectSame(const Figures& a, const Figures& b) {
     QCOMPARE(a.reports, b.reports);
     QCOMPARE(a.levels, b.levels);
 }
+
+// The window over three days, shown and active so that its keys act, with marks out of time
+// order: a source at 09:00 on the second day, an exclusion on the first, a residual on the third.
+struct MarkedWindow {
+    MarkedWindow() {
+        window.Session().SetReports(Reports(ThreeDays()));
+        window.Analysis().SetAssessmentSettings(vrd::AssessmentSettings{});
+        QVERIFY(!window.Session().SetMarks({
+            {vrd::MarkKind::Source, {At(1, 9), At(1, 11)}, "fan"},
+            {vrd::MarkKind::Exclude, {At(0, 14), At(0, 15)}, "rain"},
+            {vrd::MarkKind::Residual, {At(2, 2), At(2, 4)}, "quiet"},
+            {vrd::MarkKind::Source, {At(0, 20), At(0, 21)}, "fan at night"},
+        }));
+        window.AnalysisFile().StartAfresh();
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
+
+    QTableView& Table() { return *window.ExclusionsView(); }
+    // The start of the mark on the table's row.
+    vrd::Minute StartAt(int row) {
+        return Table()
+            .model()
+            ->index(row, MarkTableModel::From)
+            .data(kPeriodStartRole)
+            .toLongLong();
+    }
+    void Choose(std::initializer_list<int> rows) {
+        Table().setFocus();
+        Table().clearSelection();
+        for (const int row : rows)
+            Table().selectionModel()->select(Table().model()->index(row, 0),
+                                             QItemSelectionModel::Select |
+                                                 QItemSelectionModel::Rows);
+    }
+
+    frmAnalysis window;
+};
 
 } // namespace
 
@@ -168,6 +220,161 @@ class TestAnalysisEdits final : public QObject {
         QVERIFY(analysis.Stack().canUndo());
         window.Session().SetReports(Reports(ThreeDays()));
         QVERIFY(!analysis.Stack().canUndo());
+    }
+
+    void TheKeysUndoAndRedoTheStepTheyName() {
+        MarkedWindow marked;
+        frmAnalysis& window = marked.window;
+        const Figures before = FiguresOf(window.Session());
+        QVERIFY(window.Analysis().Select({At(0, 9), At(0, 11, 30)}));
+        QVERIFY(window.MarkSelection(vrd::MarkKind::Residual));
+        const Figures after = FiguresOf(window.Session());
+        QAction* undo = window.Edits().Undo();
+        QCOMPARE(undo->text(), QStringLiteral("Undo mark as residual 2011-05-12 09:00 – 11:30"));
+        QVERIFY(window.AnalysisFile().IsModified());
+        QVERIFY(window.windowTitle().endsWith(u'*'));
+
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        // Back to the marks before: the step named; the selection stays, and stars nothing.
+        ExpectSame(FiguresOf(window.Session()), before);
+        QVERIFY(!window.AnalysisFile().IsModified());
+        QVERIFY(!window.windowTitle().endsWith(u'*'));
+        QCOMPARE(window.Edits().Redo()->text(),
+                 QStringLiteral("Redo mark as residual 2011-05-12 09:00 – 11:30"));
+        QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
+        ExpectSame(FiguresOf(window.Session()), after);
+        QVERIFY(window.AnalysisFile().IsModified());
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        ExpectSame(FiguresOf(window.Session()), after);
+        // A box being typed in keeps its own undo.
+        window.ReasonEdit()->setFocus();
+        QTest::keyClicks(window.ReasonEdit(), QStringLiteral("rain"));
+        QTest::keyClick(window.ReasonEdit(), Qt::Key_Z, Qt::ControlModifier);
+        ExpectSame(FiguresOf(window.Session()), after);
+    }
+
+    void TheTableIsInTimeOrderAndFiltered() {
+        MarkedWindow marked;
+        QAbstractItemModel& table = *marked.Table().model();
+        QCOMPARE(table.rowCount(), 4);
+        for (int row = 1; row < table.rowCount(); ++row)
+            QVERIFY(marked.StartAt(row - 1) < marked.StartAt(row));
+        QCOMPARE(table.index(0, MarkTableModel::Reason).data().toString(), QStringLiteral("rain"));
+
+        // By kind: the exclusion, the sources in time order, the residual.
+        marked.Table().sortByColumn(MarkTableModel::Kind, Qt::AscendingOrder);
+        QCOMPARE(marked.StartAt(0), At(0, 14));
+        QCOMPARE(marked.StartAt(1), At(0, 20));
+        QCOMPARE(marked.StartAt(2), At(1, 9));
+        QCOMPARE(marked.StartAt(3), At(2, 2));
+        marked.Table().sortByColumn(MarkTableModel::From, Qt::AscendingOrder);
+
+        auto* filter = marked.window.findChild<QLineEdit*>(QStringLiteral("MarkFilter"));
+        QVERIFY(filter != nullptr);
+        filter->setText(QStringLiteral("FAN"));
+        QCOMPARE(table.rowCount(), 2);
+        filter->setText(QStringLiteral("residual"));
+        QCOMPARE(table.rowCount(), 1);
+        QCOMPARE(marked.StartAt(0), At(2, 2));
+        filter->clear();
+        QCOMPARE(table.rowCount(), 4);
+    }
+
+    void ManyChosenMarksAreRemovedAndRekindedInOneStep() {
+        MarkedWindow marked;
+        frmAnalysis& window = marked.window;
+        const Figures before = FiguresOf(window.Session());
+        const int steps = window.Analysis().Stack().count();
+        // The exclusion and the source of the first day, then the residual: Delete in the table.
+        marked.Choose({0, 1, 3});
+        QTest::keyClick(&marked.Table(), Qt::Key_Delete);
+        QCOMPARE(window.Session().AllMarks().size(), std::size_t{1});
+        QCOMPARE(window.Session().AllMarks()[0].reason, std::string("fan"));
+        QCOMPARE(window.Analysis().Stack().count(), steps + 1);
+        QCOMPARE(window.Edits().Undo()->text(), QStringLiteral("Undo remove 3 mark(s)"));
+        window.Analysis().Stack().undo();
+        ExpectSame(FiguresOf(window.Session()), before);
+        QVERIFY(!window.AnalysisFile().IsModified());
+
+        // Both sources made residual at once; with the residual of the third day they overlap
+        // nothing, and come back as sources in one undo.
+        marked.Choose({1, 2});
+        QVERIFY(window.ChangeChosenKind(vrd::MarkKind::Residual));
+        QCOMPARE(window.Session().Marks().size(), std::size_t{3});
+        for (const vrd::Mark& mark : window.Session().Marks())
+            QCOMPARE(mark.kind, vrd::MarkKind::Residual);
+        QCOMPARE(window.Analysis().Stack().undoText(), QStringLiteral("make 2 mark(s) residual"));
+        window.Analysis().Stack().undo();
+        ExpectSame(FiguresOf(window.Session()), before);
+        // The exclusion and the residual made sources: the residual is gone, nothing overlaps.
+        QVERIFY(!window.Analysis().SetMarksKind({0, 2}, vrd::MarkKind::Source));
+        QCOMPARE(window.Session().Exclusions().size(), std::size_t{0});
+        QCOMPARE(window.Session().Marks().size(), std::size_t{4});
+    }
+
+    void AMarkEditedInPlaceIsOneStepAndRefusedWhenItWouldOverlap() {
+        MarkedWindow marked;
+        frmAnalysis& window = marked.window;
+        QAbstractItemModel& table = *marked.Table().model();
+        const Figures before = FiguresOf(window.Session());
+        // The source of the second day (row 2) now from 08:00, for another reason.
+        QVERIFY(table.setData(table.index(2, MarkTableModel::From),
+                              QStringLiteral("2011-05-13 08:00")));
+        QVERIFY(table.setData(table.index(2, MarkTableModel::Reason), QStringLiteral("the fan")));
+        const vrd::Mark& edited = window.Session().Marks()[0];
+        QCOMPARE(edited.interval.from, At(1, 8));
+        QCOMPARE(edited.interval.to, At(1, 11));
+        QCOMPARE(edited.reason, std::string("the fan"));
+        QCOMPARE(window.Session().Assessed()->minutes.source, before.sourceMinutes + 60);
+        QVERIFY(window.Analysis().Stack().undoText().startsWith(QStringLiteral("change source")));
+
+        // Past the residual of the third day: refused with both marks named, nothing changed.
+        const int steps = window.Analysis().Stack().count();
+        QVERIFY(
+            !table.setData(table.index(2, MarkTableModel::To), QStringLiteral("2011-05-14 03:00")));
+        QString warning = TakeWarning(window);
+        QVERIFY2(warning.contains(QStringLiteral("overlaps the residual mark 2011-05-14 02:00")),
+                 qPrintable(warning));
+        // Before its start, and a time that is none: refused, saying why.
+        QVERIFY(
+            !table.setData(table.index(2, MarkTableModel::To), QStringLiteral("2011-05-13 07:00")));
+        warning = TakeWarning(window);
+        QVERIFY2(warning.contains(QStringLiteral("not after its start at 2011-05-13 08:00")),
+                 qPrintable(warning));
+        QVERIFY(!table.setData(table.index(2, MarkTableModel::To), QStringLiteral("noon")));
+        QVERIFY(TakeWarning(window).contains(QStringLiteral("\"noon\" is not a time")));
+        QCOMPARE(window.Analysis().Stack().count(), steps);
+        QCOMPARE(window.Session().Marks()[0].interval.to, At(1, 11));
+
+        window.Analysis().Stack().undo();
+        window.Analysis().Stack().undo();
+        ExpectSame(FiguresOf(window.Session()), before);
+        QVERIFY(!window.AnalysisFile().IsModified());
+    }
+
+    void AClickOnAMarkSelectsItAndADoubleClickZoomsToIt() {
+        MarkedWindow marked;
+        QTableView& table = marked.Table();
+        const QModelIndex row = table.model()->index(2, MarkTableModel::Reason);
+        QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, table.visualRect(row).center());
+        QCOMPARE(marked.window.Session().Selection().from, At(1, 9));
+        QCOMPARE(marked.window.Session().Selection().to, At(1, 11));
+        QCOMPARE(marked.window.Carpet()->Picture().selection->from, At(1, 9));
+
+        const QModelIndex residual = table.model()->index(3, MarkTableModel::Reason);
+        // A double click: the first click, then the second.
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        QTest::mouseClick(table.viewport(), Qt::LeftButton, {},
+                          table.visualRect(residual).center());
+        QTest::mouseDClick(table.viewport(), Qt::LeftButton, {},
+                           table.visualRect(residual).center());
+        QCOMPARE(marked.window.Session().Selection().from, At(2, 2));
+        const AxisRange shown = marked.window.Chart()->View()->ShownX();
+        const auto origin = static_cast<double>(marked.window.Chart()->Origin());
+        QVERIFY(shown.min <= static_cast<double>(At(2, 2)) - origin);
+        QVERIFY(shown.max >= static_cast<double>(At(2, 4)) - origin);
+        QVERIFY(shown.Span() < 3 * 60);
     }
 };
 

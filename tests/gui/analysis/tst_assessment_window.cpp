@@ -1,6 +1,7 @@
 // Marking and assessing in the analysis window: source and residual marks kept, refused when they
 // overlap, changed, removed back to the same figures and saved in the marks file; the runs above
-// the threshold marked after a confirmation; the assessment table against what vrdtool assess
+// the threshold marked as the runs dialog asks, counted as its values are typed; the assessment
+// table against what vrdtool assess
 // --json prints for the same file and marks; a click on a period selecting it.
 
 #include "analysis/exclusion_file.h"
@@ -8,7 +9,8 @@
 #include "tests/gui/gui_test_support.h"
 #include "views/analysis/assessment/assessment_models.h"
 #include "views/analysis/assessment/assessment_tab.h"
-#include "views/analysis/marks/mark_list_model.h"
+#include "views/analysis/marks/mark_runs_dialog.h"
+#include "views/analysis/marks/mark_table_model.h"
 #include "views/analysis/session/analysis_table_models.h"
 #include "views/analysis/window/frm_analysis.h"
 
@@ -21,6 +23,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -79,7 +83,8 @@ class TestAssessmentWindow final : public QObject {
     void marksAreListedChangedAndRefusedWhenTheyOverlap();
     void markingAndRemovingRestoresTheFigures();
     void theMarksFileRoundTripsWithVrdtools();
-    void runsAboveTheThresholdBecomeSourcesAfterAConfirmation();
+    void runsAboveTheThresholdBecomeMarksAsAsked();
+    void theRunsDialogCountsAsTheValuesAreTyped();
     void theTableIsWhatVrdtoolAssessPrints();
     void backgroundAndAClickOnAPeriod();
     void aMarkOutsideTheReportsIsToldWhenMadeOrLoadedAndChangesNothing();
@@ -98,7 +103,7 @@ void TestAssessmentWindow::initTestCase() {
 void TestAssessmentWindow::marksAreListedChangedAndRefusedWhenTheyOverlap() {
     frmAnalysis window;
     AnalysisSession& session = window.Session();
-    MarkListModel list(session);
+    MarkTableModel list(window.Analysis());
     QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::QtTest);
     session.SetReports(TwoDays(report_));
 
@@ -111,10 +116,11 @@ void TestAssessmentWindow::marksAreListedChangedAndRefusedWhenTheyOverlap() {
     window.ExcludeSelection(); // the same period, excluded: an exclusion may overlap anything
     QCOMPARE(list.rowCount(), 3);
     // Exclusions first, then the source and residual marks as they came.
-    QCOMPARE(list.index(0).data(MarkListModel::kKindRole).toInt(),
+    QCOMPARE(list.index(0, 0).data(MarkTableModel::kKindRole).toInt(),
              static_cast<int>(vrd::MarkKind::Exclude));
-    QVERIFY(list.index(1).data().toString().startsWith(QStringLiteral("source 2011-05-12 08:00")));
-    QVERIFY(list.index(1).data().toString().endsWith(QStringLiteral("(the fan)")));
+    const QString second = list.index(1, 0).data(MarkTableModel::kTextRole).toString();
+    QVERIFY(second.startsWith(QStringLiteral("source 2011-05-12 08:00")));
+    QVERIFY(second.endsWith(QStringLiteral("(the fan)")));
 
     // A residual over the source is refused, with both marks named, and nothing changes.
     QVERIFY(session.Select({At(0, 9), At(0, 13)}));
@@ -208,31 +214,70 @@ void TestAssessmentWindow::theMarksFileRoundTripsWithVrdtools() {
     QCOMPARE(window.Session().AllMarks().size(), FanMarks().size());
 }
 
-void TestAssessmentWindow::runsAboveTheThresholdBecomeSourcesAfterAConfirmation() {
+void TestAssessmentWindow::runsAboveTheThresholdBecomeMarksAsAsked() {
     frmAnalysis window;
-    QStringList asked;
-    bool answer = false;
-    window.SetConfirmer([&](QWidget*, const QString& question, const QString&) {
-        asked.append(question);
-        return answer;
-    });
+    std::vector<std::size_t> counted;
+    std::optional<vrd::RunMarking> answer;
+    window.SetRunsAsker(
+        [&](QWidget*, const vrd::RunMarking& first, const MarkActions::RunsCounter& count) {
+            counted.push_back(count(first));
+            return answer;
+        });
     AnalysisSession& session = window.Session();
     session.SetReports(TwoDays(report_));
-    QVERIFY(!window.MarkRunsAsSource()); // no threshold: a warning, no question
+    QVERIFY(!window.MarkRuns()); // no threshold: a warning, no question
     QVERIFY(!TakeWarning(window).isEmpty());
-    QVERIFY(asked.isEmpty());
+    QVERIFY(counted.empty());
 
     session.SetThreshold(50);
-    QVERIFY(!window.MarkRunsAsSource());
-    QCOMPARE(asked.size(), 1);
-    QVERIFY2(asked[0].contains(QStringLiteral("Mark 4 run")), qPrintable(asked[0]));
+    QVERIFY(!window.MarkRuns()); // cancelled: nothing marked
+    QCOMPARE(counted, std::vector<std::size_t>{4});
     QVERIFY(session.Marks().empty());
-    answer = true;
-    QVERIFY(window.MarkRunsAsSource());
+
+    // The two nights' breaks of 530 minutes joined, the marks under 200 minutes dropped: the fan
+    // from the first evening to the second morning as residual, in one undoable step.
+    answer = vrd::RunMarking{50, 200, 600, vrd::MarkKind::Residual};
+    QVERIFY(window.MarkRuns());
+    QCOMPARE(session.Marks().size(), std::size_t{1});
+    QCOMPARE(session.Marks()[0].kind, vrd::MarkKind::Residual);
+    QCOMPARE(session.Marks()[0].interval.from, At(0, 22, 30));
+    QCOMPARE(session.Marks()[0].interval.to, At(1, 10));
+    QCOMPARE(session.Marks()[0].reason, std::string("above 50 dB"));
+    QVERIFY(window.Analysis().Stack().undoText().startsWith(QStringLiteral("mark 1 run")));
+    window.Analysis().Stack().undo();
+    QVERIFY(session.Marks().empty());
+
+    // Each run as a source, as vrdtool marks --above 50 gives them.
+    answer = vrd::RunMarking{50, 1, 0, vrd::MarkKind::Source};
+    QVERIFY(window.MarkRuns());
     QCOMPARE(session.Marks().size(), std::size_t{4});
     QCOMPARE(session.Marks()[0].interval.from, At(0, 8));
     QCOMPARE(session.Marks()[0].interval.to, At(0, 10));
     QCOMPARE(session.Marks()[3].interval.to, At(1, 23, 10));
+}
+
+void TestAssessmentWindow::theRunsDialogCountsAsTheValuesAreTyped() {
+    const std::vector<vrd::Interval> runs = {
+        {At(0, 8), At(0, 10)}, {At(0, 22, 30), At(0, 23, 10)}, {At(1, 8), At(1, 10)}};
+    MarkRunsDialog dialog(
+        vrd::RunMarking{50, 1, 0, vrd::MarkKind::Source},
+        [&](const vrd::RunMarking& marking) { return vrd::JoinRuns(runs, marking).size(); });
+    QCOMPARE(dialog.CountLabel()->text(), QStringLiteral("3 mark(s) will be made."));
+    dialog.MinMinutesBox()->setValue(60);
+    QCOMPARE(dialog.CountLabel()->text(), QStringLiteral("2 mark(s) will be made."));
+    dialog.JoinMinutesBox()->setValue(750);
+    QCOMPARE(dialog.CountLabel()->text(), QStringLiteral("1 mark(s) will be made."));
+    dialog.MinMinutesBox()->setValue(5000);
+    QCOMPARE(dialog.CountLabel()->text(), QStringLiteral("0 mark(s) will be made."));
+    auto* mark = dialog.findChild<QPushButton*>(QStringLiteral("RunsMark"));
+    QVERIFY(mark != nullptr && !mark->isEnabled());
+    dialog.KindBox()->setCurrentIndex(
+        dialog.KindBox()->findData(static_cast<int>(vrd::MarkKind::Exclude)));
+    const vrd::RunMarking marking = dialog.Marking();
+    QCOMPARE(marking.kind, vrd::MarkKind::Exclude);
+    QCOMPARE(marking.minMinutes, vrd::Minute{5000});
+    QCOMPARE(marking.joinMinutes, vrd::Minute{750});
+    QCOMPARE(marking.threshold, 50.0);
 }
 
 void TestAssessmentWindow::theTableIsWhatVrdtoolAssessPrints() {

@@ -1,6 +1,7 @@
 // The carpet and the daily profile of the analysis window: each cell of the carpet's picture has
-// the colour of its minute's level and gaps are blank, excluded minutes grey; the profile follows
-// the analysis; a drag over the carpet selects that period.
+// the colour of its minute's level and gaps are blank, excluded minutes grey, the source and
+// residual marks tinted in their colours; the profile follows the analysis; a drag over the
+// carpet selects that period.
 
 #include "analysis/daily_profile.h"
 #include "tests/gui/analysis/analysis_test_data.h"
@@ -13,6 +14,7 @@
 #include "views/painting/carpet_painting.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QTest>
 
 namespace {
@@ -56,6 +58,48 @@ class TestCampaignViews final : public QObject {
         QCOMPARE(image.pixelColor(100, 0), kCarpetBlank);
         QCOMPARE(image.pixelColor(10 * 60 + 30, 1), kCarpetExcluded);
         QVERIFY(LevelColour(40, scale) != LevelColour(41, scale));
+    }
+
+    void theCarpetShowsTheMarksInTheirColours() {
+        AnalysisSession session;
+        std::vector<vrd::ReportForAnalysis> reports;
+        reports.push_back(TwoDays());
+        session.SetReports(std::move(reports));
+        CarpetView view(session);
+        QVERIFY(!session.SetMarks({{vrd::MarkKind::Source, {At(0, 20), At(1, 2)}, "fan"},
+                                   {vrd::MarkKind::Residual, {At(1, 6), At(1, 9)}, ""}}));
+        QCOMPARE(view.Picture().sources.size(), std::size_t{1});
+        QCOMPARE(view.Picture().residuals.size(), std::size_t{1});
+        // The source over midnight: the end of the first date and the start of the second.
+        const QSize size(1440 + 300, 400);
+        QImage marked(size, QImage::Format_RGB32);
+        QImage plain(size, QImage::Format_RGB32);
+        CarpetPicture unmarked = view.Picture();
+        unmarked.sources.clear();
+        unmarked.residuals.clear();
+        for (auto [image, picture] :
+             {std::pair(&marked, &view.Picture()),
+              std::pair(&plain, static_cast<const CarpetPicture*>(&unmarked))}) {
+            image->fill(Qt::white);
+            QPainter painter(image);
+            PaintCarpet(painter, QRectF(image->rect()), *picture, Language::English);
+        }
+        const QRectF cells = CarpetCellArea(QRectF(marked.rect()), QFont());
+        const auto at = [&](int row, double hour) {
+            return QPoint(static_cast<int>(cells.left() + cells.width() * hour / 24.0),
+                          static_cast<int>(cells.top() + cells.height() * (row + 0.5) / 2));
+        };
+        // Tinted towards the source's red inside the mark, untouched outside it.
+        for (const QPoint point : {at(0, 22), at(1, 1)}) {
+            const QColor tinted = marked.pixelColor(point);
+            const QColor level = plain.pixelColor(point);
+            QVERIFY(tinted != level);
+            QVERIFY(tinted.red() - tinted.green() > level.red() - level.green());
+        }
+        QCOMPARE(marked.pixelColor(at(0, 12)), plain.pixelColor(at(0, 12)));
+        QVERIFY(marked.pixelColor(at(1, 7.5)).green() > marked.pixelColor(at(1, 7.5)).red());
+        session.RemoveMark(1);
+        QVERIFY(view.Picture().residuals.empty());
     }
 
     void theProfileFollowsTheAnalysis() {

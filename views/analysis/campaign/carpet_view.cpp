@@ -2,8 +2,11 @@
 
 #include "views/analysis/session/analysis_session.h"
 #include "views/texts/analysis_text.h"
+#include "views/texts/mark_text.h"
 
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -21,6 +24,7 @@ CarpetView::CarpetView(const AnalysisSession& session, QWidget* parent)
     readout_->setMinimumWidth(320);
     connect(&session_, &AnalysisSession::resultChanged, this, &CarpetView::Rebuild);
     connect(&session_, &AnalysisSession::selectionChanged, this, &CarpetView::FollowSelection);
+    connect(&session_, &AnalysisSession::marksChanged, this, &CarpetView::FollowMarks);
     connect(&session_, &AnalysisSession::assessmentChanged, this, [this] {
         picture_.standardDay = StandardDayShown(session_.Assessment());
         update();
@@ -36,6 +40,15 @@ void CarpetView::Rebuild() {
     picture_.firstDate = carpet_.FirstDate();
     picture_.periods = session_.Settings().periods;
     picture_.standardDay = StandardDayShown(session_.Assessment());
+    FollowMarks();
+}
+
+void CarpetView::FollowMarks() {
+    picture_.sources.clear();
+    picture_.residuals.clear();
+    for (const vrd::Mark& mark : session_.Marks())
+        (mark.kind == vrd::MarkKind::Residual ? picture_.residuals : picture_.sources)
+            .push_back(mark.interval);
     FollowSelection();
 }
 
@@ -95,7 +108,30 @@ void CarpetView::mouseMoveEvent(QMouseEvent* event) {
                 UnitSpace(language) + QStringLiteral("dB");
     else if (cell == vrd::Carpet::kExcluded)
         level = tr("excluded");
-    readout_->setText(MinuteText(*minute, language) + QStringLiteral("   ") + level);
+    QString text = MinuteText(*minute, language) + QStringLiteral("   ") + level;
+    for (const vrd::Mark& mark : session_.Marks())
+        if (mark.interval.Contains(*minute)) {
+            text += QStringLiteral("   ") + MarkKindText(mark.kind, language);
+            if (!mark.reason.empty())
+                text += QStringLiteral(" (") + QString::fromStdString(mark.reason) + u')';
+            break;
+        }
+    readout_->setText(text);
+}
+
+void CarpetView::contextMenuEvent(QContextMenuEvent* event) {
+    const vrd::Interval& selection = session_.Selection();
+    if (carpet_.Dates() == 0 || selection.Length() <= 0)
+        return;
+    const Language language = WindowLanguage();
+    QMenu menu(this);
+    const QString period = IntervalText(selection, language);
+    for (const auto& [kind, text] : {std::pair(vrd::MarkKind::Source, tr("Mark %1 as source")),
+                                     std::pair(vrd::MarkKind::Residual, tr("Mark %1 as residual")),
+                                     std::pair(vrd::MarkKind::Exclude, tr("Exclude %1"))})
+        connect(menu.addAction(text.arg(period)), &QAction::triggered, this,
+                [this, kind = kind] { emit markRequested(kind); });
+    menu.exec(event->globalPos());
 }
 
 void CarpetView::changeEvent(QEvent* event) {

@@ -1,8 +1,9 @@
 #pragma once
 // The analysis window's "Carpet" view: every minute of the analysed period, one row a date and
 // one column a minute of the day, so that the daily rhythm, the nights, the weekends and the gaps
-// of a long campaign stand out at once. Hovering reads the date, time and level; a drag selects
-// that period, as a drag on the time chart does.
+// of a long campaign stand out at once, with the source and residual marks over them so that a
+// month's marking is reviewed at a glance. Hovering reads the date, time, level and mark; a drag
+// selects that period, as a drag on the time chart does, and the context menu marks the selection.
 
 #include "analysis/analysis_settings.h"
 #include "analysis/carpet.h"
@@ -29,10 +30,13 @@ class CarpetView final : public QWidget {
 
   signals:
     void periodDragged(vrd::Interval period);
+    // The selection to be marked as kind, from the context menu.
+    void markRequested(vrd::MarkKind kind);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -40,6 +44,7 @@ class CarpetView final : public QWidget {
   private:
     void Rebuild();
     void FollowSelection();
+    void FollowMarks();
     QRectF Area() const;
 
     const AnalysisSession& session_;

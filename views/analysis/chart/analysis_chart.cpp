@@ -256,6 +256,13 @@ void AnalysisChart::Reveal(vrd::Interval period) {
     view_->Show({middle - span / 2, middle + span / 2}, view_->ShownY());
 }
 
+void AnalysisChart::ZoomTo(vrd::Interval period) {
+    const double from = static_cast<double>(period.from - origin_);
+    const double to = static_cast<double>(period.to - origin_);
+    const double margin = std::max(5.0, (to - from) / 10);
+    view_->Show({from - margin, to + margin}, view_->ShownY());
+}
+
 int AnalysisChart::PixelColumns() const {
     const QRectF plot = chart_->plotArea();
     const double width = plot.width() >= 1 ? plot.width() : view_->width();

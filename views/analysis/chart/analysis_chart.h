@@ -58,6 +58,8 @@ class AnalysisChart final : public QWidget {
 
     // Shows the period, zoomed out as far as needed to hold it.
     void Reveal(vrd::Interval period);
+    // Shows the period alone, with a tenth of it (five minutes at least) either side.
+    void ZoomTo(vrd::Interval period);
     // The lines for the range shown, at once instead of after the short pause.
     void Redraw();
     // Draws the chart as shown into target (vector output on a PDF or a printer).

@@ -3,6 +3,7 @@
 #include "analysis/exclusion_file.h"
 #include "analysis/period_presets.h"
 #include "views/texts/analysis_text.h"
+#include "views/texts/core_reason_text.h"
 #include "views/texts/who_text.h"
 
 #include <QBrush>
@@ -394,10 +395,10 @@ QString StageText(vrd::Stage stage) {
 QString ReportFileText(const vrd::ReportForAnalysis& report) {
     QString text =
         QString::fromLocal8Bit(report.path.data(), static_cast<qsizetype>(report.path.size()));
-    // The reason is the core's, in English.
+    // The core's reason, worded in the window's language.
     if (report.failure)
         text += QStringLiteral(": ") + StageText(report.failure->stage) + QStringLiteral(": ") +
-                QString::fromStdString(report.failure->reason);
+                FailureText(*report.failure, WindowLanguage());
     return text;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The tables of the analysis window as Qt models over an AnalysisSession: the days, the hours,
-// the statistics of the selection and the reports (the marks are in mark_list_model.h). They
+// the statistics of the selection and the reports (the marks are in mark_table_model.h). They
 // follow the session's signals and need no widgets.
 
 #include "views/analysis/session/analysis_session.h"

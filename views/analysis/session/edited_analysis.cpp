@@ -2,9 +2,12 @@
 
 #include "analysis/period_presets.h"
 #include "views/analysis/session/analysis_commands.h"
+#include "views/texts/analysis_text.h"
 #include "views/texts/mark_text.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 
@@ -28,6 +31,19 @@ bool SameBoxes(const BoxSettings& a, const BoxSettings& b) {
 
 void ApplyBoxes(AnalysisSession& session, const BoxSettings& boxes) {
     session.SetPeriodSettings(boxes.threshold, boxes.periods, boxes.preset, boxes.minimumCoverage);
+}
+
+// Which of count marks rows name; a row beyond them names none.
+std::vector<bool> Chosen(const std::vector<std::size_t>& rows, std::size_t count) {
+    std::vector<bool> chosen(count, false);
+    for (const std::size_t row : rows)
+        if (row < count)
+            chosen[row] = true;
+    return chosen;
+}
+
+std::size_t FirstChosen(const std::vector<bool>& chosen) {
+    return static_cast<std::size_t>(std::find(chosen.begin(), chosen.end(), true) - chosen.begin());
 }
 
 QString FileName(const std::string& path) {
@@ -56,22 +72,68 @@ std::optional<QString> EditedAnalysis::AddMark(vrd::Mark mark) {
 }
 
 void EditedAnalysis::RemoveMark(std::size_t row) {
+    RemoveMarks({row});
+}
+
+void EditedAnalysis::RemoveMarks(const std::vector<std::size_t>& rows) {
     std::vector<vrd::Mark> marks = session_.AllMarks();
-    if (row >= marks.size())
+    const std::vector<bool> chosen = Chosen(rows, marks.size());
+    const auto count = static_cast<int>(std::count(chosen.begin(), chosen.end(), true));
+    if (count == 0)
         return;
-    const QString text = tr("remove %1").arg(MarkText(marks[row], WindowLanguage()));
-    marks.erase(marks.begin() + static_cast<std::ptrdiff_t>(row));
-    SetMarks(std::move(marks), text);
+    const QString text =
+        count == 1 ? tr("remove %1").arg(MarkText(marks[FirstChosen(chosen)], WindowLanguage()))
+                   : tr("remove %n mark(s)", nullptr, count);
+    std::vector<vrd::Mark> kept;
+    kept.reserve(marks.size() - static_cast<std::size_t>(count));
+    for (std::size_t i = 0; i < marks.size(); ++i)
+        if (!chosen[i])
+            kept.push_back(std::move(marks[i]));
+    SetMarks(std::move(kept), text);
 }
 
 std::optional<QString> EditedAnalysis::SetMarkKind(std::size_t row, vrd::MarkKind kind) {
+    return SetMarksKind({row}, kind);
+}
+
+std::optional<QString> EditedAnalysis::SetMarksKind(const std::vector<std::size_t>& rows,
+                                                    vrd::MarkKind kind) {
     std::vector<vrd::Mark> marks = session_.AllMarks();
-    if (row >= marks.size() || marks[row].kind == kind)
+    std::vector<bool> chosen = Chosen(rows, marks.size());
+    // A mark of that kind already is no change.
+    for (std::size_t i = 0; i < marks.size(); ++i)
+        chosen[i] = chosen[i] && marks[i].kind != kind;
+    const auto count = static_cast<int>(std::count(chosen.begin(), chosen.end(), true));
+    if (count == 0)
         return std::nullopt;
+    const QString kindText = MarkKindText(kind, WindowLanguage());
     const QString text =
-        tr("make %1 %2")
-            .arg(MarkText(marks[row], WindowLanguage()), MarkKindText(kind, WindowLanguage()));
-    marks[row].kind = kind;
+        count == 1
+            ? tr("make %1 %2").arg(MarkText(marks[FirstChosen(chosen)], WindowLanguage()), kindText)
+            : tr("make %n mark(s) %1", nullptr, count).arg(kindText);
+    for (std::size_t i = 0; i < marks.size(); ++i)
+        if (chosen[i])
+            marks[i].kind = kind;
+    return SetMarks(std::move(marks), text);
+}
+
+std::optional<QString> EditedAnalysis::EditMark(std::size_t row, vrd::Interval interval,
+                                                const std::string& reason) {
+    std::vector<vrd::Mark> marks = session_.AllMarks();
+    if (row >= marks.size())
+        return std::nullopt;
+    vrd::Mark& mark = marks[row];
+    if (mark.interval.from == interval.from && mark.interval.to == interval.to &&
+        mark.reason == reason)
+        return std::nullopt;
+    const Language language = WindowLanguage();
+    if (interval.Length() <= 0)
+        return tr("The mark would end at %1, not after its start at %2: a mark ends after it "
+                  "starts.")
+            .arg(MinuteText(interval.to, language), MinuteText(interval.from, language));
+    const QString text = tr("change %1").arg(MarkText(mark, language));
+    mark.interval = interval;
+    mark.reason = reason;
     return SetMarks(std::move(marks), text);
 }
 

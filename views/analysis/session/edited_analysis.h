@@ -27,11 +27,18 @@ class EditedAnalysis final : public QObject {
     const AnalysisSession& Session() const { return session_; }
     QUndoStack& Stack() { return stack_; }
 
-    // The marks; what the session refuses (a source over a residual) returns its warning and
-    // changes nothing. SetMarks replaces them all in one step named text.
+    // The marks, by their row in AllMarks; what the session refuses (a source over a residual)
+    // returns its warning and changes nothing. Many rows are one step, however many they are;
+    // rows beyond the marks are left out. SetMarks replaces them all in one step named text.
     std::optional<QString> AddMark(vrd::Mark mark);
     void RemoveMark(std::size_t row);
+    void RemoveMarks(const std::vector<std::size_t>& rows);
     std::optional<QString> SetMarkKind(std::size_t row, vrd::MarkKind kind);
+    std::optional<QString> SetMarksKind(const std::vector<std::size_t>& rows, vrd::MarkKind kind);
+    // The mark at row given another period or reason, its kind kept; refused, with the reason,
+    // when it would end before it starts or overlap a mark of the other kind.
+    std::optional<QString> EditMark(std::size_t row, vrd::Interval interval,
+                                    const std::string& reason);
     std::optional<QString> SetMarks(std::vector<vrd::Mark> marks, const QString& text);
 
     // The selection; an empty one is refused (false).

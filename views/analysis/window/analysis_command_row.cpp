@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 AnalysisCommandRow BuildAnalysisCommandRow() {
@@ -20,6 +21,11 @@ AnalysisCommandRow BuildAnalysisCommandRow() {
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(2);
     auto* commands = new QHBoxLayout;
+    built.edit = new QToolButton(row);
+    built.edit->setObjectName(QStringLiteral("EditButton"));
+    built.edit->setPopupMode(QToolButton::InstantPopup);
+    commands->addWidget(built.edit);
+    commands->addSpacing(4);
     built.savePdf = NamedButton(row, "SavePdf", QString());
     built.print = NamedButton(row, "Print", QString());
     built.saveTables = NamedButton(row, "SaveTables", QString());
@@ -57,6 +63,7 @@ AnalysisCommandRow BuildAnalysisCommandRow() {
 }
 
 void AnalysisCommandRow::SetTexts() const {
+    edit->setText(tr("Edit"));
     savePdf->setText(tr("Save report as PDF"));
     print->setText(tr("Print..."));
     saveTables->setText(tr("Save tables as spreadsheet"));

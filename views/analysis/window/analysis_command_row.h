@@ -7,6 +7,7 @@
 class QCheckBox;
 class QComboBox;
 class QPushButton;
+class QToolButton;
 class QWidget;
 
 struct AnalysisCommandRow {
@@ -17,6 +18,7 @@ struct AnalysisCommandRow {
     void SetTexts() const;
 
     QWidget* row = nullptr;
+    QToolButton* edit = nullptr;       // "Edit", with the window's Edit menu
     QPushButton* savePdf = nullptr;    // "Save report as PDF"
     QPushButton* print = nullptr;      // "Print..."
     QPushButton* saveTables = nullptr; // "Save tables as spreadsheet"

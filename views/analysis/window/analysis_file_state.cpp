@@ -67,6 +67,14 @@ void AnalysisFileState::Saved(const QString& path) {
     MarkUnchanged();
 }
 
+void AnalysisFileState::Restored(const QString& path, vrd::AnalysisDocument document) {
+    path_ = path;
+    base_ = std::move(document);
+    // No analysis file's bytes are empty: nothing matches them until a save.
+    unchanged_.clear();
+    Follow();
+}
+
 void AnalysisFileState::StartAfresh() {
     path_.clear();
     base_ = vrd::AnalysisDocument{};

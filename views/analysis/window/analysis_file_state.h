@@ -38,6 +38,8 @@ class AnalysisFileState final : public QObject {
     // The analysis is now the one of path, opened (with its document) or saved as it stands.
     void Opened(const QString& path, vrd::AnalysisDocument document);
     void Saved(const QString& path);
+    // The analysis of path (empty: never saved) as a recovery copy gave it: unsaved until saved.
+    void Restored(const QString& path, vrd::AnalysisDocument document);
     // A new analysis, of no file, from what the session holds now.
     void StartAfresh();
 

@@ -1,5 +1,6 @@
 #include "views/analysis/window/analysis_side_panel.h"
 
+#include "views/analysis/marks/mark_table.h"
 #include "views/common/analysis_widgets.h"
 
 #include <QFormLayout>
@@ -8,9 +9,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics,
@@ -71,14 +72,25 @@ AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics,
     markRow->addWidget(built.markSource);
     markRow->addWidget(built.markResidual);
     excludedLayout->addLayout(markRow);
+    // The runs, and beside them the undo of a marking gone wrong.
+    auto* runsRow = new QHBoxLayout;
     built.markRuns = NamedButton(excluded, "MarkRuns", QString());
-    excludedLayout->addWidget(built.markRuns, 0, Qt::AlignLeft);
-    built.exclusions = new QListView(excluded);
-    built.exclusions->setObjectName(QStringLiteral("ExclusionList"));
-    built.exclusions->setModel(marks);
-    built.exclusions->setContextMenuPolicy(Qt::CustomContextMenu);
-    // A long reason wraps onto a second line instead of being cut; the tooltip holds it all.
-    built.exclusions->setWordWrap(true);
+    runsRow->addWidget(built.markRuns);
+    runsRow->addStretch(1);
+    for (QToolButton** button : {&built.undo, &built.redo}) {
+        *button = new QToolButton(excluded);
+        (*button)->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        runsRow->addWidget(*button);
+    }
+    built.undo->setObjectName(QStringLiteral("UndoButton"));
+    built.redo->setObjectName(QStringLiteral("RedoButton"));
+    excludedLayout->addLayout(runsRow);
+    built.filter = new QLineEdit(excluded);
+    built.filter->setObjectName(QStringLiteral("MarkFilter"));
+    built.filter->setClearButtonEnabled(true);
+    excludedLayout->addWidget(built.filter);
+    // A long reason is cut at the column's end; its tooltip holds the whole mark.
+    built.exclusions = BuildMarkTable(excluded, marks, built.filter);
     excludedLayout->addWidget(built.exclusions, 1);
     auto* listButtons = new QHBoxLayout;
     built.remove = NamedButton(excluded, "RemoveExclusion", QString());
@@ -89,6 +101,7 @@ AnalysisSidePanel BuildAnalysisSidePanel(QAbstractItemModel* statistics,
     listButtons->addWidget(built.load);
     excludedLayout->addLayout(listButtons);
     layout->addWidget(excluded, 1);
+    // The four columns of the marks with a reason readable beside them.
     panel->setMinimumWidth(340);
     built.SetTexts();
     return built;
@@ -109,7 +122,8 @@ void AnalysisSidePanel::SetTexts() const {
     exclude->setText(tr("Exclude selection"));
     markSource->setText(tr("Mark as source"));
     markResidual->setText(tr("Mark as residual"));
-    markRuns->setText(tr("Mark runs above threshold as source"));
+    markRuns->setText(tr("Mark runs above threshold..."));
+    filter->setPlaceholderText(tr("filter by kind, time or reason"));
     remove->setText(tr("Remove"));
     save->setText(tr("Save..."));
     load->setText(tr("Load..."));

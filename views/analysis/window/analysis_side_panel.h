@@ -9,8 +9,8 @@ class QAbstractItemModel;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListView;
 class QPushButton;
+class QToolButton;
 class QTableView;
 class QWidget;
 
@@ -35,8 +35,11 @@ struct AnalysisSidePanel {
     QPushButton* exclude = nullptr;      // "Exclude selection"
     QPushButton* markSource = nullptr;   // "Mark as source"
     QPushButton* markResidual = nullptr; // "Mark as residual"
-    QPushButton* markRuns = nullptr;     // every run above the threshold as a source
-    QListView* exclusions = nullptr;     // the marks, with a menu to change a kind
+    QPushButton* markRuns = nullptr;     // the runs above the threshold, as asked
+    QToolButton* undo = nullptr;         // the Edit menu's undo and redo, named in their tooltips
+    QToolButton* redo = nullptr;
+    QLineEdit* filter = nullptr;      // what the marks table shows
+    QTableView* exclusions = nullptr; // the marks, with a menu to change a kind
     QPushButton* remove = nullptr;
     QPushButton* save = nullptr;
     QPushButton* load = nullptr;

@@ -7,6 +7,7 @@
 #include "views/analysis/session/edited_analysis.h"
 #include "views/analysis/window/analysis_file_state.h"
 #include "views/common/analysis_widgets.h"
+#include "views/texts/core_reason_text.h"
 
 #include <QFileInfo>
 #include <QListView>
@@ -21,10 +22,7 @@ QString AnalysisFilter() {
 
 FileActions::FileActions(EditedAnalysis& analysis, const AnalysisPrompts& prompts, QWidget& window)
     : QObject(&window), analysis_(analysis), prompts_(prompts) {
-    analysisFile_ = new AnalysisFileState(window, analysis_.Session(), [this] {
-        return analysisFile_->Path().isEmpty() ? SaveAnalysis()
-                                               : SaveAnalysisAs(analysisFile_->Path());
-    });
+    analysisFile_ = new AnalysisFileState(window, analysis_.Session(), [this] { return Save(); });
 }
 
 bool FileActions::AddFile() {
@@ -34,7 +32,7 @@ bool FileActions::AddFile() {
         return false;
     vrd::ReportForAnalysis report = vrd::OpenReportForAnalysis({LocalPath(*path), false});
     const bool failed = report.failure.has_value();
-    const QString reason = failed ? QString::fromStdString(report.failure->reason) : QString();
+    const QString reason = failed ? FailureText(*report.failure, WindowLanguage()) : QString();
     analysis_.AddReport(std::move(report));
     if (failed)
         prompts_.ShowFailure(*path, reason);
@@ -62,22 +60,44 @@ bool FileActions::OpenAnalysis() {
 // The file is read before anything is asked: one that cannot be used leaves the analysis shown
 // as it is, changes and all.
 bool FileActions::OpenAnalysisFile(const QString& path) {
+    std::optional<vrd::AnalysisDocument> document = ReadDocument(path);
+    if (!document || !analysisFile_->MaySetAside())
+        return false;
+    OpenDocument(path, *document);
+    analysisFile_->Opened(path, std::move(*document));
+    return true;
+}
+
+bool FileActions::Restore(const QString& copy, const QString& analysis) {
+    std::optional<vrd::AnalysisDocument> document = ReadDocument(copy);
+    if (!document || !analysisFile_->MaySetAside())
+        return false;
+    OpenDocument(analysis.isEmpty() ? copy : analysis, *document);
+    analysisFile_->Restored(analysis, std::move(*document));
+    return true;
+}
+
+std::optional<vrd::AnalysisDocument> FileActions::ReadDocument(const QString& path) const {
     const std::string local = LocalPath(path);
     const vrd::FileRead file = vrd::ReadWholeFile(local);
     if (file.failure) {
-        prompts_.ShowFailure(path, QString::fromStdString(file.failure->reason));
-        return false;
+        prompts_.ShowFailure(path, FailureText(*file.failure, WindowLanguage()));
+        return std::nullopt;
     }
     vrd::AnalysisFileRead read = vrd::ParseAnalysisFile(file.bytes, local);
     if (!read.document) {
-        prompts_.ShowFailure(path, QString::fromStdString(read.error));
-        return false;
+        prompts_.ShowFailure(path, read.problem
+                                       ? AnalysisFileProblemText(*read.problem, WindowLanguage())
+                                       : QString::fromStdString(read.error));
+        return std::nullopt;
     }
-    if (!analysisFile_->MaySetAside())
-        return false;
+    return std::move(read.document);
+}
+
+// The reports that cannot be opened stay in the list with their failure, and are named.
+void FileActions::OpenDocument(const QString& path, const vrd::AnalysisDocument& document) {
     AnalysisSession& session = analysis_.Session();
-    OpenDocumentInSession(session, *read.document);
-    analysisFile_->Opened(path, std::move(*read.document));
+    OpenDocumentInSession(session, document);
     QStringList failed;
     for (const vrd::ReportForAnalysis& report : session.Reports())
         if (report.failure)
@@ -87,7 +107,6 @@ bool FileActions::OpenAnalysisFile(const QString& path) {
         prompts_.ShowWarning(
             tr("\"%1\": these reports could not be opened; the Files tab says why:\n%2")
                 .arg(path, failed.join(QLatin1Char('\n'))));
-    return true;
 }
 
 bool FileActions::SaveAnalysis() {
@@ -105,6 +124,11 @@ bool FileActions::SaveAnalysis() {
                                                               : *path);
 }
 
+bool FileActions::Save() {
+    const QString current = analysisFile_->Path();
+    return current.isEmpty() ? SaveAnalysis() : SaveAnalysisAs(current);
+}
+
 bool FileActions::SaveAnalysisAs(const QString& path) {
     QString reason;
     if (WriteAnalysis(path, reason))
@@ -116,10 +140,12 @@ bool FileActions::SaveAnalysisAs(const QString& path) {
 bool FileActions::WriteAnalysis(const QString& path, QString& reason) {
     const std::string local = LocalPath(path);
     const vrd::AnalysisFileBytes bytes = vrd::FormatAnalysisFile(analysisFile_->Document(), local);
-    std::optional<std::string> failure = bytes.error;
-    if (!failure)
-        failure = vrd::WriteFileSafely(local, bytes.bytes);
-    if (failure) {
+    if (bytes.error) {
+        reason = bytes.problem ? AnalysisFileProblemText(*bytes.problem, WindowLanguage())
+                               : QString::fromStdString(*bytes.error);
+        return false;
+    }
+    if (const std::optional<std::string> failure = vrd::WriteFileSafely(local, bytes.bytes)) {
         reason = QString::fromStdString(*failure);
         return false;
     }

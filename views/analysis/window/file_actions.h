@@ -3,8 +3,12 @@
 // analysis file (.vrda) opened or saved, with the question about unsaved changes before an open
 // or a close.
 
+#include "options/analysis_file.h"
+
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 class AnalysisFileState;
 class AnalysisPrompts;
@@ -28,12 +32,20 @@ class FileActions final : public QObject {
     // WriteAnalysis is the writer behind "Save analysis...".
     bool OpenAnalysis();
     bool SaveAnalysis();
+    // Saves into the analysis file shown; asks for a file when there is none.
+    bool Save();
     bool OpenAnalysisFile(const QString& path);
+    // The analysis of a recovery copy, as the analysis file it is a copy of (analysis, empty for
+    // one never saved) with unsaved changes; asks about unsaved changes first.
+    bool Restore(const QString& copy, const QString& analysis);
     bool WriteAnalysis(const QString& path, QString& reason);
     AnalysisFileState& AnalysisFile() const { return *analysisFile_; }
 
   private:
     bool SaveAnalysisAs(const QString& path);
+    // The document of the analysis file at path; nullopt, with the failure shown, when unusable.
+    std::optional<vrd::AnalysisDocument> ReadDocument(const QString& path) const;
+    void OpenDocument(const QString& path, const vrd::AnalysisDocument& document);
 
     EditedAnalysis& analysis_;
     const AnalysisPrompts& prompts_;

@@ -7,13 +7,16 @@
 #include "views/analysis/chart/analysis_chart.h"
 #include "views/analysis/chart/analysis_zoom_keys.h"
 #include "views/analysis/marks/mark_actions.h"
-#include "views/analysis/marks/mark_list_model.h"
+#include "views/analysis/marks/mark_table.h"
+#include "views/analysis/marks/mark_table_model.h"
 #include "views/analysis/session/analysis_table_models.h"
 #include "views/analysis/settings/analysis_settings_tab.h"
 #include "views/analysis/window/analysis_command_row.h"
 #include "views/analysis/window/analysis_side_panel.h"
+#include "views/analysis/window/edit_actions.h"
 #include "views/analysis/window/file_actions.h"
 #include "views/analysis/window/files_tab.h"
+#include "views/analysis/window/recovery_copy.h"
 #include "views/analysis/window/report_actions.h"
 #include "views/common/analysis_widgets.h"
 #include "views/texts/analysis_text.h"
@@ -31,6 +34,7 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -43,10 +47,12 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent), prompts_(*this) {
     setObjectName(QStringLiteral("frmAnalysis"));
     AnalysisSession& session = analysis_.Session();
     files_ = new FileActions(analysis_, prompts_, *this);
+    // After the file state: the copy follows what it judges unsaved.
+    recovery_ = new RecoveryCopy(session, files_->AnalysisFile(), this);
     statistics_ = new StatisticsModel(session, this);
     days_ = new DaysTableModel(session, this);
     hours_ = new HoursTableModel(session, this);
-    exclusions_ = new MarkListModel(session, this);
+    exclusions_ = new MarkTableModel(analysis_, this);
     fileList_ = new ReportFileListModel(session, this);
 
     chart_ = new AnalysisChart(session, this);
@@ -107,12 +113,22 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent), prompts_(*this) {
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(whole);
 
+    edits_ = new EditActions(analysis_.Stack(), *this, *exclusionsView_);
+    commands_.edit->setMenu(edits_->Menu());
+    panel_.undo->setDefaultAction(edits_->Undo());
+    panel_.redo->setDefaultAction(edits_->Redo());
+    connect(edits_->RemoveMarks(), &QAction::triggered, this, &frmAnalysis::RemoveChosenMarks);
+    connect(edits_->OpenAnalysis(), &QAction::triggered, files_, &FileActions::OpenAnalysis);
+    connect(edits_->SaveAnalysis(), &QAction::triggered, files_, &FileActions::Save);
+    connect(edits_->SaveAnalysisAs(), &QAction::triggered, files_, &FileActions::SaveAnalysis);
+
     connect(chart_, &AnalysisChart::periodDragged, this,
             [this](vrd::Interval period) { analysis_.Select(period); });
     connect(carpet_, &CarpetView::periodDragged, this, [this](vrd::Interval period) {
         analysis_.Select(period);
         chart_->Reveal(period);
     });
+    connect(carpet_, &CarpetView::markRequested, this, &frmAnalysis::MarkSelection);
     connect(&session, &AnalysisSession::selectionChanged, this, &frmAnalysis::FollowSelection);
     AddWholePeriodKeys(this, chart_->View());
     connect(settings, &AnalysisSettingsTab::windowLanguageChosen, this, &SetWindowLanguage);
@@ -122,6 +138,10 @@ frmAnalysis::frmAnalysis(QWidget* parent) : QWidget(parent), prompts_(*this) {
     connect(hoursView_, &QTableView::clicked, this, &frmAnalysis::SelectRow);
     connect(assessment_->PeriodsView(), &QTableView::clicked, this, &frmAnalysis::SelectRow);
     connect(assessment_->IntervalsView(), &QTableView::clicked, this, &frmAnalysis::SelectRow);
+    connect(exclusionsView_, &QTableView::clicked, this, &frmAnalysis::SelectRow);
+    connect(exclusionsView_, &QTableView::doubleClicked, this, &frmAnalysis::ZoomToRow);
+    connect(exclusions_, &MarkTableModel::editRefused, this,
+            [this](const QString& reason) { prompts_.ShowWarning(reason); });
     SetTexts();
     FollowSelection();
     resize(kDesignedSize);
@@ -135,6 +155,8 @@ void frmAnalysis::SetTexts() {
         tabs_->setTabText(i, tabs.value(i));
     commands_.SetTexts();
     panel_.SetTexts();
+    if (edits_ != nullptr)
+        edits_->SetTexts();
     // The names of the statistics as wide as the language writes them.
     statisticsView_->resizeColumnToContents(0);
 }
@@ -149,6 +171,7 @@ void frmAnalysis::changeEvent(QEvent* event) {
             Retranslate(*model);
         daysView_->resizeColumnsToContents();
         hoursView_->resizeColumnsToContents();
+        FitMarkColumns(*exclusionsView_);
         FollowSelection();
     }
     QWidget::changeEvent(event);
@@ -197,8 +220,8 @@ QWidget* frmAnalysis::ConnectSidePanel(AnalysisSidePanel panel) {
             [this] { MarkSelection(vrd::MarkKind::Source); });
     connect(panel.markResidual, &QPushButton::clicked, this,
             [this] { MarkSelection(vrd::MarkKind::Residual); });
-    connect(panel.markRuns, &QPushButton::clicked, marks_, &MarkActions::MarkRunsAsSource);
-    connect(panel.remove, &QPushButton::clicked, marks_, &MarkActions::RemoveCurrent);
+    connect(panel.markRuns, &QPushButton::clicked, marks_, &MarkActions::MarkRuns);
+    connect(panel.remove, &QPushButton::clicked, marks_, &MarkActions::RemoveChosen);
     connect(panel.save, &QPushButton::clicked, marks_, &MarkActions::SaveMarks);
     connect(panel.load, &QPushButton::clicked, marks_, &MarkActions::LoadMarks);
     return panel.panel;
@@ -256,6 +279,16 @@ void frmAnalysis::SelectRow(const QModelIndex& index) {
     chart_->Reveal(period);
 }
 
+void frmAnalysis::ZoomToRow(const QModelIndex& index) {
+    const QVariant start = index.data(kPeriodStartRole);
+    const QVariant end = index.data(kPeriodEndRole);
+    if (!start.isValid() || !end.isValid())
+        return;
+    const vrd::Interval period{start.toLongLong(), end.toLongLong()};
+    analysis_.Select(period);
+    chart_->ZoomTo(period);
+}
+
 void frmAnalysis::ExcludeSelection() {
     MarkSelection(vrd::MarkKind::Exclude);
 }
@@ -281,6 +314,14 @@ bool frmAnalysis::WriteAnalysis(const QString& path, QString& reason) {
 }
 AnalysisFileState& frmAnalysis::AnalysisFile() const {
     return files_->AnalysisFile();
+}
+bool frmAnalysis::RestoreRecovery(const KeptRecovery& recovery) {
+    if (!files_->Restore(recovery.copy, recovery.analysis))
+        return false;
+    // This window's copy in place of the one left, so that no moment is without one.
+    if (recovery_->WriteNow())
+        DiscardRecovery(recovery);
+    return true;
 }
 QListView* frmAnalysis::FilesView() const {
     return filesTab_->FilesView();
@@ -312,6 +353,15 @@ bool frmAnalysis::MarkSelection(vrd::MarkKind kind) {
 bool frmAnalysis::ChangeMarkKind(int row, vrd::MarkKind kind) {
     return marks_->ChangeMarkKind(row, kind);
 }
-bool frmAnalysis::MarkRunsAsSource() {
-    return marks_->MarkRunsAsSource();
+bool frmAnalysis::MarkRuns() {
+    return marks_->MarkRuns();
+}
+void frmAnalysis::SetRunsAsker(MarkActions::RunsAsker asker) {
+    marks_->SetRunsAsker(std::move(asker));
+}
+void frmAnalysis::RemoveChosenMarks() {
+    marks_->RemoveChosen();
+}
+bool frmAnalysis::ChangeChosenKind(vrd::MarkKind kind) {
+    return marks_->ChangeChosenKind(kind);
 }

@@ -4,6 +4,7 @@
 // the tables of days and hours, the reports analysed, and the commands that hand the analysis in:
 // "Save report as PDF", "Print..." and "Save tables as spreadsheet".
 
+#include "views/analysis/marks/mark_actions.h"
 #include "views/analysis/prompts/analysis_prompts.h"
 #include "views/analysis/session/edited_analysis.h"
 #include "views/analysis/window/analysis_command_row.h"
@@ -16,18 +17,20 @@
 
 class AnalysisChart;
 class AnalysisFileState;
+class EditActions;
 class FileActions;
 class FilesTab;
-class MarkActions;
 class ReportActions;
 class AssessmentTab;
 class CarpetView;
 class DaysTableModel;
 class HoursTableModel;
-class MarkListModel;
+class MarkTableModel;
 class QAbstractButton;
 class QLineEdit;
 class QListView;
+class RecoveryCopy;
+struct KeptRecovery;
 class QTabWidget;
 class QTableView;
 class ReportFileListModel;
@@ -71,10 +74,22 @@ class frmAnalysis final : public QWidget {
     bool OpenAnalysisFile(const QString& path);
     bool WriteAnalysis(const QString& path, QString& reason);
     AnalysisFileState& AnalysisFile() const;
+    // The analysis of a copy a crash left, with its changes unsaved; the copy is then this
+    // window's own.
+    bool RestoreRecovery(const KeptRecovery& recovery);
+    RecoveryCopy& Recovery() const { return *recovery_; }
+    // The Edit menu: undo, redo, remove the marks chosen, open and save, with their keys.
+    EditActions& Edits() const { return *edits_; }
     void ExcludeSelection();
     bool MarkSelection(vrd::MarkKind kind);
+    // row as the session counts them (AllMarks).
     bool ChangeMarkKind(int row, vrd::MarkKind kind);
-    bool MarkRunsAsSource();
+    // The runs above the threshold, marked as the runs dialog (or the asker set) says.
+    bool MarkRuns();
+    void SetRunsAsker(MarkActions::RunsAsker asker);
+    // The marks chosen in the marks table, removed or given kind in one step.
+    void RemoveChosenMarks();
+    bool ChangeChosenKind(vrd::MarkKind kind);
     // Selects the period typed in the from and to boxes; false (and a warning) when unreadable.
     bool SelectTyped();
 
@@ -92,7 +107,9 @@ class frmAnalysis final : public QWidget {
     StatisticsModel* Statistics() const { return statistics_; }
     DaysTableModel* Days() const { return days_; }
     HoursTableModel* Hours() const { return hours_; }
-    QListView* ExclusionsView() const { return exclusionsView_; }
+    // The marks table, sorted by time (its model a proxy of Marks()).
+    QTableView* ExclusionsView() const { return exclusionsView_; }
+    MarkTableModel* Marks() const { return exclusions_; }
     QListView* FilesView() const;
     QLineEdit* ReasonEdit() const { return reason_; }
     QLineEdit* FromEdit() const { return from_; }
@@ -110,6 +127,8 @@ class frmAnalysis final : public QWidget {
     QWidget* ConnectSidePanel(AnalysisSidePanel panel);
     void FollowSelection();
     void SelectRow(const QModelIndex& index);
+    // A mark double-clicked: selected, and the chart zoomed to it.
+    void ZoomToRow(const QModelIndex& index);
 
     EditedAnalysis analysis_;
     AnalysisPrompts prompts_;
@@ -117,6 +136,8 @@ class frmAnalysis final : public QWidget {
     FileActions* files_ = nullptr;
     ReportActions* reports_ = nullptr;
     MarkActions* marks_ = nullptr;
+    EditActions* edits_ = nullptr;
+    RecoveryCopy* recovery_ = nullptr;
 
     AnalysisCommandRow commands_;
     AnalysisSidePanel panel_;
@@ -128,12 +149,12 @@ class frmAnalysis final : public QWidget {
     StatisticsModel* statistics_ = nullptr;
     DaysTableModel* days_ = nullptr;
     HoursTableModel* hours_ = nullptr;
-    MarkListModel* exclusions_ = nullptr;
+    MarkTableModel* exclusions_ = nullptr;
     ReportFileListModel* fileList_ = nullptr;
     QTableView* statisticsView_ = nullptr;
     QTableView* daysView_ = nullptr;
     QTableView* hoursView_ = nullptr;
-    QListView* exclusionsView_ = nullptr;
+    QTableView* exclusionsView_ = nullptr;
     QLineEdit* from_ = nullptr;
     QLineEdit* to_ = nullptr;
     QLineEdit* reason_ = nullptr;
