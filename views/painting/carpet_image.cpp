@@ -36,8 +36,9 @@ CarpetScale ScaleOf(const vrd::Carpet& carpet) {
     const auto floorTo5 = [](int level) {
         return level >= 0 ? level / 5 * 5 : -((-level + 4) / 5 * 5);
     };
-    scale.low = floorTo5(*carpet.Lowest());
-    scale.high = std::max(floorTo5(*carpet.Highest() + 4), scale.low + 5);
+    scale.low = floorTo5(static_cast<int>(std::floor(*carpet.Lowest())));
+    scale.high =
+        std::max(floorTo5(static_cast<int>(std::ceil(*carpet.Highest())) + 4), scale.low + 5);
     return scale;
 }
 
@@ -48,9 +49,9 @@ QColor LevelColour(double level, const CarpetScale& scale) {
 QImage CarpetImage(const vrd::Carpet& carpet, const CarpetScale& scale) {
     if (carpet.Dates() == 0)
         return {};
-    // Whole-decibel levels: each colour is worked out once.
-    const int lowest = carpet.Lowest().value_or(0);
-    const int highest = carpet.Highest().value_or(0);
+    // Each colour is worked out once a decibel; a level with decimals takes the nearest's.
+    const int lowest = static_cast<int>(std::floor(carpet.Lowest().value_or(0)));
+    const int highest = static_cast<int>(std::ceil(carpet.Highest().value_or(0)));
     std::vector<QRgb> colours(static_cast<std::size_t>(highest - lowest + 1));
     for (int level = lowest; level <= highest; ++level)
         colours[static_cast<std::size_t>(level - lowest)] = LevelColour(level, scale).rgb();
@@ -60,12 +61,12 @@ QImage CarpetImage(const vrd::Carpet& carpet, const CarpetScale& scale) {
     QImage image(static_cast<int>(vrd::kMinutesPerDay), static_cast<int>(carpet.Dates()),
                  QImage::Format_RGB32);
     for (int row = 0; row < image.height(); ++row) {
-        const std::int16_t* cells = carpet.Row(row);
+        const float* cells = carpet.Row(row);
         auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(row));
         for (int column = 0; column < image.width(); ++column) {
-            const std::int16_t cell = cells[column];
+            const float cell = cells[column];
             pixels[column] = vrd::Carpet::IsLevel(cell)
-                                 ? colours[static_cast<std::size_t>(cell - lowest)]
+                                 ? colours[static_cast<std::size_t>(std::lround(cell) - lowest)]
                              : cell == vrd::Carpet::kExcluded ? excluded
                                                               : blank;
         }

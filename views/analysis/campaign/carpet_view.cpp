@@ -79,7 +79,7 @@ void CarpetView::mouseMoveEvent(QMouseEvent* event) {
         readout_->clear();
         return;
     }
-    const std::int16_t cell =
+    const float cell =
         carpet_.At((*minute - vrd::StartOfDay(carpet_.FirstDate())) / vrd::kMinutesPerDay,
                    (*minute - vrd::StartOfDay(carpet_.FirstDate())) % vrd::kMinutesPerDay);
     const Language language = WindowLanguage();
