@@ -1,7 +1,6 @@
 #include "analysis/runs_above.h"
 
 #include <algorithm>
-
 #include <charconv>
 
 namespace vrd {

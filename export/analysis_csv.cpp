@@ -34,13 +34,20 @@ void WriteDaysCsv(std::ostream& out, const AnalysisResult& result) {
 }
 
 void WriteHoursCsv(std::ostream& out, const AnalysisResult& result) {
-    out << "start,leq,lmax,lmin,minutes\r\n";
+    // The measured time of each hour: minutes at the devices' step, else seconds.
+    const bool minutes = result.step == kMillisPerMinute;
+    out << (minutes ? "start,leq,lmax,lmin,minutes\r\n" : "start,leq,lmax,lmin,seconds\r\n");
     for (std::int64_t i = 0; i < result.hours.Size(); ++i) {
         const HourFigures hour = result.hours.At(i);
         std::string start = FormatMinute(hour.start);
         start[10] = ' '; // "yyyy-mm-dd hh:mm", which spreadsheets read as a date and time
         out << start << ',' << Level(hour.leq) << ',' << Level(hour.lmax) << ',' << Level(hour.lmin)
-            << ',' << hour.minutes << "\r\n";
+            << ',';
+        if (minutes)
+            out << hour.minutes;
+        else
+            out << OneDecimal(static_cast<double>(hour.minutes * result.step) / 1000.0);
+        out << "\r\n";
     }
 }
 

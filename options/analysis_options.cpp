@@ -78,8 +78,14 @@ class Reader {
                               : "FILE: is required: " + arguments_.analysis +
                                     " names no report, and no FILE was given");
         const bool plain = arguments_.plain || document_.plain;
-        for (const std::string& file : request.files)
-            request.inputs.push_back({file, plain});
+        CsvReadOptions csv;
+        if (!ReadCsvOptions(csv))
+            return Failed();
+        for (const std::string& file : request.files) {
+            AnalysisInput& input = request.inputs.emplace_back(file, plain);
+            input.csvLevels = arguments_.csvLevels;
+            input.csv = csv;
+        }
         AnalysisSettings& settings = request.settings;
         if (!ReadSelection(settings) || !ReadMarks(settings))
             return Failed();
@@ -116,6 +122,33 @@ class Reader {
     }
 
   private:
+    // The columns and stamp of the CSV exports of levels.
+    bool Refuse(std::string error) {
+        error_ = std::move(error);
+        return false;
+    }
+
+    bool ReadCsvOptions(CsvReadOptions& csv) {
+        if (!arguments_.levelColumn.empty()) {
+            csv.level = ParseCsvColumnChoice(arguments_.levelColumn);
+            if (csv.level.by == CsvColumnChoice::By::None)
+                return Refuse("--level-column: expects a header or a column number from 1, not " +
+                              Quoted(arguments_.levelColumn));
+        }
+        if (!arguments_.l90Column.empty())
+            csv.l90 = ParseCsvColumnChoice(arguments_.l90Column);
+        for (const CsvColumnChoice* choice : {&csv.level, &csv.l90})
+            if (choice->by == CsvColumnChoice::By::Number && choice->number < 1)
+                return Refuse(
+                    std::string(choice == &csv.level ? "--level-column" : "--l90-column") +
+                    ": columns are numbered from 1");
+        if (arguments_.stamp == "end")
+            csv.stamp = CsvStamp::End;
+        else if (!arguments_.stamp.empty() && arguments_.stamp != "start")
+            return Refuse("--stamp: expects start or end, not " + Quoted(arguments_.stamp));
+        return true;
+    }
+
     AnalysisRequestRead Failed(std::string error = {}) {
         AnalysisRequestRead read;
         read.error = error.empty() ? error_ : std::move(error);
@@ -328,6 +361,21 @@ const std::vector<AnalysisOption>& AnalysisOptions() {
               "its reports and marks given are added to its own",
               &A::analysis, kMinuteOptions),
         Flag("--plain", "read every FILE as a plain report", &A::plain, kMinuteOptions),
+        Flag("--csv-levels",
+             "read every FILE as a sound level meter's CSV export of levels, whatever its name "
+             "(a FILE named .csv always is)",
+             &A::csvLevels, kMinuteOptions),
+        Value("--level-column",
+              "the column of the exports' A-weighted Leq, by its header or its number from 1 "
+              "(default: found from the headers)",
+              &A::levelColumn, kMinuteOptions),
+        Value("--l90-column",
+              "the column of the exports' LA90, by its header or its number from 1, or none "
+              "(default: found from the headers)",
+              &A::l90Column, kMinuteOptions),
+        Value("--stamp",
+              "whether an export's times are the start (default) or the end of each sample",
+              &A::stamp, kMinuteOptions),
         Value("--from", "first minute, yyyy-mm-ddThh:mm (default: the first record's)", &A::from,
               kMinuteOptions),
         Value("--to", "end minute, not included (default: one past the last record's)", &A::to,

@@ -19,6 +19,10 @@ struct AnalysisArguments {
     std::string analysis;           // an analysis file whose values the other options override
     std::vector<std::string> files; // replace the analysis file's reports when given
     bool plain = false;
+    bool csvLevels = false;  // every FILE a CSV export of levels
+    std::string levelColumn; // NAME or N of the exports' level column
+    std::string l90Column;   // NAME, N or none
+    std::string stamp;       // start or end
     std::string from;
     std::string to;
     std::vector<std::string> excludes;     // FROM/TO each

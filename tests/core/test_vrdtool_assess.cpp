@@ -290,3 +290,29 @@ TEST_F(VrdtoolAssess, ExitStatusOfTheProgram) {
 
 } // namespace
 } // namespace vrd
+
+namespace vrd {
+namespace {
+
+class VrdtoolAssessOfExports : public test::TempFolderTest {};
+
+TEST_F(VrdtoolAssessOfExports, Bs4142SaysTheBackgroundComesFromTheMetersLa90) {
+    std::string csv = "Time;LAeq;LAF90\n";
+    const Millis start = MillisOf(test::At("2025-03-22T10:00"));
+    for (int s = 0; s < 3600; ++s) {
+        std::string time = FormatMillis(start + s * kMillisPerSecond);
+        time[10] = ' ';
+        csv += time + ";50,5;" + (s % 2 == 0 ? "31,0" : "33,0") + "\n";
+    }
+    AssessArguments arguments;
+    arguments.files = {Put("hour.csv", csv)};
+    arguments.standard = "bs4142";
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(RunAssess(arguments, out, err), 0) << err.str();
+    EXPECT_NE(out.str().find("the mean of the meter's LA90"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find("32 dB"), std::string::npos) << out.str();
+}
+
+} // namespace
+} // namespace vrd

@@ -113,7 +113,7 @@ TEST_F(VrdtoolStats, AFileThatFailsIsReportedAndTheRestAnalysed) {
     EXPECT_NE(err_.str().find("vrdtool: " + bad + ": "), std::string::npos) << err_.str();
 }
 
-// A meter's seconds are not minutes: the summary names the samples and gives the time above in s.
+// A meter's seconds are not minutes: the summary names the step and gives times in seconds.
 TEST_F(VrdtoolStats, ASummaryOfSecondsSpeaksOfSamplesAndSeconds) {
     std::string csv = "Time;LAeq\n";
     for (int second = 0; second < 10; ++second)
@@ -123,9 +123,9 @@ TEST_F(VrdtoolStats, ASummaryOfSecondsSpeaksOfSamplesAndSeconds) {
     arguments.files = {Put("meter.csv", csv)};
     arguments.threshold = "60";
     ASSERT_EQ(Run(arguments), 0) << err_.str();
-    EXPECT_NE(out_.str().find("(10 samples of 1 s measured, 0 gaps"), std::string::npos)
+    EXPECT_NE(out_.str().find("step:       1 s (10 samples measured)\n"), std::string::npos)
         << out_.str();
-    EXPECT_NE(out_.str().find("above 60.0 dB: 3 s in 1 events, the longest 3 s\n"),
+    EXPECT_NE(out_.str().find("above 60.0 dB: 3 seconds in 1 events, the longest 3 seconds\n"),
               std::string::npos)
         << out_.str();
 }
@@ -425,6 +425,90 @@ TEST_F(VrdtoolStats, ExitStatusOfTheProgram) {
               0);
     // The standard is the assessment's, not an option of stats.
     EXPECT_EQ(run(file + " --standard bs4142"), 2);
+}
+
+} // namespace
+} // namespace vrd
+
+namespace vrd {
+namespace {
+
+// The evening report's hour as a meter's 1-s export: each minute's 60 seconds at its level, the
+// gap minute missing, with a semicolon and decimal commas.
+std::string EveningSeconds() {
+    std::string csv = "Date;Heure;LAeq (dB)\n";
+    for (Minute m = test::At("2011-05-12T19:00"); m < test::At("2011-05-12T20:00"); ++m) {
+        if (m == test::At("2011-05-12T19:30"))
+            continue;
+        for (int s = 0; s < 60; ++s) {
+            const std::string time = FormatMillis(MillisOf(m) + s * kMillisPerSecond);
+            csv += "12/05/2011;" + time.substr(11) + ";60,0\n";
+        }
+    }
+    for (int s = 0; s < 60; ++s)
+        csv += "12/05/2011;23:00:" + std::string(s < 10 ? "0" : "") + std::to_string(s) + ";80,0\n";
+    return csv;
+}
+
+class VrdtoolStatsOfExports : public test::TempFolderTest {
+  protected:
+    nlohmann::json Json(StatsArguments arguments) {
+        arguments.json = true;
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(RunStats(arguments, out, err), 0) << err.str();
+        return nlohmann::json::parse(out.str());
+    }
+};
+
+TEST_F(VrdtoolStatsOfExports, ASecondExportGivesTheReportsFiguresInSeconds) {
+    StatsArguments report;
+    report.files = {Put("evening.txt", EveningReport())};
+    report.threshold = "70";
+    StatsArguments seconds;
+    seconds.files = {Put("evening.levels", EveningSeconds())};
+    seconds.csvLevels = true;
+    seconds.threshold = "70";
+    const nlohmann::json minutes = Json(report);
+    const nlohmann::json json = Json(seconds);
+    const auto near = [](const nlohmann::json& a, const nlohmann::json& b) {
+        ASSERT_EQ(a.is_null(), b.is_null());
+        if (!a.is_null()) {
+            EXPECT_NEAR(a.get<double>(), b.get<double>(), 1e-9);
+        }
+    };
+    for (const char* key : {"lday", "levening", "lnight", "lden"})
+        near(json[key], minutes[key]);
+    near(json["overall"]["leq"], minutes["overall"]["leq"]);
+    near(json["overall"]["l90"], minutes["overall"]["l90"]);
+    EXPECT_EQ(json["overall"]["coverage"], minutes["overall"]["coverage"]);
+    EXPECT_EQ(json["step"], 1);
+    EXPECT_EQ(json["seconds"]["period"], 60 * minutes["minutes"]["period"].get<int>());
+    EXPECT_EQ(json["seconds"]["measured"], 60 * minutes["minutes"]["measured"].get<int>());
+    EXPECT_EQ(json["seconds"]["samples"], 60 * minutes["minutes"]["measured"].get<int>());
+    EXPECT_EQ(json["exceedance"]["seconds"], 60);
+    EXPECT_EQ(json["exceedance"]["events"], 1);
+    EXPECT_EQ(json.count("minutes"), 0u);
+}
+
+TEST_F(VrdtoolStatsOfExports, TheColumnOptionsAreReadAndTheirMistakesNamed) {
+    const std::string path = Put("bands.csv", "Time,63 Hz,125 Hz\n2025-03-22 00:00:00,40,41\n"
+                                              "2025-03-22 00:00:01,41,42\n");
+    StatsArguments arguments;
+    arguments.files = {path};
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunStats(arguments, out, err), 1);
+    EXPECT_NE(err.str().find(path + ": no column holds"), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("--level-column"), std::string::npos);
+
+    arguments.levelColumn = "125 Hz";
+    EXPECT_EQ(Json(arguments)["overall"]["lmax"], 42);
+
+    arguments.stamp = "middle";
+    std::ostringstream refused;
+    EXPECT_EQ(RunStats(arguments, out, refused), 2);
+    EXPECT_NE(refused.str().find("--stamp: expects start or end"), std::string::npos);
 }
 
 } // namespace

@@ -107,6 +107,11 @@ void BackgroundSummary(std::ostream& out, const AssessmentResult& result) {
                 << ' ' << bar.count << '\n';
         }
     }
+    if (result.backgroundFromL90) {
+        out << "\nEach interval's background is the mean of the meter's LA90 values over it, from\n"
+               "48 minutes of an hour or 12 of a quarter hour.\n";
+        return;
+    }
     out << "\nEach interval's L90 is a statistical level of its 1-minute Leq values, from 48\n"
            "minutes of an hour or 12 of a quarter hour: it approaches, but is not, the LA90 of a\n"
            "fast time weighting.\n";

@@ -6,21 +6,11 @@
 #include "tools/vrdtool/distribution_output.h"
 #include "tools/vrdtool/json_text.h"
 
+#include <charconv>
+
 namespace vrd {
 
 namespace {
-
-// 1500 ms as "1.5", 60000 as "60".
-std::string DecimalSeconds(Millis millis) {
-    std::string text = std::to_string(millis / 1000);
-    if (const Millis rest = millis % 1000; rest != 0) {
-        std::string fraction = std::to_string(1000 + rest).substr(1);
-        while (fraction.back() == '0')
-            fraction.pop_back();
-        text += '.' + fraction;
-    }
-    return text;
-}
 
 // A level for the summary: one decimal and the unit, or "-".
 template <typename Number> std::string Shown(const std::optional<Number>& value) {
@@ -31,6 +21,26 @@ std::string OrNone(const std::optional<Interval>& selection, bool end) {
     if (!selection)
         return "-";
     return FormatMinute(end ? selection->to : selection->from);
+}
+
+bool MinuteStep(const AnalysisResult& result) {
+    return result.step == kMillisPerMinute;
+}
+
+// A time in seconds: "86400", "0.5".
+std::string Seconds(Millis time) {
+    char text[32];
+    const std::to_chars_result end =
+        std::to_chars(text, text + sizeof text, static_cast<double>(time) / 1000.0);
+    return std::string(text, end.ptr);
+}
+
+void SecondsJson(JsonText& json, const char* key, Millis time) {
+    json.Key(key);
+    if (time % kMillisPerSecond == 0)
+        json.Integer(time / kMillisPerSecond);
+    else
+        json.Number(static_cast<double>(time) / 1000.0);
 }
 
 void DayJson(JsonText& json, const DayFigures& day, const Periods& periods) {
@@ -54,7 +64,7 @@ void DayJson(JsonText& json, const DayFigures& day, const Periods& periods) {
     json.EndObject();
 }
 
-void HourJson(JsonText& json, const HourFigures& hour) {
+void HourJson(JsonText& json, const HourFigures& hour, Millis step) {
     json.BeginObject();
     json.Key("start");
     json.String(FormatMinute(hour.start));
@@ -64,8 +74,12 @@ void HourJson(JsonText& json, const HourFigures& hour) {
     json.Optional(hour.lmax);
     json.Key("lmin");
     json.Optional(hour.lmin);
-    json.Key("minutes");
-    json.Integer(hour.minutes);
+    if (step == kMillisPerMinute) {
+        json.Key("minutes");
+        json.Integer(hour.minutes);
+    } else {
+        SecondsJson(json, "seconds", hour.minutes * step);
+    }
     json.EndObject();
 }
 
@@ -130,20 +144,6 @@ void WhoJson(JsonText& json, const std::optional<WhoComparison>& who) {
     json.EndObject();
 }
 
-// The devices' samples are minutes and say nothing more; a meter's are named with their step.
-std::string SamplesWord(Millis step) {
-    if (step == kMillisPerMinute)
-        return std::string();
-    return " samples of " + DecimalSeconds(step) + " s";
-}
-
-// samples of step as time: minutes at the devices' step, else seconds.
-std::string DurationOf(std::int64_t samples, Millis step) {
-    if (step == kMillisPerMinute)
-        return std::to_string(samples) + " minutes";
-    return DecimalSeconds(samples * step) + " s";
-}
-
 } // namespace
 
 void WriteStatsSummary(std::ostream& out, const std::vector<std::string>& files,
@@ -154,13 +154,20 @@ void WriteStatsSummary(std::ostream& out, const std::vector<std::string>& files,
     for (std::size_t i = 0; i < files.size(); ++i)
         out << (i > 0 ? ", " : "") << files[i];
     out << '\n';
+    const bool minuteStep = MinuteStep(result);
+    if (!minuteStep)
+        out << "step:       " << FormatDuration(result.step) << " (" << minutes.measured
+            << " samples measured)\n";
+    const auto time = [&](std::int64_t minuteCount) {
+        return minuteStep ? std::to_string(minuteCount) : Seconds(minuteCount * kMillisPerMinute);
+    };
     out << "period:     " << OrNone(result.selection, false) << " to "
-        << OrNone(result.selection, true) << " (" << minutes.period << " minutes, "
-        << minutes.excluded << " excluded)\n";
+        << OrNone(result.selection, true) << " (" << time(minutes.period)
+        << (minuteStep ? " minutes, " : " seconds, ") << time(minutes.excluded) << " excluded)\n";
     out << "coverage:   " << (result.coverage ? OneDecimalPercent(*result.coverage) + " %" : "-")
-        << " (" << minutes.measured << SamplesWord(result.step) << " measured, " << minutes.gaps
-        << " gaps, " << minutes.unreadable << " unreadable, " << minutes.duplicate
-        << " duplicate)\n";
+        << " (" << (minuteStep ? std::to_string(minutes.measured) : Seconds(minutes.measuredTime))
+        << " measured, " << minutes.gaps << " gaps, " << minutes.unreadable << " unreadable, "
+        << minutes.duplicate << " duplicate)\n";
     const LevelFigures& overall = result.overall;
     out << "Leq:        " << Shown(overall.leq) << "   Lmax: " << Shown(overall.lmax)
         << "   Lmin: " << Shown(overall.lmin) << '\n';
@@ -181,11 +188,15 @@ void WriteStatsSummary(std::ostream& out, const std::vector<std::string>& files,
         << (result.preset.empty() ? "" : " (preset " + result.preset + ")") << '\n';
     if (result.who)
         WhoSummary(out, *result.who, result.whole);
-    if (result.exceedance && result.threshold)
+    if (result.exceedance && result.threshold && minuteStep)
+        out << "above " << OneDecimal(*result.threshold) << " dB: " << result.exceedance->minutes
+            << " minutes in " << result.exceedance->events << " events, the longest "
+            << result.exceedance->longest << " minutes\n";
+    else if (result.exceedance && result.threshold)
         out << "above " << OneDecimal(*result.threshold)
-            << " dB: " << DurationOf(result.exceedance->minutes, result.step) << " in "
+            << " dB: " << Seconds(result.exceedance->minutes * result.step) << " seconds in "
             << result.exceedance->events << " events, the longest "
-            << DurationOf(result.exceedance->longest, result.step) << '\n';
+            << Seconds(result.exceedance->longest * result.step) << " seconds\n";
     else
         out << "exceedance: - (no --threshold)\n";
     std::string combinedColumn = combined;
@@ -235,12 +246,23 @@ void WriteStatsJson(std::ostream& out, const std::vector<std::string>& files,
     json.EndObject();
     Member(json, "threshold", result.threshold);
 
+    const bool minuteStep = MinuteStep(result);
     const MinuteCounts& minutes = result.minutes;
-    json.Key("minutes");
-    json.BeginObject();
-    Count(json, "period", minutes.period);
-    Count(json, "excluded", minutes.excluded);
-    Count(json, "measured", minutes.measured);
+    if (minuteStep) {
+        json.Key("minutes");
+        json.BeginObject();
+        Count(json, "period", minutes.period);
+        Count(json, "excluded", minutes.excluded);
+        Count(json, "measured", minutes.measured);
+    } else {
+        SecondsJson(json, "step", result.step);
+        json.Key("seconds");
+        json.BeginObject();
+        SecondsJson(json, "period", minutes.period * kMillisPerMinute);
+        SecondsJson(json, "excluded", minutes.excluded * kMillisPerMinute);
+        SecondsJson(json, "measured", minutes.measuredTime);
+        Count(json, "samples", minutes.measured);
+    }
     Count(json, "gaps", minutes.gaps);
     Count(json, "unreadable", minutes.unreadable);
     Count(json, "duplicate", minutes.duplicate);
@@ -264,14 +286,21 @@ void WriteStatsJson(std::ostream& out, const std::vector<std::string>& files,
     Member(json, "lden", result.whole.lden);
     Rows(json, "days", result.days,
          [&](JsonText& row, const DayFigures& day) { DayJson(row, day, result.periods); });
-    Rows(json, "hours", result.hours, HourJson);
+    Rows(json, "hours", result.hours,
+         [&](JsonText& row, const HourFigures& hour) { HourJson(row, hour, result.step); });
 
     json.Key("exceedance");
     if (result.exceedance) {
         json.BeginObject();
-        Count(json, "minutes", result.exceedance->minutes);
-        Count(json, "events", result.exceedance->events);
-        Count(json, "longest", result.exceedance->longest);
+        if (minuteStep) {
+            Count(json, "minutes", result.exceedance->minutes);
+            Count(json, "events", result.exceedance->events);
+            Count(json, "longest", result.exceedance->longest);
+        } else {
+            SecondsJson(json, "seconds", result.exceedance->minutes * result.step);
+            Count(json, "events", result.exceedance->events);
+            SecondsJson(json, "longest", result.exceedance->longest * result.step);
+        }
         json.EndObject();
     } else {
         json.Null();

@@ -46,7 +46,7 @@ QColor LevelColour(double level, const CarpetScale& scale) {
 QImage CarpetImage(const vrd::Carpet& carpet, const CarpetScale& scale) {
     if (carpet.Dates() == 0)
         return {};
-    // Each whole decibel's colour is worked out once; a level with decimals gets its own.
+    // Each colour is worked out once a decibel; a level with decimals takes the nearest's.
     const int lowest = static_cast<int>(std::floor(carpet.Lowest().value_or(0)));
     const int highest = static_cast<int>(std::ceil(carpet.Highest().value_or(0)));
     std::vector<QRgb> colours(static_cast<std::size_t>(highest - lowest + 1));
@@ -54,12 +54,6 @@ QImage CarpetImage(const vrd::Carpet& carpet, const CarpetScale& scale) {
         colours[static_cast<std::size_t>(level - lowest)] = LevelColour(level, scale).rgb();
     const QRgb blank = kCarpetBlank.rgb();
     const QRgb excluded = kCarpetExcluded.rgb();
-    const auto colourOf = [&](float level) {
-        const float whole = std::floor(level);
-        if (whole == level)
-            return colours[static_cast<std::size_t>(static_cast<int>(whole) - lowest)];
-        return LevelColour(level, scale).rgb();
-    };
 
     QImage image(static_cast<int>(vrd::kMinutesPerDay), static_cast<int>(carpet.Dates()),
                  QImage::Format_RGB32);
@@ -68,7 +62,8 @@ QImage CarpetImage(const vrd::Carpet& carpet, const CarpetScale& scale) {
         auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(row));
         for (int column = 0; column < image.width(); ++column) {
             const float cell = cells[column];
-            pixels[column] = vrd::Carpet::IsLevel(cell)       ? colourOf(cell)
+            pixels[column] = vrd::Carpet::IsLevel(cell)
+                                 ? colours[static_cast<std::size_t>(std::lround(cell) - lowest)]
                              : cell == vrd::Carpet::kExcluded ? excluded
                                                               : blank;
         }

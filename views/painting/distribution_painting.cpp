@@ -105,7 +105,8 @@ void PaintPercentAxes(QPainter& painter, const Frame& frame, Language language) 
 // Side by side within each decibel when there are several sets.
 void PaintBars(QPainter& painter, const Frame& frame, const std::vector<Set>& sets) {
     const QRectF& plot = frame.axis.plot;
-    const double slot = frame.axis.Bar() * 0.84;
+    // A bin is a decibel or a tenth of one.
+    const double slot = frame.axis.Bar() * 0.84 * sets.front().levels->width;
     const double width = slot / static_cast<double>(sets.size());
     for (std::size_t i = 0; i < sets.size(); ++i) {
         const vrd::LevelDistribution& levels = *sets[i].levels;
@@ -125,9 +126,10 @@ void PaintAbove(QPainter& painter, const Frame& frame, const Set& set) {
     const QRectF& plot = frame.axis.plot;
     const auto y = [&](double share) { return plot.bottom() - plot.height() * share; };
     QPainterPath path;
-    path.moveTo(frame.axis.X(set.levels->rows.front().level - 0.5), y(1));
+    const double half = set.levels->width / 2;
+    path.moveTo(frame.axis.X(set.levels->rows.front().level - half), y(1));
     for (const vrd::LevelRow& row : set.levels->rows)
-        path.lineTo(frame.axis.X(row.level + 0.5), y(row.above));
+        path.lineTo(frame.axis.X(row.level + half), y(row.above));
     painter.setPen(QPen(set.line, 2 * distribution_chart::Stroke(painter)));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(path);

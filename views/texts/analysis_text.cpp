@@ -29,6 +29,12 @@ QString LevelText(std::optional<int> level) {
     return level ? QString::number(*level) : QString();
 }
 
+QString MaybeWholeLevelText(std::optional<double> level, Language language) {
+    if (level && std::floor(*level) == *level)
+        return QString::number(*level, 'f', 0);
+    return LevelText(level, language);
+}
+
 QString SignedLevelText(double value, Language language) {
     const QString text = LocaleOf(language).toString(value, 'f', 1);
     return text.startsWith(QLatin1Char('-')) ? text : QLatin1Char('+') + text;

@@ -18,6 +18,8 @@ QString DayText(vrd::Day day, Language language);
 // "63.4"; "63,4" in French; empty for a missing level.
 QString LevelText(std::optional<double> level, Language language);
 QString LevelText(std::optional<int> level);
+// "65" for a whole level (Lmax and Lmin of whole-decibel levels), else as LevelText.
+QString MaybeWholeLevelText(std::optional<double> level, Language language);
 // "+5.0", "-2.3" ("+5,0" in French): a penalty, a level less another.
 QString SignedLevelText(double value, Language language);
 // "87 %"; empty for a missing share.

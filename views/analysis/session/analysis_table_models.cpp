@@ -195,9 +195,9 @@ QVariant HoursTableModel::data(const QModelIndex& index, int role) const {
         case Leq:
             return LevelText(hour.leq, WindowLanguage());
         case Lmax:
-            return LevelText(hour.lmax);
+            return MaybeWholeLevelText(hour.lmax, WindowLanguage());
         case Lmin:
-            return LevelText(hour.lmin);
+            return MaybeWholeLevelText(hour.lmin, WindowLanguage());
         case Minutes:
             return qlonglong(hour.minutes);
         default:
