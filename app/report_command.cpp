@@ -129,7 +129,7 @@ int RunReportCommand(const QStringList& arguments, std::ostream& err) {
     window.SetReportLanguage(language);
     AnalysisSession& session = window.Session();
     session.SetReports(std::move(reports));
-    if (session.Series().LevelCount() == 0) {
+    if (session.Series().Empty()) {
         // A report of no minute would read as the report of a silent site: nothing is written.
         for (const vrd::ReportForAnalysis& report : session.Reports())
             if (!report.failure)
