@@ -118,11 +118,19 @@ int RunReportCommand(const QStringList& arguments, std::ostream& err) {
     int status = 0;
     std::vector<vrd::ReportForAnalysis> reports;
     for (const vrd::AnalysisInput& input : request.inputs) {
-        reports.push_back(vrd::OpenReportForAnalysis(input));
-        if (const auto& failure = reports.back().failure) {
+        vrd::ReportForAnalysis file = vrd::OpenReportForAnalysis(input);
+        if (const auto& failure = file.failure) {
             err << "vrdview: " << input.path << ": " << failure->reason << '\n';
             status = 1;
         }
+        // One report has one step: a file of another is named with both and left out.
+        if (const std::optional<QString> refusal =
+                AnalysisSession::StepRefusalAmong(reports, file)) {
+            err << "vrdview: " << refusal->toLocal8Bit().toStdString() << '\n';
+            status = 1;
+            continue;
+        }
+        reports.push_back(std::move(file));
     }
 
     frmAnalysis window;

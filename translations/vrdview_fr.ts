@@ -1762,6 +1762,10 @@
         <source>Minutes</source>
         <translation>Minutes</translation>
     </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondes</translation>
+    </message>
 </context>
 <context>
     <name>MarkActions</name>
@@ -2077,6 +2081,26 @@ Continuer sans eux, ou annuler pour les retirer dans l’onglet Fichiers&#xa0;?<
     <message>
         <source>Longest event (min)</source>
         <translation>Plus long dépassement (min)</translation>
+    </message>
+    <message>
+        <source>Seconds measured</source>
+        <translation>Secondes mesurées</translation>
+    </message>
+    <message>
+        <source>Seconds excluded</source>
+        <translation>Secondes exclues</translation>
+    </message>
+    <message>
+        <source>Samples measured</source>
+        <translation>Échantillons mesurés</translation>
+    </message>
+    <message>
+        <source>Seconds above threshold</source>
+        <translation>Secondes au-dessus du seuil</translation>
+    </message>
+    <message>
+        <source>Longest event (s)</source>
+        <translation>Plus long dépassement (s)</translation>
     </message>
 </context>
 <context>

@@ -13,8 +13,12 @@
 #include "views/analysis/session/analysis_session.h"
 #include "views/analysis/window/frm_analysis.h"
 #include "views/common/language.h"
+#include "views/texts/analysis_text.h"
 
 #include <QApplication>
+#include <QChart>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QtTest>
 
@@ -81,6 +85,7 @@ class TestAnalysisCsv final : public QObject {
     void aRefusedExportKeepsNoSampleAndSaysWhy();
     void theChartDrawsADayOfSecondsInAFewPointsAColumn();
     void aFrenchWindowOnADayOfSecondsFitsA1280By800Screen();
+    void theReportAndTheTablesOfAnExportAreWritten();
 };
 
 void TestAnalysisCsv::aSecondsExportGivesTheCoresFigures() {
@@ -249,11 +254,35 @@ void TestAnalysisCsv::aFrenchWindowOnADayOfSecondsFitsA1280By800Screen() {
             drawn += static_cast<int>(piece->count());
         QVERIFY2(drawn > 0 && drawn <= 4 * window.Chart()->width() + 4,
                  qPrintable(QString::number(drawn)));
+        // The line is named after the step, not the devices' minute.
+        QStringList legend;
+        for (const QLegendMarker* marker : window.Chart()->Chart()->legend()->markers())
+            if (marker->isVisible())
+                legend.append(marker->label());
+        QVERIFY2(legend.contains(QStringLiteral("Leq ") +
+                                 StepText(vrd::kMillisPerSecond, Language::French)),
+                 qPrintable(legend.join(QLatin1Char('|'))));
+        QVERIFY(!legend.contains(QStringLiteral("Leq 1 min")));
         const QString shots = qEnvironmentVariable("VRD_SHOTS");
         if (!shots.isEmpty())
             QVERIFY(window.grab().save(shots + QStringLiteral("/analysis-csv.png")));
     }
     SetWindowLanguage(Language::English);
+}
+
+void TestAnalysisCsv::theReportAndTheTablesOfAnExportAreWritten() {
+    TestFiles files;
+    frmAnalysis window;
+    window.Session().SetReports(
+        Reports(OpenCsv(files, QStringLiteral("meter.csv"), SecondsCsv(7200, 1800, 2400))));
+    window.Session().SetThreshold(60);
+    QString reason;
+    const QString pdf = files.Path(QStringLiteral("meter.pdf"));
+    QVERIFY2(window.WritePdf(pdf, reason), qPrintable(reason));
+    QVERIFY(TestFiles::Read(pdf).size() > 1000);
+    const QString tables = files.Path(QStringLiteral("meter.xlsx"));
+    QVERIFY2(window.WriteTables(tables, reason), qPrintable(reason));
+    QVERIFY(TestFiles::Read(tables).size() > 1000);
 }
 
 VRD_GUI_TEST_MAIN(TestAnalysisCsv)

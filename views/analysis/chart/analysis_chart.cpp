@@ -141,7 +141,7 @@ QString AnalysisChart::ReadoutHint() const {
 void AnalysisChart::SetTextLanguage(Language language) {
     textLanguage_ = language;
     levelAxis_->setTitleText(Tr(language, QT_TRANSLATE_NOOP("AnalysisChart", "Level (dB)")));
-    levelPool_->name = Tr(language, QT_TRANSLATE_NOOP("AnalysisChart", "Leq 1 min"));
+    levelPool_->name = LevelName(language);
     slidingPool_->name = SlidingName(overlays_.slidingMinutes, language);
     for (const Pool* pool : {levelPool_.get(), slidingPool_.get()})
         for (QLineSeries* series : pool->series)
@@ -149,6 +149,15 @@ void AnalysisChart::SetTextLanguage(Language language) {
     overlay_->SetLegendLanguage(language);
     // A renamed series may get a new legend entry: the drawing hides all but a line's first.
     Redraw();
+}
+
+// The levels line is named after the series' step: "Leq 1 min" for the devices' reports, "Leq 1 s"
+// for a meter's 1-s export.
+QString AnalysisChart::LevelName(Language language) const {
+    const vrd::Millis step = session_.Series().Step();
+    if (step == vrd::kMillisPerMinute || step <= 0)
+        return Tr(language, QT_TRANSLATE_NOOP("AnalysisChart", "Leq 1 min"));
+    return QStringLiteral("Leq ") + StepText(step, language);
 }
 
 void AnalysisChart::SetWindowTexts() {
@@ -177,6 +186,9 @@ void AnalysisChart::ShowWhole() {
     origin_ = vrd::StartOfDay(vrd::DayOfMinute(first ? vrd::MinuteOfMillis(*first) : period.from));
     levels_ = LevelLine(series, origin_);
     slidingStale_ = true;
+    levelPool_->name = LevelName(textLanguage_);
+    for (QLineSeries* piece : levelPool_->series)
+        piece->setName(levelPool_->name);
 
     double lowest = 40;
     double highest = 80;
