@@ -1569,6 +1569,14 @@
         <source>Levels of the 1-minute Leq. Bars: time at each level; lines: time above it; dashed: L10, L50, L90.</source>
         <translation>Niveaux des LAeq sur 1 minute. Barres&#xa0;: temps à chaque niveau&#xa0;; courbes&#xa0;: temps au-dessus&#xa0;; tirets&#xa0;: L10, L50, L90.</translation>
     </message>
+    <message>
+        <source>%1 (%2 samples)</source>
+        <translation>%1 (%2&#xa0;échantillons)</translation>
+    </message>
+    <message>
+        <source>Levels of the %1 Leq. Bars: time at each level; lines: time above it; dashed: L10, L50, L90.</source>
+        <translation>Niveaux des LAeq sur %1. Barres&#xa0;: temps à chaque niveau&#xa0;; courbes&#xa0;: temps au-dessus&#xa0;; tirets&#xa0;: L10, L50, L90.</translation>
+    </message>
 </context>
 <context>
     <name>DistributionView</name>
