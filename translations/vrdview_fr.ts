@@ -425,6 +425,22 @@
         <source>Night cov.</source>
         <translation>Couv. nuit</translation>
     </message>
+    <message>
+        <source>Time measured</source>
+        <translation>Durée mesurée</translation>
+    </message>
+    <message>
+        <source>Samples measured</source>
+        <translation>Échantillons mesurés</translation>
+    </message>
+    <message>
+        <source>Time excluded</source>
+        <translation>Durée exclue</translation>
+    </message>
+    <message>
+        <source>Time above threshold</source>
+        <translation>Durée au-dessus du seuil</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisSession</name>
