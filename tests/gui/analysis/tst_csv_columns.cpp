@@ -4,6 +4,7 @@
 // added is one step of the undo stack.
 
 #include "tests/gui/analysis/analysis_test_data.h"
+#include "tests/gui/analysis/vrdview_process.h"
 #include "tests/gui/gui_test_support.h"
 #include "views/analysis/prompts/csv_columns_dialog.h"
 #include "views/analysis/session/analysis_session.h"
@@ -50,6 +51,7 @@ class TestCsvColumns final : public QObject {
     void aRefusedExportNamesTheFileAndTheReasonAndAddsNothing();
     void anExportOfAnotherStepThanTheReportsIsRefusedNamingBoth();
     void cancelAddsNothingAndAnExportAddedIsUndone();
+    void theReportCommandReadsTheColumnsKeptAndRefusesAnotherStep();
 };
 
 void TestCsvColumns::theDialogsChoiceIsTheColumnReadAndTheAnalysisFileKeepsIt() {
@@ -182,6 +184,34 @@ void TestCsvColumns::cancelAddsNothingAndAnExportAddedIsUndone() {
     QCOMPARE(window.Session().Reports().size(), std::size_t{1});
     QCOMPARE(window.Session().Step(), vrd::kMillisPerSecond);
     QCOMPARE(window.Session().Series().Size(), std::size_t{120});
+}
+
+// vrdview --report as a program: the export read by the LAFmax the analysis file keeps for it,
+// and a report beside a 1-s export refused naming both files and steps.
+void TestCsvColumns::theReportCommandReadsTheColumnsKeptAndRefusesAnotherStep() {
+    TestFiles files;
+    files.Write(QStringLiteral("meter.csv"), MeterCsv());
+    files.Write(QStringLiteral("day.txt"), DatedReport(600, ClimbingLevel));
+    const QString kept = files.Write(QStringLiteral("kept.vrda"), R"({"format": "vrd-analysis",
+        "files": ["meter.csv"], "columns": {"meter.csv": {"level": "LAFmax"}}})");
+    const QString pdf = files.Path(QStringLiteral("kept.pdf"));
+    const Finished done =
+        RunVrdview({QStringLiteral("--report"), pdf, QStringLiteral("--analysis"), kept});
+    QVERIFY2(done.status == 0, qPrintable(done.err));
+    const QString text = PdfText(pdf);
+    QVERIFY2(text.contains(QStringLiteral("70.9")), qPrintable(text.left(2000)));
+    QVERIFY2(!text.contains(QStringLiteral("50.9")), qPrintable(text.left(2000)));
+
+    const QString mixed = files.Write(QStringLiteral("mixed.vrda"), R"({"format": "vrd-analysis",
+        "files": ["day.txt", "meter.csv"]})");
+    const Finished refused =
+        RunVrdview({QStringLiteral("--report"), files.Path(QStringLiteral("mixed.pdf")),
+                    QStringLiteral("--analysis"), mixed});
+    QCOMPARE(refused.status, 1);
+    QVERIFY2(refused.err.contains(QStringLiteral("meter.csv")), qPrintable(refused.err));
+    QVERIFY2(refused.err.contains(QStringLiteral("day.txt")), qPrintable(refused.err));
+    QVERIFY2(refused.err.contains(QStringLiteral("1 s")), qPrintable(refused.err));
+    QVERIFY2(refused.err.contains(QStringLiteral("1 min")), qPrintable(refused.err));
 }
 
 QTEST_MAIN(TestCsvColumns)
