@@ -1,13 +1,18 @@
 #pragma once
-// One report opened for the analysis window and its printed report: the 1-minute records, the
-// site and serial its first lines give, and the running 5- and 10-minute levels as the parse
-// computes them, minute by minute.
+// One file opened for the analysis window and its printed report: a device's report with its
+// 1-minute records, the site and serial its first lines give, and the running 5- and 10-minute
+// levels as the parse computes them, minute by minute; or a CSV export of levels at its own step,
+// with the columns it was read by.
 
+#include "analysis/level_series.h"
 #include "analysis/open_files.h"
+#include "levels_csv/csv_refusal.h"
 #include "report/failure.h"
 #include "report/minute_time.h"
+#include "report/progress.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,10 +39,21 @@ struct ReportForAnalysis {
     std::string site;   // empty when the report names none
     std::string serial; // likewise
     std::optional<Failure> failure;
+    // A CSV export of levels (IsCsvLevelsInput): the columns and stamp asked for, its samples
+    // (null when refused), and the refusal as a kind with its values, for the window's language.
+    bool csvLevels = false;
+    CsvReadOptions csv;
+    std::shared_ptr<const LevelSeries> levels;
+    std::optional<CsvRefusal> csvRefusal;
 };
 
-// Opens input through the program's open path. A file that could not be read or decoded keeps no
-// records; a parse that stopped keeps those it had read.
-ReportForAnalysis OpenReportForAnalysis(const AnalysisInput& input);
+// Opens input through the program's open path, or reads it as a CSV export of levels. A file
+// that could not be read or decoded keeps no records; a parse that stopped keeps those it had
+// read; a CSV export refused keeps no sample. progress is offered the bytes read of an export.
+ReportForAnalysis OpenReportForAnalysis(const AnalysisInput& input, const Progress& progress = {});
+
+// The length of each sample of a file: the export's step, 60 s for a report with a record;
+// nullopt for a file without samples.
+std::optional<Millis> StepOfFile(const ReportForAnalysis& file);
 
 } // namespace vrd

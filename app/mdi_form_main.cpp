@@ -1,5 +1,6 @@
 #include "app/mdi_form_main.h"
 
+#include "analysis/open_files.h"
 #include "app/analysis_window.h"
 #include "app/export_command.h"
 #include "app/frm_about.h"
@@ -210,6 +211,8 @@ void MDIFormMain::OpenFile(const QString& path) {
         return;
     if (vrd::IsAnalysisFileName(PathBytes(path)))
         OpenAnalysisFile(path);
+    else if (vrd::IsCsvLevelsInput({PathBytes(path), false}))
+        OpenCsvExport(path);
     else
         OpenReport(path, vrd::KindForPath(PathBytes(path)));
 }
@@ -220,6 +223,14 @@ void MDIFormMain::OpenAnalysisFile(const QString& path) {
     analysis_->show();
     workspace_->setActiveSubWindow(analysis_);
     window->OpenAnalysisFile(path);
+}
+
+// A meter's CSV export has no report to show: it opens in the analysis window alone.
+void MDIFormMain::OpenCsvExport(const QString& path) {
+    frmAnalysis* window = LoadAnalysisWindow();
+    analysis_->show();
+    workspace_->setActiveSubWindow(analysis_);
+    window->OpenCsvExport(path);
 }
 
 void MDIFormMain::OpenWithDialog(const QString& filter, vrd::ReportKind kind) {

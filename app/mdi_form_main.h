@@ -93,6 +93,7 @@ class MDIFormMain final : public QMainWindow {
     void OpenWithDialog(const QString& filter, vrd::ReportKind kind);
     void OpenReport(const QString& path, vrd::ReportKind kind);
     void OpenAnalysisFile(const QString& path);
+    void OpenCsvExport(const QString& path);
     frmAnalysis* LoadAnalysisWindow();
     void TakeOver(const vrd::SharedReport& loaded);
     void EndLoad();

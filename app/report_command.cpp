@@ -118,18 +118,26 @@ int RunReportCommand(const QStringList& arguments, std::ostream& err) {
     int status = 0;
     std::vector<vrd::ReportForAnalysis> reports;
     for (const vrd::AnalysisInput& input : request.inputs) {
-        reports.push_back(vrd::OpenReportForAnalysis(input));
-        if (const auto& failure = reports.back().failure) {
+        vrd::ReportForAnalysis file = vrd::OpenReportForAnalysis(input);
+        if (const auto& failure = file.failure) {
             err << "vrdview: " << input.path << ": " << failure->reason << '\n';
             status = 1;
         }
+        // One report has one step: a file of another is named with both and left out.
+        if (const std::optional<QString> refusal =
+                AnalysisSession::StepRefusalAmong(reports, file)) {
+            err << "vrdview: " << refusal->toLocal8Bit().toStdString() << '\n';
+            status = 1;
+            continue;
+        }
+        reports.push_back(std::move(file));
     }
 
     frmAnalysis window;
     window.SetReportLanguage(language);
     AnalysisSession& session = window.Session();
     session.SetReports(std::move(reports));
-    if (session.Series().LevelCount() == 0) {
+    if (session.Series().Empty()) {
         // A report of no minute would read as the report of a silent site: nothing is written.
         for (const vrd::ReportForAnalysis& report : session.Reports())
             if (!report.failure)

@@ -58,7 +58,7 @@ void LayOutDistributionPages(ReportPages& pages, const AnalysisSession& session,
              : QString()));
     pages.Box(height, QString(), [&](QPainter& painter, const QRectF& box) {
         painter.setFont(ReportPages::ChartFont());
-        PaintLevelDistribution(painter, box, distributions, language);
+        PaintLevelDistribution(painter, box, distributions, language, session.Step());
     });
     const std::optional<vrd::AssessmentResult>& assessed = session.Assessed();
     if (assessed && assessed->settings.standard == vrd::Standard::Bs4142)

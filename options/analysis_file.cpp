@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace vrd {
@@ -63,7 +64,7 @@ class DocumentReader {
         if (!ReadHeader(root) || !ReadFiles(root, document) ||
             !Flag(root, "plain", document.plain) || !ReadSelection(root, document) ||
             !ReadLevels(root, document) || !ReadAssessment(root, document) ||
-            !ReadMarks(root, document))
+            !ReadMarks(root, document) || !ReadColumns(root, document))
             return Failed(std::move(problem_));
         for (const auto& [key, value] : root.items())
             if (!IsKnown(key))
@@ -76,9 +77,9 @@ class DocumentReader {
   private:
     static bool IsKnown(const std::string& key) {
         static const std::vector<std::string> known = {
-            "format",       "version",   "files",   "plain",   "from",
-            "to",           "threshold", "preset",  "periods", "penalties",
-            "min_coverage", "standard",  "indoors", "who",     "marks"};
+            "format",    "version", "files",   "plain",     "from",         "to",
+            "threshold", "preset",  "periods", "penalties", "min_coverage", "standard",
+            "indoors",   "who",     "marks",   "columns"};
         return std::find(known.begin(), known.end(), key) != known.end();
     }
 
@@ -351,6 +352,69 @@ class DocumentReader {
         return true;
     }
 
+    // "columns": {"FILE": {"time": ..., "clock": ..., "level": ..., "l90": ..., "stamp": ...}}.
+    bool ReadColumns(const Json& root, AnalysisDocument& document) {
+        const Json& columns = At(root, "columns");
+        if (columns.is_null())
+            return true;
+        if (!columns.is_object())
+            return Expected("columns", Expect::CsvColumns, columns);
+        for (const auto& [file, given] : columns.items()) {
+            const std::string key = "columns[\"" + file + "\"]";
+            if (file.empty() || file.find('\0') != std::string::npos)
+                return Expected(key, Expect::ReportPath, Json(file));
+            if (!given.is_object())
+                return Expected(key, Expect::ColumnsOfFile, given);
+            CsvColumnsOfFile read;
+            read.file = ResolveReportPath(file, path_);
+            CsvReadOptions& options = read.options;
+            if (!Column(given, "time", key, false, options.time) ||
+                !Column(given, "clock", key, false, options.clock) ||
+                !Column(given, "level", key, false, options.level) ||
+                !Column(given, "l90", key, true, options.l90))
+                return false;
+            const Json& stamp = At(given, "stamp");
+            if (!stamp.is_null()) {
+                if (stamp != "start" && stamp != "end")
+                    return Expected(key + ".stamp", Expect::StampName, stamp);
+                options.stamp = stamp == "end" ? CsvStamp::End : CsvStamp::Start;
+            }
+            for (const auto& [name, value] : given.items())
+                if (name != "time" && name != "clock" && name != "level" && name != "l90" &&
+                    name != "stamp")
+                    read.otherKeys.emplace_back(name, value.dump());
+            document.columns.push_back(std::move(read));
+        }
+        return true;
+    }
+
+    // A header, a number from 1, "none" where none may be chosen; null or left out: found.
+    bool Column(const Json& given, const char* name, const std::string& key, bool mayBeNone,
+                CsvColumnChoice& choice) {
+        const Json& value = At(given, name);
+        if (value.is_null())
+            return true;
+        const std::string at = key + "." + name;
+        if (value.is_number_integer() && value.get<std::int64_t>() >= 1 &&
+            value.get<std::int64_t>() <= std::numeric_limits<int>::max()) {
+            choice.by = CsvColumnChoice::By::Number;
+            choice.number = value.get<int>();
+            return true;
+        }
+        if (!value.is_string() || value.get_ref<const std::string&>().empty())
+            return Expected(at, Expect::ColumnChoice, value);
+        const std::string& text = value.get_ref<const std::string&>();
+        if (text == "none") {
+            if (!mayBeNone)
+                return Expected(at, Expect::ColumnChoice, value);
+            choice.by = CsvColumnChoice::By::None;
+            return true;
+        }
+        choice.by = CsvColumnChoice::By::Name;
+        choice.name = text;
+        return true;
+    }
+
     std::string path_;
     AnalysisFileProblem problem_;
 };
@@ -375,6 +439,39 @@ AnalysisFileRead ReadAnalysisFile(const std::string& path) {
     if (!read.document)
         read.error = path + ": " + read.error;
     return read;
+}
+
+namespace {
+
+bool Found(const CsvColumnChoice& choice) {
+    return choice.by == CsvColumnChoice::By::Found;
+}
+
+} // namespace
+
+CsvReadOptions ColumnsOf(const AnalysisDocument& document, const std::string& file) {
+    for (const CsvColumnsOfFile& columns : document.columns)
+        if (columns.file == file)
+            return columns.options;
+    return {};
+}
+
+void PutColumns(AnalysisDocument& document, const std::string& file,
+                const CsvReadOptions& options) {
+    const auto kept = std::find_if(document.columns.begin(), document.columns.end(),
+                                   [&](const CsvColumnsOfFile& each) { return each.file == file; });
+    const bool asFound = Found(options.time) && Found(options.clock) && Found(options.level) &&
+                         Found(options.l90) && options.stamp == CsvStamp::Start;
+    if (kept != document.columns.end()) {
+        // Keys of a later version stay with their file, found columns or not.
+        if (asFound && kept->otherKeys.empty())
+            document.columns.erase(kept);
+        else
+            kept->options = options;
+        return;
+    }
+    if (!asFound)
+        document.columns.push_back({file, options, {}});
 }
 
 bool IsAnalysisFileName(std::string_view path) {

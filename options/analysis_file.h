@@ -7,7 +7,9 @@
 //    "from": "2011-05-12T07:00", "to": null, "threshold": 65, "preset": "eu",
 //    "periods": [7, 19, 23], "penalties": [5, 10], "min_coverage": 0.5,
 //    "standard": "fr-neighbourhood", "indoors": false, "who": null,
-//    "marks": [{"kind": "source", "from": "...", "to": "...", "reason": "breaker"}]}
+//    "marks": [{"kind": "source", "from": "...", "to": "...", "reason": "breaker"}],
+//    "columns": {"meter.csv": {"time": "Date", "clock": "Heure", "level": "LAeq", "l90": "LA90",
+//                              "stamp": "end"}}}
 //
 // Every key but "format" may be left out and then takes its default. The reports are saved
 // relative to the analysis file's folder, so that a folder of logs and its analysis move
@@ -16,6 +18,7 @@
 #include "analysis/analysis_settings.h"
 #include "analysis/assessment_calendar.h"
 #include "analysis/who_guidelines.h"
+#include "levels_csv/csv_layout.h"
 #include "options/analysis_file_problem.h"
 
 #include <optional>
@@ -31,6 +34,16 @@ constexpr int kAnalysisFileVersion = 1;
 // Below this share of a period measured, its figures rest on too little data.
 constexpr double kDefaultMinimumCoverage = 0.5;
 
+// The columns a CSV export of the analysis is read by, as the user chose them. A column is a
+// header (a text) or a number from 1; "none" for the LA90 reads none; a key left out is found
+// from the file, as the stamp left out is the start.
+struct CsvColumnsOfFile {
+    std::string file; // as in files
+    CsvReadOptions options;
+    // The keys of its object this version does not know, as JSON text, kept for the next save.
+    std::vector<std::pair<std::string, std::string>> otherKeys;
+};
+
 struct AnalysisDocument {
     // The reports, as paths this program opens: relative to the current folder, or absolute.
     std::vector<std::string> files;
@@ -45,6 +58,9 @@ struct AnalysisDocument {
     bool indoors = false;
     std::optional<WhoSource> who;
     std::vector<Mark> marks; // of every kind, in the order given
+    // The columns of the CSV exports among files that are not read as found ("columns"), each
+    // file's path as files gives it.
+    std::vector<CsvColumnsOfFile> columns;
     // Save the reports as absolute paths: the user's choice, or read from a file that held
     // nothing else.
     bool absolutePaths = false;
@@ -83,6 +99,11 @@ AnalysisFileBytes FormatAnalysisFile(const AnalysisDocument& document, const std
 // residual marks), with the rest of document as it is.
 AnalysisSettings DocumentSettings(const AnalysisDocument& document);
 void PutSettings(AnalysisDocument& document, const AnalysisSettings& settings);
+
+// The columns and stamp file is read by: those the document keeps for it, else as found.
+CsvReadOptions ColumnsOf(const AnalysisDocument& document, const std::string& file);
+// Keeps options for file (replacing those it had); options found in every respect are not kept.
+void PutColumns(AnalysisDocument& document, const std::string& file, const CsvReadOptions& options);
 
 // True for a name ending in ".vrda", in any case.
 bool IsAnalysisFileName(std::string_view path);

@@ -71,6 +71,23 @@ Json MarkValue(const Mark& mark) {
     return value;
 }
 
+// A column chosen by the user; one found is left out.
+void PutColumn(Json& value, const char* key, const CsvColumnChoice& choice) {
+    switch (choice.by) {
+    case CsvColumnChoice::By::Found:
+        return;
+    case CsvColumnChoice::By::Name:
+        value[key] = Utf8Text(choice.name);
+        return;
+    case CsvColumnChoice::By::Number:
+        value[key] = choice.number;
+        return;
+    case CsvColumnChoice::By::None:
+        value[key] = "none";
+        return;
+    }
+}
+
 } // namespace
 
 AnalysisFileBytes FormatAnalysisFile(const AnalysisDocument& document, const std::string& path) {
@@ -111,6 +128,26 @@ AnalysisFileBytes FormatAnalysisFile(const AnalysisDocument& document, const std
     for (const Mark& mark : document.marks)
         marks.push_back(MarkValue(mark));
     root["marks"] = std::move(marks);
+    if (!document.columns.empty()) {
+        Json columns = Json::object();
+        for (const CsvColumnsOfFile& file : document.columns) {
+            const std::string stored = StoredReportPath(file.file, path, document.absolutePaths);
+            Json value = Json::object();
+            PutColumn(value, "time", file.options.time);
+            PutColumn(value, "clock", file.options.clock);
+            PutColumn(value, "level", file.options.level);
+            PutColumn(value, "l90", file.options.l90);
+            if (file.options.stamp == CsvStamp::End)
+                value["stamp"] = "end";
+            for (const auto& [key, text] : file.otherKeys) {
+                Json other = Json::parse(text, nullptr, false);
+                if (value.find(key) == value.end() && !other.is_discarded())
+                    value[key] = std::move(other);
+            }
+            columns[Utf8Text(stored)] = std::move(value);
+        }
+        root["columns"] = std::move(columns);
+    }
     for (const auto& [key, text] : document.otherKeys) {
         Json value = Json::parse(text, nullptr, false);
         if (root.find(key) == root.end() && !value.is_discarded())

@@ -44,6 +44,14 @@ std::string ExpectationText(const AnalysisFileProblem& problem) {
         return "a mark {\"kind\", \"from\", \"to\", \"reason\"}";
     case AnalysisFileExpectation::KindName:
         return "exclude, source or residual";
+    case AnalysisFileExpectation::CsvColumns:
+        return "an object of the CSV exports' columns by file";
+    case AnalysisFileExpectation::ColumnsOfFile:
+        return "the columns of an export {\"time\", \"clock\", \"level\", \"l90\", \"stamp\"}";
+    case AnalysisFileExpectation::ColumnChoice:
+        return "a header or a column number from 1";
+    case AnalysisFileExpectation::StampName:
+        return "start or end";
     case AnalysisFileExpectation::Text:
         break;
     }

@@ -34,21 +34,25 @@ enum class AnalysisFileProblemKind {
 
 // What an Expected value should have been.
 enum class AnalysisFileExpectation {
-    FormatName,  // "vrd-analysis"
-    Version,     // a whole number from 1
-    ReportList,  // a list of the paths of reports
-    ReportPath,  // the path of a report
-    TrueOrFalse, // true or false
-    MinuteTime,  // a minute yyyy-mm-ddThh:mm
-    Level,       // a level in dB or null
-    Share,       // a share from 0 to 1
-    NameOrNull,  // one of names, or null
-    PeriodHours, // [D, E, N]
-    Penalties,   // [PE, PN]
-    MarkList,    // a list of marks
-    MarkObject,  // a mark {"kind", "from", "to", "reason"}
-    KindName,    // exclude, source or residual
-    Text,        // a text
+    FormatName,    // "vrd-analysis"
+    Version,       // a whole number from 1
+    ReportList,    // a list of the paths of reports
+    ReportPath,    // the path of a report
+    TrueOrFalse,   // true or false
+    MinuteTime,    // a minute yyyy-mm-ddThh:mm
+    Level,         // a level in dB or null
+    Share,         // a share from 0 to 1
+    NameOrNull,    // one of names, or null
+    PeriodHours,   // [D, E, N]
+    Penalties,     // [PE, PN]
+    MarkList,      // a list of marks
+    MarkObject,    // a mark {"kind", "from", "to", "reason"}
+    KindName,      // exclude, source or residual
+    Text,          // a text
+    CsvColumns,    // an object of the CSV exports' columns by file
+    ColumnsOfFile, // the columns of one export {"time", "clock", "level", "l90", "stamp"}
+    ColumnChoice,  // a header or a column number from 1 ("none" too for "l90")
+    StampName,     // start or end
 };
 
 struct AnalysisFileProblem {

@@ -84,7 +84,15 @@ class Reader {
         for (const std::string& file : request.files) {
             AnalysisInput& input = request.inputs.emplace_back(file, plain);
             input.csvLevels = arguments_.csvLevels;
-            input.csv = csv;
+            // The columns the analysis file keeps for an export, each replaced by its option
+            // when one is typed.
+            input.csv = ColumnsOf(document_, file);
+            if (!arguments_.levelColumn.empty())
+                input.csv.level = csv.level;
+            if (!arguments_.l90Column.empty())
+                input.csv.l90 = csv.l90;
+            if (!arguments_.stamp.empty())
+                input.csv.stamp = csv.stamp;
         }
         AnalysisSettings& settings = request.settings;
         if (!ReadSelection(settings) || !ReadMarks(settings))

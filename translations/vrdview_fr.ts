@@ -425,12 +425,32 @@
         <source>Night cov.</source>
         <translation>Couv. nuit</translation>
     </message>
+    <message>
+        <source>Time measured</source>
+        <translation>Durée mesurée</translation>
+    </message>
+    <message>
+        <source>Samples measured</source>
+        <translation>Échantillons mesurés</translation>
+    </message>
+    <message>
+        <source>Time excluded</source>
+        <translation>Durée exclue</translation>
+    </message>
+    <message>
+        <source>Time above threshold</source>
+        <translation>Durée au-dessus du seuil</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisSession</name>
     <message>
         <source>The source mark %1 overlaps the residual mark %2: a minute cannot be heard both with and without the noise. Change or remove one of them first.</source>
         <translation>Le repère de bruit particulier %1 chevauche le repère de bruit résiduel %2&#xa0;: une minute ne peut pas être entendue à la fois avec et sans le bruit. Modifiez ou supprimez l’un des deux d’abord.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: its samples are %2 long, those of &quot;%3&quot; %4: files of different steps make separate analyses.</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: ses échantillons durent %2, ceux de «&#xa0;%3&#xa0;» %4&#xa0;: des fichiers de pas différents font des analyses séparées.</translation>
     </message>
 </context>
 <context>
@@ -1286,6 +1306,176 @@
         <source>&quot;%1&quot; is not %2, nor a kind (exclude, source or residual) before one</source>
         <translation>«&#xa0;%1&#xa0;» n’est pas %2, ni un type (exclude, source ou residual) suivi d’un intervalle</translation>
     </message>
+    <message>
+        <source>an object of the CSV exports&apos; columns by file</source>
+        <translation>un objet des colonnes des exports CSV par fichier</translation>
+    </message>
+    <message>
+        <source>the columns of an export {&quot;time&quot;, &quot;clock&quot;, &quot;level&quot;, &quot;l90&quot;, &quot;stamp&quot;}</source>
+        <translation>les colonnes d’un export {&quot;time&quot;, &quot;clock&quot;, &quot;level&quot;, &quot;l90&quot;, &quot;stamp&quot;}</translation>
+    </message>
+    <message>
+        <source>a header or a column number from 1</source>
+        <translation>un en-tête ou un numéro de colonne à partir de 1</translation>
+    </message>
+    <message>
+        <source>start or end</source>
+        <translation>start ou end</translation>
+    </message>
+</context>
+<context>
+    <name>CsvColumnsDialog</name>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>%1 (column %2)</source>
+        <translation>%1 (colonne %2)</translation>
+    </message>
+    <message>
+        <source>Columns of &quot;%1&quot;</source>
+        <translation>Colonnes de «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>The columns found in this export of levels: confirm them or choose others.</source>
+        <translation>Les colonnes trouvées dans cet export de niveaux&#xa0;: confirmez-les ou choisissez-en d’autres.</translation>
+    </message>
+    <message>
+        <source>the start of its sample</source>
+        <translation>le début de son échantillon</translation>
+    </message>
+    <message>
+        <source>the end of its sample</source>
+        <translation>la fin de son échantillon</translation>
+    </message>
+    <message>
+        <source>Date and time, or date</source>
+        <translation>Date et heure, ou date</translation>
+    </message>
+    <message>
+        <source>Clock time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Level (LAeq)</source>
+        <translation>Niveau (LAeq)</translation>
+    </message>
+    <message>
+        <source>LA90</source>
+        <translation>LA90</translation>
+    </message>
+    <message>
+        <source>A row&apos;s time is</source>
+        <translation>L’heure d’une ligne est</translation>
+    </message>
+    <message>
+        <source>Step found</source>
+        <translation>Pas trouvé</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>non trouvé</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2.</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvRefusal</name>
+    <message>
+        <source>the time</source>
+        <translation>l’heure</translation>
+    </message>
+    <message>
+        <source>the A-weighted Leq</source>
+        <translation>le Leq pondéré A</translation>
+    </message>
+    <message>
+        <source>the LA90</source>
+        <translation>le LA90</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>(column %1)</source>
+        <translation>(colonne %1)</translation>
+    </message>
+    <message>
+        <source>the row has no column %1</source>
+        <translation>la ligne n’a pas de colonne %1</translation>
+    </message>
+    <message>
+        <source>the time %1 cannot be read</source>
+        <translation>l’heure %1 est illisible</translation>
+    </message>
+    <message>
+        <source>the level %1 is no number</source>
+        <translation>le niveau %1 n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>the level %1 is outside %2..%3 dB</source>
+        <translation>le niveau %1 est hors de %2..%3 dB</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>the file holds no rows</source>
+        <translation>le fichier ne contient aucune ligne</translation>
+    </message>
+    <message>
+        <source>the file is UTF-16 text; export it as UTF-8 or Latin-1 CSV</source>
+        <translation>le fichier est un texte UTF-16&#xa0;; exportez-le en CSV UTF-8 ou Latin-1</translation>
+    </message>
+    <message>
+        <source>no header row naming the columns above the first row with a time (line %1)</source>
+        <translation>aucune ligne d’en-tête ne nomme les colonnes au-dessus de la première ligne datée (ligne %1)</translation>
+    </message>
+    <message>
+        <source>no header row naming the columns followed by rows with a date and a time (such as 2025-03-22 00:00:00) in the first lines</source>
+        <translation>aucune ligne d’en-tête nommant les colonnes suivie de lignes avec une date et une heure (comme 2025-03-22 00:00:00) dans les premières lignes</translation>
+    </message>
+    <message>
+        <source>the header (line %1) is followed by no rows of levels</source>
+        <translation>l’en-tête (ligne %1) n’est suivi d’aucune ligne de niveaux</translation>
+    </message>
+    <message>
+        <source>no column holds %1 (headers: %2); choose one among the columns</source>
+        <translation>aucune colonne ne contient %1 (en-têtes&#xa0;: %2)&#xa0;; choisissez-en une parmi les colonnes</translation>
+    </message>
+    <message>
+        <source>several columns could hold %1: %2; choose one among the columns</source>
+        <translation>plusieurs colonnes pourraient contenir %1&#xa0;: %2&#xa0;; choisissez-en une parmi les colonnes</translation>
+    </message>
+    <message>
+        <source>the column %1 chosen for %2 is not there (headers: %3)</source>
+        <translation>la colonne %1 choisie pour %2 est absente (en-têtes&#xa0;: %3)</translation>
+    </message>
+    <message>
+        <source>none of its %1 rows could be read</source>
+        <translation>aucune de ses %1 lignes n’a pu être lue</translation>
+    </message>
+    <message>
+        <source>only one row has a time (line %1): the step between samples cannot be found</source>
+        <translation>une seule ligne a une heure (ligne %1)&#xa0;: le pas entre échantillons est introuvable</translation>
+    </message>
+    <message>
+        <source>every row has the same time, %1: the step between samples cannot be found</source>
+        <translation>toutes les lignes ont la même heure, %1&#xa0;: le pas entre échantillons est introuvable</translation>
+    </message>
+    <message>
+        <source>the step between samples (the most common difference between times) is %1, outside %2 to %3</source>
+        <translation>le pas entre échantillons (l’écart le plus fréquent entre les heures) est de %1, hors de %2 à %3</translation>
+    </message>
+    <message>
+        <source>reading cancelled</source>
+        <translation>lecture annulée</translation>
+    </message>
 </context>
 <context>
     <name>DailyProfile</name>
@@ -1394,6 +1584,14 @@
     <message>
         <source>Levels of the 1-minute Leq. Bars: time at each level; lines: time above it; dashed: L10, L50, L90.</source>
         <translation>Niveaux des LAeq sur 1 minute. Barres&#xa0;: temps à chaque niveau&#xa0;; courbes&#xa0;: temps au-dessus&#xa0;; tirets&#xa0;: L10, L50, L90.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 samples)</source>
+        <translation>%1 (%2&#xa0;échantillons)</translation>
+    </message>
+    <message>
+        <source>Levels of the %1 Leq. Bars: time at each level; lines: time above it; dashed: L10, L50, L90.</source>
+        <translation>Niveaux des LAeq sur %1. Barres&#xa0;: temps à chaque niveau&#xa0;; courbes&#xa0;: temps au-dessus&#xa0;; tirets&#xa0;: L10, L50, L90.</translation>
     </message>
 </context>
 <context>
@@ -1529,10 +1727,6 @@
         <translation>Ajouter un fichier</translation>
     </message>
     <message>
-        <source>Reports (*.vrd *.txt);;All files (*)</source>
-        <translation>Relevés (*.vrd *.txt);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
         <source>Open analysis</source>
         <translation>Ouvrir une analyse</translation>
     </message>
@@ -1545,6 +1739,14 @@
     <message>
         <source>Save analysis</source>
         <translation>Enregistrer l’analyse</translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot;…</source>
+        <translation>Lecture de «&#xa0;%1&#xa0;»…</translation>
+    </message>
+    <message>
+        <source>Reports and level exports (*.vrd *.txt *.csv);;All files (*)</source>
+        <translation>Relevés et exports de niveaux (*.vrd *.txt *.csv);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
@@ -1583,6 +1785,10 @@
     <message>
         <source>Minutes</source>
         <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondes</translation>
     </message>
 </context>
 <context>
@@ -1899,6 +2105,26 @@ Continuer sans eux, ou annuler pour les retirer dans l’onglet Fichiers&#xa0;?<
     <message>
         <source>Longest event (min)</source>
         <translation>Plus long dépassement (min)</translation>
+    </message>
+    <message>
+        <source>Seconds measured</source>
+        <translation>Secondes mesurées</translation>
+    </message>
+    <message>
+        <source>Seconds excluded</source>
+        <translation>Secondes exclues</translation>
+    </message>
+    <message>
+        <source>Samples measured</source>
+        <translation>Échantillons mesurés</translation>
+    </message>
+    <message>
+        <source>Seconds above threshold</source>
+        <translation>Secondes au-dessus du seuil</translation>
+    </message>
+    <message>
+        <source>Longest event (s)</source>
+        <translation>Plus long dépassement (s)</translation>
     </message>
 </context>
 <context>

@@ -207,5 +207,32 @@ TEST_F(VrdtoolAnalysisFile, AssessWithoutAStandardAnywhereAsksForOne) {
                           "bs4142\n");
 }
 
+// A meter's export whose LAFmax column the user chose in the window: vrdtool reads that column
+// from the file's "columns", and --level-column typed beside it wins.
+TEST_F(VrdtoolAnalysisFile, TheColumnsKeptForAnExportAreReadAndAnOptionBesideWins) {
+    std::string csv = "Date;Heure;LAeq;LAFmax\n";
+    for (int s = 0; s < 60; ++s)
+        csv +=
+            "12/05/2011;10:00:" + std::string(s < 10 ? "0" : "") + std::to_string(s) + ";50;70\n";
+    const std::string meter = Put("logs/meter.csv", csv);
+    const std::string analysis = Put("meter.vrda", R"({"format": "vrd-analysis",
+        "files": ["logs/meter.csv"], "columns": {"logs/meter.csv": {"level": "LAFmax"}}})");
+    StatsArguments stats;
+    stats.analysis = analysis;
+    ASSERT_EQ(Stats(stats), 0) << err_.str();
+    EXPECT_EQ(Out()["files"], nlohmann::json::array({meter}));
+    EXPECT_EQ(Out()["overall"]["leq"], 70.0);
+    stats.levelColumn = "LAeq";
+    ASSERT_EQ(Stats(stats), 0) << err_.str();
+    EXPECT_EQ(Out()["overall"]["leq"], 50.0);
+    // Without the key the LAeq is found.
+    const std::string plain =
+        Put("found.vrda", R"({"format": "vrd-analysis", "files": ["logs/meter.csv"]})");
+    StatsArguments found;
+    found.analysis = plain;
+    ASSERT_EQ(Stats(found), 0) << err_.str();
+    EXPECT_EQ(Out()["overall"]["leq"], 50.0);
+}
+
 } // namespace
 } // namespace vrd

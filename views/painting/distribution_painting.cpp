@@ -175,7 +175,7 @@ void PaintStatisticalLevels(QPainter& painter, const Frame& frame, const std::ve
 }
 
 void PaintLegend(QPainter& painter, const QRectF& area, const std::vector<Set>& sets,
-                 Language language) {
+                 Language language, vrd::Millis step) {
     const QFontMetricsF metrics(painter.font());
     const double y = area.top() + metrics.ascent();
     double x = area.left();
@@ -188,7 +188,9 @@ void PaintLegend(QPainter& painter, const QRectF& area, const std::vector<Set>& 
         painter.drawLine(QPointF(swatch.right() + 2, swatch.center().y()),
                          QPointF(swatch.right() + metrics.height(), swatch.center().y()));
         const QString text =
-            Tr(language, QT_TRANSLATE_NOOP("DistributionChart", "%1 (%2 min)"))
+            Tr(language, step == vrd::kMillisPerMinute
+                             ? QT_TRANSLATE_NOOP("DistributionChart", "%1 (%2 min)")
+                             : QT_TRANSLATE_NOOP("DistributionChart", "%1 (%2 samples)"))
                 .arg(set.name, locale.toString(static_cast<qlonglong>(set.levels->minutes)));
         painter.setPen(Qt::black);
         painter.drawText(QPointF(swatch.right() + metrics.height() * 1.3, y), text);
@@ -205,7 +207,8 @@ QString DistributionMarkerText(int percent, double level, Language language) {
 }
 
 void PaintLevelDistribution(QPainter& painter, const QRectF& area,
-                            const vrd::LevelDistributions& distributions, Language language) {
+                            const vrd::LevelDistributions& distributions, Language language,
+                            vrd::Millis sampleStep) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     if (distributions.all.minutes == 0) {
@@ -256,12 +259,17 @@ void PaintLevelDistribution(QPainter& painter, const QRectF& area,
     PaintLegend(
         painter,
         QRectF(frame.axis.plot.left(), area.top(), frame.axis.plot.width(), metrics.height() * 1.4),
-        sets, language);
+        sets, language, sampleStep);
     painter.setPen(Qt::darkGray);
-    painter.drawText(
-        QPointF(area.left(), area.bottom() - metrics.descent()),
-        Tr(language, QT_TRANSLATE_NOOP("DistributionChart",
-                                       "Levels of the 1-minute Leq. Bars: time at each level; "
-                                       "lines: time above it; dashed: L10, L50, L90.")));
+    const QString caption =
+        sampleStep == vrd::kMillisPerMinute
+            ? Tr(language, QT_TRANSLATE_NOOP("DistributionChart",
+                                             "Levels of the 1-minute Leq. Bars: time at each "
+                                             "level; lines: time above it; dashed: L10, L50, L90."))
+            : Tr(language, QT_TRANSLATE_NOOP("DistributionChart",
+                                             "Levels of the %1 Leq. Bars: time at each level; "
+                                             "lines: time above it; dashed: L10, L50, L90."))
+                  .arg(StepText(sampleStep, language));
+    painter.drawText(QPointF(area.left(), area.bottom() - metrics.descent()), caption);
     painter.restore();
 }

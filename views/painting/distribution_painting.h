@@ -20,8 +20,10 @@ class QPainter;
 // The label of a statistical level's line: "L90 45.2 dB", "L90 45,2 dB" in French.
 QString DistributionMarkerText(int percent, double level, Language language);
 
+// step: the length of a sample; at another than a minute the sets count samples, not minutes.
 void PaintLevelDistribution(QPainter& painter, const QRectF& area,
-                            const vrd::LevelDistributions& distributions, Language language);
+                            const vrd::LevelDistributions& distributions, Language language,
+                            vrd::Millis step = vrd::kMillisPerMinute);
 
 // One panel per label (day, night), on a common level axis, the mode of each marked.
 void PaintBackgroundHistogram(QPainter& painter, const QRectF& area,

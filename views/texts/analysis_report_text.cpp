@@ -32,6 +32,10 @@ QString Minutes(std::int64_t minutes, Language language) {
     return QString::number(minutes) + UnitSpace(language) + QStringLiteral("min");
 }
 
+QString Seconds(vrd::Millis length, Language language) {
+    return SecondsText(length, language) + UnitSpace(language) + QStringLiteral("s");
+}
+
 } // namespace
 
 std::vector<const vrd::ReportForAnalysis*>
@@ -93,10 +97,21 @@ QList<ReportFigure> ReportFigures(const vrd::AnalysisResult& result, Language la
     const QString coverage = PercentText(result.coverage, language);
     figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Coverage")),
                     coverage.isEmpty() ? kNothing : coverage});
-    figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Minutes measured")),
-                    Minutes(result.minutes.measured, language)});
-    figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Minutes excluded")),
-                    Minutes(result.minutes.excluded, language)});
+    // At another step than a minute the time is in seconds, as vrdtool stats gives it.
+    const bool minuteStep = result.step == vrd::kMillisPerMinute;
+    if (minuteStep) {
+        figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Minutes measured")),
+                        Minutes(result.minutes.measured, language)});
+        figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Minutes excluded")),
+                        Minutes(result.minutes.excluded, language)});
+    } else {
+        figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Time measured")),
+                        Seconds(result.minutes.measuredTime, language)});
+        figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Samples measured")),
+                        QString::number(result.minutes.measured)});
+        figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Time excluded")),
+                        Seconds(result.minutes.excluded * vrd::kMillisPerMinute, language)});
+    }
     figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Leq")), decibels(levels.leq)});
     figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Lmax")), decibels(levels.lmax)});
     figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Lmin")), decibels(levels.lmin)});
@@ -124,12 +139,16 @@ QList<ReportFigure> ReportFigures(const vrd::AnalysisResult& result, Language la
         against(QStringLiteral("Lnight"), who->lnightGuideline, who->lnightExcess);
     }
     if (const std::optional<vrd::Exceedance>& above = result.exceedance) {
-        figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Minutes above threshold")),
-                        Minutes(above->minutes, language)});
+        figures.append({minuteStep
+                            ? name(QT_TRANSLATE_NOOP("AnalysisReport", "Minutes above threshold"))
+                            : name(QT_TRANSLATE_NOOP("AnalysisReport", "Time above threshold")),
+                        minuteStep ? Minutes(above->minutes, language)
+                                   : Seconds(above->minutes * result.step, language)});
         figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Events above threshold")),
                         QString::number(above->events)});
         figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Longest event")),
-                        Minutes(above->longest, language)});
+                        minuteStep ? Minutes(above->longest, language)
+                                   : Seconds(above->longest * result.step, language)});
     }
     return figures;
 }

@@ -1,5 +1,7 @@
 #include "views/texts/analysis_text.h"
 
+#include "analysis/analysis_settings.h"
+
 #include <cmath>
 #include <string>
 
@@ -9,6 +11,34 @@ QString MinuteText(vrd::Minute minute, Language language) {
            QStringLiteral("%1:%2")
                .arg(ofDay / vrd::kMinutesPerHour, 2, 10, QLatin1Char('0'))
                .arg(ofDay % vrd::kMinutesPerHour, 2, 10, QLatin1Char('0'));
+}
+
+QString MillisText(vrd::Millis time, Language language) {
+    const vrd::Millis minuteStart = vrd::MillisOf(vrd::MinuteOfMillis(time));
+    const vrd::Millis within = time - minuteStart;
+    QString text =
+        MinuteText(vrd::MinuteOfMillis(time), language) +
+        QStringLiteral(":%1").arg(within / vrd::kMillisPerSecond, 2, 10, QLatin1Char('0'));
+    if (within % vrd::kMillisPerSecond != 0)
+        text += (language == Language::French ? QLatin1Char(',') : QLatin1Char('.')) +
+                QStringLiteral("%1").arg(within % vrd::kMillisPerSecond, 3, 10, QLatin1Char('0'));
+    return text;
+}
+
+QString StepText(vrd::Millis step, Language language) {
+    QString text = QString::fromStdString(vrd::FormatDuration(step));
+    if (language == Language::French) {
+        text.replace(QLatin1Char('.'), QLatin1Char(','));
+        if (text.endsWith(QStringLiteral(" d")))
+            text.back() = QLatin1Char('j');
+    }
+    return text.replace(QLatin1Char(' '), UnitSpace(language));
+}
+
+QString SecondsText(vrd::Millis length, Language language) {
+    return LocaleOf(language)
+        .toString(static_cast<double>(length) / vrd::kMillisPerSecond, 'g', 15)
+        .remove(LocaleOf(language).groupSeparator());
 }
 
 QString DayText(vrd::Day day, Language language) {

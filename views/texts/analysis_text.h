@@ -4,6 +4,7 @@
 // "63.4"), French as a French reader does ("12/05/2011 14:03", "63,4", a no-break space before
 // a unit or "%").
 
+#include "levels_csv/csv_time.h"
 #include "report/minute_time.h"
 #include "views/common/language.h"
 
@@ -13,6 +14,13 @@
 
 // "2011-05-12 14:03"; "12/05/2011 14:03" in French.
 QString MinuteText(vrd::Minute minute, Language language);
+// "2011-05-12 14:03:05", with ".250" when the time is not on a second; "12/05/2011 14:03:05" in
+// French.
+QString MillisText(vrd::Millis time, Language language);
+// The length of a sample: "1 s", "0.5 s", "1 min"; "0,5 s" in French, "j" for days.
+QString StepText(vrd::Millis step, Language language);
+// A time as the count of seconds it makes: "86400", "0.5"; "0,5" in French.
+QString SecondsText(vrd::Millis length, Language language);
 // "2011-05-12"; "12/05/2011" in French.
 QString DayText(vrd::Day day, Language language);
 // "63.4"; "63,4" in French; empty for a missing level.

@@ -101,6 +101,17 @@ QString ExpectationText(const vrd::AnalysisFileProblem& problem, Language langua
                                              "a mark {\"kind\", \"from\", \"to\", \"reason\"}"));
     case E::KindName:
         return T(language, QT_TRANSLATE_NOOP("CoreReason", "exclude, source or residual"));
+    case E::CsvColumns:
+        return T(language,
+                 QT_TRANSLATE_NOOP("CoreReason", "an object of the CSV exports' columns by file"));
+    case E::ColumnsOfFile:
+        return T(language,
+                 QT_TRANSLATE_NOOP("CoreReason", "the columns of an export {\"time\", \"clock\", "
+                                                 "\"level\", \"l90\", \"stamp\"}"));
+    case E::ColumnChoice:
+        return T(language, QT_TRANSLATE_NOOP("CoreReason", "a header or a column number from 1"));
+    case E::StampName:
+        return T(language, QT_TRANSLATE_NOOP("CoreReason", "start or end"));
     case E::Text:
         break;
     }

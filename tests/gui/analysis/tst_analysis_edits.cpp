@@ -43,7 +43,7 @@ Figures FiguresOf(const AnalysisSession& session) {
     if (session.Assessed())
         figures.sourceMinutes = session.Assessed()->minutes.source;
     figures.reports = session.Reports().size();
-    figures.levels = static_cast<std::size_t>(session.Series().LevelCount());
+    figures.levels = static_cast<std::size_t>(session.Series().Size());
     return figures;
 }
 

@@ -470,8 +470,10 @@ void TestAnalysisWindow::theSpreadsheetTypeChosenGivesTheSuffix() {
 
     // Opening offers every type as well.
     QVERIFY(!window.AddFile());
-    QCOMPARE(dialogs.openCalls.last().filter,
-             QStringLiteral("Reports (*.vrd *.txt)|*.vrd *.txt;;All files (*)|*"));
+    QCOMPARE(
+        dialogs.openCalls.last().filter,
+        QStringLiteral(
+            "Reports and level exports (*.vrd *.txt *.csv)|*.vrd *.txt *.csv;;All files (*)|*"));
 }
 
 void TestAnalysisWindow::aDragOnTheChartSelectsAndTheLineBreaksAtGaps() {

@@ -236,7 +236,8 @@ void TestWindowLanguages::theFileDialogsAskInFrench() {
                             "(*.csv)|*.csv"));
     QCOMPARE(dialogs.openCalls.size(), 1);
     QCOMPARE(dialogs.openCalls[0].caption, QStringLiteral("Ajouter un fichier"));
-    QVERIFY(dialogs.openCalls[0].filter.startsWith(QStringLiteral("Relevés (*.vrd *.txt)")));
+    QVERIFY(dialogs.openCalls[0].filter.startsWith(
+        QStringLiteral("Relevés et exports de niveaux (*.vrd *.txt *.csv)")));
 }
 
 VRD_GUI_TEST_MAIN(TestWindowLanguages)

@@ -65,13 +65,13 @@ void DistributionView::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::white);
     const QRectF area = QRectF(rect()).adjusted(8, caption_->geometry().bottom() + 6, -8, -4);
     if (!ShowsBackground()) {
-        PaintLevelDistribution(painter, area, Distributions(), WindowLanguage());
+        PaintLevelDistribution(painter, area, Distributions(), WindowLanguage(), session_.Step());
         return;
     }
     // The distribution takes most of the width; the background's panels stand one above the other.
     const double split = area.width() * 0.62;
     PaintLevelDistribution(painter, QRectF(area.left(), area.top(), split, area.height()),
-                           Distributions(), WindowLanguage());
+                           Distributions(), WindowLanguage(), session_.Step());
     PaintBackgroundHistogram(
         painter,
         QRectF(area.left() + split + 16, area.top(), area.width() - split - 16, area.height()),

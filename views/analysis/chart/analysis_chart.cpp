@@ -141,7 +141,7 @@ QString AnalysisChart::ReadoutHint() const {
 void AnalysisChart::SetTextLanguage(Language language) {
     textLanguage_ = language;
     levelAxis_->setTitleText(Tr(language, QT_TRANSLATE_NOOP("AnalysisChart", "Level (dB)")));
-    levelPool_->name = Tr(language, QT_TRANSLATE_NOOP("AnalysisChart", "Leq 1 min"));
+    levelPool_->name = LevelName(language);
     slidingPool_->name = SlidingName(overlays_.slidingMinutes, language);
     for (const Pool* pool : {levelPool_.get(), slidingPool_.get()})
         for (QLineSeries* series : pool->series)
@@ -149,6 +149,15 @@ void AnalysisChart::SetTextLanguage(Language language) {
     overlay_->SetLegendLanguage(language);
     // A renamed series may get a new legend entry: the drawing hides all but a line's first.
     Redraw();
+}
+
+// The levels line is named after the series' step: "Leq 1 min" for the devices' reports, "Leq 1 s"
+// for a meter's 1-s export.
+QString AnalysisChart::LevelName(Language language) const {
+    const vrd::Millis step = session_.Series().Step();
+    if (step == vrd::kMillisPerMinute || step <= 0)
+        return Tr(language, QT_TRANSLATE_NOOP("AnalysisChart", "Leq 1 min"));
+    return QStringLiteral("Leq ") + StepText(step, language);
 }
 
 void AnalysisChart::SetWindowTexts() {
@@ -171,11 +180,15 @@ const std::optional<vrd::ClockHours>& AnalysisChart::ShownStandardDay() const {
 }
 
 void AnalysisChart::ShowWhole() {
-    const vrd::MinuteSeries& series = session_.Series();
+    const vrd::LevelSeries& series = session_.Series();
     const vrd::Interval period = session_.AnalysedPeriod();
-    origin_ = vrd::StartOfDay(vrd::DayOfMinute(series.First().value_or(period.from)));
+    const std::optional<vrd::Millis> first = series.First();
+    origin_ = vrd::StartOfDay(vrd::DayOfMinute(first ? vrd::MinuteOfMillis(*first) : period.from));
     levels_ = LevelLine(series, origin_);
     slidingStale_ = true;
+    levelPool_->name = LevelName(textLanguage_);
+    for (QLineSeries* piece : levelPool_->series)
+        piece->setName(levelPool_->name);
 
     double lowest = 40;
     double highest = 80;
@@ -354,16 +367,28 @@ void AnalysisChart::SetTimeLabels(AxisRange shown) {
 void AnalysisChart::ShowReadout(QPointF value) {
     if (session_.AnalysedPeriod().Length() <= 0)
         return;
-    const vrd::Minute minute = MinuteAtX(value.x(), origin_);
-    const vrd::MinuteSeries& series = session_.Series();
-    const std::size_t at = series.LowerBound(minute);
+    const vrd::LevelSeries& series = session_.Series();
     const Language language = WindowLanguage();
+    const vrd::Millis step = std::max<vrd::Millis>(series.Step(), 1);
+    // The step under the pointer, counted from the origin's midnight.
+    const auto originMillis = static_cast<double>(vrd::MillisOf(origin_));
+    const double atMillis = originMillis + value.x() * static_cast<double>(vrd::kMillisPerMinute);
+    const auto steps =
+        static_cast<vrd::Millis>(std::floor((atMillis - originMillis) / static_cast<double>(step)));
+    const vrd::Millis start = vrd::MillisOf(origin_) + steps * step;
+    const std::size_t at = series.LowerBound(start);
     QString level = tr("no record");
-    if (at < series.Size() && series.At(at).minute == minute)
-        level = series.At(at).gap ? tr("gap")
-                                  : QString::number(series.At(at).level) + UnitSpace(language) +
-                                        QStringLiteral("dB");
-    readout_->setText(MinuteText(minute, language) + QStringLiteral("   ") + level);
+    if (at < series.Size() && series.Start(at) == start)
+        level = (series.WholeLevels() ? QString::number(series.Level(at))
+                                      : LevelText(series.Level(at), language)) +
+                UnitSpace(language) + QStringLiteral("dB");
+    else if (std::binary_search(series.GapStarts().begin(), series.GapStarts().end(), start))
+        level = tr("gap");
+    // A step of a minute reads as the minute it is, a shorter one with its seconds.
+    const QString time = step == vrd::kMillisPerMinute && start % vrd::kMillisPerMinute == 0
+                             ? MinuteText(vrd::MinuteOfMillis(start), language)
+                             : MillisText(start, language);
+    readout_->setText(time + QStringLiteral("   ") + level);
 }
 
 void AnalysisChart::Render(QPainter& painter, const QRectF& target) {

@@ -96,6 +96,7 @@ class AnalysisChart final : public QWidget {
     void DrawLine(Pool& pool, const BrokenLine& line, bool visible, int columns);
     void ShowReadout(QPointF value);
     QString ReadoutHint() const;
+    QString LevelName(Language language) const;
     // The texts of the window's language: the chart's, the readout's and the reset button's.
     void SetWindowTexts();
     int PixelColumns() const;

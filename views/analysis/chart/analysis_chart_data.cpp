@@ -28,15 +28,27 @@ void AppendMinute(BrokenLine& line, vrd::Minute minute, vrd::Minute& previous, d
 
 } // namespace
 
-BrokenLine LevelLine(const vrd::MinuteSeries& series, vrd::Minute origin) {
+double SampleX(vrd::Millis start, vrd::Millis step, vrd::Minute origin) {
+    // Whole milliseconds: exact in a double, so that a 60-s step gives ChartX's values.
+    constexpr auto kMinute = static_cast<double>(vrd::kMillisPerMinute);
+    return static_cast<double>(start - vrd::MillisOf(origin)) / kMinute +
+           static_cast<double>(step) / 2 / kMinute;
+}
+
+BrokenLine LevelLine(const vrd::LevelSeries& series, vrd::Minute origin) {
     BrokenLine line;
     line.points.reserve(static_cast<qsizetype>(series.Size()));
-    vrd::Minute previous = 0;
-    for (std::size_t i = 0; i < series.Size(); ++i) {
-        const vrd::SeriesMinute minute = series.At(i);
-        if (!minute.gap)
-            AppendMinute(line, minute.minute, previous, minute.level, origin);
-    }
+    const vrd::Millis step = series.Step();
+    vrd::Millis previous = 0;
+    series.Samples().ForEachFrom(0, [&](std::size_t index, vrd::Millis start) {
+        // A sample that does not follow the one before starts a run: a gap or missing steps lie
+        // between.
+        if (line.points.isEmpty() || start != previous + step)
+            line.runStarts.append(line.points.size());
+        line.points.append(QPointF(SampleX(start, step, origin), series.Level(index)));
+        previous = start;
+        return true;
+    });
     return line;
 }
 

@@ -1,12 +1,12 @@
 #pragma once
-// The lines of the analysis chart: the true 1-minute levels and the sliding Leq, with a break
-// wherever a minute has no level (a gap record, a missing minute, a window with too few minutes),
-// the labels of its time axis in dates and clock times, and the steps of its level axis.
+// The lines of the analysis chart: the true levels at the series' step and the sliding Leq, with a
+// break wherever a step has no level (a gap record, a missing sample, a window with too few
+// minutes), the labels of its time axis in dates and clock times, and the steps of its level axis.
 //
-// x is the minute counted from the chart's origin (the midnight before the first minute), at the
-// middle of the minute.
+// x is the time in minutes from the chart's origin (the midnight before the first sample), a
+// sample drawn at its middle: minute m at m - origin + 0.5 at a 60-s step.
 
-#include "analysis/minute_series.h"
+#include "analysis/level_series.h"
 #include "analysis/sliding_leq.h"
 #include "views/common/language.h"
 #include "views/plot/chart_zoom.h"
@@ -25,7 +25,9 @@ struct BrokenLine {
 double ChartX(vrd::Minute minute, vrd::Minute origin);
 vrd::Minute MinuteAtX(double x, vrd::Minute origin);
 
-BrokenLine LevelLine(const vrd::MinuteSeries& series, vrd::Minute origin);
+// x of the middle of a sample of step starting at start.
+double SampleX(vrd::Millis start, vrd::Millis step, vrd::Minute origin);
+BrokenLine LevelLine(const vrd::LevelSeries& series, vrd::Minute origin);
 BrokenLine SlidingLine(const std::vector<vrd::SlidingLevel>& levels, vrd::Minute origin);
 
 // What a plot columns wide shows of line over [fromX, toX]: one polyline per visible run, each

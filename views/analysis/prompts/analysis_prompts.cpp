@@ -1,5 +1,6 @@
 #include "views/analysis/prompts/analysis_prompts.h"
 
+#include "views/analysis/prompts/csv_columns_dialog.h"
 #include "views/analysis/session/analysis_session.h"
 #include "views/common/warning_box.h"
 
@@ -12,6 +13,17 @@ std::optional<QString> AnalysisPrompts::ChoosePath(const PathRequest& request) c
     if (!choosePath_)
         return std::nullopt;
     return choosePath_(&window_, request);
+}
+
+std::optional<vrd::CsvReadOptions>
+AnalysisPrompts::ChooseColumns(const ColumnsRequest& request) const {
+    if (chooseColumns_)
+        return chooseColumns_(&window_, request);
+    CsvColumnsDialog dialog(request.path, request.firstBytes, request.whole, request.start,
+                            &window_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Options();
 }
 
 bool AnalysisPrompts::Confirm(const QString& question, const QString& goOn,

@@ -3,11 +3,14 @@
 // question to go on or not, a warning. The program asks with its dialogs; the tests answer
 // through the chooser and the confirmer they set.
 
+#include "levels_csv/csv_layout.h"
+
 #include <QCoreApplication>
 #include <QString>
 
 #include <functional>
 #include <optional>
+#include <string>
 
 class AnalysisSession;
 class QWidget;
@@ -27,7 +30,22 @@ class AnalysisPrompts {
     // Asks whether to go on (true) or cancel; goOn names the button that goes on.
     using Confirmer = std::function<bool(QWidget*, const QString& question, const QString& goOn)>;
 
+    // Asks for the columns of the CSV export at path, from its first bytes (all of them when
+    // whole), starting from start; nullopt when the user cancels.
+    struct ColumnsRequest {
+        QString path;
+        std::string firstBytes;
+        bool whole = false;
+        vrd::CsvReadOptions start;
+    };
+    using ColumnsChooser =
+        std::function<std::optional<vrd::CsvReadOptions>(QWidget*, const ColumnsRequest&)>;
+
     explicit AnalysisPrompts(QWidget& window) : window_(window) {}
+
+    void SetColumnsChooser(ColumnsChooser chooser) { chooseColumns_ = std::move(chooser); }
+    // Without a chooser, the columns dialog asks.
+    std::optional<vrd::CsvReadOptions> ChooseColumns(const ColumnsRequest& request) const;
 
     void SetPathChooser(PathChooser chooser) { choosePath_ = std::move(chooser); }
     void SetConfirmer(Confirmer confirmer) { confirm_ = std::move(confirmer); }
@@ -51,4 +69,5 @@ class AnalysisPrompts {
     QWidget& window_;
     PathChooser choosePath_;
     Confirmer confirm_;
+    ColumnsChooser chooseColumns_;
 };

@@ -3,6 +3,7 @@
 #include "analysis/analysis_settings.h"
 #include "analysis/minute_marks.h"
 #include "analysis/period_presets.h"
+#include "views/texts/analysis_text.h"
 #include "views/texts/mark_text.h"
 
 #include <algorithm>
@@ -44,11 +45,57 @@ void AnalysisSession::RemoveReport(std::size_t index) {
     RebuildSeries();
 }
 
+namespace {
+
+// The first file with samples, which sets the step of the analysis.
+const vrd::ReportForAnalysis* FirstWithSamples(const std::vector<vrd::ReportForAnalysis>& files) {
+    for (const vrd::ReportForAnalysis& file : files)
+        if (vrd::StepOfFile(file))
+            return &file;
+    return nullptr;
+}
+
+QString PathText(const std::string& path) {
+    return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
+}
+
+} // namespace
+
+std::optional<QString>
+AnalysisSession::StepRefusalAmong(const std::vector<vrd::ReportForAnalysis>& files,
+                                  const vrd::ReportForAnalysis& file) {
+    const std::optional<vrd::Millis> step = vrd::StepOfFile(file);
+    const vrd::ReportForAnalysis* first = FirstWithSamples(files);
+    if (!step || first == nullptr || first == &file)
+        return std::nullopt;
+    const vrd::Millis firstStep = *vrd::StepOfFile(*first);
+    if (*step == firstStep)
+        return std::nullopt;
+    return tr("\"%1\": its samples are %2 long, those of \"%3\" %4: files of different steps "
+              "make separate analyses.")
+        .arg(PathText(file.path), StepText(*step, WindowLanguage()), PathText(first->path),
+             StepText(firstStep, WindowLanguage()));
+}
+
+// The devices' reports are merged as minutes first, as the core merges them, then every export of
+// the analysis's step joins them, earlier files winning ties.
 void AnalysisSession::RebuildSeries() {
     vrd::MinuteSeriesBuilder builder;
     for (const vrd::ReportForAnalysis& report : reports_)
-        builder.Add(report.minuteLines);
-    series_ = builder.Finish();
+        if (!report.csvLevels)
+            builder.Add(report.minuteLines);
+    const vrd::ReportForAnalysis* first = FirstWithSamples(reports_);
+    const vrd::Millis step = first != nullptr ? *vrd::StepOfFile(*first) : vrd::kMillisPerMinute;
+    vrd::LevelSeries merged = vrd::LevelSeriesFromMinutes(builder.Finish());
+    bool anySamples = step == vrd::kMillisPerMinute && (!merged.Empty() || merged.First());
+    for (const vrd::ReportForAnalysis& report : reports_) {
+        if (!report.csvLevels || !report.levels || report.levels->Empty() ||
+            report.levels->Step() != step)
+            continue;
+        merged = anySamples ? vrd::MergeLevelSeries(merged, *report.levels) : *report.levels;
+        anySamples = true;
+    }
+    series_ = std::move(merged);
     statistics_ = std::make_unique<vrd::RangeStatistics>(series_, settings_.threshold);
     selection_ = AnalysedPeriod();
     emit seriesChanged();
@@ -170,8 +217,12 @@ bool AnalysisSession::Select(vrd::Interval selection) {
 }
 
 vrd::Interval AnalysisSession::AnalysedPeriod() const {
-    const vrd::Minute from = settings_.from.value_or(series_.First().value_or(0));
-    const vrd::Minute to = settings_.to.value_or(series_.End().value_or(from));
+    // The minutes that hold the samples: a series at a step of seconds may start or end within
+    // a minute.
+    const std::optional<vrd::Millis> first = series_.First();
+    const std::optional<vrd::Millis> end = series_.End();
+    const vrd::Minute from = settings_.from.value_or(first ? vrd::MinuteOfMillis(*first) : 0);
+    const vrd::Minute to = settings_.to.value_or(end ? vrd::MinuteAfterMillis(*end) : from);
     return {from, std::max(from, to)};
 }
 

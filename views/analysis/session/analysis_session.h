@@ -1,8 +1,9 @@
 #pragma once
-// What the analysis window works on, without any widget: the reports brought in, their minutes
-// merged into one series, the settings, the exclusions with their reasons, the whole analysis and
-// the figures of the selected period. Every change emits a signal, so that the tables, the
-// statistics and the chart follow at once; the tests drive it directly.
+// What the analysis window works on, without any widget: the files brought in (the devices'
+// reports and the meters' CSV exports), their samples merged into one series at one step, the
+// settings, the exclusions with their reasons, the whole analysis and the figures of the selected
+// period. Every change emits a signal, so that the tables, the statistics and the chart follow at
+// once; the tests drive it directly.
 
 #include "analysis/analyse.h"
 #include "analysis/assess.h"
@@ -36,6 +37,15 @@ class AnalysisSession final : public QObject {
     // stay, the selection becomes the whole series.
     void RemoveReport(std::size_t index);
     const std::vector<vrd::ReportForAnalysis>& Reports() const { return reports_; }
+    // Why file cannot join the analysis: its samples are not as long as those of the first file
+    // with samples (a 1-s export beside the 60-s reports). The warning names both files and both
+    // steps; nullopt when it fits or has no sample.
+    std::optional<QString> StepRefusal(const vrd::ReportForAnalysis& file) const {
+        return StepRefusalAmong(reports_, file);
+    }
+    // The same among files.
+    static std::optional<QString> StepRefusalAmong(const std::vector<vrd::ReportForAnalysis>& files,
+                                                   const vrd::ReportForAnalysis& file);
 
     // Settings; a change runs the analysis again. SetPeriods refuses (false) what CheckPeriods
     // refuses; periods that differ from those held are set by hand, under no preset.
@@ -106,7 +116,10 @@ class AnalysisSession final : public QObject {
     };
     const std::optional<WhoFigures>& SelectionWho() const { return selectionWho_; }
 
-    const vrd::MinuteSeries& Series() const { return series_; }
+    // The samples of every file, at the step of the first file with samples (60 s for the
+    // devices' reports); files of another step are left out.
+    const vrd::LevelSeries& Series() const { return series_; }
+    vrd::Millis Step() const { return series_.Step(); }
     // The whole analysed period: the tables and the report's figures.
     const vrd::AnalysisResult& Result() const { return result_; }
     // The analysed period; empty when there is no readable minute.
@@ -139,7 +152,7 @@ class AnalysisSession final : public QObject {
     std::optional<QString> OverlapWarning(const std::vector<vrd::Mark>& marks) const;
 
     std::vector<vrd::ReportForAnalysis> reports_;
-    vrd::MinuteSeries series_;
+    vrd::LevelSeries series_;
     std::unique_ptr<vrd::RangeStatistics> statistics_;
     vrd::AnalysisSettings settings_;
     double minimumCoverage_ = kDefaultMinimumCoverage;

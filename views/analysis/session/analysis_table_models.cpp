@@ -199,6 +199,9 @@ QVariant HoursTableModel::data(const QModelIndex& index, int role) const {
         case Lmin:
             return MaybeWholeLevelText(hour.lmin, WindowLanguage());
         case Minutes:
+            // At another step than a minute the column is in seconds.
+            if (session_.Step() != vrd::kMillisPerMinute)
+                return SecondsText(hour.minutes * session_.Step(), WindowLanguage());
             return qlonglong(hour.minutes);
         default:
             return {};
@@ -220,7 +223,9 @@ QVariant HoursTableModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
     const QStringList names = {tr("Start"), QStringLiteral("Leq (dB)"), QStringLiteral("Lmax (dB)"),
-                               QStringLiteral("Lmin (dB)"), tr("Minutes")};
+                               QStringLiteral("Lmin (dB)"),
+                               session_.Step() == vrd::kMillisPerMinute ? tr("Minutes")
+                                                                        : tr("Seconds")};
     return HeaderName(names, section, role);
 }
 
@@ -230,7 +235,7 @@ QString FigureRow::ValueWithUnit(Language language) const {
     return value.isEmpty() || unit.isEmpty() ? value : value + UnitSpace(language) + unit;
 }
 
-QList<FigureRow> FigureRows(const vrd::RangeFigures& figures, Language language) {
+QList<FigureRow> FigureRows(const vrd::RangeFigures& figures, Language language, vrd::Millis step) {
     const vrd::LevelFigures& levels = figures.levels;
     const auto level = [language](std::optional<double> value) {
         return LevelText(value, language);
@@ -244,6 +249,16 @@ QList<FigureRow> FigureRows(const vrd::RangeFigures& figures, Language language)
         {StatisticsModel::tr("Coverage"), PercentText(figures.coverage, language)},
         {StatisticsModel::tr("Minutes measured"), QString::number(figures.measured)},
         {StatisticsModel::tr("Minutes excluded"), QString::number(figures.excluded)},
+    };
+    if (step != vrd::kMillisPerMinute) {
+        rows[3] = {StatisticsModel::tr("Seconds measured"),
+                   SecondsText(figures.measuredTime, language)};
+        rows[4] = {StatisticsModel::tr("Seconds excluded"),
+                   SecondsText(figures.excluded * vrd::kMillisPerMinute, language)};
+        rows.insert(4,
+                    {StatisticsModel::tr("Samples measured"), QString::number(figures.measured)});
+    }
+    rows += QList<FigureRow>{
         {QStringLiteral("Leq"), level(levels.leq), kDecibels},
         {QStringLiteral("Lmax"), level(levels.lmax), kDecibels},
         {QStringLiteral("Lmin"), level(levels.lmin), kDecibels},
@@ -254,12 +269,22 @@ QList<FigureRow> FigureRows(const vrd::RangeFigures& figures, Language language)
     const auto exceedance = [&](std::int64_t vrd::Exceedance::*field) {
         return figures.exceedance ? QString::number((*figures.exceedance).*field) : QString();
     };
-    rows.append(
-        {StatisticsModel::tr("Minutes above threshold"), exceedance(&vrd::Exceedance::minutes)});
+    // Samples above, and the longest run of them, as the time they stand for.
+    const auto exceedanceTime = [&](std::int64_t vrd::Exceedance::*field) {
+        return figures.exceedance ? SecondsText((*figures.exceedance).*field * step, language)
+                                  : QString();
+    };
+    const bool minutes = step == vrd::kMillisPerMinute;
+    rows.append(minutes ? FigureRow{StatisticsModel::tr("Minutes above threshold"),
+                                    exceedance(&vrd::Exceedance::minutes)}
+                        : FigureRow{StatisticsModel::tr("Seconds above threshold"),
+                                    exceedanceTime(&vrd::Exceedance::minutes)});
     rows.append(
         {StatisticsModel::tr("Events above threshold"), exceedance(&vrd::Exceedance::events)});
-    rows.append(
-        {StatisticsModel::tr("Longest event (min)"), exceedance(&vrd::Exceedance::longest)});
+    rows.append(minutes ? FigureRow{StatisticsModel::tr("Longest event (min)"),
+                                    exceedance(&vrd::Exceedance::longest)}
+                        : FigureRow{StatisticsModel::tr("Longest event (s)"),
+                                    exceedanceTime(&vrd::Exceedance::longest)});
     return rows;
 }
 
@@ -286,7 +311,7 @@ namespace {
 
 QList<FigureRow> StatisticsRows(const AnalysisSession& session) {
     const Language language = WindowLanguage();
-    QList<FigureRow> rows = FigureRows(session.SelectionFigures(), language);
+    QList<FigureRow> rows = FigureRows(session.SelectionFigures(), language, session.Step());
     if (const std::optional<AnalysisSession::WhoFigures>& who = session.SelectionWho())
         rows += WhoRows(*who, QLatin1String(vrd::CombinedLevelName(session.Settings().preset)),
                         language);

@@ -81,7 +81,10 @@ struct FigureRow {
     // "63.4 dB"; empty when there is no value.
     QString ValueWithUnit(Language language) const;
 };
-QList<FigureRow> FigureRows(const vrd::RangeFigures& figures, Language language);
+// At a step other than a minute the counts of minutes are written as seconds, with the samples
+// measured beside them, as vrdtool stats prints them.
+QList<FigureRow> FigureRows(const vrd::RangeFigures& figures, Language language,
+                            vrd::Millis step = vrd::kMillisPerMinute);
 // The source, then for the combined level (named as its preset calls it) and Lnight: the level,
 // its guideline and the level less it.
 QList<FigureRow> WhoRows(const AnalysisSession::WhoFigures& who, const QString& combinedLevel,

@@ -6,16 +6,34 @@
 #include "views/analysis/session/analysis_document.h"
 #include "views/analysis/session/edited_analysis.h"
 #include "views/analysis/window/analysis_file_state.h"
+#include "views/analysis/window/background_read.h"
 #include "views/common/analysis_widgets.h"
 #include "views/texts/core_reason_text.h"
+#include "views/texts/csv_refusal_text.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QListView>
+
+#include <limits>
 
 namespace {
 
 QString AnalysisFilter() {
     return FileActions::tr("Analysis (*.vrda);;All files (*)");
+}
+
+// How much of an export the columns dialog looks at: its header and many rows for the step.
+constexpr qint64 kDetectionBytes = qint64{1} << 20;
+
+QString ReadingLabel(const QString& path) {
+    return FileActions::tr("Reading \"%1\"…").arg(QFileInfo(path).fileName());
+}
+
+QString ReasonOf(const vrd::ReportForAnalysis& file) {
+    if (file.csvRefusal)
+        return CsvRefusalText(*file.csvRefusal, WindowLanguage());
+    return file.failure ? FailureText(*file.failure, WindowLanguage()) : QString();
 }
 
 } // namespace
@@ -27,16 +45,80 @@ FileActions::FileActions(EditedAnalysis& analysis, const AnalysisPrompts& prompt
 
 bool FileActions::AddFile() {
     const std::optional<QString> path = prompts_.ChoosePath(
-        {tr("Add file"), tr("Reports (*.vrd *.txt);;All files (*)"), QString(), false});
+        {tr("Add file"), tr("Reports and level exports (*.vrd *.txt *.csv);;All files (*)"),
+         QString(), false});
     if (!path || path->isEmpty())
         return false;
-    vrd::ReportForAnalysis report = vrd::OpenReportForAnalysis({LocalPath(*path), false});
-    const bool failed = report.failure.has_value();
-    const QString reason = failed ? FailureText(*report.failure, WindowLanguage()) : QString();
-    analysis_.AddReport(std::move(report));
+    std::optional<vrd::ReportForAnalysis> file = ReadFile(*path);
+    if (!file)
+        return false;
+    // A device's report that failed stays in the list with its failure, as before.
+    if (file->csvLevels) {
+        if (const std::optional<QString> refusal = analysis_.Session().StepRefusal(*file)) {
+            prompts_.ShowWarning(*refusal);
+            return false;
+        }
+    }
+    const bool failed = file->failure.has_value();
+    const QString reason = ReasonOf(*file);
+    analysis_.AddReport(std::move(*file));
     if (failed)
         prompts_.ShowFailure(*path, reason);
     return !failed;
+}
+
+bool FileActions::OpenCsvExport(const QString& path) {
+    if (!analysisFile_->MaySetAside())
+        return false;
+    std::optional<vrd::ReportForAnalysis> file = ReadFile(path);
+    if (!file)
+        return false;
+    std::vector<vrd::ReportForAnalysis> files;
+    files.push_back(std::move(*file));
+    AnalysisSession& session = analysis_.Session();
+    session.SetReports(std::move(files));
+    // The source and residual marks belong to the samples before, as the exclusions do.
+    if (!session.Settings().marks.empty()) {
+        vrd::AnalysisSettings settings = session.Settings();
+        settings.marks.clear();
+        session.SetAnalysis(settings, session.Assessment(), session.MinimumCoverage());
+    }
+    analysisFile_->StartAfresh();
+    return true;
+}
+
+std::optional<vrd::ReportForAnalysis> FileActions::ReadFile(const QString& path) {
+    vrd::AnalysisInput input(LocalPath(path), false);
+    if (vrd::IsCsvLevelsInput(input)) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            prompts_.ShowFailure(path, file.errorString());
+            return std::nullopt;
+        }
+        AnalysisPrompts::ColumnsRequest request;
+        const QByteArray first = file.read(kDetectionBytes);
+        request.path = path;
+        request.firstBytes = first.toStdString();
+        request.whole = file.atEnd();
+        const std::optional<vrd::CsvReadOptions> columns = prompts_.ChooseColumns(request);
+        if (!columns)
+            return std::nullopt;
+        input.csv = *columns;
+    }
+    vrd::ReportForAnalysis read;
+    ReadInBackground(prompts_.Window(), ReadingLabel(path), [&](const vrd::Progress& progress) {
+        read = vrd::OpenReportForAnalysis(input, progress);
+    });
+    if (!read.csvLevels)
+        return read;
+    if (read.failure && read.failure->stage == vrd::Stage::Cancelled)
+        return std::nullopt;
+    // A refused export adds nothing.
+    if (read.failure) {
+        prompts_.ShowFailure(path, ReasonOf(read));
+        return std::nullopt;
+    }
+    return read;
 }
 
 bool FileActions::RemoveFile() {
@@ -97,7 +179,11 @@ std::optional<vrd::AnalysisDocument> FileActions::ReadDocument(const QString& pa
 // The reports that cannot be opened stay in the list with their failure, and are named.
 void FileActions::OpenDocument(const QString& path, const vrd::AnalysisDocument& document) {
     AnalysisSession& session = analysis_.Session();
-    OpenDocumentInSession(session, document);
+    std::vector<vrd::ReportForAnalysis> files;
+    ReadInBackground(prompts_.Window(), ReadingLabel(path), [&](const vrd::Progress& progress) {
+        files = OpenDocumentFiles(document, progress);
+    });
+    PutDocumentInSession(session, document, std::move(files));
     QStringList failed;
     for (const vrd::ReportForAnalysis& report : session.Reports())
         if (report.failure)

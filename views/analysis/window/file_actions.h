@@ -3,6 +3,7 @@
 // analysis file (.vrda) opened or saved, with the question about unsaved changes before an open
 // or a close.
 
+#include "analysis/report_for_analysis.h"
 #include "options/analysis_file.h"
 
 #include <QObject>
@@ -27,6 +28,9 @@ class FileActions final : public QObject {
     void SetFileList(QListView& list) { files_ = &list; }
 
     bool AddFile();
+    // The analysis replaced by the CSV export at path alone (the main window's open and drop),
+    // its columns asked first; unsaved changes are asked about before, and kept on a cancel.
+    bool OpenCsvExport(const QString& path);
     bool RemoveFile();
     // OpenAnalysisFile reads the file first and then asks what to do with unsaved changes;
     // WriteAnalysis is the writer behind "Save analysis...".
@@ -42,6 +46,9 @@ class FileActions final : public QObject {
     AnalysisFileState& AnalysisFile() const { return *analysisFile_; }
 
   private:
+    // The file at path read off the GUI thread; a CSV export has its columns asked first. nullopt
+    // when the user cancels or the export is refused (the refusal shown, naming the file).
+    std::optional<vrd::ReportForAnalysis> ReadFile(const QString& path);
     bool SaveAnalysisAs(const QString& path);
     // The document of the analysis file at path; nullopt, with the failure shown, when unusable.
     std::optional<vrd::AnalysisDocument> ReadDocument(const QString& path) const;

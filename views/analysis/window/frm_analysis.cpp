@@ -309,6 +309,10 @@ bool frmAnalysis::SaveAnalysis() {
 bool frmAnalysis::OpenAnalysisFile(const QString& path) {
     return files_->OpenAnalysisFile(path);
 }
+
+bool frmAnalysis::OpenCsvExport(const QString& path) {
+    return files_->OpenCsvExport(path);
+}
 bool frmAnalysis::WriteAnalysis(const QString& path, QString& reason) {
     return files_->WriteAnalysis(path, reason);
 }

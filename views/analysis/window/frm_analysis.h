@@ -72,6 +72,11 @@ class frmAnalysis final : public QWidget {
     bool OpenAnalysis();
     bool SaveAnalysis();
     bool OpenAnalysisFile(const QString& path);
+    // A meter's CSV export alone in the analysis, its columns asked first.
+    bool OpenCsvExport(const QString& path);
+    void SetColumnsChooser(AnalysisPrompts::ColumnsChooser chooser) {
+        prompts_.SetColumnsChooser(std::move(chooser));
+    }
     bool WriteAnalysis(const QString& path, QString& reason);
     AnalysisFileState& AnalysisFile() const;
     // The analysis of a copy a crash left, with its changes unsaved; the copy is then this

@@ -26,7 +26,7 @@ ReportActions::ReportActions(const AnalysisSession& session, AnalysisChart& char
 namespace {
 
 bool NoReadableMinute(const AnalysisSession& session) {
-    return session.Series().LevelCount() == 0;
+    return session.Series().Empty();
 }
 
 QString NoMinuteReason() {
