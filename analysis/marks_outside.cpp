@@ -4,40 +4,39 @@
 
 namespace vrd {
 
-std::optional<Interval> SpanOfRecords(const MinuteSeries& series) {
+std::optional<TimeSpan> SpanOfRecords(const MinuteSeries& series) {
     const std::optional<Minute> first = series.First();
     const std::optional<Minute> end = series.End();
     if (!first || !end)
         return std::nullopt;
-    return Interval{*first, *end};
+    return SpanOfMinutes(Interval{*first, *end});
 }
 
-std::optional<Interval> SpanOfRecords(const LevelSeries& series) {
+std::optional<TimeSpan> SpanOfRecords(const LevelSeries& series) {
     const std::optional<Millis> first = series.First();
     const std::optional<Millis> end = series.End();
     if (!first || !end)
         return std::nullopt;
-    return Interval{MinuteOfMillis(*first), MinuteAfterMillis(*end)};
+    return TimeSpan{*first, *end};
 }
 
-bool LiesOutside(const Interval& mark, const std::optional<Interval>& span) {
-    return !span || std::min(mark.to, span->to) <= std::max(mark.from, span->from);
+bool LiesOutside(const TimeSpan& mark, const std::optional<TimeSpan>& span) {
+    return !span || std::min(mark.end, span->end) <= std::max(mark.start, span->start);
 }
 
 namespace {
 
-std::vector<Mark> MarksOutsideSpan(const std::optional<Interval>& span,
+std::vector<Mark> MarksOutsideSpan(const std::optional<TimeSpan>& span,
                                    const AnalysisSettings& settings) {
     std::vector<Mark> outside;
     for (const Exclusion& exclusion : settings.exclusions)
-        if (LiesOutside(exclusion.interval, span))
-            outside.push_back({MarkKind::Exclude, exclusion.interval, exclusion.reason});
+        if (LiesOutside(exclusion.span, span))
+            outside.push_back({MarkKind::Exclude, exclusion.span, exclusion.reason});
     for (const Mark& mark : settings.marks)
-        if (LiesOutside(mark.interval, span))
+        if (LiesOutside(mark.span, span))
             outside.push_back(mark);
     std::stable_sort(outside.begin(), outside.end(), [](const Mark& a, const Mark& b) {
-        return a.interval.from != b.interval.from ? a.interval.from < b.interval.from
-                                                  : a.interval.to < b.interval.to;
+        return a.span.start != b.span.start ? a.span.start < b.span.start : a.span.end < b.span.end;
     });
     return outside;
 }

@@ -32,6 +32,14 @@ QString Minutes(std::int64_t minutes, Language language) {
     return QString::number(minutes) + UnitSpace(language) + QStringLiteral("min");
 }
 
+// A time in minutes, with a fraction when it was given to the second.
+QString MinutesOfTime(vrd::Millis time, Language language) {
+    if (time % vrd::kMillisPerMinute == 0)
+        return Minutes(time / vrd::kMillisPerMinute, language);
+    return LocaleOf(language).toString(static_cast<double>(time) / 60000.0, 'g', 8) +
+           UnitSpace(language) + QStringLiteral("min");
+}
+
 } // namespace
 
 std::vector<const vrd::ReportForAnalysis*>
@@ -96,7 +104,7 @@ QList<ReportFigure> ReportFigures(const vrd::AnalysisResult& result, Language la
     figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Minutes measured")),
                     Minutes(result.minutes.measured, language)});
     figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Minutes excluded")),
-                    Minutes(result.minutes.excluded, language)});
+                    MinutesOfTime(result.minutes.excludedTime, language)});
     figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Leq")), decibels(levels.leq)});
     figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Lmax")), decibels(levels.lmax)});
     figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Lmin")), decibels(levels.lmin)});

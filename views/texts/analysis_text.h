@@ -4,6 +4,7 @@
 // "63.4"), French as a French reader does ("12/05/2011 14:03", "63,4", a no-break space before
 // a unit or "%").
 
+#include "levels_csv/csv_time.h"
 #include "report/minute_time.h"
 #include "views/common/language.h"
 
@@ -13,6 +14,9 @@
 
 // "2011-05-12 14:03"; "12/05/2011 14:03" in French.
 QString MinuteText(vrd::Minute minute, Language language);
+// A time given to the second: as MinuteText, with ":ss" after when its seconds are not 0
+// ("2011-05-12 14:03:20").
+QString TimeText(vrd::Millis time, Language language);
 // "2011-05-12"; "12/05/2011" in French.
 QString DayText(vrd::Day day, Language language);
 // "63.4"; "63,4" in French; empty for a missing level.
@@ -29,3 +33,5 @@ QString UnitSpace(Language language);
 // A minute typed as "yyyy-mm-dd hh:mm" (or with a "T") or as "dd/mm/yyyy hh:mm"; nullopt for
 // anything else.
 std::optional<vrd::Minute> ParseMinuteText(const QString& text);
+// A time typed as ParseMinuteText takes it, with ":ss" after the minutes or without.
+std::optional<vrd::Millis> ParseTimeText(const QString& text);
