@@ -338,6 +338,21 @@ void TestAnalysisWindow::typedSelectionAndBadTimes() {
     QVERIFY(!window.SelectTyped());
     QVERIFY(TakeWarning(window).contains(QStringLiteral("yyyy-mm-dd hh:mm")));
     QCOMPARE(window.Session().Selection().from, At(1, 7));
+    // Times to the second select the minutes whose start they hold; a bad second is refused.
+    window.FromEdit()->setText(QStringLiteral("2011-05-13 07:00:30"));
+    window.ToEdit()->setText(QStringLiteral("2011-05-13 09:00:01"));
+    QVERIFY(window.SelectTyped());
+    QCOMPARE(window.Session().Selection().from, At(1, 7, 1));
+    QCOMPARE(window.Session().Selection().to, At(1, 9, 1));
+    window.FromEdit()->setText(QStringLiteral("2011-05-13 07:00:60"));
+    QVERIFY(!window.SelectTyped());
+    QVERIFY(!TakeWarning(window).isEmpty());
+    // Within one minute and after its start: no minute starts there.
+    window.FromEdit()->setText(QStringLiteral("2011-05-13 07:00:10"));
+    window.ToEdit()->setText(QStringLiteral("2011-05-13 07:00:50"));
+    QVERIFY(!window.SelectTyped());
+    QVERIFY(!TakeWarning(window).isEmpty());
+    QCOMPARE(window.Session().Selection().from, At(1, 7, 1));
 }
 
 void TestAnalysisWindow::theExclusionFileRoundTrips() {
