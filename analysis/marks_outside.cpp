@@ -4,29 +4,39 @@
 
 namespace vrd {
 
-std::optional<TimeSpan> SpanOfRecords(const MinuteSeries& series) {
+std::optional<RecordsSpan> SpanOfRecords(const MinuteSeries& series) {
     const std::optional<Minute> first = series.First();
     const std::optional<Minute> end = series.End();
     if (!first || !end)
         return std::nullopt;
-    return SpanOfMinutes(Interval{*first, *end});
+    return RecordsSpan{SpanOfMinutes(Interval{*first, *end}), kMillisPerMinute};
 }
 
-std::optional<TimeSpan> SpanOfRecords(const LevelSeries& series) {
+std::optional<RecordsSpan> SpanOfRecords(const LevelSeries& series) {
     const std::optional<Millis> first = series.First();
     const std::optional<Millis> end = series.End();
     if (!first || !end)
         return std::nullopt;
-    return TimeSpan{*first, *end};
+    return RecordsSpan{TimeSpan{*first, *end}, std::max<Millis>(1, series.Step())};
 }
 
-bool LiesOutside(const TimeSpan& mark, const std::optional<TimeSpan>& span) {
-    return !span || std::min(mark.end, span->end) <= std::max(mark.start, span->start);
+bool LiesOutside(const TimeSpan& mark, const std::optional<RecordsSpan>& records) {
+    if (!records)
+        return true;
+    const TimeSpan& span = records->span;
+    const Millis from = std::max(mark.start, span.start);
+    const Millis to = std::min(mark.end, span.end);
+    if (to <= from)
+        return true;
+    // The first step start at or after from.
+    const Millis step = records->step;
+    const Millis firstStart = span.start + (from - span.start + step - 1) / step * step;
+    return firstStart >= to;
 }
 
 namespace {
 
-std::vector<Mark> MarksOutsideSpan(const std::optional<TimeSpan>& span,
+std::vector<Mark> MarksOutsideSpan(const std::optional<RecordsSpan>& span,
                                    const AnalysisSettings& settings) {
     std::vector<Mark> outside;
     for (const Exclusion& exclusion : settings.exclusions)

@@ -40,7 +40,8 @@ std::optional<MarkOverlap> FindSourceResidualOverlap(const std::vector<Mark>& ma
     return std::nullopt;
 }
 
-MinuteMarks::MinuteMarks(const AnalysisSettings& settings, const std::optional<TimeSpan>& reports) {
+MinuteMarks::MinuteMarks(const AnalysisSettings& settings,
+                         const std::optional<RecordsSpan>& reports) {
     std::vector<TimeSpan> excluded;
     std::vector<TimeSpan> source;
     std::vector<TimeSpan> residual;

@@ -5,6 +5,7 @@
 
 #include "analysis/analysis_settings.h"
 #include "analysis/level_series.h"
+#include "analysis/marks_outside.h"
 
 #include <cstddef>
 #include <optional>
@@ -29,10 +30,11 @@ std::optional<MarkOverlap> FindSourceResidualOverlap(const std::vector<Mark>& ma
 class MinuteMarks {
   public:
     // Source and residual marks come from settings.marks (an exclusion there also counts), the
-    // rest of the exclusions from settings.exclusions. A source or residual mark that shares no
-    // minute with the reports' span (marks_outside.h) is left out, so that it changes nothing.
+    // rest of the exclusions from settings.exclusions. A source or residual mark that holds no
+    // sample's start of the reports' span (marks_outside.h) is left out, so that it changes
+    // nothing.
     // Without a residual mark every minute that is not excluded nor source is residual.
-    MinuteMarks(const AnalysisSettings& settings, const std::optional<TimeSpan>& reports);
+    MinuteMarks(const AnalysisSettings& settings, const std::optional<RecordsSpan>& reports);
 
     // The class of the sample that starts at time; each call's time at or after the previous
     // call's.

@@ -14,19 +14,25 @@ TEST(MarksOutside, TheSpanRunsFromTheFirstRecordToOnePastTheLastGapsIncluded) {
     const MinuteSeries series = SeriesOfMinuteLines(test::GapAt(At("2011-05-12T08:00")) +
                                                     test::LevelAt(At("2011-05-12T09:00"), 50) +
                                                     test::GapAt(At("2011-05-12T09:59")));
-    const std::optional<TimeSpan> span = SpanOfRecords(series);
-    ASSERT_TRUE(span);
+    const std::optional<RecordsSpan> records = SpanOfRecords(series);
+    ASSERT_TRUE(records);
+    const TimeSpan* span = &records->span;
     EXPECT_EQ(*span, test::Minutes("2011-05-12T08:00", "2011-05-12T10:00"));
+    EXPECT_EQ(records->step, kMillisPerMinute);
     EXPECT_FALSE(SpanOfRecords(MinuteSeries()));
 
-    // Touching either end is outside; one second in is inside.
+    // Touching either end is outside; holding the start of the first minute is inside.
     const Millis seven = MillisOf(At("2011-05-12T07:00"));
-    EXPECT_TRUE(LiesOutside({seven, span->start}, span));
-    EXPECT_FALSE(LiesOutside({seven, span->start + kMillisPerSecond}, span));
-    EXPECT_TRUE(LiesOutside({span->end, span->end + kMillisPerHour}, span));
-    EXPECT_FALSE(LiesOutside({span->end - kMillisPerSecond, span->end + kMillisPerHour}, span));
-    EXPECT_FALSE(LiesOutside({span->start - kMillisPerHour, span->end + kMillisPerHour}, span));
+    EXPECT_TRUE(LiesOutside({seven, span->start}, records));
+    EXPECT_FALSE(LiesOutside({seven, span->start + kMillisPerSecond}, records));
+    EXPECT_TRUE(LiesOutside({span->end, span->end + kMillisPerHour}, records));
+    EXPECT_FALSE(LiesOutside({span->start - kMillisPerHour, span->end + kMillisPerHour}, records));
     EXPECT_TRUE(LiesOutside(*span, std::nullopt));
+    // Inside the span but between two minutes' starts, or over the last minute after its start:
+    // no minute belongs to it.
+    EXPECT_TRUE(LiesOutside({span->start + 10'000, span->start + 50'000}, records));
+    EXPECT_TRUE(LiesOutside({span->end - 30'000, span->end + kMillisPerHour}, records));
+    EXPECT_FALSE(LiesOutside({span->start + 50'000, span->start + 61'000}, records));
 }
 
 TEST(MarksOutside, ExclusionsAndMarksInTimeOrderWithTheirReasons) {

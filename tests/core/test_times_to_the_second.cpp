@@ -174,6 +174,18 @@ TEST(MarksToTheSecond, OnAMinuteSeriesAMinuteCountsWhenItsStartLiesInTheMark) {
     const AnalysisResult result = Analyse(series, settings);
     EXPECT_EQ(result.minutes.measured, 7);
     EXPECT_EQ(result.minutes.excludedTime, 150'000 + 10'000);
+
+    // A source mark within 08:04 after its start holds no minute: it changes nothing and is
+    // listed as lying outside the reports, as one past their end is.
+    AnalysisSettings marked;
+    marked.marks = {{MarkKind::Source, {MillisOf(start + 4) + 10'000, MillisOf(start + 5)}, ""},
+                    {MarkKind::Source, {MillisOf(start + 9) + 1'000, MillisOf(start + 11)}, ""},
+                    {MarkKind::Source, {MillisOf(start + 9), MillisOf(start + 9) + 1'000}, ""}};
+    const AssessmentResult assessed =
+        Assess(series, marked, AssessmentSettings{Standard::FrNeighbourhood, false});
+    EXPECT_EQ(assessed.minutes.source, 1);
+    ASSERT_EQ(assessed.marksOutside.size(), 2u);
+    EXPECT_EQ(assessed.marksOutside[0].span.start, MillisOf(start + 4) + 10'000);
 }
 
 TEST(RunsAbove, OnASecondSeriesAreTheSamplesStartsAndEnds) {
