@@ -43,22 +43,29 @@ namespace {
 
 // A missing end comes from the records; an end before the other is pulled to it, so that the
 // selection is empty rather than reversed.
-std::optional<Interval> SelectionOfSpan(std::optional<Minute> first, std::optional<Minute> end,
+std::optional<TimeSpan> SelectionOfSpan(std::optional<Minute> firstMinute,
+                                        std::optional<Minute> endMinute,
                                         const AnalysisSettings& settings) {
-    std::optional<Minute> from = settings.from;
-    std::optional<Minute> to = settings.to;
+    std::optional<Millis> first;
+    std::optional<Millis> end;
+    if (firstMinute)
+        first = MillisOf(*firstMinute);
+    if (endMinute)
+        end = MillisOf(*endMinute);
+    std::optional<Millis> from = settings.fromTime;
+    std::optional<Millis> to = settings.toTime;
     if (!from && !to && !first)
         return std::nullopt;
     if (!from)
         from = !first ? *to : std::min(*first, to.value_or(*first));
     if (!to)
         to = !end ? *from : std::max(*end, *from);
-    return Interval{*from, std::max(*from, *to)};
+    return TimeSpan{*from, std::max(*from, *to)};
 }
 
 } // namespace
 
-std::optional<Interval> SelectionOf(const LevelSeries& series, const AnalysisSettings& settings) {
+std::optional<TimeSpan> SelectionOf(const LevelSeries& series, const AnalysisSettings& settings) {
     const std::optional<Millis> first = series.First();
     const std::optional<Millis> end = series.End();
     return SelectionOfSpan(first ? std::optional<Minute>(MinuteOfMillis(*first)) : std::nullopt,
@@ -66,8 +73,16 @@ std::optional<Interval> SelectionOf(const LevelSeries& series, const AnalysisSet
                            settings);
 }
 
-std::optional<Interval> SelectionOf(const MinuteSeries& series, const AnalysisSettings& settings) {
+std::optional<TimeSpan> SelectionOf(const MinuteSeries& series, const AnalysisSettings& settings) {
     return SelectionOfSpan(series.First(), series.End(), settings);
+}
+
+Millis TimeWithin(const std::vector<TimeSpan>& spans, const TimeSpan& range) {
+    Millis time = 0;
+    for (const TimeSpan& span : spans)
+        time +=
+            std::max<Millis>(0, std::min(span.end, range.end) - std::max(span.start, range.start));
+    return time;
 }
 
 std::optional<double> Lden(const Periods& periods, std::optional<double> lday,
@@ -104,7 +119,7 @@ class Analyser {
     AnalysisResult Run() {
         if (settings_.threshold)
             result_.exceedance = Exceedance{};
-        const std::optional<Interval> selection = SelectionOf(series_, settings_);
+        const std::optional<TimeSpan> selection = SelectionOf(series_, settings_);
         result_.selection = selection;
         if (!selection) {
             // The guidelines are still stated, with no level to set beside them.
@@ -112,12 +127,10 @@ class Analyser {
                 result_.who = CompareWithWho(*settings_.who, std::nullopt, std::nullopt);
             return std::move(result_);
         }
-        const Interval range = *selection;
-        result_.minutes.period = range.Length();
+        const TimeSpan range = *selection;
+        result_.minutes.periodTime = range.Length();
         exclusions_ = MergeExclusions(settings_.exclusions);
-        for (const Interval& exclusion : exclusions_)
-            result_.minutes.excluded += std::max<Minute>(
-                0, std::min(exclusion.to, range.to) - std::max(exclusion.from, range.from));
+        result_.minutes.excludedTime = TimeWithin(exclusions_, range);
         SetUpTables(range);
         Walk(range);
         CountGaps(range);
@@ -130,7 +143,7 @@ class Analyser {
         result_.minutes.measuredTime = result_.overall.count * step;
         if (range.Length() > 0)
             result_.coverage = static_cast<double>(result_.minutes.measuredTime) /
-                               static_cast<double>(MillisOf(range.Length()));
+                               static_cast<double>(range.Length());
         result_.whole = whole_.Levels(settings_.periods);
         if (result_.exceedance)
             result_.exceedance->minutes = overall_.CountAbove(*settings_.threshold);
@@ -140,34 +153,36 @@ class Analyser {
     }
 
   private:
-    void SetUpTables(const Interval& range) {
+    void SetUpTables(const TimeSpan& range) {
         if (range.Length() == 0)
             return;
-        // A date's periods run from its day hour to the next date's day hour.
+        // A date's periods run from its day hour to the next date's day hour; the rows are those
+        // of the minutes the selection touches.
+        const Interval minutes = MinutesCovering(range);
         const Minute dayStart = settings_.periods.day * kMinutesPerHour;
-        result_.days.first_ = DayOfMinute(range.from - dayStart);
-        result_.days.count_ = DayOfMinute(range.to - 1 - dayStart) - result_.days.first_ + 1;
-        result_.hours.first_ = range.from / kMinutesPerHour;
-        result_.hours.count_ = (range.to - 1) / kMinutesPerHour - result_.hours.first_ + 1;
+        result_.days.first_ = DayOfMinute(minutes.from - dayStart);
+        result_.days.count_ = DayOfMinute(minutes.to - 1 - dayStart) - result_.days.first_ + 1;
+        result_.hours.first_ = minutes.from / kMinutesPerHour;
+        result_.hours.count_ = (minutes.to - 1) / kMinutesPerHour - result_.hours.first_ + 1;
     }
 
     // Whether an exclusion holds time, moving the cursor on; times asked in ascending order.
     bool Excluded(std::size_t& cursor, Millis time) const {
-        while (cursor < exclusions_.size() && MillisOf(exclusions_[cursor].to) <= time)
+        while (cursor < exclusions_.size() && exclusions_[cursor].end <= time)
             ++cursor;
-        return cursor < exclusions_.size() && MillisOf(exclusions_[cursor].from) <= time;
+        return cursor < exclusions_.size() && exclusions_[cursor].start <= time;
     }
 
-    void CountGaps(const Interval& range) {
+    void CountGaps(const TimeSpan& range) {
         const std::vector<Millis>& gaps = series_.GapStarts();
         std::size_t exclusion = 0;
-        for (auto gap = std::lower_bound(gaps.begin(), gaps.end(), MillisOf(range.from));
-             gap != gaps.end() && *gap < MillisOf(range.to); ++gap)
+        for (auto gap = std::lower_bound(gaps.begin(), gaps.end(), range.start);
+             gap != gaps.end() && *gap < range.end; ++gap)
             if (!Excluded(exclusion, *gap))
                 ++result_.minutes.gaps;
     }
 
-    void Walk(const Interval& range) {
+    void Walk(const TimeSpan& range) {
         const Periods& periods = settings_.periods;
         const LevelTable& table = series_.Table();
         const Millis step = series_.Step();
@@ -177,7 +192,7 @@ class Analyser {
         std::size_t exclusion = 0;
         std::optional<Millis> aboveEnd;
         std::int64_t run = 0;
-        series_.ForEach(MillisOf(range.from), MillisOf(range.to), [&](std::size_t i, Millis start) {
+        series_.ForEach(range.start, range.end, [&](std::size_t i, Millis start) {
             if (Excluded(exclusion, start))
                 return;
             const LevelCode code = series_.Code(i);
@@ -256,7 +271,7 @@ class Analyser {
     const LevelSeries& series_;
     const AnalysisSettings& settings_;
     AnalysisResult result_;
-    std::vector<Interval> exclusions_;
+    std::vector<TimeSpan> exclusions_;
     LevelHistogram overall_;
     PeriodHistograms whole_;
     LevelHistogram hour_;

@@ -24,8 +24,8 @@
 namespace vrd {
 
 struct MinuteCounts {
-    std::int64_t period = 0;     // minutes in the selection
-    std::int64_t excluded = 0;   // of those, excluded
+    Millis periodTime = 0;       // the selection's length
+    Millis excludedTime = 0;     // of it, excluded
     std::int64_t measured = 0;   // samples with a level, not excluded
     Millis measuredTime = 0;     // the time they stand for: measured times the step
     std::int64_t gaps = 0;       // gap records without a level, not excluded
@@ -105,7 +105,7 @@ template <typename Row> class SparseTable {
 
 struct AnalysisResult {
     // The selection; nullopt when there is no readable record and neither end was given.
-    std::optional<Interval> selection;
+    std::optional<TimeSpan> selection;
     Periods periods;
     std::string preset; // as in the settings
     std::optional<double> threshold;
@@ -140,8 +140,11 @@ template <typename Row> Row SparseTable<Row>::At(std::int64_t index) const {
 // The selection of settings over series: a missing end defaults to the minute of the first
 // readable record or to the end of the last's, rounded up to a minute; nullopt when both are
 // missing and there is no record.
-std::optional<Interval> SelectionOf(const LevelSeries& series, const AnalysisSettings& settings);
-std::optional<Interval> SelectionOf(const MinuteSeries& series, const AnalysisSettings& settings);
+std::optional<TimeSpan> SelectionOf(const LevelSeries& series, const AnalysisSettings& settings);
+std::optional<TimeSpan> SelectionOf(const MinuteSeries& series, const AnalysisSettings& settings);
+
+// The time of the spans that lies in range; spans sorted and disjoint.
+Millis TimeWithin(const std::vector<TimeSpan>& spans, const TimeSpan& range);
 
 // One pass over the series.
 AnalysisResult Analyse(const LevelSeries& series, const AnalysisSettings& settings);

@@ -32,28 +32,58 @@ std::optional<std::string> CheckPeriods(const Periods& periods) {
     return std::nullopt;
 }
 
-std::vector<Interval> MergeExclusions(const std::vector<Exclusion>& exclusions) {
-    std::vector<Interval> intervals;
-    intervals.reserve(exclusions.size());
+std::vector<TimeSpan> MergeExclusions(const std::vector<Exclusion>& exclusions) {
+    std::vector<TimeSpan> spans;
+    spans.reserve(exclusions.size());
     for (const Exclusion& exclusion : exclusions)
-        intervals.push_back(exclusion.interval);
-    return MergeIntervals(std::move(intervals));
+        spans.push_back(exclusion.span);
+    return MergeSpans(std::move(spans));
+}
+
+namespace {
+
+// Sorted by start, the empty ones dropped, overlapping and touching ones joined.
+template <typename Range, typename Start, typename End>
+std::vector<Range> Merge(std::vector<Range> ranges, Start start, End end) {
+    ranges.erase(std::remove_if(ranges.begin(), ranges.end(),
+                                [](const Range& range) { return range.Length() == 0; }),
+                 ranges.end());
+    std::sort(ranges.begin(), ranges.end(),
+              [&](const Range& a, const Range& b) { return a.*start < b.*start; });
+    std::vector<Range> merged;
+    for (const Range& range : ranges) {
+        if (!merged.empty() && range.*start <= merged.back().*end)
+            merged.back().*end = std::max(merged.back().*end, range.*end);
+        else
+            merged.push_back(range);
+    }
+    return merged;
+}
+
+} // namespace
+
+std::vector<TimeSpan> MergeSpans(std::vector<TimeSpan> spans) {
+    return Merge(std::move(spans), &TimeSpan::start, &TimeSpan::end);
 }
 
 std::vector<Interval> MergeIntervals(std::vector<Interval> intervals) {
-    intervals.erase(std::remove_if(intervals.begin(), intervals.end(),
-                                   [](const Interval& interval) { return interval.Length() == 0; }),
-                    intervals.end());
-    std::sort(intervals.begin(), intervals.end(),
-              [](const Interval& a, const Interval& b) { return a.from < b.from; });
-    std::vector<Interval> merged;
-    for (const Interval& interval : intervals) {
-        if (!merged.empty() && interval.from <= merged.back().to)
-            merged.back().to = std::max(merged.back().to, interval.to);
+    return Merge(std::move(intervals), &Interval::from, &Interval::to);
+}
+
+std::vector<Interval> MinutesStartingIn(const std::vector<TimeSpan>& spans) {
+    std::vector<Interval> minutes;
+    minutes.reserve(spans.size());
+    for (const TimeSpan& span : spans) {
+        const Interval held = MinutesStartingIn(span);
+        if (held.Length() == 0)
+            continue;
+        // Two spans apart by less than a minute may round to touching minutes.
+        if (!minutes.empty() && held.from <= minutes.back().to)
+            minutes.back().to = std::max(minutes.back().to, held.to);
         else
-            merged.push_back(interval);
+            minutes.push_back(held);
     }
-    return merged;
+    return minutes;
 }
 
 } // namespace vrd

@@ -12,7 +12,7 @@
 
 namespace vrd {
 
-// The minutes [from, to).
+// The minutes [from, to): the calendar's periods, the carpet's cells, the window's minutes.
 struct Interval {
     Minute from = 0;
     Minute to = 0;
@@ -40,9 +40,39 @@ inline bool operator!=(const Interval& a, const Interval& b) {
     return !(a == b);
 }
 
-// Minutes left out of every figure, with the reason the user gave ("rain", "road works").
+// The time [start, end) in milliseconds, as a person gives it to the second: a mark, an
+// exclusion, the selection. A sample belongs to it when the sample's start lies in it. Apart from
+// Interval so that minutes and milliseconds never mix unseen.
+struct TimeSpan {
+    Millis start = 0;
+    Millis end = 0;
+
+    Millis Length() const { return end > start ? end - start : 0; }
+    bool Contains(Millis time) const { return time >= start && time < end; }
+};
+
+inline bool operator==(const TimeSpan& a, const TimeSpan& b) {
+    return a.start == b.start && a.end == b.end;
+}
+inline bool operator!=(const TimeSpan& a, const TimeSpan& b) {
+    return !(a == b);
+}
+
+// The time of minutes, and the minutes whose start lies in a time span (both ends rounded up).
+constexpr TimeSpan SpanOfMinutes(const Interval& minutes) {
+    return {MillisOf(minutes.from), MillisOf(minutes.to)};
+}
+constexpr Interval MinutesStartingIn(const TimeSpan& span) {
+    return {MinuteAfterMillis(span.start), MinuteAfterMillis(span.end)};
+}
+// The minutes that share time with a span (start rounded down, end up).
+constexpr Interval MinutesCovering(const TimeSpan& span) {
+    return {MinuteOfMillis(span.start), MinuteAfterMillis(span.end)};
+}
+
+// Time left out of every figure, with the reason the user gave ("rain", "road works").
 struct Exclusion {
-    Interval interval;
+    TimeSpan span;
     std::string reason;
 };
 
@@ -52,7 +82,7 @@ enum class MarkKind { Exclude, Source, Residual };
 
 struct Mark {
     MarkKind kind = MarkKind::Exclude;
-    Interval interval;
+    TimeSpan span;
     std::string reason;
 };
 
@@ -94,11 +124,11 @@ const char* PeriodsProblemText(PeriodsProblem problem);
 std::optional<std::string> CheckPeriods(const Periods& periods);
 
 struct AnalysisSettings {
-    // The selection; a missing end defaults to the first readable record's minute or to one past
-    // the last's.
-    std::optional<Minute> from;
-    std::optional<Minute> to;
-    std::vector<Exclusion> exclusions; // may overlap; minutes outside the selection are ignored
+    // The selection in milliseconds; a missing end defaults to the first readable record's minute
+    // or to one past the last's.
+    std::optional<Millis> fromTime;
+    std::optional<Millis> toTime;
+    std::vector<Exclusion> exclusions; // may overlap; time outside the selection is ignored
     std::vector<Mark> marks;           // source and residual periods, for an assessment
     std::optional<double> threshold;   // dB; exceedance is not worked out without it
     Periods periods;
@@ -108,8 +138,12 @@ struct AnalysisSettings {
 
 // The exclusions as sorted, disjoint intervals (overlapping and touching ones joined, empty ones
 // dropped).
-std::vector<Interval> MergeExclusions(const std::vector<Exclusion>& exclusions);
-// The same for any intervals.
+std::vector<TimeSpan> MergeExclusions(const std::vector<Exclusion>& exclusions);
+// The same for any spans or intervals.
+std::vector<TimeSpan> MergeSpans(std::vector<TimeSpan> spans);
 std::vector<Interval> MergeIntervals(std::vector<Interval> intervals);
+// The minutes whose start lies in each of sorted, disjoint spans, the empty ones dropped: still
+// sorted and disjoint.
+std::vector<Interval> MinutesStartingIn(const std::vector<TimeSpan>& spans);
 
 } // namespace vrd

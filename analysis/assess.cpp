@@ -53,11 +53,11 @@ class Assessor {
         result_.selection = SelectionOf(series_, settings_);
         result_.marksOutside = MarksOutside(series_, settings_);
         if (result_.selection) {
-            const Interval range = *result_.selection;
-            result_.calendar = AssessmentCalendar(assessment_.standard, range);
-            for (const Interval& excluded : marks_.Excluded())
-                result_.minutes.excluded += std::max<Minute>(
-                    0, std::min(excluded.to, range.to) - std::max(excluded.from, range.from));
+            const TimeSpan range = *result_.selection;
+            // The calendar's periods are whole minutes: those the selection touches.
+            result_.calendar = AssessmentCalendar(
+                assessment_.standard, range.Length() > 0 ? MinutesCovering(range) : Interval{});
+            result_.minutes.excludedTime = TimeWithin(marks_.Excluded(), range);
             Walk(range);
             Flush();
         }
@@ -76,7 +76,7 @@ class Assessor {
         std::vector<double> l90s;
     };
 
-    void Walk(const Interval& range) {
+    void Walk(const TimeSpan& range) {
         ForEachMeasuredSample(series_, range, marks_,
                               [this](std::size_t index, Millis start, MinuteClass kind) {
                                   ++result_.minutes.measured;

@@ -30,7 +30,7 @@ struct AssessmentMinutes {
     std::int64_t measured = 0; // with a level, not excluded
     std::int64_t source = 0;
     std::int64_t residual = 0;
-    std::int64_t excluded = 0; // minutes of the selection, whether recorded or not
+    Millis excludedTime = 0; // of the selection, whether recorded or not
 };
 
 struct EmergencePeriod {
@@ -55,7 +55,7 @@ struct BackgroundInterval {
 struct AssessmentResult {
     AssessmentSettings settings;
     Millis step = kMillisPerMinute;    // the series' step
-    std::optional<Interval> selection; // as the analysis finds it
+    std::optional<TimeSpan> selection; // as the analysis finds it
     // bs4142: each interval's background is the mean of the LA90 column of a meter's export.
     bool backgroundFromL90 = false;
     AssessmentMinutes minutes;

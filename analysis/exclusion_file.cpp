@@ -1,5 +1,6 @@
 #include "analysis/exclusion_file.h"
 
+#include "analysis/time_text.h"
 #include "report/complete_lines.h"
 
 #include <array>
@@ -10,9 +11,9 @@ namespace vrd {
 
 namespace {
 
-constexpr std::size_t kMinuteText = 16; // "yyyy-mm-ddThh:mm"
-constexpr const char* kIntervalForm =
-    "an interval FROM/TO of the form yyyy-mm-ddThh:mm/yyyy-mm-ddThh:mm with FROM before TO";
+constexpr const char* kIntervalForm = "an interval FROM/TO of the form "
+                                      "yyyy-mm-ddThh:mm[:ss]/yyyy-mm-ddThh:mm[:ss] with FROM "
+                                      "before TO";
 constexpr std::array<MarkKind, 3> kKinds = {MarkKind::Exclude, MarkKind::Source,
                                             MarkKind::Residual};
 
@@ -58,14 +59,14 @@ std::optional<Mark> ParseLine(std::string_view line, bool withKinds, MarksFilePr
             return std::nullopt;
         }
     }
-    const std::optional<Interval> interval = ParseInterval(word);
-    if (!interval) {
+    const std::optional<TimeSpan> span = ParseSpan(word);
+    if (!span) {
         problem.kind = withKinds && !kind ? MarksFileProblemKind::NotAnIntervalNorAKind
                                           : MarksFileProblemKind::NotAnInterval;
         problem.word = std::string(word);
         return std::nullopt;
     }
-    mark.interval = *interval;
+    mark.span = *span;
     mark.reason = std::string(Trimmed(rest));
     return mark;
 }
@@ -106,18 +107,19 @@ std::string OneLineReason(std::string reason) {
 
 } // namespace
 
-std::optional<Interval> ParseInterval(std::string_view text) {
-    if (text.size() != 2 * kMinuteText + 1 || text[kMinuteText] != '/')
+std::optional<TimeSpan> ParseSpan(std::string_view text) {
+    const std::size_t slash = text.find('/');
+    if (slash == std::string_view::npos)
         return std::nullopt;
-    const std::optional<Minute> from = ParseMinute(text.substr(0, kMinuteText));
-    const std::optional<Minute> to = ParseMinute(text.substr(kMinuteText + 1));
+    const std::optional<Millis> from = ParseTime(text.substr(0, slash));
+    const std::optional<Millis> to = ParseTime(text.substr(slash + 1));
     if (!from || !to || *from >= *to)
         return std::nullopt;
-    return Interval{*from, *to};
+    return TimeSpan{*from, *to};
 }
 
-std::string FormatInterval(const Interval& interval) {
-    return FormatMinute(interval.from) + '/' + FormatMinute(interval.to);
+std::string FormatSpan(const TimeSpan& span) {
+    return FormatTime(span.start) + '/' + FormatTime(span.end);
 }
 
 const char* MarkKindName(MarkKind kind) {
@@ -158,7 +160,7 @@ std::string FormatMarksFile(const std::vector<Mark>& marks) {
             text += MarkKindName(mark.kind);
             text += ' ';
         }
-        text += FormatInterval(mark.interval);
+        text += FormatSpan(mark.span);
         const std::string reason = OneLineReason(mark.reason);
         if (!reason.empty()) {
             text += ' ';
@@ -176,7 +178,7 @@ ExclusionFileRead ParseExclusionFile(std::string_view text) {
     read.problem = std::move(marks.problem);
     read.exclusions.reserve(marks.marks.size());
     for (Mark& mark : marks.marks)
-        read.exclusions.push_back({mark.interval, std::move(mark.reason)});
+        read.exclusions.push_back({mark.span, std::move(mark.reason)});
     return read;
 }
 
@@ -184,7 +186,7 @@ std::string FormatExclusionFile(const std::vector<Exclusion>& exclusions) {
     std::vector<Mark> marks;
     marks.reserve(exclusions.size());
     for (const Exclusion& exclusion : exclusions)
-        marks.push_back({MarkKind::Exclude, exclusion.interval, exclusion.reason});
+        marks.push_back({MarkKind::Exclude, exclusion.span, exclusion.reason});
     return FormatMarksFile(marks);
 }
 

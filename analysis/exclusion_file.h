@@ -1,8 +1,9 @@
 #pragma once
 // The marks of an analysis as a plain text file: one per line, "[KIND ]FROM/TO[ REASON]" where
-// KIND is exclude, source or residual, FROM/TO is in the form yyyy-mm-ddThh:mm (FROM inclusive,
-// TO exclusive), and the reason, after blanks, may be empty. A line that starts with the interval
-// is an exclusion, so a file of exclusions alone has no kinds. Empty lines and lines starting with
+// KIND is exclude, source or residual, FROM/TO is in the form yyyy-mm-ddThh:mm[:ss] (FROM
+// inclusive, TO exclusive; the seconds written only when they are not 0), and the reason, after
+// blanks, may be empty. A line that starts with the interval is an exclusion, so a file of
+// exclusions alone has no kinds. Empty lines and lines starting with
 // "#" are skipped; a carriage return before the line feed is allowed.
 //
 //   2011-05-12T14:00/2011-05-12T16:30 rain
@@ -18,9 +19,9 @@
 
 namespace vrd {
 
-// "FROM/TO" as an interval; nullopt unless both are minutes and FROM is before TO.
-std::optional<Interval> ParseInterval(std::string_view text);
-std::string FormatInterval(const Interval& interval); // "FROM/TO"
+// "FROM/TO" as a span; nullopt unless both are times (time_text.h) and FROM is before TO.
+std::optional<TimeSpan> ParseSpan(std::string_view text);
+std::string FormatSpan(const TimeSpan& span); // "FROM/TO"
 
 // "exclude", "source", "residual": the word that starts a line of that kind.
 const char* MarkKindName(MarkKind kind);

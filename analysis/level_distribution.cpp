@@ -71,7 +71,7 @@ LevelDistributions DistributeLevels(const LevelSeries& series, const AnalysisSet
     LevelHistogram all(series.Table());
     LevelHistogram source(series.Table());
     LevelHistogram residual(series.Table());
-    if (const std::optional<Interval> selection = SelectionOf(series, settings))
+    if (const std::optional<TimeSpan> selection = SelectionOf(series, settings))
         ForEachMeasuredSample(series, *selection, marks,
                               [&](std::size_t index, Millis, MinuteClass kind) {
                                   const LevelCode code = series.Code(index);

@@ -4,40 +4,49 @@
 
 namespace vrd {
 
-std::optional<Interval> SpanOfRecords(const MinuteSeries& series) {
+std::optional<RecordsSpan> SpanOfRecords(const MinuteSeries& series) {
     const std::optional<Minute> first = series.First();
     const std::optional<Minute> end = series.End();
     if (!first || !end)
         return std::nullopt;
-    return Interval{*first, *end};
+    return RecordsSpan{SpanOfMinutes(Interval{*first, *end}), kMillisPerMinute};
 }
 
-std::optional<Interval> SpanOfRecords(const LevelSeries& series) {
+std::optional<RecordsSpan> SpanOfRecords(const LevelSeries& series) {
     const std::optional<Millis> first = series.First();
     const std::optional<Millis> end = series.End();
     if (!first || !end)
         return std::nullopt;
-    return Interval{MinuteOfMillis(*first), MinuteAfterMillis(*end)};
+    return RecordsSpan{TimeSpan{*first, *end}, std::max<Millis>(1, series.Step())};
 }
 
-bool LiesOutside(const Interval& mark, const std::optional<Interval>& span) {
-    return !span || std::min(mark.to, span->to) <= std::max(mark.from, span->from);
+bool LiesOutside(const TimeSpan& mark, const std::optional<RecordsSpan>& records) {
+    if (!records)
+        return true;
+    const TimeSpan& span = records->span;
+    const Millis from = std::max(mark.start, span.start);
+    const Millis to = std::min(mark.end, span.end);
+    if (to <= from)
+        return true;
+    // The first step start at or after from.
+    const Millis step = records->step;
+    const Millis firstStart = span.start + (from - span.start + step - 1) / step * step;
+    return firstStart >= to;
 }
 
 namespace {
 
-std::vector<Mark> MarksOutsideSpan(const std::optional<Interval>& span,
+std::vector<Mark> MarksOutsideSpan(const std::optional<RecordsSpan>& span,
                                    const AnalysisSettings& settings) {
     std::vector<Mark> outside;
     for (const Exclusion& exclusion : settings.exclusions)
-        if (LiesOutside(exclusion.interval, span))
-            outside.push_back({MarkKind::Exclude, exclusion.interval, exclusion.reason});
+        if (LiesOutside(exclusion.span, span))
+            outside.push_back({MarkKind::Exclude, exclusion.span, exclusion.reason});
     for (const Mark& mark : settings.marks)
-        if (LiesOutside(mark.interval, span))
+        if (LiesOutside(mark.span, span))
             outside.push_back(mark);
     std::stable_sort(outside.begin(), outside.end(), [](const Mark& a, const Mark& b) {
-        return a.interval.from != b.interval.from ? a.interval.from < b.interval.from
-                                                  : a.interval.to < b.interval.to;
+        return a.span.start != b.span.start ? a.span.start < b.span.start : a.span.end < b.span.end;
     });
     return outside;
 }

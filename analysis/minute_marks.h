@@ -5,6 +5,7 @@
 
 #include "analysis/analysis_settings.h"
 #include "analysis/level_series.h"
+#include "analysis/marks_outside.h"
 
 #include <cstddef>
 #include <optional>
@@ -29,26 +30,28 @@ std::optional<MarkOverlap> FindSourceResidualOverlap(const std::vector<Mark>& ma
 class MinuteMarks {
   public:
     // Source and residual marks come from settings.marks (an exclusion there also counts), the
-    // rest of the exclusions from settings.exclusions. A source or residual mark that shares no
-    // minute with the reports' span (marks_outside.h) is left out, so that it changes nothing.
+    // rest of the exclusions from settings.exclusions. A source or residual mark that holds no
+    // sample's start of the reports' span (marks_outside.h) is left out, so that it changes
+    // nothing.
     // Without a residual mark every minute that is not excluded nor source is residual.
-    MinuteMarks(const AnalysisSettings& settings, const std::optional<Interval>& reports);
+    MinuteMarks(const AnalysisSettings& settings, const std::optional<RecordsSpan>& reports);
 
-    // The class of minute; each call's minute at or after the previous call's.
-    MinuteClass Of(Minute minute);
+    // The class of the sample that starts at time; each call's time at or after the previous
+    // call's.
+    MinuteClass OfSampleAt(Millis time);
 
-    // Every excluded minute, as sorted, disjoint intervals.
-    const std::vector<Interval>& Excluded() const { return excluded_; }
+    // Every excluded time, as sorted, disjoint spans.
+    const std::vector<TimeSpan>& Excluded() const { return excluded_; }
     // Whether any minute is marked source or residual: without, every one is residual.
     bool SourceOrResidualMarked() const { return !source_.empty() || !residual_.empty(); }
 
   private:
-    // Whether a sorted, disjoint list holds minute, moving its cursor on.
-    static bool Holds(const std::vector<Interval>& intervals, std::size_t& cursor, Minute minute);
+    // Whether a sorted, disjoint list holds time, moving its cursor on.
+    static bool Holds(const std::vector<TimeSpan>& spans, std::size_t& cursor, Millis time);
 
-    std::vector<Interval> excluded_;
-    std::vector<Interval> source_;
-    std::vector<Interval> residual_;
+    std::vector<TimeSpan> excluded_;
+    std::vector<TimeSpan> source_;
+    std::vector<TimeSpan> residual_;
     bool residualMarked_ = false;
     std::size_t nextExcluded_ = 0;
     std::size_t nextSource_ = 0;
@@ -56,13 +59,13 @@ class MinuteMarks {
 };
 
 // Calls visit(index, start, class) for each measured sample of range (not excluded) in time
-// order, a sample marked as the minute its start lies in: the one walk of the selection that
-// every figure of marked samples shares.
+// order, a sample marked by where its start lies: the one walk of the selection that every figure
+// of marked samples shares.
 template <typename Visit>
-void ForEachMeasuredSample(const LevelSeries& series, Interval range, MinuteMarks& marks,
+void ForEachMeasuredSample(const LevelSeries& series, TimeSpan range, MinuteMarks& marks,
                            Visit&& visit) {
-    series.ForEach(MillisOf(range.from), MillisOf(range.to), [&](std::size_t index, Millis start) {
-        const MinuteClass kind = marks.Of(MinuteOfMillis(start));
+    series.ForEach(range.start, range.end, [&](std::size_t index, Millis start) {
+        const MinuteClass kind = marks.OfSampleAt(start);
         if (kind != MinuteClass::Excluded)
             visit(index, start, kind);
     });

@@ -2,57 +2,77 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 
 namespace vrd {
 
-std::vector<Interval> RunsAbove(const MinuteSeries& series, Interval range,
-                                const std::vector<Interval>& excluded, double threshold) {
-    std::vector<Interval> runs;
+namespace {
+
+// Whether the sorted, disjoint spans hold time, moving the cursor on; times asked ascending.
+bool Excluded(const std::vector<TimeSpan>& excluded, std::size_t& cursor, Millis time) {
+    while (cursor < excluded.size() && excluded[cursor].end <= time)
+        ++cursor;
+    return cursor < excluded.size() && excluded[cursor].start <= time;
+}
+
+Millis SecondBefore(Millis time) {
+    const Millis into = time % kMillisPerSecond;
+    return into >= 0 ? time - into : time - into - kMillisPerSecond;
+}
+
+Millis SecondAfter(Millis time) {
+    return -SecondBefore(-time);
+}
+
+// Minutes of a marking as time, saturated: any length beyond the calendar's acts alike.
+Millis TimeOfMinutes(Minute minutes) {
+    constexpr Minute kMost = std::numeric_limits<Millis>::max() / kMillisPerMinute;
+    return std::min(minutes, kMost) * kMillisPerMinute;
+}
+
+} // namespace
+
+std::vector<TimeSpan> RunsAbove(const MinuteSeries& series, TimeSpan range,
+                                const std::vector<TimeSpan>& excluded, double threshold) {
+    std::vector<TimeSpan> runs;
     std::size_t nextExcluded = 0;
-    for (std::size_t i = series.LowerBound(range.from); i < series.Size(); ++i) {
+    for (std::size_t i = series.LowerBound(MinuteAfterMillis(range.start)); i < series.Size();
+         ++i) {
         const SeriesMinute minute = series.At(i);
-        if (minute.minute >= range.to)
+        const Millis start = MillisOf(minute.minute);
+        if (start >= range.end)
             break;
-        while (nextExcluded < excluded.size() && excluded[nextExcluded].to <= minute.minute)
-            ++nextExcluded;
-        const bool isExcluded =
-            nextExcluded < excluded.size() && excluded[nextExcluded].from <= minute.minute;
-        if (minute.gap || isExcluded || minute.level <= threshold)
+        if (minute.gap || Excluded(excluded, nextExcluded, start) || minute.level <= threshold)
             continue;
-        if (!runs.empty() && runs.back().to == minute.minute)
-            runs.back().to = minute.minute + 1;
+        if (!runs.empty() && runs.back().end == start)
+            runs.back().end = start + kMillisPerMinute;
         else
-            runs.push_back({minute.minute, minute.minute + 1});
+            runs.push_back({start, start + kMillisPerMinute});
     }
     return runs;
 }
 
-std::vector<Interval> RunsAbove(const LevelSeries& series, Interval range,
-                                const std::vector<Interval>& excluded, double threshold) {
-    std::vector<Interval> runs;
+std::vector<TimeSpan> RunsAbove(const LevelSeries& series, TimeSpan range,
+                                const std::vector<TimeSpan>& excluded, double threshold) {
+    std::vector<TimeSpan> runs;
     std::size_t nextExcluded = 0;
     const Millis step = series.Step();
     Millis runStart = 0;
     Millis runEnd = 0;
     bool inRun = false;
-    // Runs of samples shorter than a minute may widen to the same minute: they make one.
+    // Runs of samples shorter than a second may widen to the same second: they make one.
     const auto close = [&] {
         if (!inRun)
             return;
-        const Interval run{MinuteOfMillis(runStart), MinuteAfterMillis(runEnd)};
-        if (!runs.empty() && runs.back().to >= run.from)
-            runs.back().to = std::max(runs.back().to, run.to);
+        const TimeSpan run{SecondBefore(runStart), SecondAfter(runEnd)};
+        if (!runs.empty() && runs.back().end >= run.start)
+            runs.back().end = std::max(runs.back().end, run.end);
         else
             runs.push_back(run);
         inRun = false;
     };
-    series.ForEach(MillisOf(range.from), MillisOf(range.to), [&](std::size_t index, Millis start) {
-        const Minute minute = MinuteOfMillis(start);
-        while (nextExcluded < excluded.size() && excluded[nextExcluded].to <= minute)
-            ++nextExcluded;
-        const bool isExcluded =
-            nextExcluded < excluded.size() && excluded[nextExcluded].from <= minute;
-        if (isExcluded || !(series.Level(index) > threshold))
+    series.ForEach(range.start, range.end, [&](std::size_t index, Millis start) {
+        if (Excluded(excluded, nextExcluded, start) || !(series.Level(index) > threshold))
             return;
         if (inRun && start == runEnd) {
             runEnd = start + step;
@@ -67,18 +87,20 @@ std::vector<Interval> RunsAbove(const LevelSeries& series, Interval range,
     return runs;
 }
 
-std::vector<Interval> JoinRuns(const std::vector<Interval>& runs, const RunMarking& marking) {
-    std::vector<Interval> joined;
-    for (const Interval& run : runs) {
-        if (!joined.empty() && run.from - joined.back().to <= marking.joinMinutes)
-            joined.back().to = run.to;
+std::vector<TimeSpan> JoinRuns(const std::vector<TimeSpan>& runs, const RunMarking& marking) {
+    const Millis join = TimeOfMinutes(marking.joinMinutes);
+    const Millis least = TimeOfMinutes(marking.minMinutes);
+    std::vector<TimeSpan> joined;
+    for (const TimeSpan& run : runs) {
+        if (!joined.empty() && run.start - joined.back().end <= join)
+            joined.back().end = run.end;
         else
             joined.push_back(run);
     }
     // Dropped only once joined: short runs close together make one long enough mark.
     std::size_t kept = 0;
-    for (const Interval& mark : joined)
-        if (mark.Length() >= marking.minMinutes)
+    for (const TimeSpan& mark : joined)
+        if (mark.Length() >= least)
             joined[kept++] = mark;
     joined.resize(kept);
     return joined;
@@ -87,35 +109,35 @@ std::vector<Interval> JoinRuns(const std::vector<Interval>& runs, const RunMarki
 namespace {
 
 // Each run a mark of marking's kind with reason.
-std::vector<Mark> MarksOf(const std::vector<Interval>& runs, const RunMarking& marking,
+std::vector<Mark> MarksOf(const std::vector<TimeSpan>& runs, const RunMarking& marking,
                           const std::string& reason) {
     std::vector<Mark> marks;
     marks.reserve(runs.size());
-    for (const Interval& run : runs)
+    for (const TimeSpan& run : runs)
         marks.push_back({marking.kind, run, reason});
     return marks;
 }
 
 } // namespace
 
-std::vector<Interval> MarkedRuns(const MinuteSeries& series, Interval range,
-                                 const std::vector<Interval>& excluded, const RunMarking& marking) {
+std::vector<TimeSpan> MarkedRuns(const MinuteSeries& series, TimeSpan range,
+                                 const std::vector<TimeSpan>& excluded, const RunMarking& marking) {
     return JoinRuns(RunsAbove(series, range, excluded, marking.threshold), marking);
 }
 
-std::vector<Mark> MarksOfRuns(const MinuteSeries& series, Interval range,
-                              const std::vector<Interval>& excluded, const RunMarking& marking,
+std::vector<Mark> MarksOfRuns(const MinuteSeries& series, TimeSpan range,
+                              const std::vector<TimeSpan>& excluded, const RunMarking& marking,
                               const std::string& reason) {
     return MarksOf(MarkedRuns(series, range, excluded, marking), marking, reason);
 }
 
-std::vector<Interval> MarkedRuns(const LevelSeries& series, Interval range,
-                                 const std::vector<Interval>& excluded, const RunMarking& marking) {
+std::vector<TimeSpan> MarkedRuns(const LevelSeries& series, TimeSpan range,
+                                 const std::vector<TimeSpan>& excluded, const RunMarking& marking) {
     return JoinRuns(RunsAbove(series, range, excluded, marking.threshold), marking);
 }
 
-std::vector<Mark> MarksOfRuns(const LevelSeries& series, Interval range,
-                              const std::vector<Interval>& excluded, const RunMarking& marking,
+std::vector<Mark> MarksOfRuns(const LevelSeries& series, TimeSpan range,
+                              const std::vector<TimeSpan>& excluded, const RunMarking& marking,
                               const std::string& reason) {
     return MarksOf(MarkedRuns(series, range, excluded, marking), marking, reason);
 }

@@ -94,10 +94,11 @@ void BM_RangeFigures(benchmark::State& state) {
         for (int e = 0; e < 3; ++e) {
             const Minute at =
                 from + static_cast<Minute>(random() % static_cast<std::uint64_t>(to - from + 1));
-            exclusions.push_back({{at, at + 120}, "rain"});
+            exclusions.push_back({SpanOfMinutes({at, at + 120}), "rain"});
         }
         benchmark::DoNotOptimize(
-            statistics.Figures({from, to}, MergeExclusions(exclusions)).levels.leq);
+            statistics.Figures({from, to}, MinutesStartingIn(MergeExclusions(exclusions)))
+                .levels.leq);
     }
 }
 BENCHMARK(BM_RangeFigures)->Unit(benchmark::kMicrosecond)->UseRealTime();
@@ -118,17 +119,17 @@ void MarkedRunsOfTheYear(benchmark::State& state, Minute joinMinutes, Minute min
     const MinuteSeries& series = YearSeries();
     const Interval year{*series.First(), *series.End()};
     const Minute third = year.Length() / 3;
-    const std::vector<Interval> excluded =
-        MergeExclusions({{{year.from + third, year.from + third + 600}, "rain"},
-                         {{year.from + 2 * third, year.from + 2 * third + 600}, "rain"},
-                         {{year.to - 600, year.to}, "rain"}});
+    const std::vector<TimeSpan> excluded = MergeExclusions(
+        {{SpanOfMinutes({year.from + third, year.from + third + 600}), "rain"},
+         {SpanOfMinutes({year.from + 2 * third, year.from + 2 * third + 600}), "rain"},
+         {SpanOfMinutes({year.to - 600, year.to}), "rain"}});
     RunMarking marking;
     marking.threshold = 65;
     marking.joinMinutes = joinMinutes;
     marking.minMinutes = minMinutes;
     std::size_t marks = 0;
     for (auto _ : state) {
-        marks = MarkedRuns(series, year, excluded, marking).size();
+        marks = MarkedRuns(series, SpanOfMinutes(year), excluded, marking).size();
         benchmark::DoNotOptimize(marks);
     }
     state.counters["marks"] = static_cast<double>(marks);
@@ -167,7 +168,7 @@ std::vector<std::string> YearSources() {
     std::vector<std::string> sources;
     for (int i = 0; i < kSourceIntervals; ++i) {
         const Minute from = first + i * step + 17;
-        sources.push_back(FormatInterval({from, from + 45}));
+        sources.push_back(FormatSpan(SpanOfMinutes({from, from + 45})));
     }
     return sources;
 }
@@ -176,7 +177,7 @@ void BM_AssessEmergence(benchmark::State& state) {
     const MinuteSeries& series = YearSeries();
     AnalysisSettings settings;
     for (const std::string& source : YearSources())
-        AddMarks(settings, {{MarkKind::Source, *ParseInterval(source), ""}});
+        AddMarks(settings, {{MarkKind::Source, *ParseSpan(source), ""}});
     for (auto _ : state)
         benchmark::DoNotOptimize(
             Assess(series, settings, {Standard::FrNeighbourhood, false}).minutes.source);

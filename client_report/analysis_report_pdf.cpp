@@ -166,8 +166,8 @@ void LayOut(ReportPages& pages, const AnalysisSession& session, ReportChartSourc
         pages.Line(Tr(language, QT_TRANSLATE_NOOP3("AnalysisReport", "none", "exclusion")));
     for (const vrd::Exclusion& exclusion : session.Exclusions())
         pages.Line(text(QT_TRANSLATE_NOOP("AnalysisReport", "%1 to %2   %3"))
-                       .arg(MinuteText(exclusion.interval.from, language),
-                            MinuteText(exclusion.interval.to, language),
+                       .arg(TimeText(exclusion.span.start, language),
+                            TimeText(exclusion.span.end, language),
                             QString::fromStdString(exclusion.reason)));
 
     pages.Heading(text(QT_TRANSLATE_NOOP("AnalysisReport", "Chart")));

@@ -213,7 +213,7 @@ void LayOutAssessmentPages(ReportPages& pages, const AnalysisSession& session, L
                    .arg(result->minutes.measured)
                    .arg(result->minutes.source)
                    .arg(result->minutes.residual)
-                   .arg(result->minutes.excluded));
+                   .arg(static_cast<double>(result->minutes.excludedTime) / 60000.0));
     pages.Note(MethodText(standard, language));
     if (standard == vrd::Standard::Bs4142)
         LayOutBackground(pages, *result, language);

@@ -14,7 +14,8 @@ namespace {
 constexpr const char* kPath = "campaign/week.vrda";
 
 void CheckSameDocument(const vrd::AnalysisDocument& a, const vrd::AnalysisDocument& b) {
-    VRD_FUZZ_CHECK(a.files == b.files && a.plain == b.plain && a.from == b.from && a.to == b.to);
+    VRD_FUZZ_CHECK(a.files == b.files && a.plain == b.plain && a.fromTime == b.fromTime &&
+                   a.toTime == b.toTime);
     VRD_FUZZ_CHECK(a.threshold == b.threshold && a.preset == b.preset);
     VRD_FUZZ_CHECK(a.periods.day == b.periods.day && a.periods.evening == b.periods.evening &&
                    a.periods.night == b.periods.night);
@@ -23,8 +24,7 @@ void CheckSameDocument(const vrd::AnalysisDocument& a, const vrd::AnalysisDocume
     VRD_FUZZ_CHECK(a.marks.size() == b.marks.size() && a.otherKeys == b.otherKeys);
     for (std::size_t i = 0; i < a.marks.size(); ++i) {
         VRD_FUZZ_CHECK(a.marks[i].kind == b.marks[i].kind);
-        VRD_FUZZ_CHECK(a.marks[i].interval.from == b.marks[i].interval.from);
-        VRD_FUZZ_CHECK(a.marks[i].interval.to == b.marks[i].interval.to);
+        VRD_FUZZ_CHECK(a.marks[i].span == b.marks[i].span);
         VRD_FUZZ_CHECK(a.marks[i].reason == b.marks[i].reason);
     }
 }

@@ -6,8 +6,8 @@ namespace vrd {
 
 AnalysisSettings DocumentSettings(const AnalysisDocument& document) {
     AnalysisSettings settings;
-    settings.from = document.from;
-    settings.to = document.to;
+    settings.fromTime = document.fromTime;
+    settings.toTime = document.toTime;
     AddMarks(settings, document.marks);
     settings.threshold = document.threshold;
     settings.periods = document.periods;
@@ -17,11 +17,11 @@ AnalysisSettings DocumentSettings(const AnalysisDocument& document) {
 }
 
 void PutSettings(AnalysisDocument& document, const AnalysisSettings& settings) {
-    document.from = settings.from;
-    document.to = settings.to;
+    document.fromTime = settings.fromTime;
+    document.toTime = settings.toTime;
     document.marks.clear();
     for (const Exclusion& exclusion : settings.exclusions)
-        document.marks.push_back({MarkKind::Exclude, exclusion.interval, exclusion.reason});
+        document.marks.push_back({MarkKind::Exclude, exclusion.span, exclusion.reason});
     document.marks.insert(document.marks.end(), settings.marks.begin(), settings.marks.end());
     document.threshold = settings.threshold;
     document.periods = settings.periods;

@@ -3,6 +3,7 @@
 #include "analysis/exclusion_file.h"
 #include "analysis/minute_marks.h"
 #include "analysis/period_presets.h"
+#include "analysis/time_text.h"
 #include "options/report_paths.h"
 #include "report/read_file.h"
 
@@ -165,26 +166,26 @@ class DocumentReader {
     }
 
     // A minute, or nothing for a missing key or null.
-    bool ReadMinute(const Json& value, const std::string& key, std::optional<Minute>& minute) {
+    bool ReadTime(const Json& value, const std::string& key, std::optional<Millis>& time) {
         if (value.is_null())
             return true;
         if (value.is_string())
-            minute = ParseMinute(value.get_ref<const std::string&>());
-        return minute ? true : Expected(key, Expect::MinuteTime, value);
+            time = ParseTime(value.get_ref<const std::string&>());
+        return time ? true : Expected(key, Expect::MinuteTime, value);
     }
 
     // One end of a mark: a minute, never null.
-    bool MarkEnd(const Json& value, const std::string& key, std::optional<Minute>& minute) {
+    bool MarkEnd(const Json& value, const std::string& key, std::optional<Millis>& time) {
         if (value.is_null())
             return Expected(key, Expect::MinuteTime, value);
-        return ReadMinute(value, key, minute);
+        return ReadTime(value, key, time);
     }
 
     bool ReadSelection(const Json& root, AnalysisDocument& document) {
-        if (!ReadMinute(At(root, "from"), "from", document.from) ||
-            !ReadMinute(At(root, "to"), "to", document.to))
+        if (!ReadTime(At(root, "from"), "from", document.fromTime) ||
+            !ReadTime(At(root, "to"), "to", document.toTime))
             return false;
-        if (document.from && document.to && *document.from >= *document.to)
+        if (document.fromTime && document.toTime && *document.fromTime >= *document.toTime)
             return Wrong(Problem::ToNotAfterFrom, "to", Shown(At(root, "to")),
                          Shown(At(root, "from")));
         return true;
@@ -309,8 +310,8 @@ class DocumentReader {
                 return false;
         if (const std::optional<MarkOverlap> overlap = FindSourceResidualOverlap(document.marks)) {
             Wrong(Problem::MarksOverlap, "marks[" + std::to_string(overlap->source) + "]");
-            problem_.source = document.marks[overlap->source].interval;
-            problem_.residual = document.marks[overlap->residual].interval;
+            problem_.source = document.marks[overlap->source].span;
+            problem_.residual = document.marks[overlap->residual].span;
             problem_.number = static_cast<std::int64_t>(overlap->residual);
             return false;
         }
@@ -331,8 +332,8 @@ class DocumentReader {
                 return Expected(key + ".kind", Expect::KindName, kind);
             mark.kind = *known;
         }
-        std::optional<Minute> from;
-        std::optional<Minute> to;
+        std::optional<Millis> from;
+        std::optional<Millis> to;
         for (const char* end : {"from", "to"})
             if (given.find(end) == given.end())
                 return Wrong(Problem::MarkEndMissing, key + "." + end);
@@ -342,7 +343,7 @@ class DocumentReader {
         if (*from >= *to)
             return Wrong(Problem::MarkToNotAfterFrom, key + ".to", Shown(At(given, "to")),
                          Shown(At(given, "from")));
-        mark.interval = {*from, *to};
+        mark.span = {*from, *to};
         const Json& reason = At(given, "reason");
         if (!reason.is_null() && !reason.is_string())
             return Expected(key + ".reason", Expect::Text, reason);

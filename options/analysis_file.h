@@ -47,9 +47,9 @@ struct CsvColumnsOfFile {
 struct AnalysisDocument {
     // The reports, as paths this program opens: relative to the current folder, or absolute.
     std::vector<std::string> files;
-    bool plain = false; // every report read as a plain one, whatever its name
-    std::optional<Minute> from;
-    std::optional<Minute> to;
+    bool plain = false;             // every report read as a plain one, whatever its name
+    std::optional<Millis> fromTime; // "from" and "to", to the second
+    std::optional<Millis> toTime;
     std::optional<double> threshold;
     std::string preset = "eu"; // the name of the preset of the periods; empty when set by hand
     Periods periods;

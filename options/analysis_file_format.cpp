@@ -2,6 +2,7 @@
 // keys kept from the file read, as nlohmann-json writes them with an indent of two blanks.
 
 #include "analysis/exclusion_file.h"
+#include "analysis/time_text.h"
 #include "options/analysis_file.h"
 #include "options/report_paths.h"
 
@@ -58,15 +59,15 @@ Json NameOrNull(const std::optional<Value>& value, Name name) {
     return value ? Json(name(*value)) : Json(nullptr);
 }
 
-Json MinuteOrNull(const std::optional<Minute>& minute) {
-    return minute ? Json(FormatMinute(*minute)) : Json(nullptr);
+Json TimeOrNull(const std::optional<Millis>& time) {
+    return time ? Json(FormatTime(*time)) : Json(nullptr);
 }
 
 Json MarkValue(const Mark& mark) {
     Json value = Json::object();
     value["kind"] = MarkKindName(mark.kind);
-    value["from"] = FormatMinute(mark.interval.from);
-    value["to"] = FormatMinute(mark.interval.to);
+    value["from"] = FormatTime(mark.span.start);
+    value["to"] = FormatTime(mark.span.end);
     value["reason"] = Utf8Text(mark.reason);
     return value;
 }
@@ -112,8 +113,8 @@ AnalysisFileBytes FormatAnalysisFile(const AnalysisDocument& document, const std
     }
     root["files"] = std::move(files);
     root["plain"] = document.plain;
-    root["from"] = MinuteOrNull(document.from);
-    root["to"] = MinuteOrNull(document.to);
+    root["from"] = TimeOrNull(document.fromTime);
+    root["to"] = TimeOrNull(document.toTime);
     root["threshold"] = document.threshold ? NumberValue(*document.threshold) : Json(nullptr);
     root["preset"] = document.preset.empty() ? Json(nullptr) : Json(document.preset);
     const Periods& periods = document.periods;

@@ -27,7 +27,7 @@ std::string ExpectationText(const AnalysisFileProblem& problem) {
     case AnalysisFileExpectation::TrueOrFalse:
         return "true or false";
     case AnalysisFileExpectation::MinuteTime:
-        return "a minute yyyy-mm-ddThh:mm";
+        return "a time yyyy-mm-ddThh:mm[:ss]";
     case AnalysisFileExpectation::Level:
         return "a level in dB or null";
     case AnalysisFileExpectation::Share:
@@ -87,9 +87,9 @@ std::string Reason(const AnalysisFileProblem& problem) {
     case AnalysisFileProblemKind::MarkToNotAfterFrom:
         return problem.value + " must be after its from " + problem.detail;
     case AnalysisFileProblemKind::MarksOverlap:
-        return "the source interval " + FormatInterval(problem.source) +
-               " overlaps the residual interval " + FormatInterval(problem.residual) +
-               " of marks[" + std::to_string(problem.number) +
+        return "the source interval " + FormatSpan(problem.source) +
+               " overlaps the residual interval " + FormatSpan(problem.residual) + " of marks[" +
+               std::to_string(problem.number) +
                "]; a minute is heard with the source or without it, not both";
     case AnalysisFileProblemKind::PathNotUtf8:
         break;

@@ -39,7 +39,7 @@ enum class AnalysisFileExpectation {
     ReportList,    // a list of the paths of reports
     ReportPath,    // the path of a report
     TrueOrFalse,   // true or false
-    MinuteTime,    // a minute yyyy-mm-ddThh:mm
+    MinuteTime,    // a time yyyy-mm-ddThh:mm[:ss]
     Level,         // a level in dB or null
     Share,         // a share from 0 to 1
     NameOrNull,    // one of names, or null
@@ -63,8 +63,8 @@ struct AnalysisFileProblem {
     AnalysisFileExpectation expected = AnalysisFileExpectation::Text;
     std::vector<std::string> names;                           // NameOrNull
     PeriodsProblem periods = PeriodsProblem::HoursOutOfOrder; // PeriodsOutOfOrder
-    Interval source;                                          // MarksOverlap
-    Interval residual;                                        // MarksOverlap
+    TimeSpan source;                                          // MarksOverlap
+    TimeSpan residual;                                        // MarksOverlap
     std::int64_t number = 0;
     std::optional<Failure> failure; // CannotRead
 };

@@ -3,6 +3,7 @@
 #include "analysis/exclusion_file.h"
 #include "analysis/minute_marks.h"
 #include "analysis/period_presets.h"
+#include "analysis/time_text.h"
 #include "report/read_file.h"
 
 #include <charconv>
@@ -16,7 +17,7 @@ namespace vrd {
 
 namespace {
 
-constexpr const char* kMinuteForm = "a minute yyyy-mm-ddThh:mm";
+constexpr const char* kTimeForm = "a time yyyy-mm-ddThh:mm[:ss]";
 
 std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
@@ -169,27 +170,27 @@ class Reader {
     }
 
     bool ReadSelection(AnalysisSettings& settings) {
-        settings.from = document_.from;
-        settings.to = document_.to;
-        if (!ReadMinute("--from", arguments_.from, settings.from) ||
-            !ReadMinute("--to", arguments_.to, settings.to))
+        settings.fromTime = document_.fromTime;
+        settings.toTime = document_.toTime;
+        if (!ReadTime("--from", arguments_.from, settings.fromTime) ||
+            !ReadTime("--to", arguments_.to, settings.toTime))
             return false;
-        if (settings.from && settings.to && *settings.from >= *settings.to) {
+        if (settings.fromTime && settings.toTime && *settings.fromTime >= *settings.toTime) {
             error_ = Origin("--from", arguments_.from, "from") + ": " +
-                     FormatMinute(*settings.from) + " must be before " +
-                     Origin("--to", arguments_.to, "to") + " " + FormatMinute(*settings.to);
+                     FormatTime(*settings.fromTime) + " must be before " +
+                     Origin("--to", arguments_.to, "to") + " " + FormatTime(*settings.toTime);
             return false;
         }
         return true;
     }
 
-    bool ReadMinute(const char* option, const std::string& text, std::optional<Minute>& minute) {
+    bool ReadTime(const char* option, const std::string& text, std::optional<Millis>& time) {
         if (text.empty())
             return true;
-        minute = ParseMinute(text);
-        if (!minute)
-            error_ = std::string(option) + ": expects " + kMinuteForm + ", not " + Quoted(text);
-        return minute.has_value();
+        time = ParseTime(text);
+        if (!time)
+            error_ = std::string(option) + ": expects " + kTimeForm + ", not " + Quoted(text);
+        return time.has_value();
     }
 
     // The marks of --exclude, --source, --residual and the marks files, each source and residual
@@ -202,15 +203,15 @@ class Reader {
         const auto intervals = [&](const char* option, const std::vector<std::string>& texts,
                                    MarkKind kind) {
             for (const std::string& text : texts) {
-                const std::optional<Interval> interval = ParseInterval(text);
-                if (!interval) {
+                const std::optional<TimeSpan> span = ParseSpan(text);
+                if (!span) {
                     error_ = std::string(option) +
-                             ": expects FROM/TO, two minutes yyyy-mm-ddThh:mm with FROM before "
-                             "TO, not " +
+                             ": expects FROM/TO, two times yyyy-mm-ddThh:mm[:ss] with FROM "
+                             "before TO, not " +
                              Quoted(text);
                     return false;
                 }
-                marks.push_back({kind, *interval, ""});
+                marks.push_back({kind, *span, ""});
                 origins.push_back(option);
             }
             return true;
@@ -227,9 +228,9 @@ class Reader {
         if (const std::optional<MarkOverlap> overlap = FindSourceResidualOverlap(marks)) {
             const Mark& source = marks[overlap->source];
             const Mark& residual = marks[overlap->residual];
-            error_ = origins[overlap->source] + ": the source interval " +
-                     FormatInterval(source.interval) + " overlaps the residual interval " +
-                     FormatInterval(residual.interval) + " of " + origins[overlap->residual] +
+            error_ = origins[overlap->source] + ": the source interval " + FormatSpan(source.span) +
+                     " overlaps the residual interval " + FormatSpan(residual.span) + " of " +
+                     origins[overlap->residual] +
                      "; a minute is heard with the source or without it, not both";
             return false;
         }
@@ -384,13 +385,13 @@ const std::vector<AnalysisOption>& AnalysisOptions() {
         Value("--stamp",
               "whether an export's times are the start (default) or the end of each sample",
               &A::stamp, kMinuteOptions),
-        Value("--from", "first minute, yyyy-mm-ddThh:mm (default: the first record's)", &A::from,
-              kMinuteOptions),
-        Value("--to", "end minute, not included (default: one past the last record's)", &A::to,
+        Value("--from", "first time, yyyy-mm-ddThh:mm[:ss] (default: the first record's minute)",
+              &A::from, kMinuteOptions),
+        Value("--to", "end time, not included (default: one past the last record's minute)", &A::to,
               kMinuteOptions),
         Values("--exclude",
-               "leave the minutes FROM/TO out of every figure (FROM included, TO not); may be "
-               "repeated",
+               "leave the samples that start in FROM/TO out of every figure (FROM included, TO "
+               "not); may be repeated",
                &A::excludes, kMinuteOptions),
         Values("--source", "the noise under assessment was heard from FROM to TO; may be repeated",
                &A::sources, kSourceOptions),

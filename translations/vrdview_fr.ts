@@ -1107,8 +1107,8 @@
         <translation>système de fichiers en lecture seule</translation>
     </message>
     <message>
-        <source>an interval FROM/TO of the form yyyy-mm-ddThh:mm/yyyy-mm-ddThh:mm with FROM before TO</source>
-        <translation>un intervalle DÉBUT/FIN de la forme aaaa-mm-jjThh:mm/aaaa-mm-jjThh:mm, le DÉBUT avant la FIN</translation>
+        <source>an interval FROM/TO of the form yyyy-mm-ddThh:mm[:ss]/yyyy-mm-ddThh:mm[:ss] with FROM before TO</source>
+        <translation>un intervalle DÉBUT/FIN de la forme aaaa-mm-jjThh:mm[:ss]/aaaa-mm-jjThh:mm[:ss], le DÉBUT avant la FIN</translation>
     </message>
     <message>
         <source> or </source>
@@ -1131,8 +1131,8 @@
         <translation>true ou false</translation>
     </message>
     <message>
-        <source>a minute yyyy-mm-ddThh:mm</source>
-        <translation>une minute aaaa-mm-jjThh:mm</translation>
+        <source>a time yyyy-mm-ddThh:mm[:ss]</source>
+        <translation>une heure aaaa-mm-jjThh:mm[:ss]</translation>
     </message>
     <message>
         <source>a level in dB or null</source>
@@ -1913,8 +1913,8 @@
         <translation>Motif</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a time: write it yyyy-mm-dd hh:mm.</source>
-        <translation>«&#xa0;%1&#xa0;» n’est pas une heure&#xa0;: écrivez-la jj/mm/aaaa hh:mm.</translation>
+        <source>&quot;%1&quot; is not a time: write it yyyy-mm-dd hh:mm or hh:mm:ss.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une heure&#xa0;: écrivez-la jj/mm/aaaa hh:mm ou hh:mm:ss.</translation>
     </message>
 </context>
 <context>

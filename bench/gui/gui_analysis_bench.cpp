@@ -102,9 +102,10 @@ int main(int argc, char** argv) {
 
         // A drag across the year: the selection grows by a day at a time.
         window.Session().SetThreshold(65);
-        window.Session().AddExclusion({{window.Session().AnalysedPeriod().from + 10000,
-                                        window.Session().AnalysedPeriod().from + 20000},
-                                       "rain"});
+        window.Session().AddExclusion(
+            {vrd::SpanOfMinutes({window.Session().AnalysedPeriod().from + 10000,
+                                 window.Session().AnalysedPeriod().from + 20000}),
+             "rain"});
         const vrd::Interval whole = window.Session().AnalysedPeriod();
         for (int step = 1; step <= 50; ++step) {
             timer.restart();
@@ -118,16 +119,17 @@ int main(int argc, char** argv) {
         std::vector<vrd::Mark> marks = window.Session().AllMarks();
         const vrd::Minute spacing = (whole.to - whole.from) / 500;
         for (int i = 0; i < 500; ++i)
-            marks.push_back({i % 2 == 0 ? vrd::MarkKind::Source : vrd::MarkKind::Residual,
-                             {whole.from + i * spacing, whole.from + i * spacing + 60},
-                             "fan"});
+            marks.push_back(
+                {i % 2 == 0 ? vrd::MarkKind::Source : vrd::MarkKind::Residual,
+                 vrd::SpanOfMinutes({whole.from + i * spacing, whole.from + i * spacing + 60}),
+                 "fan"});
         window.Session().SetMarks(std::move(marks));
         for (int step = 0; step < 10; ++step) {
             timer.restart();
-            window.Session().AddMark(
-                {vrd::MarkKind::Source,
-                 {whole.from + step * spacing * 2 + 90, whole.from + step * spacing * 2 + 120},
-                 "fan"});
+            window.Session().AddMark({vrd::MarkKind::Source,
+                                      vrd::SpanOfMinutes({whole.from + step * spacing * 2 + 90,
+                                                          whole.from + step * spacing * 2 + 120}),
+                                      "fan"});
             QApplication::processEvents();
             assessment.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
             timer.restart();

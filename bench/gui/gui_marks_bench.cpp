@@ -47,9 +47,10 @@ struct MarkedYear {
         const vrd::Minute spacing = (whole.to - whole.from) / kMarks;
         std::vector<vrd::Mark> marks;
         for (int i = 0; i < kMarks; ++i)
-            marks.push_back({i % 2 == 0 ? vrd::MarkKind::Source : vrd::MarkKind::Residual,
-                             {whole.from + i * spacing, whole.from + i * spacing + 60},
-                             "fan"});
+            marks.push_back(
+                {i % 2 == 0 ? vrd::MarkKind::Source : vrd::MarkKind::Residual,
+                 vrd::SpanOfMinutes({whole.from + i * spacing, whole.from + i * spacing + 60}),
+                 "fan"});
         window.Analysis().SetMarks(std::move(marks), QStringLiteral("marks"));
         window.show();
         QApplication::processEvents();

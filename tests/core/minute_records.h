@@ -1,6 +1,7 @@
 #pragma once
 // 1-minute records at given clock minutes, for the analysis tests.
 
+#include "analysis/analysis_settings.h"
 #include "report/minute_time.h"
 #include "testkit/report_builder.h"
 
@@ -42,6 +43,14 @@ inline std::string ConstantLevel(Minute from, Minute to, int level) {
 
 inline Minute At(const char* text) {
     return *ParseMinute(text);
+}
+
+// The time of minutes, as marks and the selection hold it.
+inline TimeSpan Minutes(Minute from, Minute to) {
+    return SpanOfMinutes(Interval{from, to});
+}
+inline TimeSpan Minutes(const char* from, const char* to) {
+    return Minutes(At(from), At(to));
 }
 
 } // namespace vrd::test

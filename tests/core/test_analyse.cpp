@@ -17,8 +17,8 @@ using test::LevelAt;
 
 AnalysisSettings Between(const char* from, const char* to) {
     AnalysisSettings settings;
-    settings.from = At(from);
-    settings.to = At(to);
+    settings.fromTime = MillisOf(At(from));
+    settings.toTime = MillisOf(At(to));
     return settings;
 }
 
@@ -35,9 +35,8 @@ TEST(Analyse, AConstantDayEveningAndNight) {
     const AnalysisResult result = Analyse(series, {});
 
     ASSERT_TRUE(result.selection);
-    EXPECT_EQ(result.selection->from, At("2011-05-12T07:00"));
-    EXPECT_EQ(result.selection->to, At("2011-05-13T07:00"));
-    EXPECT_EQ(result.minutes.period, 1440);
+    EXPECT_EQ(*result.selection, test::Minutes("2011-05-12T07:00", "2011-05-13T07:00"));
+    EXPECT_EQ(result.minutes.periodTime, MillisOf(1440));
     EXPECT_EQ(result.minutes.measured, 1440);
     EXPECT_EQ(result.coverage, 1.0);
     EXPECT_NEAR(*result.whole.lden, 66.40, 0.005);
@@ -61,7 +60,7 @@ TEST(Analyse, NoReadableRecord) {
     const AnalysisResult result = Analyse(series, settings);
     EXPECT_FALSE(result.selection);
     EXPECT_EQ(result.minutes.unreadable, 1);
-    EXPECT_EQ(result.minutes.period, 0);
+    EXPECT_EQ(result.minutes.periodTime, MillisOf(0));
     EXPECT_FALSE(result.coverage);
     EXPECT_FALSE(result.overall.leq);
     EXPECT_FALSE(result.whole.lden);
@@ -71,7 +70,7 @@ TEST(Analyse, NoReadableRecord) {
     EXPECT_EQ(result.exceedance->events, 0);
 
     // With one end given, the selection is empty there rather than missing.
-    settings.from = At("2011-05-12T10:00");
+    settings.fromTime = MillisOf(At("2011-05-12T10:00"));
     const AnalysisResult from = Analyse(series, settings);
     ASSERT_TRUE(from.selection);
     EXPECT_EQ(from.selection->Length(), 0);
@@ -81,7 +80,7 @@ TEST(Analyse, NoReadableRecord) {
 TEST(Analyse, OneMinute) {
     const MinuteSeries series = SeriesOfMinuteLines(LevelAt(At("2011-05-12T10:00"), 63));
     const AnalysisResult result = Analyse(series, {});
-    EXPECT_EQ(result.minutes.period, 1);
+    EXPECT_EQ(result.minutes.periodTime, MillisOf(1));
     EXPECT_EQ(result.overall.leq, 63.0);
     EXPECT_EQ(result.overall.L(90), 63.0);
     EXPECT_EQ(result.whole.lday, 63.0);
@@ -145,10 +144,10 @@ TEST(Analyse, AnExclusionThatCoversEverything) {
                             GapAt(At("2011-05-12T11:00")));
     AnalysisSettings settings;
     settings.threshold = 50;
-    settings.exclusions.push_back({{At("2011-05-12T09:00"), At("2011-05-12T12:00")}, "rain"});
+    settings.exclusions.push_back({test::Minutes("2011-05-12T09:00", "2011-05-12T12:00"), "rain"});
     const AnalysisResult result = Analyse(series, settings);
-    EXPECT_EQ(result.minutes.period, 61);
-    EXPECT_EQ(result.minutes.excluded, 61);
+    EXPECT_EQ(result.minutes.periodTime, MillisOf(61));
+    EXPECT_EQ(result.minutes.excludedTime, MillisOf(61));
     EXPECT_EQ(result.minutes.measured, 0);
     EXPECT_EQ(result.minutes.gaps, 0);
     EXPECT_EQ(result.coverage, 0.0);
@@ -174,14 +173,14 @@ TEST(Analyse, ExceedanceWithAFractionalThreshold) {
         lines += LevelAt(m++, level);
     AnalysisSettings settings;
     settings.threshold = 60.5;
-    settings.exclusions.push_back({{excluded, excluded + 1}, "a door"});
+    settings.exclusions.push_back({test::Minutes(excluded, excluded + 1), "a door"});
     const AnalysisResult result = Analyse(SeriesOfMinuteLines(lines), settings);
     ASSERT_TRUE(result.exceedance);
     EXPECT_EQ(result.exceedance->minutes, 7);
     EXPECT_EQ(result.exceedance->events, 4);
     EXPECT_EQ(result.exceedance->longest, 3);
     EXPECT_EQ(result.minutes.gaps, 1);
-    EXPECT_EQ(result.minutes.excluded, 1);
+    EXPECT_EQ(result.minutes.excludedTime, MillisOf(1));
     EXPECT_EQ(result.minutes.measured, 8);
 
     settings.threshold = 60;

@@ -44,14 +44,14 @@ std::string ErrorOf(std::string_view bytes) {
 TEST(AnalysisFile, TheExampleReadsWithItsReportsFromItsFolder) {
     const AnalysisDocument document = Parsed(kWeek);
     EXPECT_EQ(document.files, (std::vector<std::string>{"/a/b/week19.vrd", "/a/logs/week20.vrd"}));
-    EXPECT_EQ(document.from, At("2011-05-12T07:00"));
-    EXPECT_FALSE(document.to);
+    EXPECT_EQ(document.fromTime, MillisOf(At("2011-05-12T07:00")));
+    EXPECT_FALSE(document.toTime);
     EXPECT_EQ(document.threshold, 65.0);
     EXPECT_EQ(document.preset, "");
     EXPECT_EQ(document.standard, Standard::FrNeighbourhood);
     ASSERT_EQ(document.marks.size(), 1u);
     EXPECT_EQ(document.marks[0].kind, MarkKind::Source);
-    EXPECT_EQ(document.marks[0].interval.to, At("2011-05-12T09:30"));
+    EXPECT_EQ(document.marks[0].span.end, MillisOf(At("2011-05-12T09:30")));
     EXPECT_EQ(document.marks[0].reason, "breaker");
     // Read from a relative path, the reports stay relative to the current folder.
     EXPECT_EQ(Parsed(kWeek, "week.vrda").files,
@@ -64,7 +64,7 @@ TEST(AnalysisFile, OnlyTheFormatIsNeededAndTheRestTakesItsDefaults) {
     const AnalysisDocument document = Parsed(R"({"format": "vrd-analysis"})");
     const AnalysisDocument defaults;
     EXPECT_TRUE(document.files.empty());
-    EXPECT_FALSE(document.plain || document.from || document.to || document.threshold);
+    EXPECT_FALSE(document.plain || document.fromTime || document.toTime || document.threshold);
     EXPECT_EQ(document.preset, "eu");
     EXPECT_EQ(document.periods.night, defaults.periods.night);
     EXPECT_EQ(document.minimumCoverage, kDefaultMinimumCoverage);
@@ -91,15 +91,15 @@ TEST(AnalysisFile, SaveOpenSaveGivesTheSameBytesWithUnknownKeysKept) {
     EXPECT_EQ(document.otherKeys, (std::vector<std::pair<std::string, std::string>>{
                                       {"comment", "\"the bakery, week 19\""},
                                       {"client", R"({"name":"Mairie","ref":[1,2.5,null]})"}}));
-    document.marks = {{MarkKind::Exclude, {At("2011-05-12T14:00"), At("2011-05-12T16:30")}, "rain"},
-                      {MarkKind::Residual,
-                       {At("2011-05-13T02:00"), At("2011-05-13T04:30")},
-                       "la boulangerie fermée \"lundi\""}};
+    document.marks = {
+        {MarkKind::Exclude, test::Minutes("2011-05-12T14:00", "2011-05-12T16:30"), "rain"},
+        {MarkKind::Residual, test::Minutes("2011-05-13T02:00", "2011-05-13T04:30"),
+         "la boulangerie fermée \"lundi\""}};
     document.standard = Standard::Bs4142;
     document.who = WhoSource::Aircraft;
     document.indoors = true;
     document.plain = true;
-    document.to = At("2011-05-20T00:00");
+    document.toTime = MillisOf(At("2011-05-20T00:00"));
     document.minimumCoverage = 0.75;
     const std::string saved = Formatted(document);
     const std::string again = Formatted(Parsed(saved));
@@ -124,8 +124,7 @@ TEST(AnalysisFile, SaveOpenSaveGivesTheSameBytesWithUnknownKeysKept) {
 
 TEST(AnalysisFile, AReasonInAnotherEncodingKeepsItsLetters) {
     AnalysisDocument document;
-    document.marks = {{MarkKind::Exclude,
-                       {At("2011-05-12T14:00"), At("2011-05-12T15:00")},
+    document.marks = {{MarkKind::Exclude, test::Minutes("2011-05-12T14:00", "2011-05-12T15:00"),
                        "pluie d'\xE9t\xE9"}}; // Latin-1, as an old marks file may hold it
     const AnalysisDocument read = Parsed(Formatted(document));
     EXPECT_EQ(read.marks.at(0).reason, "pluie d'\xC3\xA9t\xC3\xA9");
@@ -134,7 +133,7 @@ TEST(AnalysisFile, AReasonInAnotherEncodingKeepsItsLetters) {
 TEST(AnalysisFile, SettingsComeAndGoWithTheDocument) {
     AnalysisDocument document = Parsed(kWeek);
     document.marks.push_back(
-        {MarkKind::Exclude, {At("2011-05-12T14:00"), At("2011-05-12T16:30")}, "rain"});
+        {MarkKind::Exclude, test::Minutes("2011-05-12T14:00", "2011-05-12T16:30"), "rain"});
     const AnalysisSettings settings = DocumentSettings(document);
     ASSERT_EQ(settings.exclusions.size(), 1u);
     EXPECT_EQ(settings.exclusions[0].reason, "rain");
@@ -175,7 +174,7 @@ TEST(AnalysisFile, EveryMistakeNamesItsKey) {
         {R"({"format": "vrd-analysis", "files": [""]})", "files[0]: expects the path"},
         {R"({"format": "vrd-analysis", "plain": "no"})", "plain: expects true or false"},
         {R"({"format": "vrd-analysis", "from": "2011-05-12 07:00"})",
-         "from: expects a minute yyyy-mm-ddThh:mm, not \"2011-05-12 07:00\""},
+         "from: expects a time yyyy-mm-ddThh:mm[:ss], not \"2011-05-12 07:00\""},
         {R"({"format": "vrd-analysis", "from": "2011-05-12T07:00", "to": "2011-05-12T07:00"})",
          "to: \"2011-05-12T07:00\" must be after from"},
         {R"({"format": "vrd-analysis", "threshold": "65"})",
@@ -196,13 +195,13 @@ TEST(AnalysisFile, EveryMistakeNamesItsKey) {
         {R"({"format": "vrd-analysis", "marks": [{"from": "2011-05-12T08:00", "to": "2011-05-12T09:00"},
             {"from": "2011-05-12T08:00", "to": "2011-05-12T09:00"},
             {"from": "2011-13-01T00:00", "to": "2011-05-12T09:00"}]})",
-         "marks[2].from: expects a minute yyyy-mm-ddThh:mm, not \"2011-13-01T00:00\""},
+         "marks[2].from: expects a time yyyy-mm-ddThh:mm[:ss], not \"2011-13-01T00:00\""},
         {R"({"format": "vrd-analysis", "marks": [{"from": "2011-05-12T09:00", "to": "2011-05-12T08:00"}]})",
          "marks[0].to: \"2011-05-12T08:00\" must be after its from \"2011-05-12T09:00\""},
         {R"({"format": "vrd-analysis", "marks": [{"from": "2011-05-12T09:00"}]})",
          "marks[0].to: is missing"},
         {R"({"format": "vrd-analysis", "marks": [{"from": null, "to": "2011-05-12T08:00"}]})",
-         "marks[0].from: expects a minute yyyy-mm-ddThh:mm, not null"},
+         "marks[0].from: expects a time yyyy-mm-ddThh:mm[:ss], not null"},
         {R"({"format": "vrd-analysis", "marks": [{"kind": "rain", "from": "2011-05-12T08:00", "to": "2011-05-12T09:00"}]})",
          "marks[0].kind: expects exclude, source or residual, not \"rain\""},
         {R"({"format": "vrd-analysis", "marks": [{"from": "2011-05-12T08:00", "to": "2011-05-12T09:00", "reason": 7}]})",
@@ -294,7 +293,8 @@ TEST(AnalysisFile, EveryMistakeIsAKindWithItsValuesAndItsEnglish) {
         {head + R"("files": ["a.vrd", 3]})", Expect::ReportPath,
          "files[1]: expects the path of a report, not 3"},
         {head + R"("indoors": 1})", Expect::TrueOrFalse, "indoors: expects true or false, not 1"},
-        {head + R"("to": 5})", Expect::MinuteTime, "to: expects a minute yyyy-mm-ddThh:mm, not 5"},
+        {head + R"("to": 5})", Expect::MinuteTime,
+         "to: expects a time yyyy-mm-ddThh:mm[:ss], not 5"},
         {head + R"("threshold": "65"})", Expect::Level,
          "threshold: expects a level in dB or null, not \"65\""},
         {head + R"("min_coverage": 1.5})", Expect::Share,
@@ -336,9 +336,8 @@ TEST(AnalysisFile, EveryMistakeIsAKindWithItsValuesAndItsEnglish) {
     EXPECT_EQ(overlap.problem->kind, Kind::MarksOverlap);
     EXPECT_EQ(overlap.problem->key, "marks[1]");
     EXPECT_EQ(overlap.problem->number, 0);
-    EXPECT_EQ(overlap.problem->source, (Interval{At("2011-05-12T08:30"), At("2011-05-12T10:00")}));
-    EXPECT_EQ(overlap.problem->residual,
-              (Interval{At("2011-05-12T08:00"), At("2011-05-12T09:00")}));
+    EXPECT_EQ(overlap.problem->source, (test::Minutes("2011-05-12T08:30", "2011-05-12T10:00")));
+    EXPECT_EQ(overlap.problem->residual, (test::Minutes("2011-05-12T08:00", "2011-05-12T09:00")));
     EXPECT_EQ(overlap.error, "marks[1]: the source interval 2011-05-12T08:30/2011-05-12T10:00 "
                              "overlaps the residual interval 2011-05-12T08:00/2011-05-12T09:00 "
                              "of marks[0]; a minute is heard with the source or without it, not "

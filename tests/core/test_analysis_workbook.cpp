@@ -165,8 +165,8 @@ TEST_F(AssessmentSheet, OfAFrenchStandardListsThePeriodsWithMinutesThenThePooled
         SeriesOfMinuteLines(test::ConstantLevel(start, start + 100, 50) +
                             test::ConstantLevel(start + 100, start + 120, 62));
     AnalysisSettings settings;
-    settings.to = test::At("2011-05-13T06:00");
-    AddMarks(settings, {{MarkKind::Source, {start + 100, start + 120}, ""}});
+    settings.toTime = MillisOf(test::At("2011-05-13T06:00"));
+    AddMarks(settings, {{MarkKind::Source, test::Minutes(start + 100, start + 120), ""}});
     const AssessmentResult assessment =
         Assess(series, settings, {Standard::FrNeighbourhood, false});
     WorkbookLabels labels;
@@ -194,10 +194,10 @@ TEST_F(AssessmentSheet, WordsANotConclusiveVerdictWithItsSideAndTheNotesOfARow) 
         test::ConstantLevel(night, night + 25, 52) +
         test::ConstantLevel(night + 25, night + 45, 44));
     AnalysisSettings settings;
-    AddMarks(settings, {{MarkKind::Source, {day + 60, day + 120}, ""},
-                        {MarkKind::Residual, {day, day + 60}, ""},
-                        {MarkKind::Source, {night + 25, night + 45}, ""},
-                        {MarkKind::Residual, {night, night + 25}, ""}});
+    AddMarks(settings, {{MarkKind::Source, test::Minutes(day + 60, day + 120), ""},
+                        {MarkKind::Residual, test::Minutes(day, day + 60), ""},
+                        {MarkKind::Source, test::Minutes(night + 25, night + 45), ""},
+                        {MarkKind::Residual, test::Minutes(night, night + 25), ""}});
     const AssessmentResult assessment =
         Assess(series, settings, {Standard::FrNeighbourhood, false});
     WorkbookLabels labels;
@@ -218,7 +218,7 @@ TEST_F(AssessmentSheet, OfBs4142ListsTheIntervalsThenTheBackground) {
         SeriesOfMinuteLines(test::ConstantLevel(start, start + 90, 45) +
                             test::ConstantLevel(start + 120, start + 130, 70));
     AnalysisSettings settings;
-    AddMarks(settings, {{MarkKind::Source, {start + 120, start + 130}, ""}});
+    AddMarks(settings, {{MarkKind::Source, test::Minutes(start + 120, start + 130), ""}});
     const AssessmentResult assessment = Assess(series, settings, {Standard::Bs4142, false});
     Write(Analyse(series, settings), &assessment);
     EXPECT_EQ(Row(1, 5), "Start|Length (min)|Period|Residual (min)|L90 (dB)");

@@ -13,7 +13,7 @@ using test::ConstantLevel;
 using test::LevelAt;
 
 Mark Marked(MarkKind kind, const char* from, const char* to) {
-    return {kind, {At(from), At(to)}, ""};
+    return {kind, test::Minutes(from, to), ""};
 }
 
 AnalysisSettings Marks(std::vector<Mark> marks) {
@@ -58,7 +58,7 @@ TEST(AssessNeighbourhood, ADayWithTwentySourceMinutes) {
     EXPECT_EQ(result.minutes.measured, 120);
     EXPECT_EQ(result.minutes.source, 20);
     EXPECT_EQ(result.minutes.residual, 100);
-    EXPECT_EQ(result.minutes.excluded, 0);
+    EXPECT_EQ(result.minutes.excludedTime, MillisOf(0));
     ASSERT_EQ(result.calendar.Size(), 1);
     const EmergencePeriod day = result.Period(0);
     EXPECT_EQ(FormatDay(day.date), "2011-05-12");
@@ -85,8 +85,8 @@ TEST(AssessNeighbourhood, ADayWithTwentySourceMinutes) {
 TEST(AssessNeighbourhood, EveryPeriodOfTheSelectionInTimeOrder) {
     AnalysisSettings settings =
         Marks({Marked(MarkKind::Source, "2011-05-12T09:40", "2011-05-12T10:00")});
-    settings.from = At("2011-05-12T05:00");
-    settings.to = At("2011-05-14T07:01");
+    settings.fromTime = MillisOf(At("2011-05-12T05:00"));
+    settings.toTime = MillisOf(At("2011-05-14T07:01"));
     const AssessmentResult result =
         AssessAs(Standard::FrNeighbourhood, MorningWithASource(), settings);
     // The night of the 11th, day and night of the 12th and 13th, and the day of the 14th.
@@ -307,8 +307,8 @@ TEST(AssessProperties, OverASinglePeriodTheOverallEntryIsThatPeriods) {
             AnalysisSettings settings =
                 Marks({Marked(MarkKind::Source, "2011-05-12T09:00", "2011-05-12T09:30"),
                        Marked(MarkKind::Source, "2011-05-13T01:00", "2011-05-13T01:07")});
-            settings.from = At(from);
-            settings.to = At(to);
+            settings.fromTime = MillisOf(At(from));
+            settings.toTime = MillisOf(At(to));
             const AssessmentResult result = AssessAs(standard, VaryingDay(), settings);
             ASSERT_EQ(result.calendar.Size(), 1);
             ASSERT_EQ(result.overall.size(), 1u);
@@ -323,11 +323,11 @@ TEST(AssessProperties, AnExclusionOverASourceTakesItsMinutesOutOfT) {
         Marks({Marked(MarkKind::Source, "2011-05-12T09:00", "2011-05-12T09:30")});
     const std::int64_t before =
         AssessAs(Standard::FrNeighbourhood, VaryingDay(), settings).Period(0).figures.sourceMinutes;
-    settings.exclusions.push_back({{At("2011-05-12T09:20"), At("2011-05-12T10:00")}, "rain"});
+    settings.exclusions.push_back({test::Minutes("2011-05-12T09:20", "2011-05-12T10:00"), "rain"});
     const AssessmentResult after = AssessAs(Standard::FrNeighbourhood, VaryingDay(), settings);
     EXPECT_EQ(before, 30);
     EXPECT_EQ(after.Period(0).figures.sourceMinutes, 20);
-    EXPECT_EQ(after.minutes.excluded, 40);
+    EXPECT_EQ(after.minutes.excludedTime, MillisOf(40));
     EXPECT_EQ(after.minutes.measured, kMinutesPerDay - 40);
     EXPECT_EQ(after.minutes.source + after.minutes.residual, after.minutes.measured);
 }
@@ -340,8 +340,8 @@ TEST(AssessNeighbourhood, EachRowHasTheNotesOfItsOwnMinutes) {
     for (const char* date : {"2011-05-12", "2011-05-13"}) {
         const Minute start = At((std::string(date) + "T08:00").c_str());
         lines += ConstantLevel(start, start + 20, 50) + ConstantLevel(start + 20, start + 30, 45);
-        marks.push_back({MarkKind::Residual, {start, start + 20}, ""});
-        marks.push_back({MarkKind::Source, {start + 20, start + 30}, ""});
+        marks.push_back({MarkKind::Residual, test::Minutes(start, start + 20), ""});
+        marks.push_back({MarkKind::Source, test::Minutes(start + 20, start + 30), ""});
     }
     const AssessmentResult result = AssessAs(Standard::FrNeighbourhood, lines, Marks(marks));
     const std::vector<EmergenceNote> both = {EmergenceNote::ResidualAboveAmbient,
@@ -376,7 +376,7 @@ TEST(AssessProperties, MarksOutsideTheReportsChangeNoFigureAndAreListed) {
         EXPECT_EQ(after.minutes.measured, before.minutes.measured);
         EXPECT_EQ(after.minutes.source, before.minutes.source);
         EXPECT_EQ(after.minutes.residual, before.minutes.residual);
-        EXPECT_EQ(after.minutes.excluded, before.minutes.excluded);
+        EXPECT_EQ(after.minutes.excludedTime, before.minutes.excludedTime);
         ASSERT_EQ(after.calendar.Size(), before.calendar.Size());
         for (std::int64_t i = 0; i < before.calendar.Size(); ++i) {
             ExpectSame(after.Period(i).figures, before.Period(i).figures);
@@ -390,7 +390,7 @@ TEST(AssessProperties, MarksOutsideTheReportsChangeNoFigureAndAreListed) {
             {MarkKind::Source, "2012-05-12T10:00"}};
         for (std::size_t i = 0; i < expected.size(); ++i) {
             EXPECT_EQ(after.marksOutside[i].kind, expected[i].first) << i;
-            EXPECT_EQ(after.marksOutside[i].interval.from, At(expected[i].second)) << i;
+            EXPECT_EQ(after.marksOutside[i].span.start, MillisOf(At(expected[i].second))) << i;
         }
     }
 }
@@ -402,8 +402,8 @@ TEST(AssessProperties, NothingToAssess) {
     EXPECT_TRUE(none.overall.empty());
     // A selection of centuries lists its periods without holding them.
     AnalysisSettings settings;
-    settings.from = At("0001-01-01T00:00");
-    settings.to = At("9999-12-31T23:59");
+    settings.fromTime = MillisOf(At("0001-01-01T00:00"));
+    settings.toTime = MillisOf(At("9999-12-31T23:59"));
     const AssessmentResult wide = AssessAs(Standard::Bs4142, VaryingDay(), settings);
     // From 00:00, the fifth quarter hour of the night of 0000-12-31, to 23:45 of 9999-12-31.
     EXPECT_EQ(wide.calendar.Size(), 28 + 48 * *ParseDay("9999-12-31") + 20);

@@ -69,7 +69,7 @@ TEST(DailyProfile, EnergyMeanOfEachHoursLeqOverTheDatesWithItsSpread) {
                         test::ConstantLevel(At("2011-05-14T08:30"), At("2011-05-14T09:00"), 90) +
                         test::ConstantLevel(At("2011-05-15T09:00"), At("2011-05-15T09:10"), 40);
     AnalysisSettings settings;
-    settings.exclusions = {{{At("2011-05-14T08:30"), At("2011-05-14T09:00")}, "works"}};
+    settings.exclusions = {{test::Minutes("2011-05-14T08:30", "2011-05-14T09:00"), "works"}};
     const AnalysisResult result = Analyse(SeriesOfMinuteLines(lines), settings);
     const DailyProfile profile = DailyProfileOf(result.hours);
 

@@ -14,11 +14,11 @@ TEST(ExclusionFile, ReadsIntervalsAndReasons) {
                            "2011-05-14T00:00/2011-05-14T00:01");
     ASSERT_FALSE(read.error) << *read.error;
     ASSERT_EQ(read.exclusions.size(), 3u);
-    EXPECT_EQ(FormatInterval(read.exclusions[0].interval), "2011-05-12T14:00/2011-05-12T16:30");
+    EXPECT_EQ(FormatSpan(read.exclusions[0].span), "2011-05-12T14:00/2011-05-12T16:30");
     EXPECT_EQ(read.exclusions[0].reason, "rain");
     EXPECT_EQ(read.exclusions[1].reason, "road works");
     EXPECT_EQ(read.exclusions[2].reason, "");
-    EXPECT_EQ(read.exclusions[2].interval.Length(), 1);
+    EXPECT_EQ(read.exclusions[2].span.Length(), kMillisPerMinute);
 }
 
 TEST(ExclusionFile, ABadLineIsNamedAndNothingIsKept) {
@@ -35,9 +35,9 @@ TEST(ExclusionFile, ABadLineIsNamedAndNothingIsKept) {
 
 TEST(ExclusionFile, WritesWhatReadsBack) {
     const std::vector<Exclusion> exclusions = {
-        {*ParseInterval("2011-05-12T14:00/2011-05-12T16:30"), "rain"},
-        {*ParseInterval("2011-05-13T07:00/2011-05-13T12:00"), "road\nworks\r"},
-        {*ParseInterval("2011-05-14T07:00/2011-05-14T08:00"), ""}};
+        {*ParseSpan("2011-05-12T14:00/2011-05-12T16:30"), "rain"},
+        {*ParseSpan("2011-05-13T07:00/2011-05-13T12:00"), "road\nworks\r"},
+        {*ParseSpan("2011-05-14T07:00/2011-05-14T08:00"), ""}};
     const std::string text = FormatExclusionFile(exclusions);
     EXPECT_EQ(text, "2011-05-12T14:00/2011-05-12T16:30 rain\n"
                     "2011-05-13T07:00/2011-05-13T12:00 road works\n"
@@ -59,7 +59,7 @@ TEST(MarksFile, ReadsKindsAndTakesALineWithoutOneForAnExclusion) {
     EXPECT_EQ(read.marks[0].kind, MarkKind::Exclude);
     EXPECT_EQ(read.marks[0].reason, "rain");
     EXPECT_EQ(read.marks[1].kind, MarkKind::Source);
-    EXPECT_EQ(FormatInterval(read.marks[1].interval), "2011-05-12T17:00/2011-05-12T18:00");
+    EXPECT_EQ(FormatSpan(read.marks[1].span), "2011-05-12T17:00/2011-05-12T18:00");
     EXPECT_EQ(read.marks[1].reason, "the fan of the bakery");
     EXPECT_EQ(read.marks[2].kind, MarkKind::Residual);
     EXPECT_EQ(read.marks[2].reason, "");
@@ -92,14 +92,14 @@ TEST(ExclusionFile, ALineWithAKindIsNotAnExclusion) {
         ParseExclusionFile("source 2011-05-12T17:00/2011-05-12T18:00 the fan\n");
     ASSERT_TRUE(read.error);
     EXPECT_EQ(*read.error, "line 1: \"source\" is not an interval FROM/TO of the form "
-                           "yyyy-mm-ddThh:mm/yyyy-mm-ddThh:mm with FROM before TO");
+                           "yyyy-mm-ddThh:mm[:ss]/yyyy-mm-ddThh:mm[:ss] with FROM before TO");
 }
 
 // Each bad line as a kind with its values, and the English of vrdtool word for word.
 TEST(MarksFile, ABadLineIsAKindWithItsValuesAndItsEnglish) {
     const std::string before = "# the fan\n\nsource 2011-05-12T10:00/2011-05-12T11:00\r\n";
-    const std::string form = "an interval FROM/TO of the form yyyy-mm-ddThh:mm/yyyy-mm-ddThh:mm "
-                             "with FROM before TO";
+    const std::string form = "an interval FROM/TO of the form "
+                             "yyyy-mm-ddThh:mm[:ss]/yyyy-mm-ddThh:mm[:ss] with FROM before TO";
 
     MarksFileRead read = ParseMarksFile(before + "residual \t\n");
     ASSERT_TRUE(read.problem);
@@ -133,17 +133,15 @@ TEST(MarksFile, ABadLineIsAKindWithItsValuesAndItsEnglish) {
 }
 
 TEST(MergeExclusions, JoinsOverlappingAndTouchingIntervals) {
-    const std::vector<Interval> merged = MergeExclusions({{{50, 60}, "b"},
+    const std::vector<TimeSpan> merged = MergeExclusions({{{50, 60}, "b"},
                                                           {{10, 20}, "a"},
                                                           {{20, 30}, "a2"},
                                                           {{15, 25}, ""},
                                                           {{40, 40}, "empty"},
                                                           {{55, 58}, "inside"}});
     ASSERT_EQ(merged.size(), 2u);
-    EXPECT_EQ(merged[0].from, 10);
-    EXPECT_EQ(merged[0].to, 30);
-    EXPECT_EQ(merged[1].from, 50);
-    EXPECT_EQ(merged[1].to, 60);
+    EXPECT_EQ(merged[0], (TimeSpan{10, 30}));
+    EXPECT_EQ(merged[1], (TimeSpan{50, 60}));
 }
 
 } // namespace

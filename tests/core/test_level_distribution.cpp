@@ -25,7 +25,8 @@ MinuteSeries Morning() {
 
 AnalysisSettings WithoutTheLorry() {
     AnalysisSettings settings;
-    settings.exclusions.push_back({{At("2011-05-12T08:05"), At("2011-05-12T08:06")}, "a lorry"});
+    settings.exclusions.push_back(
+        {test::Minutes("2011-05-12T08:05", "2011-05-12T08:06"), "a lorry"});
     return settings;
 }
 
@@ -57,7 +58,7 @@ TEST(LevelDistribution, CountsEachLevelAndTheShareAboveIt) {
 // threshold there counts as exceeding it.
 TEST(LevelDistribution, AgreesWithTheStatisticsAndTheExceedance) {
     AnalysisSettings settings = WithoutTheLorry();
-    settings.from = At("2011-05-12T08:01");
+    settings.fromTime = MillisOf(At("2011-05-12T08:01"));
     const LevelDistribution all = DistributeLevels(Morning(), settings).all;
     const AnalysisResult statistics = Analyse(Morning(), settings);
     EXPECT_EQ(all.minutes, statistics.overall.count);
@@ -76,8 +77,8 @@ TEST(LevelDistribution, AgreesWithTheStatisticsAndTheExceedance) {
 TEST(LevelDistribution, SplitsSourceAndResidualMinutes) {
     AnalysisSettings settings = WithoutTheLorry();
     AddMarks(settings,
-             {{MarkKind::Source, {At("2011-05-12T08:04"), At("2011-05-12T08:07")}, ""},
-              {MarkKind::Residual, {At("2011-05-12T08:00"), At("2011-05-12T08:02")}, ""}});
+             {{MarkKind::Source, test::Minutes("2011-05-12T08:04", "2011-05-12T08:07"), ""},
+              {MarkKind::Residual, test::Minutes("2011-05-12T08:00", "2011-05-12T08:02"), ""}});
     const LevelDistributions marked = DistributeLevels(Morning(), settings);
     // 08:02 is neither: in all alone. The excluded 08:05 is in none.
     EXPECT_EQ(marked.all.minutes, 5);
@@ -92,8 +93,8 @@ TEST(LevelDistribution, SplitsSourceAndResidualMinutes) {
 
 TEST(LevelDistribution, OfAnEmptySelectionHasNoRows) {
     AnalysisSettings settings;
-    settings.from = At("2011-05-13T00:00");
-    settings.to = At("2011-05-13T01:00");
+    settings.fromTime = MillisOf(At("2011-05-13T00:00"));
+    settings.toTime = MillisOf(At("2011-05-13T01:00"));
     for (const MinuteSeries& series : {Morning(), MinuteSeries{}}) {
         const LevelDistribution empty = DistributeLevels(series, settings).all;
         EXPECT_EQ(empty.minutes, 0);

@@ -137,8 +137,7 @@ TEST(LevelSeriesFromCsv, SecondsWhoseMinutesAreAReportGiveTheReportsFigures) {
     const AnalysisResult minutes = Analyse(SeriesOfMinuteLines(lines), settings);
     const AnalysisResult seconds = Analyse(SeriesOfCsv(csv), settings);
     EXPECT_EQ(seconds.step, kMillisPerSecond);
-    EXPECT_EQ(seconds.selection->from, minutes.selection->from);
-    EXPECT_EQ(seconds.selection->to, minutes.selection->to);
+    EXPECT_EQ(*seconds.selection, *minutes.selection);
     EXPECT_EQ(seconds.minutes.measured, 60 * minutes.minutes.measured);
     EXPECT_EQ(seconds.minutes.measuredTime, minutes.minutes.measuredTime);
     EXPECT_NEAR(*seconds.coverage, *minutes.coverage, 1e-12);
@@ -168,8 +167,9 @@ TEST(LevelSeriesFromCsv, SecondsWhoseMinutesAreAReportGiveTheReportsFigures) {
 
     // The carpet's cells are the minutes' levels.
     const LevelSeries csvSeries = SeriesOfCsv(csv);
-    const Carpet fromSeconds = CarpetOf(csvSeries, *seconds.selection, {});
-    const Carpet fromMinutes = CarpetOf(SeriesOfMinuteLines(lines), *minutes.selection, {});
+    const Carpet fromSeconds = CarpetOf(csvSeries, MinutesStartingIn(*seconds.selection), {});
+    const Carpet fromMinutes =
+        CarpetOf(SeriesOfMinuteLines(lines), MinutesStartingIn(*minutes.selection), {});
     ASSERT_EQ(fromSeconds.Dates(), fromMinutes.Dates());
     for (std::int64_t r = 0; r < fromMinutes.Dates(); ++r)
         for (std::int64_t c = 0; c < kMinutesPerDay; ++c)
@@ -183,8 +183,8 @@ TEST(LevelSeriesFromCsv, SecondsWhoseMinutesAreAReportGiveTheReportsFigures) {
                                       Analyse(SeriesOfMinuteLines(lines),
                                               [&] {
                                                   AnalysisSettings only;
-                                                  only.from = night.from;
-                                                  only.to = night.to;
+                                                  only.fromTime = MillisOf(night.from);
+                                                  only.toTime = MillisOf(night.to);
                                                   return only;
                                               }())
                                           .minutes.measured);
@@ -201,13 +201,14 @@ TEST(LevelSeriesFromCsv, AMissingStretchLeavesTheStepAndBreaksTheRuns) {
     AnalysisSettings settings;
     settings.threshold = 65;
     const AnalysisResult result = Analyse(series, settings);
-    EXPECT_EQ(result.minutes.period, 20);
+    EXPECT_EQ(result.minutes.periodTime, MillisOf(20));
     EXPECT_EQ(result.minutes.measured, 600);
     EXPECT_DOUBLE_EQ(*result.coverage, 0.5);
     EXPECT_EQ(result.minutes.gaps, 0);
     EXPECT_EQ(result.exceedance->events, 2);
     EXPECT_EQ(result.exceedance->longest, 300);
-    const RangeFigures range = RangeStatistics(series, 65.0).Figures(*result.selection, {});
+    const RangeFigures range =
+        RangeStatistics(series, 65.0).Figures(MinutesStartingIn(*result.selection), {});
     EXPECT_EQ(range.exceedance->events, 2);
     EXPECT_EQ(range.exceedance->longest, 300);
     EXPECT_EQ(range.measured, 600);

@@ -43,24 +43,24 @@ TEST(MinuteMarks, ExclusionsWinThenSourceThenResidual) {
                         MarkOf(MarkKind::Exclude, 45, 46)});
     ASSERT_EQ(settings.exclusions.size(), 2u);
     ASSERT_EQ(settings.marks.size(), 2u);
-    MinuteMarks marks(settings, Interval{0, 100});
+    MinuteMarks marks(settings, RecordsSpan{TimeSpan{0, 100}, 1});
     const std::vector<std::pair<Minute, MinuteClass>> expected = {
         {5, MinuteClass::Unmarked},  {10, MinuteClass::Excluded}, {19, MinuteClass::Excluded},
         {20, MinuteClass::Source},   {29, MinuteClass::Source},   {30, MinuteClass::Unmarked},
         {40, MinuteClass::Residual}, {45, MinuteClass::Excluded}, {46, MinuteClass::Residual},
         {50, MinuteClass::Unmarked}};
     for (const auto& [minute, kind] : expected)
-        EXPECT_EQ(marks.Of(minute), kind) << minute;
+        EXPECT_EQ(marks.OfSampleAt(minute), kind) << minute;
     EXPECT_EQ(marks.Excluded().size(), 2u);
 }
 
 TEST(MinuteMarks, WithoutResidualMarksEveryOtherMinuteIsResidual) {
     AnalysisSettings settings;
     AddMarks(settings, {MarkOf(MarkKind::Source, 15, 30), MarkOf(MarkKind::Source, 20, 35)});
-    MinuteMarks marks(settings, Interval{0, 100});
-    EXPECT_EQ(marks.Of(0), MinuteClass::Residual);
-    EXPECT_EQ(marks.Of(34), MinuteClass::Source);
-    EXPECT_EQ(marks.Of(35), MinuteClass::Residual);
+    MinuteMarks marks(settings, RecordsSpan{TimeSpan{0, 100}, 1});
+    EXPECT_EQ(marks.OfSampleAt(0), MinuteClass::Residual);
+    EXPECT_EQ(marks.OfSampleAt(34), MinuteClass::Source);
+    EXPECT_EQ(marks.OfSampleAt(35), MinuteClass::Residual);
 }
 
 TEST(MinuteMarks, MarksOutsideTheReportsChangeNothing) {
@@ -69,17 +69,17 @@ TEST(MinuteMarks, MarksOutsideTheReportsChangeNothing) {
     // end: neither shares a minute with them.
     AddMarks(settings, {MarkOf(MarkKind::Residual, 0, 100), MarkOf(MarkKind::Source, 200, 300),
                         MarkOf(MarkKind::Exclude, 300, 400)});
-    MinuteMarks outside(settings, Interval{100, 200});
+    MinuteMarks outside(settings, RecordsSpan{TimeSpan{100, 200}, 1});
     EXPECT_FALSE(outside.SourceOrResidualMarked());
-    EXPECT_EQ(outside.Of(150), MinuteClass::Residual);
+    EXPECT_EQ(outside.OfSampleAt(150), MinuteClass::Residual);
     EXPECT_EQ(outside.Excluded().size(), 1u);
 
     // One minute inside is enough for a mark to count.
-    MinuteMarks inside(settings, Interval{99, 201});
+    MinuteMarks inside(settings, RecordsSpan{TimeSpan{99, 201}, 1});
     EXPECT_TRUE(inside.SourceOrResidualMarked());
-    EXPECT_EQ(inside.Of(99), MinuteClass::Residual);
-    EXPECT_EQ(inside.Of(150), MinuteClass::Unmarked);
-    EXPECT_EQ(inside.Of(200), MinuteClass::Source);
+    EXPECT_EQ(inside.OfSampleAt(99), MinuteClass::Residual);
+    EXPECT_EQ(inside.OfSampleAt(150), MinuteClass::Unmarked);
+    EXPECT_EQ(inside.OfSampleAt(200), MinuteClass::Source);
 
     // Without a record, no mark shares a minute.
     EXPECT_FALSE(MinuteMarks(settings, std::nullopt).SourceOrResidualMarked());

@@ -36,15 +36,16 @@ MinuteSeries ThreeWeeks() {
 void ExpectSameAsAnalyse(const MinuteSeries& series, const RangeStatistics& statistics,
                          Interval range, const std::vector<Exclusion>& exclusions) {
     AnalysisSettings settings;
-    settings.from = range.from;
-    settings.to = range.to;
+    settings.fromTime = MillisOf(range.from);
+    settings.toTime = MillisOf(range.to);
     settings.exclusions = exclusions;
     settings.threshold = statistics.Threshold();
     const AnalysisResult expected = Analyse(series, settings);
-    const RangeFigures figures = statistics.Figures(range, MergeExclusions(exclusions));
+    const RangeFigures figures =
+        statistics.Figures(range, MinutesStartingIn(MergeExclusions(exclusions)));
 
-    EXPECT_EQ(figures.minutes, expected.minutes.period);
-    EXPECT_EQ(figures.excluded, expected.minutes.excluded);
+    EXPECT_EQ(MillisOf(figures.minutes), expected.minutes.periodTime);
+    EXPECT_EQ(MillisOf(figures.excluded), expected.minutes.excludedTime);
     EXPECT_EQ(figures.measured, expected.minutes.measured);
     EXPECT_EQ(figures.gaps, expected.minutes.gaps);
     EXPECT_EQ(figures.coverage, expected.coverage);

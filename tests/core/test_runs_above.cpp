@@ -1,4 +1,5 @@
 #include "analysis/analyse.h"
+#include "analysis/exclusion_file.h"
 #include "analysis/runs_above.h"
 #include "tests/core/minute_records.h"
 
@@ -8,9 +9,9 @@
 
 namespace vrd {
 
-// Intervals as minutes in a failed expectation.
-void PrintTo(const Interval& interval, std::ostream* out) {
-    *out << FormatMinute(interval.from) << '/' << FormatMinute(interval.to);
+// Spans as times in a failed expectation.
+void PrintTo(const TimeSpan& span, std::ostream* out) {
+    *out << FormatSpan(span);
 }
 
 namespace {
@@ -18,6 +19,7 @@ namespace {
 using test::At;
 using test::GapAt;
 using test::LevelAt;
+using test::Minutes;
 
 // The runs are the exceedance's events: the same number, the longest as long, every minute above.
 TEST(RunsAbove, AreTheEventsOfTheExceedance) {
@@ -39,46 +41,46 @@ TEST(RunsAbove, AreTheEventsOfTheExceedance) {
     const MinuteSeries series = SeriesOfMinuteLines(lines);
     AnalysisSettings settings;
     settings.threshold = 60;
-    settings.exclusions = {{{start + 22, start + 23}, "door"}};
-    const std::vector<Interval> excluded = MergeExclusions(settings.exclusions);
+    settings.exclusions = {{Minutes(start + 22, start + 23), "door"}};
+    const std::vector<TimeSpan> excluded = MergeExclusions(settings.exclusions);
 
-    const std::vector<Interval> runs = RunsAbove(series, {start, start + 40}, excluded, 60);
+    const std::vector<TimeSpan> runs = RunsAbove(series, Minutes(start, start + 40), excluded, 60);
     const std::vector<std::pair<int, int>> expected = {{2, 5},   {6, 7},   {9, 11},  {12, 13},
                                                        {20, 22}, {23, 25}, {30, 31}, {32, 33}};
     ASSERT_EQ(runs.size(), expected.size());
     for (std::size_t i = 0; i < runs.size(); ++i) {
-        EXPECT_EQ(runs[i].from, start + expected[i].first) << i;
-        EXPECT_EQ(runs[i].to, start + expected[i].second) << i;
+        EXPECT_EQ(runs[i], Minutes(start + expected[i].first, start + expected[i].second)) << i;
     }
     const AnalysisResult result = Analyse(series, settings);
     ASSERT_TRUE(result.exceedance);
     EXPECT_EQ(static_cast<std::int64_t>(runs.size()), result.exceedance->events);
     std::int64_t minutes = 0;
-    for (const Interval& run : runs)
-        minutes += run.Length();
+    for (const TimeSpan& run : runs)
+        minutes += run.Length() / kMillisPerMinute;
     EXPECT_EQ(minutes, result.exceedance->minutes);
 
     // The range cuts a run; a threshold is exceeded only above it; nothing in an empty range.
-    const std::vector<Interval> cut = RunsAbove(series, {start + 3, start + 10}, excluded, 60);
+    const std::vector<TimeSpan> cut =
+        RunsAbove(series, Minutes(start + 3, start + 10), excluded, 60);
     ASSERT_EQ(cut.size(), 3u);
-    EXPECT_EQ(cut.front().from, start + 3);
-    EXPECT_EQ(cut.back().to, start + 10);
-    EXPECT_TRUE(RunsAbove(series, {start, start + 40}, excluded, 70).empty());
-    EXPECT_TRUE(RunsAbove(series, {start + 5, start + 5}, excluded, 60).empty());
+    EXPECT_EQ(cut.front().start, MillisOf(start + 3));
+    EXPECT_EQ(cut.back().end, MillisOf(start + 10));
+    EXPECT_TRUE(RunsAbove(series, Minutes(start, start + 40), excluded, 70).empty());
+    EXPECT_TRUE(RunsAbove(series, Minutes(start + 5, start + 5), excluded, 60).empty());
 }
 
 // Runs given by their minutes from a start, for JoinRuns.
-std::vector<Interval> Runs(Minute start, const std::vector<std::pair<int, int>>& minutes) {
-    std::vector<Interval> runs;
+std::vector<TimeSpan> Runs(Minute start, const std::vector<std::pair<int, int>>& minutes) {
+    std::vector<TimeSpan> runs;
     for (const auto& [from, to] : minutes)
-        runs.push_back({start + from, start + to});
+        runs.push_back(Minutes(start + from, start + to));
     return runs;
 }
 
 TEST(JoinRuns, JoinsAcrossAtMostTheGapThenDropsTheShortMarks) {
     const Minute start = At("2011-05-12T07:00");
     // Runs of 2, 1, 1 and 3 minutes with 3, 2 and 4 minutes between them.
-    const std::vector<Interval> runs = Runs(start, {{0, 2}, {5, 6}, {8, 9}, {13, 16}});
+    const std::vector<TimeSpan> runs = Runs(start, {{0, 2}, {5, 6}, {8, 9}, {13, 16}});
     RunMarking marking;
     EXPECT_EQ(JoinRuns(runs, marking).size(), 4u) << "the defaults mark every run as it is";
 
@@ -116,16 +118,16 @@ class MarkedRunsTest : public ::testing::Test {
                                  (i >= 2 && i <= 10) || i == 12 || i == 14 || i == 15 ? 70 : 60);
         }
         series_ = SeriesOfMinuteLines(lines);
-        excluded_ = {{start_ + 8, start_ + 9}};
+        excluded_ = {Minutes(start_ + 8, start_ + 9)};
         marking_.threshold = 60;
     }
-    std::vector<Interval> Marked(int from = 0, int to = 20) const {
-        return MarkedRuns(series_, {start_ + from, start_ + to}, excluded_, marking_);
+    std::vector<TimeSpan> Marked(int from = 0, int to = 20) const {
+        return MarkedRuns(series_, Minutes(start_ + from, start_ + to), excluded_, marking_);
     }
 
     const Minute start_ = At("2011-05-12T07:00");
     MinuteSeries series_;
-    std::vector<Interval> excluded_;
+    std::vector<TimeSpan> excluded_;
     RunMarking marking_;
 };
 
@@ -152,10 +154,10 @@ TEST_F(MarkedRunsTest, JoinedAcrossGapsAndExclusionsIntoMarksOfTheKindAsked) {
     marking_.joinMinutes = 1;
     marking_.kind = MarkKind::Residual;
     const std::vector<Mark> marks =
-        MarksOfRuns(series_, {start_, start_ + 20}, excluded_, marking_, "above 60 dB");
+        MarksOfRuns(series_, Minutes(start_, start_ + 20), excluded_, marking_, "above 60 dB");
     ASSERT_EQ(marks.size(), 1u);
     EXPECT_EQ(marks[0].kind, MarkKind::Residual);
-    EXPECT_EQ(marks[0].interval, (Interval{start_ + 2, start_ + 16}));
+    EXPECT_EQ(marks[0].span, Minutes(start_ + 2, start_ + 16));
     EXPECT_EQ(marks[0].reason, "above 60 dB");
 }
 

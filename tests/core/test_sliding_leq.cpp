@@ -96,7 +96,8 @@ TEST(SlidingLeq, ExcludedMinutesAreLeftOutAsAGapIs) {
     lines += test::ConstantLevel(start + 20, start + 22, 95); // the party next door
     lines += test::ConstantLevel(start + 22, start + 40, 50);
     const MinuteSeries series = SeriesOfMinuteLines(lines);
-    const std::vector<Interval> excluded = MergeExclusions({{{start + 20, start + 22}, "party"}});
+    const std::vector<Interval> excluded =
+        MinutesStartingIn(MergeExclusions({{test::Minutes(start + 20, start + 22), "party"}}));
 
     const std::map<Minute, double> sliding = ByMinute(SlidingLeq(series, excluded, 5));
     // One excluded minute leaves four of five: still a level, and only of the 50 dB minutes.
@@ -163,8 +164,9 @@ TEST(SlidingLeq, EveryWindowIsTheLeqOfItsMinutes) {
             lines += test::LevelAt(m, roll < 40 ? 110 : 30 + static_cast<int>(random() % 40));
     }
     const MinuteSeries series = SeriesOfMinuteLines(lines);
-    const std::vector<Interval> excluded = MergeExclusions(
-        {{{start + 600, start + 640}, "rain"}, {{start + 3000, start + 3007}, "works"}});
+    const std::vector<Interval> excluded =
+        MinutesStartingIn(MergeExclusions({{test::Minutes(start + 600, start + 640), "rain"},
+                                           {test::Minutes(start + 3000, start + 3007), "works"}}));
     const RangeStatistics statistics(series, std::nullopt);
 
     for (const Minute length : {5, 10, 15, 60}) {

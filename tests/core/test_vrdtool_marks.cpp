@@ -227,8 +227,8 @@ TEST_F(VrdtoolMarksOfAWeek, TheMarksAreTheEventsThatStatsCounts) {
         std::int64_t minutes = 0;
         std::int64_t longest = 0;
         for (const Mark& mark : marks) {
-            minutes += mark.interval.Length();
-            longest = std::max(longest, mark.interval.Length());
+            minutes += mark.span.Length() / kMillisPerMinute;
+            longest = std::max(longest, mark.span.Length() / kMillisPerMinute);
         }
         EXPECT_EQ(static_cast<std::int64_t>(marks.size()), exceedance["events"]) << threshold;
         EXPECT_EQ(minutes, exceedance["minutes"]) << threshold;
@@ -256,13 +256,14 @@ TEST_F(VrdtoolMarksOfAWeek, ReadBackTheyGiveAssessTheSameSourceMinutes) {
     const MinuteSeries series = SeriesOfMinuteLines(OpenMinuteLines({week_, false}).minuteLines);
     std::vector<Exclusion> exclusions;
     for (const std::string& exclude : excludes_)
-        exclusions.push_back({*ParseInterval(exclude), ""});
-    const std::vector<Interval> excluded = MergeExclusions(exclusions);
+        exclusions.push_back({*ParseSpan(exclude), ""});
+    const std::vector<Interval> excluded = MinutesStartingIn(MergeExclusions(exclusions));
     std::int64_t measured = 0;
     for (const Mark& mark : marks) {
-        EXPECT_GE(mark.interval.Length(), 10);
-        for (std::size_t i = series.LowerBound(mark.interval.from);
-             i < series.Size() && series.At(i).minute < mark.interval.to; ++i) {
+        EXPECT_GE(mark.span.Length(), 10 * kMillisPerMinute);
+        const Interval minutes = MinutesStartingIn(mark.span);
+        for (std::size_t i = series.LowerBound(minutes.from);
+             i < series.Size() && series.At(i).minute < minutes.to; ++i) {
             const SeriesMinute minute = series.At(i);
             bool isExcluded = false;
             for (const Interval& interval : excluded)

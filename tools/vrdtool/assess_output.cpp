@@ -1,6 +1,7 @@
 #include "tools/vrdtool/assess_output.h"
 
 #include "analysis/assessment_rules.h"
+#include "analysis/time_text.h"
 #include "export/decimal_text.h"
 #include "tools/vrdtool/analysis_json.h"
 #include "tools/vrdtool/json_text.h"
@@ -12,6 +13,12 @@ namespace vrd {
 namespace {
 
 constexpr std::size_t kLongestBar = 50;
+
+// At the devices' 60-s step every count is one of minutes and the output reads as it always has;
+// at another step the counts are samples and the times seconds, and the output says so.
+bool MinuteStep(const AssessmentResult& result) {
+    return result.step == kMillisPerMinute;
+}
 
 template <typename Number> std::string Shown(const std::optional<Number>& value) {
     return value ? OneDecimal(static_cast<double>(*value)) : std::string("-");
@@ -75,15 +82,20 @@ void EmergenceSummary(std::ostream& out, const AssessmentResult& result) {
             << VerdictText(result.worst->figures, true) << ")\n";
     else
         out << "- (no period with a limit)\n";
-    out << "T is the minutes heard with the source; levels in dB; emergence = ambient - residual\n"
-           "on the indicator; limit in dB\n";
+    if (MinuteStep(result))
+        out << "T is the minutes heard with the source; levels in dB; emergence = ambient - "
+               "residual\non the indicator; limit in dB\n";
+    else
+        out << "T is the samples of " << FormatDuration(result.step)
+            << " heard with the source; levels in dB; emergence =\nambient - residual on the "
+               "indicator; limit in dB\n";
     if (noted.Has(EmergenceNote::ResidualAboveAmbient))
         out << "residual_above_ambient: the residual is louder than the ambient; its minutes do\n"
                "not stand for the place without the noise\n";
     if (noted.Has(EmergenceNote::ShortResidual))
         out << "short_residual: fewer than "
             << RulesOf(result.settings.standard).emergence->shortResidualBelow
-            << " residual minutes\n";
+            << (MinuteStep(result) ? " residual minutes\n" : " minutes of residual\n");
 }
 
 void BackgroundSummary(std::ostream& out, const AssessmentResult& result) {
@@ -117,10 +129,10 @@ void BackgroundSummary(std::ostream& out, const AssessmentResult& result) {
            "fast time weighting.\n";
 }
 
-void FiguresJson(JsonText& json, const EmergenceFigures& figures) {
-    json.Key("source_minutes");
+void FiguresJson(JsonText& json, const EmergenceFigures& figures, bool minuteStep) {
+    json.Key(minuteStep ? "source_minutes" : "source_samples");
     json.Integer(figures.sourceMinutes);
-    json.Key("residual_minutes");
+    json.Key(minuteStep ? "residual_minutes" : "residual_samples");
     json.Integer(figures.residualMinutes);
     json.Key("ambient_leq");
     json.Optional(figures.ambientLeq);
@@ -154,13 +166,13 @@ void FiguresJson(JsonText& json, const EmergenceFigures& figures) {
     json.EndArray();
 }
 
-void PeriodJson(JsonText& json, const EmergencePeriod& period) {
+void PeriodJson(JsonText& json, const EmergencePeriod& period, bool minuteStep) {
     json.BeginObject();
     json.Key("date");
     json.String(FormatDay(period.date));
     json.Key("period");
     json.String(PeriodLabelName(period.label));
-    FiguresJson(json, period.figures);
+    FiguresJson(json, period.figures, minuteStep);
     json.EndObject();
 }
 
@@ -168,20 +180,20 @@ void EmergenceJson(JsonText& json, const AssessmentResult& result) {
     json.Key("periods");
     json.BeginArray();
     for (std::int64_t i = 0; i < result.calendar.Size(); ++i)
-        PeriodJson(json, result.Period(i));
+        PeriodJson(json, result.Period(i), MinuteStep(result));
     json.EndArray();
     json.Key("overall");
     json.BeginObject();
     for (const LabelEmergence& overall : result.overall) {
         json.Key(PeriodLabelName(overall.label));
         json.BeginObject();
-        FiguresJson(json, overall.figures);
+        FiguresJson(json, overall.figures, MinuteStep(result));
         json.EndObject();
     }
     json.EndObject();
     json.Key("worst");
     if (result.worst)
-        PeriodJson(json, *result.worst);
+        PeriodJson(json, *result.worst, MinuteStep(result));
     else
         json.Null();
 }
@@ -198,7 +210,7 @@ void BackgroundJson(JsonText& json, const AssessmentResult& result) {
         json.Integer(interval.length);
         json.Key("period");
         json.String(PeriodLabelName(interval.label));
-        json.Key("minutes");
+        json.Key(MinuteStep(result) ? "minutes" : "samples");
         json.Integer(interval.minutes);
         json.Key("l90");
         json.Optional(interval.l90);
@@ -245,13 +257,25 @@ void WriteAssessmentSummary(std::ostream& out, const std::vector<std::string>& f
     out << '\n';
     out << "period:     "
         << (result.selection
-                ? FormatMinute(result.selection->from) + " to " + FormatMinute(result.selection->to)
+                ? FormatTime(result.selection->start) + " to " + FormatTime(result.selection->end)
                 : std::string("-"))
         << '\n';
     out << "standard:   " << StandardName(result.settings.standard)
         << (result.settings.indoors ? " (indoors)" : "") << '\n';
-    out << "minutes:    " << minutes.measured << " measured: " << minutes.source << " source, "
-        << minutes.residual << " residual; " << minutes.excluded << " excluded\n";
+    if (MinuteStep(result)) {
+        out << "minutes:    " << minutes.measured << " measured: " << minutes.source << " source, "
+            << minutes.residual << " residual; " << MinutesText(minutes.excludedTime)
+            << " excluded\n";
+    } else {
+        const auto seconds = [&](std::int64_t samples) {
+            return SecondsText(samples * result.step);
+        };
+        out << "step:       " << FormatDuration(result.step) << " (" << minutes.measured
+            << " samples measured)\n";
+        out << "seconds:    " << seconds(minutes.measured)
+            << " measured: " << seconds(minutes.source) << " source, " << seconds(minutes.residual)
+            << " residual; " << SecondsText(minutes.excludedTime) << " excluded\n";
+    }
     if (result.settings.standard == Standard::Bs4142)
         BackgroundSummary(out, result);
     else
@@ -267,16 +291,28 @@ void WriteAssessmentJson(std::ostream& out, const std::vector<std::string>& file
     json.String(StandardName(result.settings.standard));
     json.Key("indoors");
     json.Bool(result.settings.indoors);
-    json.Key("minutes");
-    json.BeginObject();
-    json.Key("measured");
-    json.Integer(result.minutes.measured);
-    json.Key("source");
-    json.Integer(result.minutes.source);
-    json.Key("residual");
-    json.Integer(result.minutes.residual);
-    json.Key("excluded");
-    json.Integer(result.minutes.excluded);
+    const AssessmentMinutes& minutes = result.minutes;
+    if (MinuteStep(result)) {
+        json.Key("minutes");
+        json.BeginObject();
+        json.Key("measured");
+        json.Integer(minutes.measured);
+        json.Key("source");
+        json.Integer(minutes.source);
+        json.Key("residual");
+        json.Integer(minutes.residual);
+        MinutesJson(json, "excluded", minutes.excludedTime);
+    } else {
+        SecondsJson(json, "step", result.step);
+        json.Key("seconds");
+        json.BeginObject();
+        SecondsJson(json, "measured", minutes.measured * result.step);
+        SecondsJson(json, "source", minutes.source * result.step);
+        SecondsJson(json, "residual", minutes.residual * result.step);
+        SecondsJson(json, "excluded", minutes.excludedTime);
+        json.Key("samples");
+        json.Integer(minutes.measured);
+    }
     json.EndObject();
     json.Key("marks_outside");
     json.Integer(static_cast<std::int64_t>(result.marksOutside.size()));

@@ -25,7 +25,7 @@ void WarnOfMarksOutside(std::ostream& err, const std::vector<Mark>& outside) {
     err << "vrdtool: " << outside.size() << (outside.size() == 1 ? " mark lies" : " marks lie")
         << " outside the reports' minutes:";
     for (const Mark& mark : outside)
-        err << ' ' << FormatInterval(mark.interval);
+        err << ' ' << FormatSpan(mark.span);
     err << '\n';
 }
 

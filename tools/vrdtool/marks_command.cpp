@@ -13,14 +13,14 @@ namespace vrd {
 
 CLI::App* AddMarksCommand(CLI::App& app, MarksArguments& arguments) {
     CLI::App* marks = app.add_subcommand(
-        "marks", "Print the runs of minutes above a level as a marks file, one \"[KIND ]FROM/TO "
+        "marks", "Print the runs of samples above a level as a marks file, one \"[KIND ]FROM/TO "
                  "above DB dB\" line a mark in time order: without --min-minutes and "
                  "--join-minutes, the events that stats --threshold counts.");
     marks->add_option("FILE", arguments.files,
                       "the reports to analyse (given with --analysis: instead of its own)");
     marks
         ->add_option("--above", arguments.above,
-                     "mark the runs of minutes whose level is above DB (may have a fraction); "
+                     "mark the runs of samples whose level is above DB (may have a fraction); "
                      "a gap, a missing or an excluded minute ends a run")
         ->type_name("DB");
     marks
@@ -50,7 +50,7 @@ int RunMarks(const MarksArguments& arguments, std::ostream& out, std::ostream& e
     const MarksRequest& request = *read.request;
     const OpenedSeries opened = OpenSeries(request.inputs);
     // The selection and exclusions as the analysis takes them, so that the runs are its events.
-    if (const std::optional<Interval> selection = SelectionOf(opened.series, request.settings))
+    if (const std::optional<TimeSpan> selection = SelectionOf(opened.series, request.settings))
         out << FormatMarksFile(MarksOfRuns(opened.series, *selection,
                                            MergeExclusions(request.settings.exclusions),
                                            request.marking, RunsReason(request.marking.threshold)));

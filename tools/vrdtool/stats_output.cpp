@@ -1,12 +1,11 @@
 #include "tools/vrdtool/stats_output.h"
 
 #include "analysis/period_presets.h"
+#include "analysis/time_text.h"
 #include "export/decimal_text.h"
 #include "tools/vrdtool/analysis_json.h"
 #include "tools/vrdtool/distribution_output.h"
 #include "tools/vrdtool/json_text.h"
-
-#include <charconv>
 
 namespace vrd {
 
@@ -17,30 +16,14 @@ template <typename Number> std::string Shown(const std::optional<Number>& value)
     return value ? OneDecimal(static_cast<double>(*value)) + " dB" : std::string("-");
 }
 
-std::string OrNone(const std::optional<Interval>& selection, bool end) {
+std::string OrNone(const std::optional<TimeSpan>& selection, bool end) {
     if (!selection)
         return "-";
-    return FormatMinute(end ? selection->to : selection->from);
+    return FormatTime(end ? selection->end : selection->start);
 }
 
 bool MinuteStep(const AnalysisResult& result) {
     return result.step == kMillisPerMinute;
-}
-
-// A time in seconds: "86400", "0.5".
-std::string Seconds(Millis time) {
-    char text[32];
-    const std::to_chars_result end =
-        std::to_chars(text, text + sizeof text, static_cast<double>(time) / 1000.0);
-    return std::string(text, end.ptr);
-}
-
-void SecondsJson(JsonText& json, const char* key, Millis time) {
-    json.Key(key);
-    if (time % kMillisPerSecond == 0)
-        json.Integer(time / kMillisPerSecond);
-    else
-        json.Number(static_cast<double>(time) / 1000.0);
 }
 
 void DayJson(JsonText& json, const DayFigures& day, const Periods& periods) {
@@ -158,14 +141,16 @@ void WriteStatsSummary(std::ostream& out, const std::vector<std::string>& files,
     if (!minuteStep)
         out << "step:       " << FormatDuration(result.step) << " (" << minutes.measured
             << " samples measured)\n";
-    const auto time = [&](std::int64_t minuteCount) {
-        return minuteStep ? std::to_string(minuteCount) : Seconds(minuteCount * kMillisPerMinute);
+    const auto time = [&](Millis length) {
+        return minuteStep ? MinutesText(length) : SecondsText(length);
     };
     out << "period:     " << OrNone(result.selection, false) << " to "
-        << OrNone(result.selection, true) << " (" << time(minutes.period)
-        << (minuteStep ? " minutes, " : " seconds, ") << time(minutes.excluded) << " excluded)\n";
+        << OrNone(result.selection, true) << " (" << time(minutes.periodTime)
+        << (minuteStep ? " minutes, " : " seconds, ") << time(minutes.excludedTime)
+        << " excluded)\n";
     out << "coverage:   " << (result.coverage ? OneDecimalPercent(*result.coverage) + " %" : "-")
-        << " (" << (minuteStep ? std::to_string(minutes.measured) : Seconds(minutes.measuredTime))
+        << " ("
+        << (minuteStep ? std::to_string(minutes.measured) : SecondsText(minutes.measuredTime))
         << " measured, " << minutes.gaps << " gaps, " << minutes.unreadable << " unreadable, "
         << minutes.duplicate << " duplicate)\n";
     const LevelFigures& overall = result.overall;
@@ -194,9 +179,9 @@ void WriteStatsSummary(std::ostream& out, const std::vector<std::string>& files,
             << result.exceedance->longest << " minutes\n";
     else if (result.exceedance && result.threshold)
         out << "above " << OneDecimal(*result.threshold)
-            << " dB: " << Seconds(result.exceedance->minutes * result.step) << " seconds in "
+            << " dB: " << SecondsText(result.exceedance->minutes * result.step) << " seconds in "
             << result.exceedance->events << " events, the longest "
-            << Seconds(result.exceedance->longest * result.step) << " seconds\n";
+            << SecondsText(result.exceedance->longest * result.step) << " seconds\n";
     else
         out << "exceedance: - (no --threshold)\n";
     std::string combinedColumn = combined;
@@ -251,15 +236,15 @@ void WriteStatsJson(std::ostream& out, const std::vector<std::string>& files,
     if (minuteStep) {
         json.Key("minutes");
         json.BeginObject();
-        Count(json, "period", minutes.period);
-        Count(json, "excluded", minutes.excluded);
+        MinutesJson(json, "period", minutes.periodTime);
+        MinutesJson(json, "excluded", minutes.excludedTime);
         Count(json, "measured", minutes.measured);
     } else {
         SecondsJson(json, "step", result.step);
         json.Key("seconds");
         json.BeginObject();
-        SecondsJson(json, "period", minutes.period * kMillisPerMinute);
-        SecondsJson(json, "excluded", minutes.excluded * kMillisPerMinute);
+        SecondsJson(json, "period", minutes.periodTime);
+        SecondsJson(json, "excluded", minutes.excludedTime);
         SecondsJson(json, "measured", minutes.measuredTime);
         Count(json, "samples", minutes.measured);
     }

@@ -36,6 +36,14 @@ QString Seconds(vrd::Millis length, Language language) {
     return SecondsText(length, language) + UnitSpace(language) + QStringLiteral("s");
 }
 
+// A time in minutes, with a fraction when it was given to the second.
+QString MinutesOfTime(vrd::Millis time, Language language) {
+    if (time % vrd::kMillisPerMinute == 0)
+        return Minutes(time / vrd::kMillisPerMinute, language);
+    return LocaleOf(language).toString(static_cast<double>(time) / 60000.0, 'g', 8) +
+           UnitSpace(language) + QStringLiteral("min");
+}
+
 } // namespace
 
 std::vector<const vrd::ReportForAnalysis*>
@@ -103,14 +111,14 @@ QList<ReportFigure> ReportFigures(const vrd::AnalysisResult& result, Language la
         figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Minutes measured")),
                         Minutes(result.minutes.measured, language)});
         figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Minutes excluded")),
-                        Minutes(result.minutes.excluded, language)});
+                        MinutesOfTime(result.minutes.excludedTime, language)});
     } else {
         figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Time measured")),
                         Seconds(result.minutes.measuredTime, language)});
         figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Samples measured")),
                         QString::number(result.minutes.measured)});
         figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Time excluded")),
-                        Seconds(result.minutes.excluded * vrd::kMillisPerMinute, language)});
+                        Seconds(result.minutes.excludedTime, language)});
     }
     figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Leq")), decibels(levels.leq)});
     figures.append({name(QT_TRANSLATE_NOOP("AnalysisReport", "Lmax")), decibels(levels.lmax)});

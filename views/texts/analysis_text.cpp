@@ -1,6 +1,7 @@
 #include "views/texts/analysis_text.h"
 
 #include "analysis/analysis_settings.h"
+#include "analysis/time_text.h"
 
 #include <cmath>
 #include <string>
@@ -39,6 +40,12 @@ QString SecondsText(vrd::Millis length, Language language) {
     return LocaleOf(language)
         .toString(static_cast<double>(length) / vrd::kMillisPerSecond, 'g', 15)
         .remove(LocaleOf(language).groupSeparator());
+}
+
+QString TimeText(vrd::Millis time, Language language) {
+    const std::string clock = vrd::FormatClock(time);
+    return DayText(vrd::DayOfMinute(vrd::MinuteOfMillis(time)), language) + QLatin1Char(' ') +
+           QString::fromStdString(clock);
 }
 
 QString DayText(vrd::Day day, Language language) {
@@ -91,4 +98,16 @@ std::optional<vrd::Minute> ParseMinuteText(const QString& text) {
         return vrd::ParseMinute(typed.substr(0, 10) + 'T' + typed.substr(11));
     }
     return vrd::ParseMinute(typed);
+}
+
+std::optional<vrd::Millis> ParseTimeText(const QString& text) {
+    const QString typed = text.trimmed();
+    const qsizetype seconds = typed.size() == 19 && typed[16] == QLatin1Char(':') ? 3 : 0;
+    if (seconds == 0 && typed.size() != 16)
+        return std::nullopt;
+    const std::optional<vrd::Minute> minute = ParseMinuteText(typed.left(16));
+    if (!minute)
+        return std::nullopt;
+    // The seconds read as the core reads them, on a minute it accepts.
+    return vrd::ParseTime(vrd::FormatMinute(*minute) + typed.right(seconds).toStdString());
 }

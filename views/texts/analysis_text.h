@@ -21,6 +21,9 @@ QString MillisText(vrd::Millis time, Language language);
 QString StepText(vrd::Millis step, Language language);
 // A time as the count of seconds it makes: "86400", "0.5"; "0,5" in French.
 QString SecondsText(vrd::Millis length, Language language);
+// A time given to the second: as MinuteText, with ":ss" after when its seconds are not 0
+// ("2011-05-12 14:03:20").
+QString TimeText(vrd::Millis time, Language language);
 // "2011-05-12"; "12/05/2011" in French.
 QString DayText(vrd::Day day, Language language);
 // "63.4"; "63,4" in French; empty for a missing level.
@@ -37,3 +40,5 @@ QString UnitSpace(Language language);
 // A minute typed as "yyyy-mm-dd hh:mm" (or with a "T") or as "dd/mm/yyyy hh:mm"; nullopt for
 // anything else.
 std::optional<vrd::Minute> ParseMinuteText(const QString& text);
+// A time typed as ParseMinuteText takes it, with ":ss" after the minutes or without.
+std::optional<vrd::Millis> ParseTimeText(const QString& text);

@@ -49,8 +49,8 @@ QString SystemText(const vrd::Failure& failure, Language language) {
 QString IntervalForm(Language language) {
     return T(language,
              QT_TRANSLATE_NOOP("CoreReason", "an interval FROM/TO of the form "
-                                             "yyyy-mm-ddThh:mm/yyyy-mm-ddThh:mm with FROM before "
-                                             "TO"));
+                                             "yyyy-mm-ddThh:mm[:ss]/yyyy-mm-ddThh:mm[:ss] with "
+                                             "FROM before TO"));
 }
 
 QString Or(Language language) {
@@ -81,7 +81,7 @@ QString ExpectationText(const vrd::AnalysisFileProblem& problem, Language langua
     case E::TrueOrFalse:
         return T(language, QT_TRANSLATE_NOOP("CoreReason", "true or false"));
     case E::MinuteTime:
-        return T(language, QT_TRANSLATE_NOOP("CoreReason", "a minute yyyy-mm-ddThh:mm"));
+        return T(language, QT_TRANSLATE_NOOP("CoreReason", "a time yyyy-mm-ddThh:mm[:ss]"));
     case E::Level:
         return T(language, QT_TRANSLATE_NOOP("CoreReason", "a level in dB or null"));
     case E::Share:
@@ -177,7 +177,7 @@ QString AnalysisReason(const vrd::AnalysisFileProblem& problem, Language languag
                  QT_TRANSLATE_NOOP("CoreReason", "the source interval %1 overlaps the residual "
                                                  "interval %2 of marks[%3]; a minute is heard with "
                                                  "the source or without it, not both"))
-            .arg(Of(vrd::FormatInterval(problem.source)), Of(vrd::FormatInterval(problem.residual)))
+            .arg(Of(vrd::FormatSpan(problem.source)), Of(vrd::FormatSpan(problem.residual)))
             .arg(problem.number);
     case K::PathNotUtf8:
         break;

@@ -23,16 +23,26 @@ QString MarkKindText(vrd::MarkKind kind, Language language) {
     return Translated(language, "MarkText", QT_TRANSLATE_NOOP("MarkText", "excluded"));
 }
 
-QString IntervalText(const vrd::Interval& interval, Language language) {
-    const QString from = MinuteText(interval.from, language);
-    QString to = MinuteText(interval.to, language);
+namespace {
+
+QString FromTo(const QString& from, QString to) {
     if (to.left(10) == from.left(10))
         to = to.mid(11);
     return from + QStringLiteral(" – ") + to;
 }
 
+} // namespace
+
+QString IntervalText(const vrd::Interval& interval, Language language) {
+    return FromTo(MinuteText(interval.from, language), MinuteText(interval.to, language));
+}
+
+QString SpanText(const vrd::TimeSpan& span, Language language) {
+    return FromTo(TimeText(span.start, language), TimeText(span.end, language));
+}
+
 QString MarkPeriodText(const vrd::Mark& mark, Language language) {
-    QString text = IntervalText(mark.interval, language);
+    QString text = SpanText(mark.span, language);
     if (!mark.reason.empty())
         text += QStringLiteral(" (") + QString::fromStdString(mark.reason) + QLatin1Char(')');
     return text;

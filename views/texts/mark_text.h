@@ -13,6 +13,8 @@
 QString MarkKindText(vrd::MarkKind kind, Language language);
 // "2011-05-12 14:00 – 16:30", the end's date written when it is another day.
 QString IntervalText(const vrd::Interval& interval, Language language);
+// The same of a time span, its ends with ":ss" when their seconds are not 0.
+QString SpanText(const vrd::TimeSpan& span, Language language);
 // "2011-05-12 14:00 – 16:30 (the fan)"; no brackets without a reason.
 QString MarkPeriodText(const vrd::Mark& mark, Language language);
 // The same after the kind: "source 2011-05-12 14:00 – 16:30 (the fan)".

@@ -1,6 +1,7 @@
 #pragma once
 // Reports over several days for the analysis tests: 1-minute records with their real dates.
 
+#include "analysis/analysis_settings.h"
 #include "analysis/report_for_analysis.h"
 #include "report/minute_time.h"
 #include "tests/gui/gui_test_support.h"
@@ -45,6 +46,11 @@ inline int ClimbingLevel(int minute) {
 }
 
 // The minute at hour:minute of the day-th day after 12/05/2011.
+// The time of the minutes [from, to), as marks hold it.
+inline vrd::TimeSpan Span(vrd::Minute from, vrd::Minute to) {
+    return vrd::SpanOfMinutes(vrd::Interval{from, to});
+}
+
 inline vrd::Minute At(int day, int hour, int minute = 0) {
     return vrd::DayFromCivil({2011, 5, 12 + day}) * vrd::kMinutesPerDay + hour * 60 + minute;
 }

@@ -145,7 +145,7 @@ void TestAnalysisChart::theBandsHaveTheirLegendAndTheSelectionItsEntry() {
     // 07:00-19:00 after 00:00-07:00: a selection beside a night is named as one.
     session.Select({At(1, 7), At(1, 19)});
     QVERIFY(LegendEntries(chart).contains(QStringLiteral("Selection")));
-    session.AddExclusion({{At(0, 14), At(0, 16)}, "rain"});
+    session.AddExclusion({Span(At(0, 14), At(0, 16)), "rain"});
     QVERIFY(LegendEntries(chart).contains(QStringLiteral("Excluded")));
     // The legend names what the bands draw, also when the chart is drawn for paper without the
     // selection.

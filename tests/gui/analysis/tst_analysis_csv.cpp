@@ -120,8 +120,8 @@ void TestAnalysisCsv::aSecondsExportGivesTheCoresFigures() {
     const vrd::Interval firstHour{session.AnalysedPeriod().from,
                                   session.AnalysedPeriod().from + 60};
     QVERIFY(session.Select(firstHour));
-    settings.from = firstHour.from;
-    settings.to = firstHour.to;
+    settings.fromTime = vrd::MillisOf(firstHour.from);
+    settings.toTime = vrd::MillisOf(firstHour.to);
     CompareFigures(session.SelectionFigures().levels, vrd::Analyse(core, settings).overall);
     QCOMPARE(session.SelectionFigures().measured, std::int64_t{3000});
 

@@ -48,8 +48,7 @@ Figures FiguresOf(const AnalysisSession& session) {
 }
 
 bool operator==(const vrd::Mark& a, const vrd::Mark& b) {
-    return a.kind == b.kind && a.interval.from == b.interval.from &&
-           a.interval.to == b.interval.to && a.reason == b.reason;
+    return a.kind == b.kind && a.span == b.span && a.reason == b.reason;
 }
 
 void ExpectSame(const Figures& a, const Figures& b) {
@@ -71,10 +70,10 @@ struct MarkedWindow {
         window.Session().SetReports(Reports(ThreeDays()));
         window.Analysis().SetAssessmentSettings(vrd::AssessmentSettings{});
         QVERIFY(!window.Session().SetMarks({
-            {vrd::MarkKind::Source, {At(1, 9), At(1, 11)}, "fan"},
-            {vrd::MarkKind::Exclude, {At(0, 14), At(0, 15)}, "rain"},
-            {vrd::MarkKind::Residual, {At(2, 2), At(2, 4)}, "quiet"},
-            {vrd::MarkKind::Source, {At(0, 20), At(0, 21)}, "fan at night"},
+            {vrd::MarkKind::Source, Span(At(1, 9), At(1, 11)), "fan"},
+            {vrd::MarkKind::Exclude, Span(At(0, 14), At(0, 15)), "rain"},
+            {vrd::MarkKind::Residual, Span(At(2, 2), At(2, 4)), "quiet"},
+            {vrd::MarkKind::Source, Span(At(0, 20), At(0, 21)), "fan at night"},
         }));
         window.AnalysisFile().StartAfresh();
         window.show();
@@ -119,8 +118,8 @@ class TestAnalysisEdits final : public QObject {
         QVERIFY(!window.AnalysisFile().IsModified());
 
         QVERIFY(analysis.Select({At(0, 9), At(0, 11, 30)}));
-        QVERIFY(!analysis.AddMark({vrd::MarkKind::Source, {At(0, 9), At(0, 11, 30)}, "fan"}));
-        QVERIFY(!analysis.AddMark({vrd::MarkKind::Exclude, {At(1, 2), At(1, 3)}, "rain"}));
+        QVERIFY(!analysis.AddMark({vrd::MarkKind::Source, Span(At(0, 9), At(0, 11, 30)), "fan"}));
+        QVERIFY(!analysis.AddMark({vrd::MarkKind::Exclude, Span(At(1, 2), At(1, 3)), "rain"}));
         const Figures marked = FiguresOf(window.Session());
         QCOMPARE(marked.marks.size(), std::size_t(2));
         QCOMPARE(marked.sourceMinutes, std::int64_t(150));
@@ -143,10 +142,10 @@ class TestAnalysisEdits final : public QObject {
         frmAnalysis window;
         window.Session().SetReports(Reports(ThreeDays()));
         EditedAnalysis& analysis = window.Analysis();
-        QVERIFY(!analysis.AddMark({vrd::MarkKind::Source, {At(0, 9), At(0, 10)}, ""}));
+        QVERIFY(!analysis.AddMark({vrd::MarkKind::Source, Span(At(0, 9), At(0, 10)), ""}));
         const int steps = analysis.Stack().count();
         const std::optional<QString> refused =
-            analysis.AddMark({vrd::MarkKind::Residual, {At(0, 9, 30), At(0, 12)}, ""});
+            analysis.AddMark({vrd::MarkKind::Residual, Span(At(0, 9, 30), At(0, 12)), ""});
         QVERIFY(refused.has_value());
         QCOMPARE(analysis.Stack().count(), steps);
         QCOMPARE(window.Session().AllMarks().size(), std::size_t(1));
@@ -158,7 +157,7 @@ class TestAnalysisEdits final : public QObject {
         EditedAnalysis& analysis = window.Analysis();
         std::vector<vrd::Mark> marks;
         for (int hour = 0; hour < 24; ++hour)
-            marks.push_back({vrd::MarkKind::Source, {At(1, hour), At(1, hour, 30)}, "run"});
+            marks.push_back({vrd::MarkKind::Source, Span(At(1, hour), At(1, hour, 30)), "run"});
         QVERIFY(!analysis.SetMarks(marks, QStringLiteral("load")));
         QCOMPARE(window.Session().AllMarks().size(), std::size_t(24));
         QCOMPARE(analysis.Stack().count(), 1);
@@ -216,7 +215,7 @@ class TestAnalysisEdits final : public QObject {
         frmAnalysis window;
         window.Session().SetReports(Reports(ThreeDays()));
         EditedAnalysis& analysis = window.Analysis();
-        QVERIFY(!analysis.AddMark({vrd::MarkKind::Source, {At(0, 9), At(0, 10)}, ""}));
+        QVERIFY(!analysis.AddMark({vrd::MarkKind::Source, Span(At(0, 9), At(0, 10)), ""}));
         QVERIFY(analysis.Stack().canUndo());
         window.Session().SetReports(Reports(ThreeDays()));
         QVERIFY(!analysis.Stack().canUndo());
@@ -323,8 +322,7 @@ class TestAnalysisEdits final : public QObject {
                               QStringLiteral("2011-05-13 08:00")));
         QVERIFY(table.setData(table.index(2, MarkTableModel::Reason), QStringLiteral("the fan")));
         const vrd::Mark& edited = window.Session().Marks()[0];
-        QCOMPARE(edited.interval.from, At(1, 8));
-        QCOMPARE(edited.interval.to, At(1, 11));
+        QCOMPARE(edited.span, Span(At(1, 8), At(1, 11)));
         QCOMPARE(edited.reason, std::string("the fan"));
         QCOMPARE(window.Session().Assessed()->minutes.source, before.sourceMinutes + 60);
         QVERIFY(window.Analysis().Stack().undoText().startsWith(QStringLiteral("change source")));
@@ -345,12 +343,34 @@ class TestAnalysisEdits final : public QObject {
         QVERIFY(!table.setData(table.index(2, MarkTableModel::To), QStringLiteral("noon")));
         QVERIFY(TakeWarning(window).contains(QStringLiteral("\"noon\" is not a time")));
         QCOMPARE(window.Analysis().Stack().count(), steps);
-        QCOMPARE(window.Session().Marks()[0].interval.to, At(1, 11));
+        QCOMPARE(window.Session().Marks()[0].span.end, vrd::MillisOf(At(1, 11)));
 
         window.Analysis().Stack().undo();
         window.Analysis().Stack().undo();
         ExpectSame(FiguresOf(window.Session()), before);
         QVERIFY(!window.AnalysisFile().IsModified());
+    }
+
+    void AMarkEditedToTheSecondShowsItsSeconds() {
+        MarkedWindow marked;
+        frmAnalysis& window = marked.window;
+        QAbstractItemModel& table = *marked.Table().model();
+        // The end of the second day's source (row 2), written either way, to the second.
+        QVERIFY(table.setData(table.index(2, MarkTableModel::To),
+                              QStringLiteral("13/05/2011 10:59:30")));
+        QCOMPARE(window.Session().Marks()[0].span.end, vrd::MillisOf(At(1, 10, 59)) + 30'000);
+        QCOMPARE(table.index(2, MarkTableModel::To).data().toString(), QStringLiteral("10:59:30"));
+        QCOMPARE(table.index(2, MarkTableModel::To).data(Qt::EditRole).toString(),
+                 QStringLiteral("2011-05-13 10:59:30"));
+        // Zero seconds show as a minute; a bad second is refused and changes nothing.
+        QVERIFY(table.setData(table.index(2, MarkTableModel::To),
+                              QStringLiteral("2011-05-13 11:00:00")));
+        QCOMPARE(table.index(2, MarkTableModel::To).data().toString(), QStringLiteral("11:00"));
+        for (const char* bad : {"2011-05-13 10:60", "2011-05-13 10:59:60", "2011-05-13 10:59:5"}) {
+            QVERIFY(!table.setData(table.index(2, MarkTableModel::To), QString::fromLatin1(bad)));
+            QVERIFY(TakeWarning(window).contains(QStringLiteral("is not a time")));
+        }
+        QCOMPARE(window.Session().Marks()[0].span.end, vrd::MillisOf(At(1, 11)));
     }
 
     void AClickOnAMarkSelectsItAndADoubleClickZoomsToIt() {

@@ -164,7 +164,7 @@ void TestAnalysisFile::theTitleNamesTheFileAndMarksChanges() {
     // Back to what was saved, nothing is left to save.
     session.SetThreshold(62.5);
     QCOMPARE(window.windowTitle(), QStringLiteral("Analysis - day.vrda"));
-    session.AddExclusion({{At(20), At(21)}, "road works"});
+    session.AddExclusion({vrd::SpanOfMinutes({At(20), At(21)}), "road works"});
     QVERIFY(window.AnalysisFile().IsModified());
     session.SetMinimumCoverage(0.5);
 
@@ -332,7 +332,7 @@ void TestAnalysisFile::theReportCommandTakesTheFile() {
     // Qt may add its own notes on the platform.
     const QString said = QString::fromLocal8Bit(vrdview.readAllStandardError());
     QVERIFY2(said.contains(QStringLiteral("vrdview: ") + bad +
-                           QStringLiteral(": marks[0].from: expects a minute yyyy-mm-ddThh:mm, "
+                           QStringLiteral(": marks[0].from: expects a time yyyy-mm-ddThh:mm[:ss], "
                                           "not \"2011-13-01T00:00\"\n")),
              qPrintable(said));
     QVERIFY(!QFile::exists(other));

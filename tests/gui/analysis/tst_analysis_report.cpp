@@ -130,8 +130,9 @@ void TestAnalysisReport::thePdfOfTheSampleReadsAsAReport() {
     frmAnalysis window;
     window.Session().SetReports({vrd::OpenReportForAnalysis({kSample.toStdString(), false})});
     window.Session().SetThreshold(65);
-    window.Session().AddExclusion(
-        {{*vrd::ParseMinute("2011-05-12T14:00"), *vrd::ParseMinute("2011-05-12T15:30")}, "rain"});
+    window.Session().AddExclusion({vrd::SpanOfMinutes({*vrd::ParseMinute("2011-05-12T14:00"),
+                                                       *vrd::ParseMinute("2011-05-12T15:30")}),
+                                   "rain"});
     const QString pdf = files.Path(QStringLiteral("sample.pdf"));
     QString reason;
     QVERIFY2(window.WritePdf(pdf, reason), qPrintable(reason));

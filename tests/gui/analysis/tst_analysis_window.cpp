@@ -98,7 +98,7 @@ void TestAnalysisWindow::modelsPassTheTesterThroughEveryChange() {
     QCOMPARE(files.rowCount(), 1);
 
     session.SetThreshold(60);
-    session.AddExclusion({{At(0, 14), At(0, 16)}, "rain"});
+    session.AddExclusion({Span(At(0, 14), At(0, 16)), "rain"});
     QCOMPARE(exclusions.rowCount(), 1);
     QVERIFY(exclusions.index(0, MarkTableModel::Reason).data().toString() ==
             QStringLiteral("rain"));
@@ -129,14 +129,14 @@ void TestAnalysisWindow::statisticsOfASelectionAreTheCoresFigures() {
     AnalysisSession& session = window.Session();
     session.SetReports(Reports(ThreeDays()));
     session.SetThreshold(62.5);
-    session.AddExclusion({{At(1, 3), At(1, 5)}, "road works"});
+    session.AddExclusion({Span(At(1, 3), At(1, 5)), "road works"});
     const vrd::Interval selection{At(0, 20, 17), At(2, 1, 3)};
     QVERIFY(session.Select(selection));
 
     // The core's own analysis of the same minutes.
     vrd::AnalysisSettings settings = session.Settings();
-    settings.from = selection.from;
-    settings.to = selection.to;
+    settings.fromTime = vrd::MillisOf(selection.from);
+    settings.toTime = vrd::MillisOf(selection.to);
     const vrd::AnalysisResult core = vrd::Analyse(session.Series(), settings);
     const vrd::RangeFigures& shown = session.SelectionFigures();
     QCOMPARE(shown.levels.leq, core.overall.leq);
@@ -145,7 +145,7 @@ void TestAnalysisWindow::statisticsOfASelectionAreTheCoresFigures() {
     for (const int percent : vrd::kStatisticalPercents)
         QCOMPARE(shown.levels.L(percent), core.overall.L(percent));
     QCOMPARE(shown.measured, core.minutes.measured);
-    QCOMPARE(shown.excluded, core.minutes.excluded);
+    QCOMPARE(vrd::MillisOf(shown.excluded), core.minutes.excludedTime);
     QVERIFY(shown.exceedance && core.exceedance);
     QCOMPARE(shown.exceedance->minutes, core.exceedance->minutes);
     QCOMPARE(shown.exceedance->events, core.exceedance->events);
@@ -178,7 +178,7 @@ void TestAnalysisWindow::excludingAndRemovingRestoresTheFiguresExactly() {
     window.ExcludeSelection();
     QCOMPARE(session.Exclusions().size(), std::size_t{1});
     QCOMPARE(session.Exclusions()[0].reason, std::string("rain"));
-    QCOMPARE(session.Result().minutes.excluded, std::int64_t{180});
+    QCOMPARE(session.Result().minutes.excludedTime, vrd::MillisOf(180));
     QVERIFY(session.Result().overall.leq != before.overall.leq);
     QVERIFY(session.Result().days.At(2).levels.lday != before.days.At(2).levels.lday);
     QCOMPARE(session.SelectionFigures().measured, std::int64_t{0});
@@ -189,7 +189,7 @@ void TestAnalysisWindow::excludingAndRemovingRestoresTheFiguresExactly() {
     const vrd::AnalysisResult& after = session.Result();
     QCOMPARE(after.overall.leq, before.overall.leq);
     QCOMPARE(after.whole.lden, before.whole.lden);
-    QCOMPARE(after.minutes.excluded, std::int64_t{0});
+    QCOMPARE(after.minutes.excludedTime, vrd::MillisOf(0));
     QCOMPARE(after.days.Size(), before.days.Size());
     for (std::int64_t i = 0; i < after.days.Size(); ++i) {
         QCOMPARE(after.days.At(i).levels.lday, before.days.At(i).levels.lday);
@@ -298,7 +298,8 @@ void TestAnalysisWindow::everyStatisticShowsAtTheDesignedSizeWithItsUnit() {
 void TestAnalysisWindow::columnsFitTheirTextAndTellItWhenNarrowed() {
     frmAnalysis window;
     window.Session().SetReports(Reports(ThreeDays()));
-    window.Session().AddExclusion({{At(0, 14), At(0, 16)}, "party next door, music until late"});
+    window.Session().AddExclusion(
+        {Span(At(0, 14), At(0, 16)), "party next door, music until late"});
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -337,6 +338,21 @@ void TestAnalysisWindow::typedSelectionAndBadTimes() {
     QVERIFY(!window.SelectTyped());
     QVERIFY(TakeWarning(window).contains(QStringLiteral("yyyy-mm-dd hh:mm")));
     QCOMPARE(window.Session().Selection().from, At(1, 7));
+    // Times to the second select the minutes whose start they hold; a bad second is refused.
+    window.FromEdit()->setText(QStringLiteral("2011-05-13 07:00:30"));
+    window.ToEdit()->setText(QStringLiteral("2011-05-13 09:00:01"));
+    QVERIFY(window.SelectTyped());
+    QCOMPARE(window.Session().Selection().from, At(1, 7, 1));
+    QCOMPARE(window.Session().Selection().to, At(1, 9, 1));
+    window.FromEdit()->setText(QStringLiteral("2011-05-13 07:00:60"));
+    QVERIFY(!window.SelectTyped());
+    QVERIFY(!TakeWarning(window).isEmpty());
+    // Within one minute and after its start: no minute starts there.
+    window.FromEdit()->setText(QStringLiteral("2011-05-13 07:00:10"));
+    window.ToEdit()->setText(QStringLiteral("2011-05-13 07:00:50"));
+    QVERIFY(!window.SelectTyped());
+    QVERIFY(!TakeWarning(window).isEmpty());
+    QCOMPARE(window.Session().Selection().from, At(1, 7, 1));
 }
 
 void TestAnalysisWindow::theExclusionFileRoundTrips() {
@@ -349,8 +365,8 @@ void TestAnalysisWindow::theExclusionFileRoundTrips() {
         return answers.isEmpty() ? std::nullopt : std::optional<QString>(answers.takeFirst());
     });
     window.Session().SetReports(Reports(ThreeDays()));
-    window.Session().AddExclusion({{At(0, 14), At(0, 16, 30)}, "rain"});
-    window.Session().AddExclusion({{At(1, 7), At(1, 12)}, "road works"});
+    window.Session().AddExclusion({Span(At(0, 14), At(0, 16, 30)), "rain"});
+    window.Session().AddExclusion({Span(At(1, 7), At(1, 12)), "road works"});
 
     const QString path = files.Path(QStringLiteral("excluded.txt"));
     answers.append(path);
@@ -362,7 +378,7 @@ void TestAnalysisWindow::theExclusionFileRoundTrips() {
     QVERIFY(window.LoadExclusions());
     QCOMPARE(window.Session().Exclusions().size(), std::size_t{2});
     QCOMPARE(window.Session().Exclusions()[1].reason, std::string("road works"));
-    QCOMPARE(window.Session().Result().minutes.excluded, std::int64_t{150 + 300});
+    QCOMPARE(window.Session().Result().minutes.excludedTime, vrd::MillisOf(150 + 300));
 
     // A bad line keeps what was there, and says where.
     const QString bad = files.Write(QStringLiteral("bad.txt"), "2011-05-12T14:00/nonsense rain\n");
@@ -518,7 +534,7 @@ void TestAnalysisWindow::theAnalysisCommandOpensOneWindowThatFollowsOpens() {
     QVERIFY(analysis != nullptr);
     QCOMPARE(analysis->Session().Result().minutes.measured, std::int64_t{119});
     QCOMPARE(analysis->Session().Site(), QStringLiteral("Site Test"));
-    analysis->Session().AddExclusion({{At(0, 1), At(0, 1, 30)}, "rain"});
+    analysis->Session().AddExclusion({Span(At(0, 1), At(0, 1, 30)), "rain"});
     main.Menus().mnuAnalysis->trigger();
     QCOMPARE(main.AnalysisWindow(), analysis);
     // The same report again keeps what the user marked.

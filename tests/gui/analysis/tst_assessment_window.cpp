@@ -56,11 +56,11 @@ std::vector<vrd::ReportForAnalysis> TwoDays(const QString& path) {
 std::vector<vrd::Mark> FanMarks() {
     std::vector<vrd::Mark> marks;
     for (int day = 0; day < 2; ++day) {
-        marks.push_back({vrd::MarkKind::Source, {At(day, 8), At(day, 10)}, "fan"});
-        marks.push_back({vrd::MarkKind::Source, {At(day, 22, 30), At(day, 23, 10)}, "fan"});
-        marks.push_back({vrd::MarkKind::Residual, {At(day, 10), At(day, 22, 30)}, "fan off"});
+        marks.push_back({vrd::MarkKind::Source, Span(At(day, 8), At(day, 10)), "fan"});
+        marks.push_back({vrd::MarkKind::Source, Span(At(day, 22, 30), At(day, 23, 10)), "fan"});
+        marks.push_back({vrd::MarkKind::Residual, Span(At(day, 10), At(day, 22, 30)), "fan off"});
     }
-    marks.push_back({vrd::MarkKind::Exclude, {At(1, 13), At(1, 14)}, "rain"});
+    marks.push_back({vrd::MarkKind::Exclude, Span(At(1, 13), At(1, 14)), "rain"});
     return marks;
 }
 
@@ -161,7 +161,7 @@ void TestAssessmentWindow::markingAndRemovingRestoresTheFigures() {
             before.append(Cell(table, row, column));
     QCOMPARE(Cell(table, 1, EmergenceTableModel::Verdict), QStringLiteral("not assessable"));
 
-    QVERIFY(!session.AddMark({vrd::MarkKind::Source, {At(0, 8), At(0, 10)}, "fan"}));
+    QVERIFY(!session.AddMark({vrd::MarkKind::Source, Span(At(0, 8), At(0, 10)), "fan"}));
     QCOMPARE(Cell(table, 1, EmergenceTableModel::SourceMinutes), QStringLiteral("120"));
     QCOMPARE(Cell(table, 1, EmergenceTableModel::Verdict), QStringLiteral("exceeds"));
     QCOMPARE(table.index(1, EmergenceTableModel::Verdict).data(Qt::BackgroundRole),
@@ -240,8 +240,7 @@ void TestAssessmentWindow::runsAboveTheThresholdBecomeMarksAsAsked() {
     QVERIFY(window.MarkRuns());
     QCOMPARE(session.Marks().size(), std::size_t{1});
     QCOMPARE(session.Marks()[0].kind, vrd::MarkKind::Residual);
-    QCOMPARE(session.Marks()[0].interval.from, At(0, 22, 30));
-    QCOMPARE(session.Marks()[0].interval.to, At(1, 10));
+    QCOMPARE(session.Marks()[0].span, Span(At(0, 22, 30), At(1, 10)));
     QCOMPARE(session.Marks()[0].reason, std::string("above 50 dB"));
     QVERIFY(window.Analysis().Stack().undoText().startsWith(QStringLiteral("mark 1 run")));
     window.Analysis().Stack().undo();
@@ -251,14 +250,13 @@ void TestAssessmentWindow::runsAboveTheThresholdBecomeMarksAsAsked() {
     answer = vrd::RunMarking{50, 1, 0, vrd::MarkKind::Source};
     QVERIFY(window.MarkRuns());
     QCOMPARE(session.Marks().size(), std::size_t{4});
-    QCOMPARE(session.Marks()[0].interval.from, At(0, 8));
-    QCOMPARE(session.Marks()[0].interval.to, At(0, 10));
-    QCOMPARE(session.Marks()[3].interval.to, At(1, 23, 10));
+    QCOMPARE(session.Marks()[0].span, Span(At(0, 8), At(0, 10)));
+    QCOMPARE(session.Marks()[3].span.end, vrd::MillisOf(At(1, 23, 10)));
 }
 
 void TestAssessmentWindow::theRunsDialogCountsAsTheValuesAreTyped() {
-    const std::vector<vrd::Interval> runs = {
-        {At(0, 8), At(0, 10)}, {At(0, 22, 30), At(0, 23, 10)}, {At(1, 8), At(1, 10)}};
+    const std::vector<vrd::TimeSpan> runs = {
+        Span(At(0, 8), At(0, 10)), Span(At(0, 22, 30), At(0, 23, 10)), Span(At(1, 8), At(1, 10))};
     MarkRunsDialog dialog(
         vrd::RunMarking{50, 1, 0, vrd::MarkKind::Source},
         [&](const vrd::RunMarking& marking) { return vrd::JoinRuns(runs, marking).size(); });
@@ -444,8 +442,8 @@ void TestAssessmentWindow::aMarkOutsideTheReportsIsToldWhenMadeOrLoadedAndChange
     QVERIFY(TakeWarning(window).isEmpty());
 
     std::vector<vrd::Mark> marks = FanMarks();
-    marks.push_back({vrd::MarkKind::Residual, later, "far"});
-    marks.push_back({vrd::MarkKind::Exclude, {At(-30, 0), At(-29, 0)}, "before"});
+    marks.push_back({vrd::MarkKind::Residual, vrd::SpanOfMinutes(later), "far"});
+    marks.push_back({vrd::MarkKind::Exclude, Span(At(-30, 0), At(-29, 0)), "before"});
     answers.append(files_.Write(QStringLiteral("far marks.txt"), vrd::FormatMarksFile(marks)));
     QVERIFY(window.LoadExclusions());
     const QString loaded = TakeWarning(window);
@@ -484,9 +482,9 @@ void TestAssessmentWindow::theTabFitsA1280By800ScreenWithItsVerdictInView() {
         frmAnalysis window;
         AnalysisSession& session = window.Session();
         session.SetReports(TwoDays(worked));
-        QVERIFY(
-            !session.SetMarks({{vrd::MarkKind::Source, {At(0, 10), At(0, 11)}, "compresseur"},
-                               {vrd::MarkKind::Source, {At(1, 2), At(1, 2, 20)}, "ventilation"}}));
+        QVERIFY(!session.SetMarks(
+            {{vrd::MarkKind::Source, Span(At(0, 10), At(0, 11)), "compresseur"},
+             {vrd::MarkKind::Source, Span(At(1, 2), At(1, 2, 20)), "ventilation"}}));
         session.SetAssessmentSettings(vrd::AssessmentSettings{});
         window.findChild<QTabWidget*>()->setCurrentWidget(window.Assessment());
         window.resize(1280, 800);

@@ -44,7 +44,7 @@ class TestCampaignViews final : public QObject {
         std::vector<vrd::ReportForAnalysis> reports;
         reports.push_back(TwoDays());
         session.SetReports(std::move(reports));
-        session.AddExclusion({{At(1, 10), At(1, 11)}, "rain"});
+        session.AddExclusion({Span(At(1, 10), At(1, 11)), "rain"});
         CarpetView view(session);
         const QImage& image = view.Picture().image;
         QCOMPARE(image.width(), 1440);
@@ -66,8 +66,8 @@ class TestCampaignViews final : public QObject {
         reports.push_back(TwoDays());
         session.SetReports(std::move(reports));
         CarpetView view(session);
-        QVERIFY(!session.SetMarks({{vrd::MarkKind::Source, {At(0, 20), At(1, 2)}, "fan"},
-                                   {vrd::MarkKind::Residual, {At(1, 6), At(1, 9)}, ""}}));
+        QVERIFY(!session.SetMarks({{vrd::MarkKind::Source, Span(At(0, 20), At(1, 2)), "fan"},
+                                   {vrd::MarkKind::Residual, Span(At(1, 6), At(1, 9)), ""}}));
         QCOMPARE(view.Picture().sources.size(), std::size_t{1});
         QCOMPARE(view.Picture().residuals.size(), std::size_t{1});
         // The source over midnight: the end of the first date and the start of the second.
@@ -111,7 +111,7 @@ class TestCampaignViews final : public QObject {
         const vrd::DailyProfile expected = vrd::DailyProfileOf(session.Result().hours);
         QCOMPARE(view.Profile().all[3].leq, expected.all[3].leq);
         QCOMPARE(view.Profile().all[3].dates, 2);
-        session.AddExclusion({{At(0, 3), At(0, 4)}, "works"});
+        session.AddExclusion({Span(At(0, 3), At(0, 4)), "works"});
         QCOMPARE(view.Profile().all[3].dates, 1);
     }
 

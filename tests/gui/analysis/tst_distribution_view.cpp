@@ -186,12 +186,12 @@ class TestDistributionView final : public QObject {
         QCOMPARE(MinutesAt(all, 52) + MinutesAt(all, 53), 60);
         QVERIFY(view.Caption()->text().contains(QStringLiteral("2011-05-12 07:00")));
 
-        session.AddExclusion({{At(0, 8, 30), At(0, 9)}, "rain"});
+        session.AddExclusion({Span(At(0, 8, 30), At(0, 9)), "rain"});
         QCOMPARE(view.Distributions().all.minutes, 90);
 
         // The fan marked: its minutes apart from the quiet ones, which are
         // residual.
-        QVERIFY(!session.AddMark({vrd::MarkKind::Source, {At(0, 8), At(0, 10)}, "fan"}));
+        QVERIFY(!session.AddMark({vrd::MarkKind::Source, Span(At(0, 8), At(0, 10)), "fan"}));
         const vrd::LevelDistributions& split = view.Distributions();
         QVERIFY(split.source && split.residual);
         QCOMPARE(split.source->minutes, 30);
@@ -226,7 +226,7 @@ class TestDistributionView final : public QObject {
     void theReportCarriesBothCharts() {
         AnalysisSession session;
         session.SetReports(Reports(FanDays()));
-        QVERIFY(!session.AddMark({vrd::MarkKind::Source, {At(0, 8), At(0, 10)}, "fan"}));
+        QVERIFY(!session.AddMark({vrd::MarkKind::Source, Span(At(0, 8), At(0, 10)), "fan"}));
         session.SetAssessmentSettings(vrd::AssessmentSettings{vrd::Standard::Bs4142, false});
         TestFiles files;
 

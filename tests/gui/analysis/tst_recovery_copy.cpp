@@ -73,7 +73,8 @@ class TestRecoveryCopy final : public QObject {
         frmAnalysis window;
         OpenReport(window);
         window.Recovery().SetDelay(200ms);
-        QVERIFY(!window.Analysis().AddMark({vrd::MarkKind::Source, {At(0, 9), At(0, 11)}, "fan"}));
+        QVERIFY(
+            !window.Analysis().AddMark({vrd::MarkKind::Source, Span(At(0, 9), At(0, 11)), "fan"}));
         QVERIFY(window.AnalysisFile().IsModified());
         // Not at once: an hour of marking is copied every delay, not at every mark.
         QVERIFY(!window.Recovery().IsKept());
@@ -91,7 +92,8 @@ class TestRecoveryCopy final : public QObject {
         QVERIFY(!QFile::exists(window.Recovery().Path()));
 
         // Undone back to what was saved: nothing to copy, the copy goes.
-        QVERIFY(!window.Analysis().AddMark({vrd::MarkKind::Residual, {At(1, 2), At(1, 3)}, ""}));
+        QVERIFY(
+            !window.Analysis().AddMark({vrd::MarkKind::Residual, Span(At(1, 2), At(1, 3)), ""}));
         QVERIFY(window.Recovery().WriteNow());
         QVERIFY(window.Recovery().IsKept());
         window.Analysis().Stack().undo();
@@ -107,10 +109,10 @@ class TestRecoveryCopy final : public QObject {
             OpenReport(crashed);
             QString reason;
             QVERIFY(crashed.WriteAnalysis(analysis, reason));
-            QVERIFY(
-                !crashed.Analysis().AddMark({vrd::MarkKind::Source, {At(0, 9), At(0, 11)}, "fan"}));
-            QVERIFY(
-                !crashed.Analysis().AddMark({vrd::MarkKind::Exclude, {At(1, 2), At(1, 3)}, ""}));
+            QVERIFY(!crashed.Analysis().AddMark(
+                {vrd::MarkKind::Source, Span(At(0, 9), At(0, 11)), "fan"}));
+            QVERIFY(!crashed.Analysis().AddMark(
+                {vrd::MarkKind::Exclude, Span(At(1, 2), At(1, 3)), ""}));
             QVERIFY(crashed.Recovery().WriteNow());
             LeftByACrash(crashed, QStringLiteral("analysis-left"));
             marks = crashed.Session().AllMarks();
@@ -158,8 +160,8 @@ class TestRecoveryCopy final : public QObject {
         {
             frmAnalysis crashed;
             OpenReport(crashed);
-            QVERIFY(
-                !crashed.Analysis().AddMark({vrd::MarkKind::Source, {At(0, 9), At(0, 11)}, "fan"}));
+            QVERIFY(!crashed.Analysis().AddMark(
+                {vrd::MarkKind::Source, Span(At(0, 9), At(0, 11)), "fan"}));
             QVERIFY(crashed.Recovery().WriteNow());
             LeftByACrash(crashed, QStringLiteral("analysis-first"));
             LeftByACrash(crashed, QStringLiteral("analysis-second"));

@@ -197,7 +197,8 @@ void TestReportLanguages::theAssessmentSheetFollowsTheStandardInTheReportsLangua
 
     vrd::AnalysisSettings settings = session.Settings();
     const vrd::Minute eight = *vrd::ParseMinute("2011-05-12T08:00");
-    settings.marks.push_back({vrd::MarkKind::Source, {eight, eight + 60}, "the fan"});
+    settings.marks.push_back(
+        {vrd::MarkKind::Source, vrd::SpanOfMinutes({eight, eight + 60}), "the fan"});
     session.SetAnalysis(settings, vrd::AssessmentSettings{vrd::Standard::FrNeighbourhood, false},
                         session.MinimumCoverage());
     window.SetReportLanguage(Language::French);

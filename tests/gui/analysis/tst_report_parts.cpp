@@ -110,8 +110,8 @@ void TestReportParts::everyFigureCarriesItsUnit() {
 
     // Without a threshold there is nothing above it to count; without minutes, no level.
     session.SetThreshold(std::nullopt);
-    session.SetAnalysedPeriod(*vrd::ParseMinute("2020-01-01T00:00"),
-                              *vrd::ParseMinute("2020-01-02T00:00"));
+    session.SetAnalysedTimes(vrd::MillisOf(*vrd::ParseMinute("2020-01-01T00:00")),
+                             vrd::MillisOf(*vrd::ParseMinute("2020-01-02T00:00")));
     figures = ReportFigures(session.Result(), Language::English);
     QVERIFY(ValueOf(figures, QStringLiteral("Longest event")).startsWith(QStringLiteral("<no")));
     QCOMPARE(ValueOf(figures, QStringLiteral("Leq")), QStringLiteral("–"));

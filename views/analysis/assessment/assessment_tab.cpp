@@ -180,7 +180,7 @@ void AssessmentTab::ShowAssessment() {
                              .arg(result->minutes.measured)
                              .arg(result->minutes.source)
                              .arg(result->minutes.residual)
-                             .arg(result->minutes.excluded)};
+                             .arg(static_cast<double>(result->minutes.excludedTime) / 60000.0)};
     lines.append(ConclusionLines(*result, language));
     const QString outside = MarksOutsideText(result->marksOutside, language);
     if (!outside.isEmpty())

@@ -48,7 +48,7 @@ void CarpetView::FollowMarks() {
     picture_.residuals.clear();
     for (const vrd::Mark& mark : session_.Marks())
         (mark.kind == vrd::MarkKind::Residual ? picture_.residuals : picture_.sources)
-            .push_back(mark.interval);
+            .push_back(vrd::MinutesStartingIn(mark.span));
     FollowSelection();
 }
 
@@ -110,7 +110,7 @@ void CarpetView::mouseMoveEvent(QMouseEvent* event) {
         level = tr("excluded");
     QString text = MinuteText(*minute, language) + QStringLiteral("   ") + level;
     for (const vrd::Mark& mark : session_.Marks())
-        if (mark.interval.Contains(*minute)) {
+        if (mark.span.Contains(vrd::MillisOf(*minute))) {
             text += QStringLiteral("   ") + MarkKindText(mark.kind, language);
             if (!mark.reason.empty())
                 text += QStringLiteral(" (") + QString::fromStdString(mark.reason) + u')';

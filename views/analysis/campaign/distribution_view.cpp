@@ -47,8 +47,8 @@ void DistributionView::SetCaption() {
 const vrd::LevelDistributions& DistributionView::Distributions() const {
     if (stale_) {
         vrd::AnalysisSettings settings = session_.Settings();
-        settings.from = session_.Selection().from;
-        settings.to = session_.Selection().to;
+        settings.fromTime = vrd::MillisOf(session_.Selection().from);
+        settings.toTime = vrd::MillisOf(session_.Selection().to);
         distributions_ = vrd::DistributeLevels(session_.Series(), settings);
         stale_ = false;
     }

@@ -222,7 +222,7 @@ void AnalysisChart::FollowSession() {
         content.exclusions = session_.ExcludedIntervals();
         for (const vrd::Mark& mark : session_.Marks())
             (mark.kind == vrd::MarkKind::Source ? content.sources : content.residuals)
-                .push_back(mark.interval);
+                .push_back(vrd::MinutesStartingIn(mark.span));
     }
     // The whole period selected is no selection to show.
     const vrd::Interval whole = session_.AnalysedPeriod();

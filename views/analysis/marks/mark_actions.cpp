@@ -27,14 +27,15 @@ MarkActions::MarkActions(EditedAnalysis& analysis, const AnalysisPrompts& prompt
 
 bool MarkActions::MarkSelection(vrd::MarkKind kind) {
     const AnalysisSession& session = analysis_.Session();
-    const vrd::Mark mark{kind, session.Selection(), reason_.text().trimmed().toStdString()};
+    const vrd::Mark mark{kind, vrd::SpanOfMinutes(session.Selection()),
+                         reason_.text().trimmed().toStdString()};
     const std::optional<QString> refused = analysis_.AddMark(mark);
     if (refused) {
         prompts_.ShowWarning(*refused);
         return false;
     }
     reason_.clear();
-    if (vrd::LiesOutside(mark.interval, vrd::SpanOfRecords(session.Series())))
+    if (vrd::LiesOutside(mark.span, vrd::SpanOfRecords(session.Series())))
         prompts_.ShowWarning(MarksOutsideWarning({mark}, WindowLanguage()));
     return true;
 }
@@ -80,8 +81,9 @@ bool MarkActions::MarkRuns() {
         return false;
     }
     // The runs once; each marking typed only joins and filters them.
-    const std::vector<vrd::Interval> runs = vrd::RunsAbove(
-        session.Series(), session.AnalysedPeriod(), session.ExcludedIntervals(), *threshold);
+    const std::vector<vrd::TimeSpan> runs =
+        vrd::RunsAbove(session.Series(), vrd::SpanOfMinutes(session.AnalysedPeriod()),
+                       vrd::MergeExclusions(session.Exclusions()), *threshold);
     if (runs.empty()) {
         prompts_.ShowWarning(
             tr("No minute of the analysed period is above %1 dB.").arg(*threshold));
@@ -96,13 +98,13 @@ bool MarkActions::MarkRuns() {
         (askRuns_ ? askRuns_ : AskWithDialog)(&prompts_.Window(), first, counter);
     if (!marking)
         return false;
-    const std::vector<vrd::Interval> marked = vrd::JoinRuns(runs, *marking);
+    const std::vector<vrd::TimeSpan> marked = vrd::JoinRuns(runs, *marking);
     if (marked.empty())
         return false;
     std::vector<vrd::Mark> marks = session.AllMarks();
     const std::string reason = tr("above %1 dB").arg(*threshold).toStdString();
     marks.reserve(marks.size() + marked.size());
-    for (const vrd::Interval& run : marked)
+    for (const vrd::TimeSpan& run : marked)
         marks.push_back({marking->kind, run, reason});
     const std::optional<QString> refused = analysis_.SetMarks(
         std::move(marks),

@@ -53,13 +53,14 @@ QVariant MarkTableModel::data(const QModelIndex& index, int role) const {
             // The swatch says it, the tooltip names it: the room is the reason's.
             return role == Qt::EditRole ? MarkKindText(mark.kind, language) : QString();
         case From:
-            return MinuteText(mark.interval.from, language);
+            return TimeText(mark.span.start, language);
         case To: {
             // Shown as the interval is written: the end's date only when it is another day; the
-            // whole minute to edit.
-            const QString to = MinuteText(mark.interval.to, language);
-            return role == Qt::DisplayRole && vrd::DayOfMinute(mark.interval.to) ==
-                                                  vrd::DayOfMinute(mark.interval.from)
+            // whole time to edit.
+            const QString to = TimeText(mark.span.end, language);
+            return role == Qt::DisplayRole &&
+                           vrd::DayOfMinute(vrd::MinuteOfMillis(mark.span.end)) ==
+                               vrd::DayOfMinute(vrd::MinuteOfMillis(mark.span.start))
                        ? to.mid(11)
                        : to;
         }
@@ -73,19 +74,20 @@ QVariant MarkTableModel::data(const QModelIndex& index, int role) const {
         return index.column() == Kind ? QVariant(mark_look::Swatch(mark.kind)) : QVariant();
     case kKindRole:
         return static_cast<int>(mark.kind);
+    // The window's periods are minutes: those whose start the mark holds.
     case kPeriodStartRole:
-        return static_cast<qlonglong>(mark.interval.from);
+        return static_cast<qlonglong>(vrd::MinutesStartingIn(mark.span).from);
     case kPeriodEndRole:
-        return static_cast<qlonglong>(mark.interval.to);
+        return static_cast<qlonglong>(vrd::MinutesStartingIn(mark.span).to);
     case kSortRole:
         switch (index.column()) {
         case Kind:
-            // The kinds apart, each in time order: a minute is far below 2^40.
-            return static_cast<qlonglong>(mark.kind) * (qlonglong(1) << 40) + mark.interval.from;
+            // The kinds apart, each in time order: a time in milliseconds is far below 2^60.
+            return static_cast<qlonglong>(mark.kind) * (qlonglong(1) << 60) + mark.span.start;
         case From:
-            return static_cast<qlonglong>(mark.interval.from);
+            return static_cast<qlonglong>(mark.span.start);
         case To:
-            return static_cast<qlonglong>(mark.interval.to);
+            return static_cast<qlonglong>(mark.span.end);
         default:
             return QString::fromStdString(mark.reason).toCaseFolded();
         }
@@ -125,20 +127,21 @@ bool MarkTableModel::setData(const QModelIndex& index, const QVariant& value, in
         return false;
     const auto row = static_cast<std::size_t>(index.row());
     const vrd::Mark& mark = marks_.at(row);
-    vrd::Interval interval = mark.interval;
+    vrd::TimeSpan span = mark.span;
     std::string reason = mark.reason;
     const QString text = value.toString().trimmed();
     if (index.column() == Reason) {
         reason = text.toStdString();
     } else {
-        const std::optional<vrd::Minute> minute = ParseMinuteText(text);
-        if (!minute) {
-            emit editRefused(tr("\"%1\" is not a time: write it yyyy-mm-dd hh:mm.").arg(text));
+        const std::optional<vrd::Millis> time = ParseTimeText(text);
+        if (!time) {
+            emit editRefused(
+                tr("\"%1\" is not a time: write it yyyy-mm-dd hh:mm or hh:mm:ss.").arg(text));
             return false;
         }
-        (index.column() == From ? interval.from : interval.to) = *minute;
+        (index.column() == From ? span.start : span.end) = *time;
     }
-    if (const std::optional<QString> refused = analysis_.EditMark(row, interval, reason)) {
+    if (const std::optional<QString> refused = analysis_.EditMark(row, span, reason)) {
         emit editRefused(*refused);
         return false;
     }

@@ -170,19 +170,19 @@ void AnalysisSession::SetMinimumCoverage(double share) {
     emit resultChanged();
 }
 
-void AnalysisSession::SetAnalysedPeriod(std::optional<vrd::Minute> from,
-                                        std::optional<vrd::Minute> to) {
-    settings_.from = from;
-    settings_.to = to;
+void AnalysisSession::SetAnalysedTimes(std::optional<vrd::Millis> from,
+                                       std::optional<vrd::Millis> to) {
+    settings_.fromTime = from;
+    settings_.toTime = to;
     selection_ = AnalysedPeriod();
     Reanalyse();
 }
 
 void AnalysisSession::AddExclusion(vrd::Exclusion exclusion) {
-    if (exclusion.interval.Length() <= 0)
+    if (exclusion.span.Length() <= 0)
         return;
     settings_.exclusions.push_back(std::move(exclusion));
-    excluded_ = vrd::MergeExclusions(settings_.exclusions);
+    excluded_ = vrd::MinutesStartingIn(vrd::MergeExclusions(settings_.exclusions));
     emit exclusionsChanged();
     emit marksChanged();
     Reanalyse();
@@ -192,7 +192,7 @@ void AnalysisSession::RemoveExclusion(std::size_t index) {
     if (index >= settings_.exclusions.size())
         return;
     settings_.exclusions.erase(settings_.exclusions.begin() + static_cast<std::ptrdiff_t>(index));
-    excluded_ = vrd::MergeExclusions(settings_.exclusions);
+    excluded_ = vrd::MinutesStartingIn(vrd::MergeExclusions(settings_.exclusions));
     emit exclusionsChanged();
     emit marksChanged();
     Reanalyse();
@@ -200,7 +200,7 @@ void AnalysisSession::RemoveExclusion(std::size_t index) {
 
 void AnalysisSession::SetExclusions(std::vector<vrd::Exclusion> exclusions) {
     settings_.exclusions = std::move(exclusions);
-    excluded_ = vrd::MergeExclusions(settings_.exclusions);
+    excluded_ = vrd::MinutesStartingIn(vrd::MergeExclusions(settings_.exclusions));
     emit exclusionsChanged();
     emit marksChanged();
     Reanalyse();
@@ -217,12 +217,14 @@ bool AnalysisSession::Select(vrd::Interval selection) {
 }
 
 vrd::Interval AnalysisSession::AnalysedPeriod() const {
-    // The minutes that hold the samples: a series at a step of seconds may start or end within
-    // a minute.
+    // The minutes whose start lies in the analysed times; a series at a step of seconds may
+    // start or end within a minute.
     const std::optional<vrd::Millis> first = series_.First();
     const std::optional<vrd::Millis> end = series_.End();
-    const vrd::Minute from = settings_.from.value_or(first ? vrd::MinuteOfMillis(*first) : 0);
-    const vrd::Minute to = settings_.to.value_or(end ? vrd::MinuteAfterMillis(*end) : from);
+    const vrd::Minute from = settings_.fromTime ? vrd::MinuteAfterMillis(*settings_.fromTime)
+                                                : (first ? vrd::MinuteOfMillis(*first) : 0);
+    const vrd::Minute to = settings_.toTime ? vrd::MinuteAfterMillis(*settings_.toTime)
+                                            : (end ? vrd::MinuteAfterMillis(*end) : from);
     return {from, std::max(from, to)};
 }
 
@@ -250,7 +252,7 @@ std::vector<vrd::Mark> AnalysisSession::AllMarks() const {
     std::vector<vrd::Mark> marks;
     marks.reserve(settings_.exclusions.size() + settings_.marks.size());
     for (const vrd::Exclusion& exclusion : settings_.exclusions)
-        marks.push_back({vrd::MarkKind::Exclude, exclusion.interval, exclusion.reason});
+        marks.push_back({vrd::MarkKind::Exclude, exclusion.span, exclusion.reason});
     marks.insert(marks.end(), settings_.marks.begin(), settings_.marks.end());
     return marks;
 }
@@ -266,10 +268,10 @@ std::optional<QString> AnalysisSession::OverlapWarning(const std::vector<vrd::Ma
 }
 
 std::optional<QString> AnalysisSession::AddMark(vrd::Mark mark) {
-    if (mark.interval.Length() <= 0)
+    if (mark.span.Length() <= 0)
         return std::nullopt;
     if (mark.kind == vrd::MarkKind::Exclude) {
-        AddExclusion({mark.interval, std::move(mark.reason)});
+        AddExclusion({mark.span, std::move(mark.reason)});
         return std::nullopt;
     }
     std::vector<vrd::Mark> marks = settings_.marks;
@@ -308,7 +310,7 @@ namespace {
 bool SameExclusions(const std::vector<vrd::Exclusion>& a, const std::vector<vrd::Exclusion>& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](const vrd::Exclusion& x, const vrd::Exclusion& y) {
-                          return x.interval == y.interval && x.reason == y.reason;
+                          return x.span == y.span && x.reason == y.reason;
                       });
 }
 
@@ -343,18 +345,18 @@ void AnalysisSession::FigureSelectionWho() {
         return;
     // The whole analysed period has them already; another selection is analysed as vrdtool
     // stats --from --to analyses it, so that both give the same figures.
-    const std::optional<vrd::Interval>& analysed = result_.selection;
-    if (analysed && analysed->from == selection_.from && analysed->to == selection_.to &&
-        result_.who) {
+    const std::optional<vrd::TimeSpan>& analysed = result_.selection;
+    const vrd::TimeSpan selected = vrd::SpanOfMinutes(selection_);
+    if (analysed && *analysed == selected && result_.who) {
         selectionWho_ = WhoFigures{result_.whole, *result_.who};
         return;
     }
     vrd::AnalysisSettings settings = settings_;
-    settings.from = selection_.from;
-    settings.to = selection_.to;
-    const vrd::AnalysisResult selected = vrd::Analyse(series_, settings);
-    if (selected.who)
-        selectionWho_ = WhoFigures{selected.whole, *selected.who};
+    settings.fromTime = selected.start;
+    settings.toTime = selected.end;
+    const vrd::AnalysisResult result = vrd::Analyse(series_, settings);
+    if (result.who)
+        selectionWho_ = WhoFigures{result.whole, *result.who};
 }
 
 namespace {

@@ -61,8 +61,8 @@ class AnalysisSession final : public QObject {
     // those of the preset when it is named) and the minimum coverage at once: one analysis.
     void SetPeriodSettings(std::optional<double> threshold, const vrd::Periods& periods,
                            const std::string& preset, double minimumCoverage);
-    // The analysed period; a missing end is the series' own.
-    void SetAnalysedPeriod(std::optional<vrd::Minute> from, std::optional<vrd::Minute> to);
+    // The analysed period, to the millisecond; a missing end is the series' own.
+    void SetAnalysedTimes(std::optional<vrd::Millis> from, std::optional<vrd::Millis> to);
     const vrd::AnalysisSettings& Settings() const { return settings_; }
     double MinimumCoverage() const { return minimumCoverage_; }
 
@@ -70,7 +70,8 @@ class AnalysisSession final : public QObject {
     void RemoveExclusion(std::size_t index);
     void SetExclusions(std::vector<vrd::Exclusion> exclusions);
     const std::vector<vrd::Exclusion>& Exclusions() const { return settings_.exclusions; }
-    // The exclusions as sorted, disjoint intervals.
+    // The minutes whose start an exclusion holds, as sorted, disjoint intervals: what the
+    // window's minutes (chart, carpet, selection figures) leave out.
     const std::vector<vrd::Interval>& ExcludedIntervals() const { return excluded_; }
 
     // Every setting at once, as an analysis file gives them (the reports stay): the analysed

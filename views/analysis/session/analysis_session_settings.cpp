@@ -17,7 +17,7 @@ void AnalysisSession::SetAnalysis(const vrd::AnalysisSettings& settings,
     assessment_ = assessment;
     minimumCoverage_ = std::clamp(minimumCoverage, 0.0, 1.0);
     statistics_ = std::make_unique<vrd::RangeStatistics>(series_, settings_.threshold);
-    excluded_ = vrd::MergeExclusions(settings_.exclusions);
+    excluded_ = vrd::MinutesStartingIn(vrd::MergeExclusions(settings_.exclusions));
     selection_ = AnalysedPeriod();
     // The settings tab and the chart show what they hold afresh when the series is new.
     emit seriesChanged();

@@ -61,12 +61,12 @@ EditedAnalysis::EditedAnalysis(QObject* parent) : QObject(parent) {
 EditedAnalysis::~EditedAnalysis() = default;
 
 std::optional<QString> EditedAnalysis::AddMark(vrd::Mark mark) {
-    if (mark.interval.Length() <= 0)
+    if (mark.span.Length() <= 0)
         return std::nullopt;
     std::vector<vrd::Mark> marks = session_.AllMarks();
-    const QString text = tr("mark as %1 %2")
-                             .arg(MarkKindText(mark.kind, WindowLanguage()),
-                                  IntervalText(mark.interval, WindowLanguage()));
+    const QString text =
+        tr("mark as %1 %2")
+            .arg(MarkKindText(mark.kind, WindowLanguage()), SpanText(mark.span, WindowLanguage()));
     marks.push_back(std::move(mark));
     return SetMarks(std::move(marks), text);
 }
@@ -117,22 +117,21 @@ std::optional<QString> EditedAnalysis::SetMarksKind(const std::vector<std::size_
     return SetMarks(std::move(marks), text);
 }
 
-std::optional<QString> EditedAnalysis::EditMark(std::size_t row, vrd::Interval interval,
+std::optional<QString> EditedAnalysis::EditMark(std::size_t row, vrd::TimeSpan span,
                                                 const std::string& reason) {
     std::vector<vrd::Mark> marks = session_.AllMarks();
     if (row >= marks.size())
         return std::nullopt;
     vrd::Mark& mark = marks[row];
-    if (mark.interval.from == interval.from && mark.interval.to == interval.to &&
-        mark.reason == reason)
+    if (mark.span == span && mark.reason == reason)
         return std::nullopt;
     const Language language = WindowLanguage();
-    if (interval.Length() <= 0)
+    if (span.Length() <= 0)
         return tr("The mark would end at %1, not after its start at %2: a mark ends after it "
                   "starts.")
-            .arg(MinuteText(interval.to, language), MinuteText(interval.from, language));
+            .arg(TimeText(span.end, language), TimeText(span.start, language));
     const QString text = tr("change %1").arg(MarkText(mark, language));
-    mark.interval = interval;
+    mark.span = span;
     mark.reason = reason;
     return SetMarks(std::move(marks), text);
 }

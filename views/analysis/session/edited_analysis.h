@@ -37,8 +37,7 @@ class EditedAnalysis final : public QObject {
     std::optional<QString> SetMarksKind(const std::vector<std::size_t>& rows, vrd::MarkKind kind);
     // The mark at row given another period or reason, its kind kept; refused, with the reason,
     // when it would end before it starts or overlap a mark of the other kind.
-    std::optional<QString> EditMark(std::size_t row, vrd::Interval interval,
-                                    const std::string& reason);
+    std::optional<QString> EditMark(std::size_t row, vrd::TimeSpan span, const std::string& reason);
     std::optional<QString> SetMarks(std::vector<vrd::Mark> marks, const QString& text);
 
     // The selection; an empty one is refused (false).

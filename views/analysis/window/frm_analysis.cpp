@@ -256,16 +256,19 @@ void frmAnalysis::FollowSelection() {
 }
 
 bool frmAnalysis::SelectTyped() {
-    const std::optional<vrd::Minute> from = ParseMinuteText(from_->text());
-    const std::optional<vrd::Minute> to = ParseMinuteText(to_->text());
-    if (!from || !to || *from >= *to) {
+    const std::optional<vrd::Millis> from = ParseTimeText(from_->text());
+    const std::optional<vrd::Millis> to = ParseTimeText(to_->text());
+    // The window's selection is of minutes: those whose start the typed times hold.
+    const vrd::Interval minutes =
+        from && to ? vrd::MinutesStartingIn(vrd::TimeSpan{*from, *to}) : vrd::Interval{};
+    if (minutes.Length() <= 0) {
         prompts_.ShowWarning(
             tr("The selection needs a from and a to time written yyyy-mm-dd hh:mm, the "
                "from before the to."));
         return false;
     }
-    analysis_.Select({*from, *to});
-    chart_->Reveal({*from, *to});
+    analysis_.Select(minutes);
+    chart_->Reveal(minutes);
     return true;
 }
 
