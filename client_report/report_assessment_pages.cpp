@@ -19,8 +19,20 @@ QString Tr(Language language, const char* source) {
     return ReportTr(language, source);
 }
 
-QString MethodText(vrd::Standard standard, Language language) {
-    if (standard == vrd::Standard::Bs4142)
+// How the levels assessed were measured: the devices' 1-minute Leq, a meter's samples at their
+// own step, or for BS 4142 the meter's own LA90.
+QString MethodText(vrd::Standard standard, const vrd::AssessmentResult& result, Language language) {
+    const bool minuteStep = result.step == vrd::kMillisPerMinute;
+    if (standard == vrd::Standard::Bs4142 && result.backgroundFromL90)
+        return Tr(language,
+                  QT_TRANSLATE_NOOP(
+                      "AnalysisReport",
+                      "The background sound level of each interval is the arithmetic mean of "
+                      "the LA90 values the meter gives for the samples heard without the "
+                      "specific sound (those marked residual, or every sample neither excluded "
+                      "nor marked source), the interval being measured for at least 80 % of "
+                      "its length."));
+    if (standard == vrd::Standard::Bs4142 && minuteStep)
         return Tr(language,
                   QT_TRANSLATE_NOOP(
                       "AnalysisReport",
@@ -28,13 +40,31 @@ QString MethodText(vrd::Standard standard, Language language) {
                       "specific sound: those marked residual, or every minute neither excluded "
                       "nor marked source. Its L90 comes from 1-minute Leq values: it approaches, "
                       "but is not, the LA90 of a fast time weighting."));
+    if (standard == vrd::Standard::Bs4142)
+        return Tr(language,
+                  QT_TRANSLATE_NOOP(
+                      "AnalysisReport",
+                      "The background sound level is found over the samples heard without the "
+                      "specific sound: those marked residual, or every sample neither excluded "
+                      "nor marked source. Its L90 comes from the Leq values of %1 samples: it "
+                      "approaches, but is not, the LA90 of a fast time weighting."))
+            .arg(StepText(result.step, language));
+    if (minuteStep)
+        return Tr(language,
+                  QT_TRANSLATE_NOOP(
+                      "AnalysisReport",
+                      "The ambient noise is measured over the minutes marked as the noise under "
+                      "assessment (source), the residual noise over the minutes marked residual, "
+                      "or with no residual mark over every other minute kept. The statistical "
+                      "levels come from 1-minute Leq values, not from a fast time weighting."));
     return Tr(language,
               QT_TRANSLATE_NOOP(
                   "AnalysisReport",
-                  "The ambient noise is measured over the minutes marked as the noise under "
-                  "assessment (source), the residual noise over the minutes marked residual, or "
-                  "with no residual mark over every other minute kept. The statistical levels "
-                  "come from 1-minute Leq values, not from a fast time weighting."));
+                  "The ambient noise is measured over the samples marked as the noise under "
+                  "assessment (source), the residual noise over the samples marked residual, or "
+                  "with no residual mark over every other sample kept. The statistical levels "
+                  "come from the Leq values of %1 samples, not from a fast time weighting."))
+        .arg(StepText(result.step, language));
 }
 
 QString Decimal(const std::optional<int>& value, Language language) {
@@ -206,15 +236,27 @@ void LayOutAssessmentPages(ReportPages& pages, const AnalysisSession& session, L
     pages.Panel(Tr(language, QT_TRANSLATE_NOOP("AnalysisReport", "Conclusion")), conclusion);
 
     LayOutAssessmentRules(pages, standard, language);
-    pages.Heading(Tr(language, QT_TRANSLATE_NOOP("AnalysisReport", "Minutes assessed")));
-    pages.Line(Tr(language, QT_TRANSLATE_NOOP("AnalysisReport",
-                                              "Minutes measured %1: source %2, residual %3; "
-                                              "excluded %4"))
-                   .arg(result->minutes.measured)
-                   .arg(result->minutes.source)
-                   .arg(result->minutes.residual)
-                   .arg(static_cast<double>(result->minutes.excludedTime) / 60000.0));
-    pages.Note(MethodText(standard, language));
+    if (result->step == vrd::kMillisPerMinute) {
+        pages.Heading(Tr(language, QT_TRANSLATE_NOOP("AnalysisReport", "Minutes assessed")));
+        pages.Line(Tr(language, QT_TRANSLATE_NOOP("AnalysisReport",
+                                                  "Minutes measured %1: source %2, residual %3; "
+                                                  "excluded %4"))
+                       .arg(result->minutes.measured)
+                       .arg(result->minutes.source)
+                       .arg(result->minutes.residual)
+                       .arg(static_cast<double>(result->minutes.excludedTime) / 60000.0));
+    } else {
+        pages.Heading(Tr(language, QT_TRANSLATE_NOOP("AnalysisReport", "Samples assessed")));
+        pages.Line(Tr(language,
+                      QT_TRANSLATE_NOOP("AnalysisReport", "Samples of %1 measured %2: source %3, "
+                                                          "residual %4; excluded %5 s"))
+                       .arg(StepText(result->step, language))
+                       .arg(result->minutes.measured)
+                       .arg(result->minutes.source)
+                       .arg(result->minutes.residual)
+                       .arg(SecondsText(result->minutes.excludedTime, language)));
+    }
+    pages.Note(MethodText(standard, *result, language));
     if (standard == vrd::Standard::Bs4142)
         LayOutBackground(pages, *result, language);
     else

@@ -441,6 +441,26 @@
         <source>Time above threshold</source>
         <translation>Durée au-dessus du seuil</translation>
     </message>
+    <message>
+        <source>The background sound level of each interval is the arithmetic mean of the LA90 values the meter gives for the samples heard without the specific sound (those marked residual, or every sample neither excluded nor marked source), the interval being measured for at least 80 % of its length.</source>
+        <translation>Le niveau de bruit de fond de chaque intervalle est la moyenne arithmétique des valeurs de LA90 que le sonomètre donne pour les échantillons entendus sans le bruit particulier (ceux repérés en bruit résiduel, ou chaque échantillon ni exclu ni repéré en bruit particulier), l’intervalle étant mesuré sur au moins 80&#xa0;% de sa durée.</translation>
+    </message>
+    <message>
+        <source>The background sound level is found over the samples heard without the specific sound: those marked residual, or every sample neither excluded nor marked source. Its L90 comes from the Leq values of %1 samples: it approaches, but is not, the LA90 of a fast time weighting.</source>
+        <translation>Le niveau de bruit de fond est déterminé sur les échantillons entendus sans le bruit particulier&#xa0;: ceux repérés en bruit résiduel, ou chaque échantillon ni exclu ni repéré en bruit particulier. Son L90 est calculé à partir des Leq d’échantillons de %1&#xa0;: il approche, sans l’égaler, le LA90 de la pondération temporelle Fast.</translation>
+    </message>
+    <message>
+        <source>The ambient noise is measured over the samples marked as the noise under assessment (source), the residual noise over the samples marked residual, or with no residual mark over every other sample kept. The statistical levels come from the Leq values of %1 samples, not from a fast time weighting.</source>
+        <translation>Le bruit ambiant est mesuré sur les échantillons repérés comme bruit particulier, le bruit résiduel sur les échantillons repérés en bruit résiduel ou, sans repère de bruit résiduel, sur tous les autres échantillons conservés. Les indices statistiques sont calculés à partir des Leq d’échantillons de %1, et non de la pondération temporelle Fast.</translation>
+    </message>
+    <message>
+        <source>Samples assessed</source>
+        <translation>Échantillons évalués</translation>
+    </message>
+    <message>
+        <source>Samples of %1 measured %2: source %3, residual %4; excluded %5 s</source>
+        <translation>Échantillons de %1 mesurés %2&#xa0;: bruit particulier %3, bruit résiduel %4&#xa0;; exclus %5&#xa0;s</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisSession</name>

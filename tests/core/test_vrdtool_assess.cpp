@@ -312,6 +312,14 @@ TEST_F(VrdtoolAssessOfExports, Bs4142SaysTheBackgroundComesFromTheMetersLa90) {
     ASSERT_EQ(RunAssess(arguments, out, err), 0) << err.str();
     EXPECT_NE(out.str().find("the mean of the meter's LA90"), std::string::npos) << out.str();
     EXPECT_NE(out.str().find("32 dB"), std::string::npos) << out.str();
+
+    // Without the LA90 column the background is a statistical level of the seconds, said so.
+    arguments.l90Column = "none";
+    std::ostringstream withoutL90;
+    ASSERT_EQ(RunAssess(arguments, withoutL90, err), 0) << err.str();
+    EXPECT_NE(withoutL90.str().find("the Leq values of its 1 s samples"), std::string::npos)
+        << withoutL90.str();
+    EXPECT_EQ(withoutL90.str().find("1-minute"), std::string::npos) << withoutL90.str();
 }
 
 } // namespace

@@ -124,9 +124,16 @@ void BackgroundSummary(std::ostream& out, const AssessmentResult& result) {
                "48 minutes of an hour or 12 of a quarter hour.\n";
         return;
     }
-    out << "\nEach interval's L90 is a statistical level of its 1-minute Leq values, from 48\n"
-           "minutes of an hour or 12 of a quarter hour: it approaches, but is not, the LA90 of a\n"
-           "fast time weighting.\n";
+    if (MinuteStep(result)) {
+        out << "\nEach interval's L90 is a statistical level of its 1-minute Leq values, from 48\n"
+               "minutes of an hour or 12 of a quarter hour: it approaches, but is not, the LA90 "
+               "of a\nfast time weighting.\n";
+        return;
+    }
+    out << "\nEach interval's L90 is a statistical level of the Leq values of its "
+        << FormatDuration(result.step)
+        << " samples, from 80 %\nof it measured: it approaches, but is not, the LA90 of a fast "
+           "time weighting.\n";
 }
 
 void FiguresJson(JsonText& json, const EmergenceFigures& figures, bool minuteStep) {
