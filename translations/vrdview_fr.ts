@@ -67,6 +67,10 @@
         <source>Night %1–%2</source>
         <translation>Nocturne %1–%2</translation>
     </message>
+    <message>
+        <source>Point at the chart to read a sample. Drag to select a period; Ctrl+drag zooms into a box; Home or Esc shows the whole period.</source>
+        <translation>Pointer pour lire un échantillon&#xa0;; glisser pour sélectionner une période&#xa0;; Ctrl+glisser pour zoomer sur un cadre&#xa0;; Début ou Échap&#xa0;: toute la période.</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisCommandRow</name>

@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QChart>
+#include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -240,6 +241,11 @@ void TestAnalysisCsv::aFrenchWindowOnADayOfSecondsFitsA1280By800Screen() {
         frmAnalysis window;
         window.Session().SetReports(Reports(OpenCsv(files, QStringLiteral("sonometre.csv"), text)));
         QCOMPARE(window.Session().Series().Size(), std::size_t{86400});
+        // The hint speaks of the samples a pointer reads, not of minutes.
+        const auto* readout = window.findChild<QLabel*>(QStringLiteral("AnalysisReadout"));
+        QVERIFY(readout != nullptr);
+        QVERIFY2(readout->text().contains(QStringLiteral("un échantillon")),
+                 qPrintable(readout->text()));
         window.Session().SetThreshold(65);
         QVERIFY(window.Session().Select({At(0, 7), At(0, 9)}));
         window.resize(1280, 800);

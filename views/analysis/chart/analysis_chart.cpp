@@ -134,6 +134,10 @@ AnalysisChart::AnalysisChart(const AnalysisSession& session, QWidget* parent)
 }
 
 QString AnalysisChart::ReadoutHint() const {
+    // A meter's export is read sample by sample, at its own step.
+    if (session_.Series().Step() != vrd::kMillisPerMinute)
+        return tr("Point at the chart to read a sample. Drag to select a period; Ctrl+drag zooms "
+                  "into a box; Home or Esc shows the whole period.");
     return tr("Point at the chart to read a minute. Drag to select a period; Ctrl+drag zooms "
               "into a box; Home or Esc shows the whole period.");
 }
@@ -181,6 +185,7 @@ const std::optional<vrd::ClockHours>& AnalysisChart::ShownStandardDay() const {
 
 void AnalysisChart::ShowWhole() {
     const vrd::LevelSeries& series = session_.Series();
+    readout_->setText(ReadoutHint());
     const vrd::Interval period = session_.AnalysedPeriod();
     const std::optional<vrd::Millis> first = series.First();
     origin_ = vrd::StartOfDay(vrd::DayOfMinute(first ? vrd::MinuteOfMillis(*first) : period.from));
