@@ -1,6 +1,7 @@
 // Reading a week of a meter's 1-s levels from its CSV export (604,800 rows with an LA90, made in
 // memory), and the first look a window takes at it.
 
+#include "bench/seconds_csv.h"
 #include "levels_csv/read_levels_csv.h"
 
 #include <benchmark/benchmark.h>
@@ -13,28 +14,9 @@
 namespace vrd::bench {
 namespace {
 
-constexpr int kWeekSeconds = 7 * 24 * 3600;
-
-// "2025-03-22 00:00:00,45.3,40.1" a row, the levels wandering as a site's do.
+// A week of seconds from 2025-03-22.
 const std::string& WeekOfSeconds() {
-    static const std::string bytes = [] {
-        std::string text = "Time,LAeq,LA90\r\n";
-        text.reserve(static_cast<std::size_t>(kWeekSeconds) * 32);
-        std::mt19937 random(2025);
-        std::normal_distribution<double> wander(0.0, 1.5);
-        double level = 45;
-        char row[64];
-        for (int s = 0; s < kWeekSeconds; ++s) {
-            level = std::clamp(level + 0.1 * (45 - level) + wander(random), 20.0, 100.0);
-            const int day = 22 + s / 86400;
-            const int second = s % 86400;
-            const int written =
-                std::snprintf(row, sizeof row, "2025-03-%02d %02d:%02d:%02d,%.1f,%.1f\r\n", day,
-                              second / 3600, second / 60 % 60, second % 60, level, level - 4.0);
-            text.append(row, static_cast<std::size_t>(written));
-        }
-        return text;
-    }();
+    static const std::string bytes = bench::SecondsCsv(7, 22);
     return bytes;
 }
 

@@ -8,6 +8,7 @@
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 
 #include "analysis/report_for_analysis.h"
+#include "bench/seconds_csv.h"
 #include "levels_csv/read_levels_csv.h"
 #include "views/analysis/chart/analysis_chart.h"
 #include "views/analysis/session/analysis_session.h"
@@ -30,24 +31,9 @@ namespace {
 
 constexpr int kMonthSeconds = 30 * 24 * 3600;
 
-// "2025-03-01 00:00:00,45.3,41.3" a row, the levels wandering as a site's do.
+// A month of seconds from 2025-03-01.
 std::string MonthOfSeconds() {
-    std::string text = "Time,LAeq,LA90\r\n";
-    text.reserve(static_cast<std::size_t>(kMonthSeconds) * 32);
-    std::mt19937 random(2025);
-    std::normal_distribution<double> wander(0.0, 1.5);
-    double level = 45;
-    char row[64];
-    for (int s = 0; s < kMonthSeconds; ++s) {
-        level = std::clamp(level + 0.1 * (45 - level) + wander(random), 20.0, 100.0);
-        const int day = 1 + s / 86400;
-        const int second = s % 86400;
-        const int written =
-            std::snprintf(row, sizeof row, "2025-03-%02d %02d:%02d:%02d,%.1f,%.1f\r\n", day,
-                          second / 3600, second / 60 % 60, second % 60, level, level - 4.0);
-        text.append(row, static_cast<std::size_t>(written));
-    }
-    return text;
+    return vrd::bench::SecondsCsv(30, 1);
 }
 
 // The month as the window holds a file it has read, made once in main.
