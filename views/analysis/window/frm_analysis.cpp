@@ -37,6 +37,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <optional>
+
 namespace {
 
 const QSize kDesignedSize(1400, 860);
@@ -272,24 +274,33 @@ bool frmAnalysis::SelectTyped() {
     return true;
 }
 
-void frmAnalysis::SelectRow(const QModelIndex& index) {
+namespace {
+
+// The period a table row stands for; nullopt for a row that has none.
+std::optional<vrd::Interval> PeriodOfRow(const QModelIndex& index) {
     const QVariant start = index.data(kPeriodStartRole);
     const QVariant end = index.data(kPeriodEndRole);
     if (!start.isValid() || !end.isValid())
+        return std::nullopt;
+    return vrd::Interval{start.toLongLong(), end.toLongLong()};
+}
+
+} // namespace
+
+void frmAnalysis::SelectRow(const QModelIndex& index) {
+    const std::optional<vrd::Interval> period = PeriodOfRow(index);
+    if (!period)
         return;
-    const vrd::Interval period{start.toLongLong(), end.toLongLong()};
-    analysis_.Select(period);
-    chart_->Reveal(period);
+    analysis_.Select(*period);
+    chart_->Reveal(*period);
 }
 
 void frmAnalysis::ZoomToRow(const QModelIndex& index) {
-    const QVariant start = index.data(kPeriodStartRole);
-    const QVariant end = index.data(kPeriodEndRole);
-    if (!start.isValid() || !end.isValid())
+    const std::optional<vrd::Interval> period = PeriodOfRow(index);
+    if (!period)
         return;
-    const vrd::Interval period{start.toLongLong(), end.toLongLong()};
-    analysis_.Select(period);
-    chart_->ZoomTo(period);
+    analysis_.Select(*period);
+    chart_->ZoomTo(*period);
 }
 
 void frmAnalysis::ExcludeSelection() {
